@@ -1,0 +1,39 @@
+// How the command-line program runs one command: the options every command shares, the exit
+// statuses, and the conversion of a refusal into a French message on stderr.
+//
+// Handlers of each command family live in a file of their own and take plain structs, so that
+// only main.cpp sees the command-line parser.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace kvarn::cli {
+
+enum ExitStatus : int { kSucces = 0, kRefus = 1, kUsage = 2 };
+
+// Options given before the command name.
+struct GlobalOptions {
+    std::string dossier;  // --dossier DIR
+};
+
+// A refusal of the module or of the host: the message goes to stderr, the program exits 1.
+class Refus : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A command line that parsed but cannot be carried out as given: exit 2.
+class MauvaisUsage : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs a handler, turning every exception into a message on stderr and the matching exit status.
+int Run(const std::function<int()>& handler);
+
+// The --dossier directory, or MauvaisUsage when the command needs one and none was given.
+const std::string& RequireDossier(const GlobalOptions& options);
+
+}  // namespace kvarn::cli

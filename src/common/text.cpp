@@ -1,0 +1,64 @@
+#include "common/text.hpp"
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+namespace kvarn {
+namespace {
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte length of the UTF-8 sequence starting at `text[i]`; a malformed sequence counts one byte.
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (i + length > text.size()) return 1;
+    for (std::size_t k = 1; k < length; ++k)
+        if (!IsContinuationByte(text[i + k])) return 1;
+    return length;
+}
+
+const icu::Locale& French() {
+    static const icu::Locale locale("fr", "FR");
+    return locale;
+}
+
+}  // namespace
+
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlankOrControl(text[begin])) ++begin;
+    while (end > begin && IsBlankOrControl(text[end - 1])) --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::string ToUpperFrench(std::string_view text) {
+    icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    unicode.toUpper(French());
+    std::string out;
+    unicode.toUTF8String(out);
+    return out;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a == b || ToUpperFrench(a) == ToUpperFrench(b);
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); i += SequenceLength(text, i)) ++count;
+    return count;
+}
+
+std::string CutToWidth(std::string_view text, std::size_t width) {
+    std::size_t i = 0;
+    for (std::size_t taken = 0; i < text.size() && taken < width; ++taken)
+        i += SequenceLength(text, i);
+    return std::string(text.substr(0, i));
+}
+
+}  // namespace kvarn

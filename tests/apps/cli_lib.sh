@@ -1,0 +1,38 @@
+# Shared by the command-line test scripts: a private home for the run, and checks that name what
+# failed. Source it with the program's path as $1.
+set -u
+KVARN="$1"
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/kvarn-cli-XXXXXX")
+trap 'rm -rf "$ROOT"' EXIT
+export HOME="$ROOT/home" XDG_DATA_HOME="$ROOT/home/.local/share" TMPDIR="$ROOT/tmp"
+mkdir -p "$HOME" "$XDG_DATA_HOME" "$TMPDIR"
+FAILURES=0
+CHECKS=0
+
+# expect_status STATUS CMD...: runs the command, output kept in $OUT and $ERR.
+expect_status() {
+  local want=$1; shift
+  CHECKS=$((CHECKS + 1))
+  OUT=$("$@" 2>"$ROOT/stderr"); local got=$?
+  ERR=$(cat "$ROOT/stderr")
+  if [ "$got" -ne "$want" ]; then
+    echo "FAIL: '$*' exited $got, expected $want"; echo "  stdout: $OUT"; echo "  stderr: $ERR"
+    FAILURES=$((FAILURES + 1))
+  fi
+}
+
+# expect_contains TEXT WHAT: the last output ($OUT then $ERR) contains TEXT.
+expect_contains() {
+  CHECKS=$((CHECKS + 1))
+  case "$OUT$ERR" in
+    *"$1"*) ;;
+    *) echo "FAIL: output lacks '$1' ($2)"; echo "  stdout: $OUT"; echo "  stderr: $ERR"
+       FAILURES=$((FAILURES + 1)) ;;
+  esac
+}
+
+finish() {
+  echo "$((CHECKS - FAILURES)) passed, $FAILURES failed"
+  [ "$FAILURES" -eq 0 ]
+  exit $?
+}
