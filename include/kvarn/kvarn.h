@@ -40,7 +40,106 @@ typedef struct dateDOS {
     uint8_t mois;
 } dateDOS;
 
+/*
+ * tagNOINTRACOMM - a company's identification numbers side by side, 8-bit ANSI (CP1252) text.
+ *   offset 0: intra-community prefix (country letters and key), 4 bytes
+ *   offset 4: SIREN, 9 bytes
+ *   offset 13: NIC, 5 bytes
+ *   offset 18: terminator, zero
+ * Fields are zero-padded and carry no terminator of their own: bytes 0-17 read together are the
+ * intra-community number followed by the NIC, bytes 4-17 the SIRET.
+ */
+typedef struct tagNOINTRACOMM {
+    char Prefixe[4];
+    char Siren[9];
+    char Nic[5];
+    char Terminateur;
+} tagNOINTRACOMM;
+
+/*
+ * tagDONNEES_ADM - the dossier's administrative data for the tax office, 8-bit ANSI texts, each
+ * NUL-terminated within its width, the record zero-filled before use.
+ *   offset 0: FRP - code of the company tax office (SIE), 3 characters
+ *   offset 4: FRP - file number, 6 characters
+ *   offset 11: FRP - key, 2 characters
+ *   offset 14: VAT regime code ("EM", "RT", "AET", ...), 3 characters
+ *   offset 18: CDI code, 3 characters
+ *   offset 22: inspection code, 3 characters
+ *   offset 26: service number, 3 characters
+ */
+typedef struct tagDONNEES_ADM {
+    char CodeSIE[4];
+    char NoDossier[7];
+    char Cle[3];
+    char RegimeTVA[4];
+    char CodeCDI[4];
+    char CodeInspection[4];
+    char NoService[4];
+} tagDONNEES_ADM;
+
+/*
+ * INTERVENANT_KV - an outside party (accountant, adviser, approved centre or association, tax
+ * office, property administrator), 890 bytes, zero-filled before use. Texts are 8-bit OEM (CP850),
+ * NUL-terminated within width + 1 bytes.
+ */
+typedef struct INTERVENANT_KV {
+    uint16_t Id;                  /*   0: party identifier, 0 = no party */
+    char Nom[61];                 /*   2: name */
+    uint8_t EstPersonneMorale;    /*  63: 1 for a company, 0 for a person */
+    char Siret[15];               /*  64: SIRET of the party */
+    char Observations[512];       /*  79: free text */
+    uint8_t Reserve;              /* 591: unused */
+    char AdrComplmt1[36];         /* 592 */
+    char AdrComplmt2[36];         /* 628 */
+    char AdrNoVoie[6];            /* 664 */
+    char AdrCmplNoVoie[4];        /* 670: repetition index (B, T, Q) */
+    char AdrNomVoie[36];          /* 674 */
+    char AdrBP[6];                /* 710 */
+    char AdrCP[18];               /* 716 */
+    char AdrVille[32];            /* 734 */
+    char AdrTel[18];              /* 766 */
+    char AdrFax[18];              /* 784 */
+    uint16_t AdrIDPays;           /* 802: country identifier, 76 = France */
+    char NoAgrement[15];          /* 804: approval number (approved centre or association) */
+    char Email[36];               /* 819 */
+    char Contact[35];             /* 855: person to contact */
+} INTERVENANT_KV;
+
 #pragma pack(pop)
+
+KVARN_STATIC_ASSERT(sizeof(INTERVENANT_KV) == 890, "INTERVENANT_KV is 890 bytes");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Nom) == 2, "INTERVENANT_KV.Nom at 2");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, EstPersonneMorale) == 63, "INTERVENANT_KV flag at 63");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Siret) == 64, "INTERVENANT_KV.Siret at 64");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Observations) == 79, "INTERVENANT_KV.Observations at 79");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Reserve) == 591, "INTERVENANT_KV unnamed byte at 591");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrComplmt1) == 592, "INTERVENANT_KV.AdrComplmt1 at 592");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrComplmt2) == 628, "INTERVENANT_KV.AdrComplmt2 at 628");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrNoVoie) == 664, "INTERVENANT_KV.AdrNoVoie at 664");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrCmplNoVoie) == 670, "INTERVENANT_KV.AdrCmplNoVoie at 670");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrNomVoie) == 674, "INTERVENANT_KV.AdrNomVoie at 674");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrBP) == 710, "INTERVENANT_KV.AdrBP at 710");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrCP) == 716, "INTERVENANT_KV.AdrCP at 716");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrVille) == 734, "INTERVENANT_KV.AdrVille at 734");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrTel) == 766, "INTERVENANT_KV.AdrTel at 766");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrFax) == 784, "INTERVENANT_KV.AdrFax at 784");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, AdrIDPays) == 802, "INTERVENANT_KV.AdrIDPays at 802");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, NoAgrement) == 804, "INTERVENANT_KV.NoAgrement at 804");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Email) == 819, "INTERVENANT_KV.Email at 819");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Contact) == 855, "INTERVENANT_KV.Contact at 855");
+
+KVARN_STATIC_ASSERT(sizeof(tagNOINTRACOMM) == 19, "tagNOINTRACOMM is 19 bytes");
+KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Siren) == 4, "tagNOINTRACOMM.Siren at 4");
+KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Nic) == 13, "tagNOINTRACOMM.Nic at 13");
+KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Terminateur) == 18, "tagNOINTRACOMM terminator at 18");
+
+KVARN_STATIC_ASSERT(sizeof(tagDONNEES_ADM) == 30, "tagDONNEES_ADM is 30 bytes");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, NoDossier) == 4, "tagDONNEES_ADM.NoDossier at 4");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, Cle) == 11, "tagDONNEES_ADM.Cle at 11");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, RegimeTVA) == 14, "tagDONNEES_ADM.RegimeTVA at 14");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, CodeCDI) == 18, "tagDONNEES_ADM.CodeCDI at 18");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, CodeInspection) == 22, "tagDONNEES_ADM.CodeInspection at 22");
+KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, NoService) == 26, "tagDONNEES_ADM.NoService at 26");
 
 KVARN_STATIC_ASSERT(sizeof(dateDOS) == 4, "dateDOS is 4 bytes");
 KVARN_STATIC_ASSERT(offsetof(dateDOS, annee) == 0, "dateDOS.annee at 0");

@@ -105,6 +105,11 @@ double FromDateDOS(const dateDOS& date) {
     return EncodeDate({date.annee, date.mois, date.jour}).value_or(0.0);
 }
 
+std::optional<std::uint16_t> ToDosDateWord(const CalendarDate& date) {
+    if (!IsValidDate(date) || date.year < kDosFirstYear || date.year > kDosLastYear) return std::nullopt;
+    return static_cast<std::uint16_t>((date.year - kDosFirstYear) << 9 | date.month << 5 | date.day);
+}
+
 DosConversion ToDosDateTime(std::time_t t) {
     std::tm local{};
     localtime_r(&t, &local);
@@ -125,8 +130,7 @@ DosConversion ToDosDateTime(std::time_t t) {
         year = kDosLastYear;
         out.clamped = true;
     }
-    out.words.date = static_cast<std::uint16_t>((year - kDosFirstYear) << 9 |
-                                                (local.tm_mon + 1) << 5 | local.tm_mday);
+    out.words.date = *ToDosDateWord({year, local.tm_mon + 1, local.tm_mday});
     // tm_sec may be 60 on a leap second; DOS holds at most 58.
     const int seconds = local.tm_sec > 59 ? 59 : local.tm_sec;
     out.words.time = static_cast<std::uint16_t>(local.tm_hour << 11 | local.tm_min << 5 |

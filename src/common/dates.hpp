@@ -59,6 +59,9 @@ struct DosConversion {
     bool clamped = false;  // the time lay outside 1980..2107 and was brought to the nearest end
 };
 
+// The DOS date word of a calendar date; nullopt outside 1980..2107.
+std::optional<std::uint16_t> ToDosDateWord(const CalendarDate& date);
+
 // Local time of `t` as DOS words; odd seconds round down to the even second below.
 DosConversion ToDosDateTime(std::time_t t);
 // The local time the words name; nullopt when a field is out of range. The hour repeated when

@@ -1,0 +1,394 @@
+#include "standalone/dossier_fichier.hpp"
+
+#include "common/dates.hpp"
+#include "common/fixed_field.hpp"
+#include "common/ini_values.hpp"
+#include "common/text.hpp"
+#include "standalone/fichier_ini_partage.hpp"
+
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
+namespace kvarn::standalone {
+namespace {
+
+using host::TypeROF;
+
+enum class Genre { Texte, Entier, Date };
+
+struct Cle {
+    const char* section;
+    const char* cle;  // nullptr: every key of the section
+    Genre genre;
+};
+
+// The typed values of the record; every other value is text.
+constexpr std::array kClesTypees{
+    Cle{"Dossier", "FormeJuridique", Genre::Entier},   Cle{"Dossier", "RegimeFiscal", Genre::Entier},
+    Cle{"Dossier", "RegimeImposition", Genre::Entier}, Cle{"Dossier", "Categorie", Genre::Entier},
+    Cle{"Dossier", "DernierExportISACOMPTA", Genre::Date},
+    Cle{"Exercice", nullptr, Genre::Date},
+    Cle{"Activite", "Debut", Genre::Date},             Cle{"Activite", "Cessation", Genre::Date},
+    Cle{"Adresse", "Pays", Genre::Entier},             Cle{"SiegeSocial", "Pays", Genre::Entier},
+    Cle{"SiegeSocialN-1", "Pays", Genre::Entier},      Cle{"InfoEtendue", "DateEngagement", Genre::Date},
+    Cle{"Intervenants", nullptr, Genre::Entier},       Cle{"Hote", "LanceParISAGI", Genre::Entier},
+    Cle{"Hote", "DonneesEdi", Genre::Entier},
+};
+
+Genre GenreDe(std::string_view section, std::string_view cle) {
+    for (const Cle& typee : kClesTypees)
+        if (EqualsIgnoringCase(section, typee.section) && (!typee.cle || EqualsIgnoringCase(cle, typee.cle)))
+            return typee.genre;
+    return Genre::Texte;
+}
+
+// Why a value is refused for its key, or empty when it is fine.
+std::string Refus(std::string_view section, std::string_view cle, std::string_view valeur) {
+    if (valeur.empty()) return {};
+    switch (GenreDe(section, cle)) {
+        case Genre::Date:
+            return ParseDate(valeur) ? "" : "date attendue au format jj/mm/aaaa";
+        case Genre::Entier:
+            return ParseIniInteger(valeur) ? "" : "nombre entier attendu";
+        case Genre::Texte:
+            return {};
+    }
+    return {};
+}
+
+void Valider(const IniDocument& document, const std::string& source) {
+    for (const std::string& section : document.Sections())
+        for (const auto& [cle, valeur] : document.Entries(section))
+            if (const std::string raison = Refus(section, cle, valeur); !raison.empty())
+                throw IniSyntaxError(source, document.LineOf(section, cle),
+                                     "[" + section + "] " + cle + "=" + valeur + " : " + raison);
+}
+
+constexpr std::array kClesAdresse{"Complement1", "Complement2", "NoVoie",  "CmplNoVoie", "NomVoie",
+                                  "BP",          "CP",          "Ville",   "BureauDistributeur",
+                                  "Telephone",   "Fax",         "Email",   "Pays",       "CodeInsee"};
+
+const char* NomROF(TypeROF type) {
+    static constexpr const char* kNoms[] = {"TVA", "TDFC", "IS", "CVAE", "RCM"};
+    return kNoms[static_cast<int>(type)];
+}
+
+std::string CleROF(TypeROF type, bool calculee) {
+    return std::string(NomROF(type)) + (calculee ? "Calculee" : "");
+}
+
+std::vector<std::pair<std::string, std::string>> Suppressions(const std::vector<ValeurDossier>& valeurs) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const ValeurDossier& v : valeurs)
+        if (v.valeur.empty()) out.emplace_back(v.section, v.cle);
+    return out;
+}
+
+std::vector<std::pair<std::pair<std::string, std::string>, std::string>> Affectations(
+    const std::vector<ValeurDossier>& valeurs) {
+    std::vector<std::pair<std::pair<std::string, std::string>, std::string>> out;
+    for (const ValeurDossier& v : valeurs)
+        if (!v.valeur.empty()) out.push_back({{v.section, v.cle}, v.valeur});
+    return out;
+}
+
+std::vector<ValeurDossier> ValeursParDefaut() {
+    const int annee = DecodeDate(Today()).year;
+    const auto date = [](int a, int m, int j) { return FormatDate(*EncodeDate({a, m, j})); };
+    return {{"Exercice", "Debut", date(annee, 1, 1)},
+            {"Exercice", "Fin", date(annee, 12, 31)},
+            {"Exercice", "DebutPrecedent", date(annee - 1, 1, 1)},
+            {"Exercice", "FinPrecedent", date(annee - 1, 12, 31)},
+            {"Exercice", "Situation", date(annee, 12, 31)},
+            {"Dossier", "TenuEn", "EUR"}};
+}
+
+}  // namespace
+
+DossierFichier::DossierFichier(std::filesystem::path repertoire)
+    : repertoire_(std::move(repertoire)),
+      fichier_(repertoire_ / kFichierDossier, kUtf8Ini, Valider),
+      parametres_(std::make_unique<FichierIniPartage>(repertoire_ / kFichierParametres)) {}
+
+bool DossierFichier::Existe(const std::filesystem::path& repertoire) {
+    return std::filesystem::is_regular_file(repertoire / kFichierDossier);
+}
+
+std::unique_ptr<DossierFichier> DossierFichier::Ouvrir(const std::filesystem::path& repertoire) {
+    if (!Existe(repertoire))
+        throw std::runtime_error("Aucun dossier dans le répertoire " + repertoire.string() +
+                                 " (fichier " + kFichierDossier + " absent)");
+    std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
+    dossier->fichier_.Document();  // refuses a damaged record now rather than at first use
+    return dossier;
+}
+
+std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::path& repertoire,
+                                                      const std::vector<ValeurDossier>& valeurs) {
+    if (Existe(repertoire))
+        throw std::runtime_error("Le répertoire " + repertoire.string() + " contient déjà un dossier");
+    std::filesystem::create_directories(repertoire);
+    std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
+    std::vector<ValeurDossier> toutes = ValeursParDefaut();
+    toutes.insert(toutes.end(), valeurs.begin(), valeurs.end());
+    dossier->Modifier(toutes);
+    return dossier;
+}
+
+void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
+    for (const ValeurDossier& v : valeurs)
+        if (const std::string raison = Refus(v.section, v.cle, v.valeur); !raison.empty())
+            throw std::runtime_error("Valeur refusée pour " + v.section + "." + v.cle + " (« " + v.valeur +
+                                     " ») : " + raison);
+    fichier_.Apply(Suppressions(valeurs), Affectations(valeurs));
+}
+
+std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> DossierFichier::Contenu() {
+    std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> contenu;
+    const IniDocument& document = fichier_.Document();
+    for (const std::string& section : document.Sections())
+        contenu.emplace_back(section, document.Entries(section));
+    return contenu;
+}
+
+std::string DossierFichier::Texte(std::string_view section, std::string_view cle, std::string_view defaut) const {
+    return fichier_.Get(section, cle).value_or(std::string(defaut));
+}
+
+int DossierFichier::Entier(std::string_view section, std::string_view cle, int defaut) const {
+    const auto valeur = ParseIniInteger(Texte(section, cle));
+    return valeur ? static_cast<int>(*valeur) : defaut;
+}
+
+double DossierFichier::Date(std::string_view section, std::string_view cle) const {
+    return ParseDate(Texte(section, cle)).value_or(0.0);
+}
+
+void DossierFichier::Ecrire(std::string_view section, std::string_view cle, const std::string& valeur) {
+    Modifier({{std::string(section), std::string(cle), valeur}});
+}
+
+void DossierFichier::EcrireDate(std::string_view section, std::string_view cle, double date) {
+    Ecrire(section, cle, FormatDate(date));
+}
+
+bool DossierFichier::LanceParISAGI() const { return Entier("Hote", "LanceParISAGI", 0) != 0; }
+
+bool DossierFichier::AssistantInstalle(int code) const {
+    // "AssistantsInstalles" lists codes separated by commas or blanks.
+    const std::string liste = Texte("Hote", "AssistantsInstalles");
+    std::size_t debut = 0;
+    while (debut < liste.size()) {
+        const std::size_t fin = liste.find_first_of(", ", debut);
+        const auto valeur = ParseIniInteger(liste.substr(debut, fin - debut));
+        if (valeur && *valeur == code) return true;
+        if (fin == std::string::npos) break;
+        debut = fin + 1;
+    }
+    return false;
+}
+
+int DossierFichier::DonneesEdi() const { return Entier("Hote", "DonneesEdi", 0); }
+
+std::string DossierFichier::GetLibelle() const { return Texte("Dossier", "Libelle"); }
+std::string DossierFichier::GetNom() const { return Texte("Dossier", "Nom"); }
+std::string DossierFichier::GetPrenom() const { return Texte("Dossier", "Prenom"); }
+
+std::string DossierFichier::GetRaisonSociale() const {
+    const std::string raison = Texte("Dossier", "RaisonSociale");
+    return raison.empty() ? Trim(GetNom() + " " + GetPrenom()) : raison;
+}
+
+int DossierFichier::GetFormeJuridique() const { return Entier("Dossier", "FormeJuridique", 0); }
+int DossierFichier::GetRegimeFiscal() const { return Entier("Dossier", "RegimeFiscal", 0); }
+int DossierFichier::GetRegimeImposition() const { return Entier("Dossier", "RegimeImposition", 0); }
+int DossierFichier::GetCategorie() const { return Entier("Dossier", "Categorie", 0); }
+double DossierFichier::GetDateDebutExercice() const { return Date("Exercice", "Debut"); }
+double DossierFichier::GetDateFinExercice() const { return Date("Exercice", "Fin"); }
+double DossierFichier::GetDateDebutExercicePrecedent() const { return Date("Exercice", "DebutPrecedent"); }
+double DossierFichier::GetDateFinExercicePrecedent() const { return Date("Exercice", "FinPrecedent"); }
+double DossierFichier::GetDateSituation() const { return Date("Exercice", "Situation"); }
+double DossierFichier::GetDateDebutActivite() const { return Date("Activite", "Debut"); }
+void DossierFichier::SetDateDebutActivite(double date) { EcrireDate("Activite", "Debut", date); }
+double DossierFichier::GetDateCessation() const { return Date("Activite", "Cessation"); }
+void DossierFichier::SetDateCessation(double date) { EcrireDate("Activite", "Cessation", date); }
+host::StaticFichierINI& DossierFichier::FichierINI() { return *parametres_; }
+std::string DossierFichier::GetIdentifiantISA() const { return Texte("Dossier", "IdentifiantISA"); }
+double DossierFichier::GetDernierExportVersISACOMPTA() const { return Date("Dossier", "DernierExportISACOMPTA"); }
+
+std::string DossierFichier::Rof(TypeROF type, bool calculee) const { return Texte("ROF", CleROF(type, calculee)); }
+
+// The record is written at every change, so the "write now" flag of the setters changes nothing.
+void DossierFichier::EcrireRof(TypeROF type, const std::string& rof) { Ecrire("ROF", CleROF(type, false), rof); }
+
+void DecouperROF(const std::string& rof, std::string& partie1, std::string& partie2) {
+    std::size_t lettres = 0;
+    while (lettres < rof.size() && std::isalpha(static_cast<unsigned char>(rof[lettres]))) ++lettres;
+    partie1 = rof.substr(0, lettres);
+    partie2 = rof.substr(lettres);
+}
+
+std::string DossierFichier::GetROF_TVA(bool calculee) const { return Rof(TypeROF::TVA, calculee); }
+void DossierFichier::SetROF_TVA(const std::string& rof, bool) { EcrireRof(TypeROF::TVA, rof); }
+void DossierFichier::GetROF_TDFC(std::string& partie1, std::string& partie2, bool calculee) const {
+    DecouperROF(Rof(TypeROF::TDFC, calculee), partie1, partie2);
+}
+void DossierFichier::SetROF_TDFC(const std::string& rof, bool) { EcrireRof(TypeROF::TDFC, rof); }
+void DossierFichier::GetROF_IS(std::string& partie1, std::string& partie2, bool calculee) const {
+    DecouperROF(Rof(TypeROF::IS, calculee), partie1, partie2);
+}
+void DossierFichier::SetROF_IS(const std::string& rof, bool) { EcrireRof(TypeROF::IS, rof); }
+std::string DossierFichier::GetROF_CVAE(bool calculee) const { return Rof(TypeROF::CVAE, calculee); }
+void DossierFichier::SetROF_CVAE(const std::string& rof, bool) { EcrireRof(TypeROF::CVAE, rof); }
+std::string DossierFichier::GetROF_RCM(bool calculee) const { return Rof(TypeROF::RCM, calculee); }
+void DossierFichier::SetROF_RCM(const std::string& rof, bool) { EcrireRof(TypeROF::RCM, rof); }
+
+std::string DossierFichier::GetRofRetenue(TypeROF type) const {
+    const std::string calculee = Rof(type, true);
+    return calculee.empty() ? Rof(type, false) : calculee;
+}
+
+std::string DossierFichier::GetCodeAPE() const { return Texte("Activite", "CodeAPE"); }
+void DossierFichier::SetCodeAPE(const std::string& code) { Ecrire("Activite", "CodeAPE", code); }
+std::string DossierFichier::GetCodeAPE_2008() const { return Texte("Activite", "CodeAPE2008"); }
+void DossierFichier::SetCodeAPE_2008(const std::string& code) { Ecrire("Activite", "CodeAPE2008", code); }
+std::string DossierFichier::GetCodeNACE() const { return Texte("Activite", "CodeNACE"); }
+void DossierFichier::SetCodeNACE(const std::string& code) { Ecrire("Activite", "CodeNACE", code); }
+std::string DossierFichier::GetActivitePrincipale() const { return Texte("Activite", "ActivitePrincipale"); }
+void DossierFichier::SetActivitePrincipale(const std::string& activite) {
+    Ecrire("Activite", "ActivitePrincipale", activite);
+}
+
+host::CAdresse DossierFichier::LireAdresse(std::string_view section) const {
+    host::CAdresse a;
+    std::string* textes[] = {&a.Complement1, &a.Complement2, &a.NoVoie,    &a.CmplNoVoie, &a.NomVoie,
+                             &a.BP,          &a.CP,          &a.Ville,     &a.BureauDistributeur,
+                             &a.Telephone,   &a.Fax,         &a.Email,     nullptr,       &a.CodeInsee};
+    for (std::size_t i = 0; i < kClesAdresse.size(); ++i)
+        if (textes[i]) *textes[i] = Texte(section, kClesAdresse[i]);
+    a.IDPays = Entier(section, "Pays", PAYS_FRANCE);
+    return a;
+}
+
+void DossierFichier::EcrireAdresse(std::string_view section, const host::CAdresse& a) {
+    const std::string valeurs[] = {a.Complement1, a.Complement2, a.NoVoie,    a.CmplNoVoie,
+                                   a.NomVoie,     a.BP,          a.CP,        a.Ville,
+                                   a.BureauDistributeur,         a.Telephone, a.Fax,
+                                   a.Email,       std::to_string(a.IDPays),   a.CodeInsee};
+    std::vector<ValeurDossier> changements;
+    for (std::size_t i = 0; i < kClesAdresse.size(); ++i)
+        changements.push_back({std::string(section), kClesAdresse[i], valeurs[i]});
+    Modifier(changements);
+}
+
+host::CAdresse DossierFichier::GetAdresse() const { return LireAdresse("Adresse"); }
+void DossierFichier::MAJAdresse(const host::CAdresse& adresse) { EcrireAdresse("Adresse", adresse); }
+host::CAdresse DossierFichier::GetAdresseSiegeSocial() const { return LireAdresse("SiegeSocial"); }
+void DossierFichier::SetAdresseSiegeSocial(const host::CAdresse& a) { EcrireAdresse("SiegeSocial", a); }
+host::CAdresse DossierFichier::GetAdresseSiegeSocialNm1() const { return LireAdresse("SiegeSocialN-1"); }
+void DossierFichier::SetAdresseSiegeSocialNm1(const host::CAdresse& a) { EcrireAdresse("SiegeSocialN-1", a); }
+std::string DossierFichier::GetBureauDistributeur() const { return Texte("Adresse", "BureauDistributeur"); }
+void DossierFichier::SetBureauDistributeur(const std::string& bureau) {
+    Ecrire("Adresse", "BureauDistributeur", bureau);
+}
+
+namespace {
+
+struct ChampAdm {
+    const char* cle;
+    std::size_t offset;
+    std::size_t taille;
+};
+
+constexpr std::array kChampsAdm{
+    ChampAdm{"CodeSIE", offsetof(tagDONNEES_ADM, CodeSIE), sizeof(tagDONNEES_ADM::CodeSIE)},
+    ChampAdm{"NoDossier", offsetof(tagDONNEES_ADM, NoDossier), sizeof(tagDONNEES_ADM::NoDossier)},
+    ChampAdm{"Cle", offsetof(tagDONNEES_ADM, Cle), sizeof(tagDONNEES_ADM::Cle)},
+    ChampAdm{"RegimeTVA", offsetof(tagDONNEES_ADM, RegimeTVA), sizeof(tagDONNEES_ADM::RegimeTVA)},
+    ChampAdm{"CodeCDI", offsetof(tagDONNEES_ADM, CodeCDI), sizeof(tagDONNEES_ADM::CodeCDI)},
+    ChampAdm{"CodeInspection", offsetof(tagDONNEES_ADM, CodeInspection), sizeof(tagDONNEES_ADM::CodeInspection)},
+    ChampAdm{"NoService", offsetof(tagDONNEES_ADM, NoService), sizeof(tagDONNEES_ADM::NoService)},
+};
+
+struct ChampIntraComm {
+    const char* cle;
+    std::size_t offset;
+    std::size_t taille;
+};
+
+constexpr std::array kChampsIntraComm{
+    ChampIntraComm{"Prefixe", offsetof(tagNOINTRACOMM, Prefixe), sizeof(tagNOINTRACOMM::Prefixe)},
+    ChampIntraComm{"Siren", offsetof(tagNOINTRACOMM, Siren), sizeof(tagNOINTRACOMM::Siren)},
+    ChampIntraComm{"Nic", offsetof(tagNOINTRACOMM, Nic), sizeof(tagNOINTRACOMM::Nic)},
+};
+
+}  // namespace
+
+void DossierFichier::GetDonneesAdministratives(tagDONNEES_ADM& donnees) const {
+    std::memset(&donnees, 0, sizeof donnees);
+    auto* octets = reinterpret_cast<char*>(&donnees);
+    for (const ChampAdm& champ : kChampsAdm)
+        WriteCStringField(octets + champ.offset, champ.taille, Texte("Administratif", champ.cle), CodePage::Ansi);
+}
+
+void DossierFichier::SetDonneesAdministratives(const tagDONNEES_ADM& donnees) {
+    const auto* octets = reinterpret_cast<const char*>(&donnees);
+    std::vector<ValeurDossier> changements;
+    for (const ChampAdm& champ : kChampsAdm)
+        changements.push_back({"Administratif", champ.cle,
+                               ReadField(octets + champ.offset, champ.taille - 1, CodePage::Ansi)});
+    Modifier(changements);
+}
+
+void DossierFichier::GetNoIntraComm(tagNOINTRACOMM& numero) const {
+    std::memset(&numero, 0, sizeof numero);
+    auto* octets = reinterpret_cast<char*>(&numero);
+    for (const ChampIntraComm& champ : kChampsIntraComm)
+        WritePaddedField(octets + champ.offset, champ.taille, Texte("Identification", champ.cle), CodePage::Ansi);
+}
+
+void DossierFichier::SetNoIntraComm(const tagNOINTRACOMM& numero) {
+    const auto* octets = reinterpret_cast<const char*>(&numero);
+    std::vector<ValeurDossier> changements;
+    for (const ChampIntraComm& champ : kChampsIntraComm)
+        changements.push_back({"Identification", champ.cle, ReadField(octets + champ.offset, champ.taille, CodePage::Ansi)});
+    Modifier(changements);
+}
+
+std::string DossierFichier::GetSIRET() const {
+    tagNOINTRACOMM numero;
+    GetNoIntraComm(numero);
+    return ReadField(reinterpret_cast<const char*>(&numero) + offsetof(tagNOINTRACOMM, Siren), 14, CodePage::Ansi);
+}
+
+void DossierFichier::ReadExtendedInfo(host::tagDONNEES_DOSSIER& info) const {
+    const double engagement = Date("InfoEtendue", "DateEngagement");
+    info.DateEngagementDOS = engagement == 0 ? 0 : ToDosDateWord(DecodeDate(engagement)).value_or(0);
+    info.Commentaire = Texte("InfoEtendue", "Commentaire");
+}
+
+std::string DossierFichier::GetTenuEn() const { return Texte("Dossier", "TenuEn", "EUR"); }
+
+std::string DossierFichier::GetDossierPropStrDyn(int numero) const {
+    if (numero != 0) return {};
+    const std::string exercice = Texte("Dossier", "Exercice");
+    const double fin = GetDateFinExercice();
+    return !exercice.empty() || fin == 0 ? exercice : std::to_string(DecodeDate(fin).year);
+}
+
+std::string DossierFichier::GetInformationDossierCourt(int numero) const {
+    return numero == 0 ? Texte("Dossier", "FormeJuridiqueCourte") : std::string();
+}
+
+std::string DossierFichier::GetInformationDossierLong(int numero) const {
+    return numero == 0 ? Texte("Dossier", "FormeJuridiqueLibelle") : std::string();
+}
+
+int DossierFichier::GetIntervenantAttache(int type) const { return Entier("Intervenants", std::to_string(type), 0); }
+
+void DossierFichier::SetIntervenantAttache(int type, int id) {
+    Ecrire("Intervenants", std::to_string(type), id == 0 ? std::string() : std::to_string(id));
+}
+
+}  // namespace kvarn::standalone

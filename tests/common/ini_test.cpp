@@ -1,0 +1,131 @@
+#include "common/atomic_file.hpp"
+#include "common/codepage.hpp"
+#include "common/ini_document.hpp"
+#include "common/ini_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kvarn {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshDirectory(const std::string& name) {
+    const fs::path dir = fs::temp_directory_path() / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(IniDocument, KeysAndSectionsIgnoreFrenchCaseAndBlanks) {
+    const IniDocument doc = IniDocument::Parse("[Général]\n  Clé = valeur un \nAutre=2\n", "test");
+    EXPECT_EQ(doc.Get("GÉNÉRAL", "CLÉ"), "valeur un");
+    EXPECT_EQ(doc.Get("général", "clé"), "valeur un");
+    EXPECT_EQ(doc.Get("GENERAL", "CLE"), std::nullopt);  // accents are letters, not decoration
+    EXPECT_EQ(doc.LineOf("général", "autre"), 3);
+}
+
+TEST(IniDocument, KeepsOrderAndCommentsAndWritesWithoutBlanks) {
+    IniDocument doc = IniDocument::Parse("; en-tête\n[KV]\nA = 1\n\n[CERFA]\nB=2\n", "test");
+    doc.Set("kv", "C", "3");
+    doc.Set("Nouvelle", "D", "4");
+    EXPECT_TRUE(doc.Remove("cerfa", "b"));
+    EXPECT_FALSE(doc.Remove("cerfa", "b"));
+    EXPECT_EQ(doc.Serialize("\r\n"), "; en-tête\r\n[KV]\r\nA=1\r\nC=3\r\n\r\n[CERFA]\r\n[Nouvelle]\r\nD=4\r\n");
+}
+
+struct Damaged {
+    const char* text;
+    int line;
+};
+
+class DamagedIni : public testing::TestWithParam<Damaged> {};
+
+TEST_P(DamagedIni, IsRefusedWithItsLine) {
+    try {
+        IniDocument::Parse(GetParam().text, "KOLMI$$G.dat");
+        FAIL() << "parsed " << GetParam().text;
+    } catch (const IniSyntaxError& e) {
+        EXPECT_EQ(e.line(), GetParam().line);
+        EXPECT_NE(std::string(e.what()).find("KOLMI$$G.dat"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("ligne " + std::to_string(GetParam().line)), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, DamagedIni,
+                         testing::Values(Damaged{"[KV]\nsans egal\n", 2}, Damaged{"[KV\nA=1\n", 1},
+                                         Damaged{"[KV]\nA=1\r\n=2\r\n", 3}, Damaged{"[]\n", 1}));
+
+TEST(IniFile, ReadsAWindowsWrittenFile) {
+    const fs::path dir = FreshDirectory("ini-windows");
+    // CP1252 bytes, CRLF line ends, mixed-case names as a Windows program writes them.
+    WriteBytes(dir / "KOLMI$$G.dat",
+               "[kv]\r\nNomDecl=Soci\xE9t\xE9 \x8C" "uvre \x80\r\nMIGRATIONS=70916\r\n[Cerfa]\r\nVille=S\xE8te\r\n");
+    IniFile file(dir / "KOLMI$$G.dat", kWindowsIni);
+    EXPECT_EQ(file.Get("KV", "nomdecl"), "Société Œuvre €");
+    EXPECT_EQ(file.Get("KV", "Migrations"), "70916");
+    EXPECT_EQ(file.Get("CERFA", "VILLE"), "Sète");
+    file.Set("KV", "Nouvelle", "é");
+    EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"),
+              "[kv]\r\nNomDecl=Soci\xE9t\xE9 \x8C" "uvre \x80\r\nMIGRATIONS=70916\r\nNouvelle=\xE9\r\n"
+              "[Cerfa]\r\nVille=S\xE8te\r\n");
+}
+
+TEST(IniFile, SharedObjectIsOnePerPathAndSeesOtherProcesses) {
+    const fs::path dir = FreshDirectory("ini-shared");
+    auto first = SharedIniFile(dir / "KOLMI$$G.dat");
+    auto second = SharedIniFile(dir / "." / "KOLMI$$G.dat");
+    EXPECT_EQ(first.get(), second.get());
+    first->Set("DEFAULT", "AdrDeclarDifDest", "1");
+    EXPECT_EQ(second->Get("default", "adrdeclardifdest"), "1");
+
+    const pid_t child = fork();
+    if (child == 0) {
+        IniFile other(dir / "KOLMI$$G.dat", kWindowsIni);  // another process, its own object
+        other.Set("KV", "PMEAuSensCommunautaire", "1");
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(first->Get("KV", "PMEAuSensCommunautaire"), "1");
+    EXPECT_EQ(first->Get("DEFAULT", "AdrDeclarDifDest"), "1");
+}
+
+TEST(IniFile, InterruptedWriteLeavesThePreviousFile) {
+    const fs::path dir = FreshDirectory("ini-interrupted");
+    IniFile file(dir / "KOLMI$$G.dat", kWindowsIni);
+    file.Set("KV", "A", "1");
+    const std::string before = ReadWholeFile(dir / "KOLMI$$G.dat");
+
+    SetBeforeRenameHookForTests([](const fs::path&) { throw std::runtime_error("panne simulée"); });
+    EXPECT_THROW(file.Set("KV", "A", "2"), std::runtime_error);
+    SetBeforeRenameHookForTests(nullptr);
+
+    EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
+    EXPECT_EQ(IniFile(dir / "KOLMI$$G.dat", kWindowsIni).Get("KV", "A"), "1");
+}
+
+TEST(IniFile, DamagedFileIsReportedAndNeverOverwritten) {
+    const fs::path dir = FreshDirectory("ini-damaged");
+    const std::string damaged = "[KV]\r\nA=1\r\nceci n'est pas une clé\r\n";
+    WriteBytes(dir / "KOLMI$$G.dat", damaged);
+    IniFile file(dir / "KOLMI$$G.dat", kWindowsIni);
+    EXPECT_THROW(file.Get("KV", "A"), IniSyntaxError);
+    EXPECT_THROW(file.Set("KV", "B", "2"), IniSyntaxError);
+    EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), damaged);
+}
+
+}  // namespace
+}  // namespace kvarn

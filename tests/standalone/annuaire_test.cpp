@@ -1,0 +1,145 @@
+#include "host/host.hpp"
+#include "standalone/standalone_host.hpp"
+#include "support/scripted_boxes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace kvarn::standalone {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::QueuedChoice;
+using testing_support::ScriptedBoxes;
+
+class Directory : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / "annuaire";
+        fs::remove_all(dir_);
+        DossierFichier::Creer(dir_ / "dossier", {{"Dossier", "Nom", "Test"}});
+        host_ = StandaloneHost::Open(dir_ / "dossier", {&boxes_, &choice_, {}, dir_ / "intervenants.ini"});
+    }
+
+    Intervenant Accountant(const std::string& name) {
+        Intervenant i;
+        i.Type = host::kComptable;
+        i.Nom = name;
+        i.Siret = "55210055400041";
+        i.Observations = "Mission de tenue";
+        i.AdrComplmt1 = "Immeuble « Le Cèdre »";
+        i.AdrNoVoie = "12";
+        i.AdrCmplNoVoie = "B";
+        i.AdrNomVoie = "avenue de l'Œuvre";
+        i.AdrCP = "34000";
+        i.AdrVille = "Montpellier";
+        i.AdrTel = "04 67 00 00 00";
+        i.Email = "cabinet@exemple.fr";
+        return i;
+    }
+
+    fs::path dir_;
+    ScriptedBoxes boxes_;
+    QueuedChoice choice_;
+    std::unique_ptr<StandaloneHost> host_;
+};
+
+TEST_F(Directory, RecordRoundTripsInTheOemCodePage) {
+    const int id = host_->Annuaire().Ajouter(Accountant("Cabinet Émile"));
+    host::FicheIntervenant fiche;
+    std::memset(&fiche, 0xFF, sizeof fiche);
+    ASSERT_TRUE(host::GetIntervenant(id, &fiche, host::kComptable));
+    EXPECT_EQ(fiche.Donnees.Id, id);
+    EXPECT_STREQ(fiche.Donnees.Nom, "Cabinet \x90mile");             // É in CP850
+    EXPECT_STREQ(fiche.Donnees.AdrNomVoie, "avenue de l'?uvre");     // Œ has no OEM byte
+    EXPECT_STREQ(fiche.Donnees.AdrComplmt1, "Immeuble \xAE Le C\x8A" "dre \xAF");
+    EXPECT_STREQ(fiche.Donnees.Siret, "55210055400041");
+    EXPECT_STREQ(fiche.Donnees.AdrVille, "Montpellier");
+    EXPECT_EQ(fiche.Donnees.AdrIDPays, 76);
+    EXPECT_EQ(fiche.Type, host::kComptable);
+    EXPECT_EQ(fiche.Donnees.Reserve, 0);
+    EXPECT_FALSE(host::GetIntervenant(id, &fiche, host::kConseil));  // wrong kind
+    EXPECT_FALSE(host::GetIntervenant(id + 1, &fiche, host::kComptable));
+}
+
+TEST_F(Directory, PracticeRecordCarriesTheValueAtOffset914) {
+    Intervenant practice = Accountant("Le cabinet");
+    practice.Type = host::kCabinet;
+    practice.ModeAffectation = 2;
+    const int id = host_->Annuaire().Ajouter(practice);
+    host::FicheIntervenant fiche{};
+    ASSERT_TRUE(host::GetIntervenant(id, &fiche, host::kCabinet));
+    std::uint16_t atOffset;
+    std::memcpy(&atOffset, reinterpret_cast<const char*>(&fiche) + 914, 2);
+    EXPECT_EQ(atOffset, 2);
+}
+
+TEST_F(Directory, SelectionAttachesToTheDossierAndIsReadBack) {
+    const int first = host_->Annuaire().Ajouter(Accountant("Premier"));
+    const int second = host_->Annuaire().Ajouter(Accountant("Second"));
+    Intervenant office = Accountant("SIE de Sète");
+    office.Type = host::kSIE;
+    host_->Annuaire().Ajouter(office);
+
+    choice_.QueueId(second);
+    host::FicheIntervenant fiche{};
+    ASSERT_TRUE(host::SelectionneIntervenant(host::kComptable, &fiche, true, 1, 0));
+    EXPECT_STREQ(fiche.Donnees.Nom, "Second");
+    EXPECT_EQ(choice_.offered().back(), (std::vector<int>{first, second}));  // only accountants offered
+    EXPECT_EQ(DossierFichier::Ouvrir(dir_ / "dossier")->GetIntervenantAttache(host::kComptable), second);
+
+    host::FicheIntervenant read{};
+    ASSERT_TRUE(host::GetIntervenantSelectionne(&read, host::kComptable, 0, 1, 0, 0));
+    EXPECT_EQ(0, std::memcmp(&read, &fiche, sizeof fiche));
+}
+
+TEST_F(Directory, NothingChosenChangesNothing) {
+    host_->Annuaire().Ajouter(Accountant("Premier"));
+    choice_.QueueId(0);
+    host::FicheIntervenant fiche{};
+    EXPECT_FALSE(host::SelectionneIntervenant(host::kComptable, &fiche, true, 1, 0));
+    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kComptable), 0);
+}
+
+TEST_F(Directory, DefaultPartyServesOnlyWhenAskedFor) {
+    Intervenant byDefault = Accountant("Par défaut");
+    byDefault.ParDefaut = true;
+    const int id = host_->Annuaire().Ajouter(byDefault);
+    host::FicheIntervenant fiche{};
+    EXPECT_FALSE(host::GetIntervenantSelectionne(&fiche, host::kComptable, 0, 0, 0, 0));
+    ASSERT_TRUE(host::GetIntervenantSelectionne(&fiche, host::kComptable, 0, 1, 0, 0));
+    EXPECT_EQ(fiche.Donnees.Id, id);
+}
+
+TEST_F(Directory, IdentifiersFollowEachOtherAndPersist) {
+    EXPECT_EQ(host_->Annuaire().Ajouter(Accountant("A")), 1);
+    EXPECT_EQ(host_->Annuaire().Ajouter(Accountant("B")), 2);
+    AnnuaireFichier again(dir_ / "intervenants.ini", nullptr, choice_);
+    EXPECT_EQ(again.Lister().size(), 2u);
+    EXPECT_EQ(again.Ajouter(Accountant("C")), 3);
+    EXPECT_EQ(again.Trouver(2)->Nom, "B");
+}
+
+TEST_F(Directory, RefusesUnknownKindsAndNamelessParties) {
+    Intervenant unknown = Accountant("X");
+    unknown.Type = 4;
+    EXPECT_THROW(host_->Annuaire().Ajouter(unknown), std::runtime_error);
+    EXPECT_THROW(host_->Annuaire().Ajouter(Accountant("  ")), std::runtime_error);
+    EXPECT_TRUE(host_->Annuaire().Lister().empty());
+}
+
+TEST(PartyKinds, NamesAndNumbers) {
+    for (int kind : {0, 1, 2, 3, 7, 10, 11, 15}) {
+        EXPECT_TRUE(host::EstTypeIntervenant(kind));
+        EXPECT_EQ(TypeIntervenantDeNom(NomTypeIntervenant(kind)), kind);
+    }
+    EXPECT_EQ(TypeIntervenantDeNom("sie"), 10);
+    EXPECT_EQ(TypeIntervenantDeNom("15"), 15);
+    EXPECT_EQ(TypeIntervenantDeNom("4"), std::nullopt);
+    EXPECT_EQ(TypeIntervenantDeNom("notaire"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kvarn::standalone

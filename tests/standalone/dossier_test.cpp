@@ -1,0 +1,246 @@
+#include "common/atomic_file.hpp"
+#include "common/dates.hpp"
+#include "common/ini_document.hpp"
+#include "standalone/dossier_fichier.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace kvarn::standalone {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshDossierDirectory(const std::string& name) {
+    const fs::path dir = fs::temp_directory_path() / name;
+    fs::remove_all(dir);
+    return dir;
+}
+
+double D(const char* text) { return *ParseDate(text); }
+
+host::CAdresse Address(const std::string& town) {
+    host::CAdresse a;
+    a.Complement1 = "Bâtiment B";
+    a.Complement2 = "Escalier 3";
+    a.NoVoie = "12";
+    a.CmplNoVoie = "B";
+    a.NomVoie = "rue de l'Église";
+    a.BP = "BP 7";
+    a.CP = "34200";
+    a.Ville = town;
+    a.BureauDistributeur = "SÈTE CEDEX";
+    a.Telephone = "04 67 00 00 00";
+    a.Fax = "04 67 00 00 01";
+    a.Email = "contact@exemple.fr";
+    a.IDPays = 76;
+    a.CodeInsee = "34301";
+    return a;
+}
+
+// Every value a user or the module sets, written and then read back from a fresh object.
+TEST(DossierFichier, EveryValueSurvivesReopening) {
+    const fs::path dir = FreshDossierDirectory("dossier-roundtrip");
+    {
+        auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Libelle", "SCI Les Tilleuls"},
+                                                   {"Dossier", "Nom", "Tilleuls"},
+                                                   {"Dossier", "Prenom", "Élise"},
+                                                   {"Dossier", "RaisonSociale", "SCI LES TILLEULS"},
+                                                   {"Dossier", "FormeJuridique", "12"},
+                                                   {"Dossier", "RegimeFiscal", "3"},
+                                                   {"Dossier", "RegimeImposition", "2"},
+                                                   {"Dossier", "Categorie", "5"},
+                                                   {"Dossier", "IdentifiantISA", "ISA-42"},
+                                                   {"Dossier", "DernierExportISACOMPTA", "15/03/2025"},
+                                                   {"Exercice", "Debut", "01/07/2024"},
+                                                   {"Exercice", "Fin", "30/06/2025"},
+                                                   {"Exercice", "DebutPrecedent", "01/07/2023"},
+                                                   {"Exercice", "FinPrecedent", "30/06/2024"},
+                                                   {"Exercice", "Situation", "31/03/2025"},
+                                                   {"InfoEtendue", "DateEngagement", "02/01/2020"},
+                                                   {"Hote", "LanceParISAGI", "1"},
+                                                   {"Hote", "AssistantsInstalles", "12, 148"}});
+        dossier->SetDateDebutActivite(D("01/02/2010"));
+        dossier->SetDateCessation(D("31/12/2030"));
+        dossier->SetROF_TVA("TVA1", true);
+        dossier->SetROF_TDFC("BIC12", true);
+        dossier->SetROF_IS("IS3", true);
+        dossier->SetROF_CVAE("CVAE1", true);
+        dossier->SetROF_RCM("RCM2", true);
+        dossier->Modifier({{"ROF", "TDFCCalculee", "BIC13"}});
+        dossier->SetCodeAPE("6820A");
+        dossier->SetCodeAPE_2008("6820B");
+        dossier->SetCodeNACE("68.20");
+        dossier->SetActivitePrincipale("Location de biens immobiliers");
+        dossier->MAJAdresse(Address("Sète"));
+        dossier->SetAdresseSiegeSocial(Address("Montpellier"));
+        dossier->SetAdresseSiegeSocialNm1(Address("Nîmes"));
+        dossier->SetBureauDistributeur("SÈTE");
+        tagDONNEES_ADM adm{};
+        std::strcpy(adm.CodeSIE, "341");
+        std::strcpy(adm.NoDossier, "123456");
+        std::strcpy(adm.Cle, "78");
+        std::strcpy(adm.RegimeTVA, "RM");
+        std::strcpy(adm.CodeCDI, "340");
+        std::strcpy(adm.CodeInspection, "012");
+        std::strcpy(adm.NoService, "003");
+        dossier->SetDonneesAdministratives(adm);
+        tagNOINTRACOMM numero;
+        std::memcpy(&numero, "FR3255210055400041", 18);
+        numero.Terminateur = 0;
+        dossier->SetNoIntraComm(numero);
+        dossier->SetIntervenantAttache(0, 3);
+        dossier->SetIntervenantAttache(10, 7);
+    }
+    const auto dossier = DossierFichier::Ouvrir(dir);
+    EXPECT_EQ(dossier->GetLibelle(), "SCI Les Tilleuls");
+    EXPECT_EQ(dossier->GetNom(), "Tilleuls");
+    EXPECT_EQ(dossier->GetPrenom(), "Élise");
+    EXPECT_EQ(dossier->GetRaisonSociale(), "SCI LES TILLEULS");
+    EXPECT_EQ(dossier->GetFormeJuridique(), 12);
+    EXPECT_EQ(dossier->GetRegimeFiscal(), 3);
+    EXPECT_EQ(dossier->GetRegimeImposition(), 2);
+    EXPECT_EQ(dossier->GetCategorie(), 5);
+    EXPECT_EQ(dossier->GetIdentifiantISA(), "ISA-42");
+    EXPECT_EQ(dossier->GetDernierExportVersISACOMPTA(), D("15/03/2025"));
+    EXPECT_EQ(dossier->GetDateDebutExercice(), D("01/07/2024"));
+    EXPECT_EQ(dossier->GetDateFinExercice(), D("30/06/2025"));
+    EXPECT_EQ(dossier->GetDateDebutExercicePrecedent(), D("01/07/2023"));
+    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), D("30/06/2024"));
+    EXPECT_EQ(dossier->GetDateSituation(), D("31/03/2025"));
+    EXPECT_EQ(dossier->GetDateDebutActivite(), D("01/02/2010"));
+    EXPECT_EQ(dossier->GetDateCessation(), D("31/12/2030"));
+    EXPECT_EQ(dossier->GetDossierPropStrDyn(0), "2025");
+    EXPECT_EQ(dossier->GetTenuEn(), "EUR");
+    EXPECT_TRUE(dossier->LanceParISAGI());
+    EXPECT_TRUE(dossier->AssistantInstalle(148));
+    EXPECT_FALSE(dossier->AssistantInstalle(14));
+
+    EXPECT_EQ(dossier->GetROF_TVA(false), "TVA1");
+    EXPECT_EQ(dossier->GetROF_TVA(true), "");
+    std::string p1, p2;
+    dossier->GetROF_TDFC(p1, p2, false);
+    EXPECT_EQ(p1 + "|" + p2, "BIC|12");
+    dossier->GetROF_TDFC(p1, p2, true);
+    EXPECT_EQ(p1 + "|" + p2, "BIC|13");
+    dossier->GetROF_IS(p1, p2, false);
+    EXPECT_EQ(p1 + "|" + p2, "IS|3");
+    EXPECT_EQ(dossier->GetROF_CVAE(false), "CVAE1");
+    EXPECT_EQ(dossier->GetROF_RCM(false), "RCM2");
+    EXPECT_EQ(dossier->GetRofRetenue(host::TypeROF::TDFC), "BIC13");  // computed wins
+    EXPECT_EQ(dossier->GetRofRetenue(host::TypeROF::TVA), "TVA1");    // else the entered one
+
+    EXPECT_EQ(dossier->GetCodeAPE(), "6820A");
+    EXPECT_EQ(dossier->GetCodeAPE_2008(), "6820B");
+    EXPECT_EQ(dossier->GetCodeNACE(), "68.20");
+    EXPECT_EQ(dossier->GetActivitePrincipale(), "Location de biens immobiliers");
+    host::CAdresse expected = Address("Sète");
+    expected.BureauDistributeur = "SÈTE";
+    EXPECT_EQ(dossier->GetAdresse(), expected);
+    EXPECT_EQ(dossier->GetBureauDistributeur(), "SÈTE");
+    EXPECT_EQ(dossier->GetAdresseSiegeSocial(), Address("Montpellier"));
+    EXPECT_EQ(dossier->GetAdresseSiegeSocialNm1(), Address("Nîmes"));
+
+    tagDONNEES_ADM adm;
+    dossier->GetDonneesAdministratives(adm);
+    EXPECT_STREQ(adm.CodeSIE, "341");
+    EXPECT_STREQ(adm.NoDossier, "123456");
+    EXPECT_STREQ(adm.Cle, "78");
+    EXPECT_STREQ(adm.RegimeTVA, "RM");
+    EXPECT_STREQ(adm.CodeCDI, "340");
+    EXPECT_STREQ(adm.CodeInspection, "012");
+    EXPECT_STREQ(adm.NoService, "003");
+
+    tagNOINTRACOMM numero;
+    dossier->GetNoIntraComm(numero);
+    EXPECT_EQ(0, std::memcmp(&numero, "FR3255210055400041\0", 19));
+    EXPECT_EQ(dossier->GetSIRET(), "55210055400041");
+
+    host::tagDONNEES_DOSSIER info;
+    dossier->ReadExtendedInfo(info);
+    EXPECT_EQ(info.DateEngagementDOS, (2020 - 1980) << 9 | 1 << 5 | 2);
+    EXPECT_EQ(dossier->GetIntervenantAttache(0), 3);
+    EXPECT_EQ(dossier->GetIntervenantAttache(10), 7);
+    EXPECT_EQ(dossier->GetIntervenantAttache(1), 0);
+}
+
+TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {
+    const fs::path dir = FreshDossierDirectory("dossier-short-siren");
+    auto dossier = DossierFichier::Creer(dir, {{"Identification", "Siren", "123"}, {"Identification", "Nic", "12"}});
+    tagNOINTRACOMM numero;
+    dossier->GetNoIntraComm(numero);
+    EXPECT_EQ(0, std::memcmp(&numero, "\0\0\0\0" "123\0\0\0\0\0\0" "12\0\0\0" "\0", 19));
+    EXPECT_EQ(dossier->GetSIRET(), "123");
+}
+
+TEST(DossierFichier, NewDossierTakesTheCurrentCalendarYear) {
+    const auto dossier = DossierFichier::Creer(FreshDossierDirectory("dossier-defaults"), {});
+    const int year = DecodeDate(Today()).year;
+    EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({year, 1, 1}));
+    EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({year, 12, 31}));
+    EXPECT_EQ(dossier->GetDateSituation(), dossier->GetDateFinExercice());
+    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), *EncodeDate({year - 1, 12, 31}));
+}
+
+TEST(DossierFichier, RefusesASecondDossierAndAMissingOne) {
+    const fs::path dir = FreshDossierDirectory("dossier-twice");
+    DossierFichier::Creer(dir, {{"Dossier", "Nom", "Premier"}});
+    EXPECT_THROW(DossierFichier::Creer(dir, {{"Dossier", "Nom", "Second"}}), std::runtime_error);
+    EXPECT_EQ(DossierFichier::Ouvrir(dir)->GetNom(), "Premier");
+    EXPECT_THROW(DossierFichier::Ouvrir(FreshDossierDirectory("dossier-none")), std::runtime_error);
+}
+
+TEST(DossierFichier, RefusedValueWritesNothing) {
+    const fs::path dir = FreshDossierDirectory("dossier-refused");
+    auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Nom", "Avant"}});
+    const std::string before = ReadWholeFile(dir / kFichierDossier);
+    EXPECT_THROW(dossier->Modifier({{"Dossier", "Nom", "Après"}, {"Exercice", "Fin", "31/02/2025"}}),
+                 std::runtime_error);
+    EXPECT_THROW(dossier->Modifier({{"Dossier", "Categorie", "cinq"}}), std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(dir / kFichierDossier), before);
+}
+
+struct DamagedRecord {
+    const char* line;
+    int lineNumber;
+};
+
+class DamagedDossier : public testing::TestWithParam<DamagedRecord> {};
+
+TEST_P(DamagedDossier, IsReportedWithItsLineAndKeptAsItIs) {
+    const fs::path dir = FreshDossierDirectory("dossier-damaged");
+    fs::create_directories(dir);
+    const std::string damaged = std::string("[Exercice]\nFin=31/12/2025\n\n[Dossier]\nNom=X\n") + GetParam().line + "\n";
+    std::ofstream(dir / kFichierDossier, std::ios::binary) << damaged;
+    const int expectedLine = GetParam().lineNumber;
+    try {
+        DossierFichier::Ouvrir(dir);
+        FAIL() << "opened a damaged record";
+    } catch (const IniSyntaxError& e) {
+        EXPECT_EQ(e.line(), expectedLine) << e.what();
+        EXPECT_NE(std::string(e.what()).find("dossier.ini"), std::string::npos);
+    }
+    EXPECT_EQ(ReadWholeFile(dir / kFichierDossier), damaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, DamagedDossier,
+                         testing::Values(DamagedRecord{"Categorie=cinq", 6}, DamagedRecord{"une ligne perdue", 6},
+                                         DamagedRecord{"DernierExportISACOMPTA=2025-03-15", 6},
+                                         DamagedRecord{"[Exercice", 6}));
+
+TEST(DossierFichier, InterruptedWriteLeavesThePreviousRecord) {
+    const fs::path dir = FreshDossierDirectory("dossier-interrupted");
+    auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Nom", "Avant"}});
+    SetBeforeRenameHookForTests([](const fs::path&) { throw std::runtime_error("panne simulée"); });
+    EXPECT_THROW(dossier->SetCodeAPE("6820A"), std::runtime_error);
+    SetBeforeRenameHookForTests(nullptr);
+    const auto reopened = DossierFichier::Ouvrir(dir);
+    EXPECT_EQ(reopened->GetNom(), "Avant");
+    EXPECT_EQ(reopened->GetCodeAPE(), "");
+}
+
+}  // namespace
+}  // namespace kvarn::standalone

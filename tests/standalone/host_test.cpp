@@ -1,0 +1,129 @@
+#include "host/fichiers.hpp"
+#include "host/host.hpp"
+#include "standalone/standalone_host.hpp"
+#include "support/scripted_boxes.hpp"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+
+namespace kvarn::standalone {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::QueuedChoice;
+using testing_support::ScriptedBoxes;
+
+class Host : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / "hote";
+        fs::remove_all(dir_);
+        DossierFichier::Creer(dir_, {{"Dossier", "RaisonSociale", "SARL Dupont"}});
+        host_ = StandaloneHost::Open(dir_, {&boxes_, &choice_, {}, {}});
+    }
+    fs::path dir_;
+    ScriptedBoxes boxes_;
+    QueuedChoice choice_;
+    std::unique_ptr<StandaloneHost> host_;
+};
+
+TEST_F(Host, DirectoriesOfEachCode) {
+    host::TEnvironnement& env = *host::pEnvironnement;
+    EXPECT_EQ(env.NomFichier2(host::kRepertoireDossier), dir_.string());
+    EXPECT_EQ(fs::path(env.NomFichier2(host::kRepertoireCommun)),
+              fs::path(std::getenv("XDG_DATA_HOME")) / "kvarn");
+    EXPECT_TRUE(fs::is_directory(env.NomFichier2(host::kRepertoireCommun)));
+    EXPECT_TRUE(fs::exists(fs::path(env.NomFichier2(host::kRepertoireProgramme)) / "test_standalone"));
+    EXPECT_EQ(env.NomFichier2(0x2000000), "");
+
+    struct stat info {};
+    const std::string temporary = env.NomFichier2(host::kRepertoireTemporaire);
+    ASSERT_EQ(::stat(temporary.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(std::getenv("TMPDIR")));
+}
+
+TEST_F(Host, CompanyAndStartUpSettingsComeFromTheDossier) {
+    EXPECT_EQ(host::pEnvironnement->GetRaisonSociale(), "SARL Dupont");
+    EXPECT_FALSE(host::pEnvironnement->EstLanceParISAGI());
+    EXPECT_FALSE(host::pEnvironnement->AssistantEstInstalle(148));
+    host_->Dossier()->Modifier({{"Hote", "LanceParISAGI", "1"}, {"Hote", "AssistantsInstalles", "148"}});
+    EXPECT_TRUE(host::pEnvironnement->EstLanceParISAGI());
+    EXPECT_TRUE(host::pEnvironnement->AssistantEstInstalle(148));
+    EXPECT_FALSE(host::pEnvironnement->NomUtilisateur().empty());
+    EXPECT_EQ(host::pCurDossier, host_->Dossier());
+}
+
+TEST_F(Host, TableCopyCallsTheModulesCreatorOnly) {
+    std::vector<std::string> created;
+    host::pEnvironnement->DuplicateTableAssistants(0x89A00FF, "kv1", false);  // no creator yet: nothing
+    host::pEnvironnement->SetTableCreator([&](const std::string& suffix) { created.push_back(suffix); });
+    host::pEnvironnement->DuplicateTableAssistants(0x89A00FF, "kv1", false);
+    host::pEnvironnement->DuplicateTableAssistants(0x89A0106, "kvs", false);
+    EXPECT_EQ(created, (std::vector<std::string>{"kv1", "kvs"}));
+}
+
+TEST_F(Host, HostSettingsFileIsTheModulesStoreFile) {
+    host::pCurDossier->FichierINI().SetBool("DEFAULT", "AdrDeclarDifDest", true);
+    host::pCurDossier->FichierINI().SetInteger("KV", "Migrations", 70916);
+    std::ifstream in(dir_ / "KOLMI$$G.dat", std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n[KV]\r\nMigrations=70916\r\n");
+    EXPECT_TRUE(host::pCurDossier->FichierINI().GetBool("default", "adrdeclardifdest", false));
+    EXPECT_EQ(host::pCurDossier->FichierINI().GetInteger("KV", "Absent", -4), -4);
+}
+
+TEST_F(Host, BoxesAreRecordedWithTheirKindTextAndCaption) {
+    boxes_.QueueAnswer(true);
+    boxes_.QueueAnswer(false);
+    host::ZORErreur("Le SIRET est faux");
+    EXPECT_TRUE(host::ZORQuestion("Continuer ?", "Attention", host::kDeuxiemeBoutonParDefaut));
+    EXPECT_FALSE(host::ZOROkAnnuler("Écraser ?", "Sauvegarde"));
+    host::ZORDisplayException(1015 * 65536 + 3, std::runtime_error("table absente"));
+    ASSERT_EQ(boxes_.shown().size(), 4u);
+    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
+    EXPECT_EQ(boxes_.shown()[0].texte, "Le SIRET est faux");
+    EXPECT_EQ(boxes_.shown()[1].titre, "Attention");
+    EXPECT_EQ(boxes_.shown()[1].drapeaux, 256);
+    EXPECT_EQ(boxes_.shown()[3].texte, "1015:3 table absente");
+    EXPECT_EQ(boxes_.pendingAnswers(), 0u);
+}
+
+TEST_F(Host, UnexpectedQuestionFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host::ZORQuestion("Imprévu ?", "Attention")), "unexpected question");
+}
+
+TEST(HostFiles, ExistenceDeletionEmptyingAndFreeSpace) {
+    const fs::path dir = fs::temp_directory_path() / "fichiers";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "sous");
+    std::ofstream(dir / "a.txt") << "a";
+    std::ofstream(dir / "garder.txt") << "g";
+    std::ofstream(dir / "sous" / "b.txt") << "b";
+    EXPECT_TRUE(host::ZORFileExist((dir / "a.txt").string()));
+    EXPECT_TRUE(host::ZorFileDirDelete((dir / "a.txt").string()));
+    EXPECT_FALSE(host::ZORFileExist((dir / "a.txt").string()));
+    const std::vector<std::string> keep{"garder.txt"};
+    EXPECT_TRUE(host::ZorDirDeleteContenu(dir.string(), &keep));
+    EXPECT_TRUE(fs::exists(dir / "garder.txt"));
+    EXPECT_FALSE(fs::exists(dir / "sous"));
+    std::int64_t free = -1;
+    EXPECT_TRUE(host::ZORGetFreeSpace(dir.string(), free));
+    EXPECT_GT(free, 0);
+    EXPECT_FALSE(host::ZORGetFreeSpace((dir / "absent").string(), free));
+}
+
+TEST(HostWithoutDossier, RefusesADirectoryWithoutRecord) {
+    const fs::path dir = fs::temp_directory_path() / "vide";
+    fs::create_directories(dir);
+    EXPECT_THROW(StandaloneHost::Open(dir), std::runtime_error);
+    EXPECT_EQ(host::pCurDossier, nullptr);
+}
+
+}  // namespace
+}  // namespace kvarn::standalone
