@@ -16,6 +16,8 @@ enum ExitStatus : int { kSucces = 0, kRefus = 1, kUsage = 2 };
 // Options given before the command name.
 struct GlobalOptions {
     std::string dossier;  // --dossier DIR
+    bool oui = false;     // --oui: every question of the module answers yes
+    bool non = false;     // --non: every question answers no
 };
 
 // A refusal of the module or of the host: the message goes to stderr, the program exits 1.
