@@ -3,7 +3,10 @@
 // This is the only file that sees the command-line parser (it compiles slowly); each command
 // family's handlers live in a file of their own and receive plain option structs. Exit status:
 // 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage.
+#include "dossier_commands.hpp"
 #include "intervenant_commands.hpp"
+#include "liste_commands.hpp"
+#include "verifier_commands.hpp"
 #include "run.hpp"
 
 #include <CLI/CLI.hpp>
@@ -37,6 +40,103 @@ void AddAdresseOptions(CLI::App* sub, cli::AdresseOptions& a) {
     sub->add_option("--fax", a.fax, "Télécopie");
     sub->add_option("--email", a.email, "Adresse électronique");
     sub->add_option("--pays", a.pays, "Identifiant du pays (76 = France)");
+}
+
+// The values of the dossier record, shared by "dossier creer" and "dossier modifier".
+void AddDossierValeurs(CLI::App* sub, cli::DossierValeurs& v) {
+    sub->add_option("--raison-sociale", v.raisonSociale, "Raison sociale");
+    sub->add_option("--nom", v.nom, "Nom (dossier d'une personne physique)");
+    sub->add_option("--prenom", v.prenom, "Prénom");
+    sub->add_option("--libelle", v.libelle, "Libellé du dossier");
+    sub->add_option("--forme-juridique", v.formeJuridique, "Code de la forme juridique (kvarn formes-juridiques)");
+    sub->add_option("--categorie", v.categorie, "Catégorie d'imposition (kvarn categories)");
+    sub->add_option("--regime-fiscal", v.regimeFiscal, "Régime fiscal (kvarn regimes)");
+    sub->add_option("--regime-imposition", v.regimeImposition, "Régime d'imposition : 1 IR, 2 IS");
+    sub->add_option("--debut-exercice", v.debutExercice, "Début de l'exercice (jj/mm/aaaa)");
+    sub->add_option("--fin-exercice", v.finExercice, "Fin de l'exercice (jj/mm/aaaa)");
+    sub->add_option("--debut-exercice-precedent", v.debutExercicePrecedent, "Début de l'exercice précédent");
+    sub->add_option("--fin-exercice-precedent", v.finExercicePrecedent, "Fin de l'exercice précédent");
+    sub->add_option("--date-situation", v.dateSituation, "Date de situation");
+    sub->add_option("--debut-activite", v.debutActivite, "Date de début d'activité");
+    sub->add_option("--cessation-activite", v.cessationActivite, "Date de cessation d'activité");
+    sub->add_option("--siret", v.siret, "SIRET (ou SIREN seul)");
+    sub->add_option("--tva-intracom", v.tvaIntracom, "Numéro de TVA intracommunautaire (FR, clé, SIREN)");
+    sub->add_option("--code-ape", v.codeApe, "Code APE");
+    sub->add_option("--code-ape-2008", v.codeApe2008, "Code APE (nomenclature 2008)");
+    sub->add_option("--code-nace", v.codeNace, "Code NACE");
+    sub->add_option("--activite", v.activite, "Activité principale");
+    sub->add_option("--rof-tva", v.rofTva, "ROF TVA saisie");
+    sub->add_option("--rof-tdfc", v.rofTdfc, "ROF TDFC saisie");
+    sub->add_option("--rof-is", v.rofIs, "ROF IS saisie");
+    sub->add_option("--rof-cvae", v.rofCvae, "ROF CVAE saisie");
+    sub->add_option("--rof-rcm", v.rofRcm, "ROF RCM saisie");
+    sub->add_option("--rof-tva-calculee", v.rofTvaCalculee, "ROF TVA des comptes rendus");
+    sub->add_option("--rof-tdfc-calculee", v.rofTdfcCalculee, "ROF TDFC des comptes rendus");
+    sub->add_option("--rof-is-calculee", v.rofIsCalculee, "ROF IS des comptes rendus");
+    sub->add_option("--rof-cvae-calculee", v.rofCvaeCalculee, "ROF CVAE des comptes rendus");
+    sub->add_option("--rof-rcm-calculee", v.rofRcmCalculee, "ROF RCM des comptes rendus");
+    sub->add_option("--identifiant-isa", v.identifiantIsa, "Identifiant du dossier dans ISACOMPTA");
+    sub->add_option("--dernier-export-isacompta", v.dernierExportIsacompta, "Date du dernier export vers ISACOMPTA");
+    sub->add_option("--lance-par-isa", v.lanceParIsa, "1 quand l'hôte est lancé par l'intégration ISA");
+    sub->add_option("--assistants", v.assistants, "Codes des assistants installés (ex. 148)");
+    AddAdresseOptions(sub, v.adresse);
+    sub->add_option("--bureau-distributeur", v.adresse.bureauDistributeur, "Bureau distributeur");
+    sub->add_option("--code-insee", v.adresse.codeInsee, "Code INSEE de la commune");
+}
+
+void AddDossierCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("dossier", "Fiche du dossier");
+    family->require_subcommand(1);
+
+    static cli::DossierCreerOptions creer;
+    CLI::App* create = family->add_subcommand("creer", "Crée un dossier dans un répertoire");
+    create->add_option("repertoire", creer.repertoire, "Répertoire du nouveau dossier")->required();
+    AddDossierValeurs(create, creer.valeurs);
+    Bind(create, [&globals] { return cli::DossierCreer(globals, creer); });
+
+    static cli::DossierValeurs modifier;
+    CLI::App* change = family->add_subcommand("modifier", "Modifie la fiche du dossier (--dossier)");
+    AddDossierValeurs(change, modifier);
+    Bind(change, [&globals] { return cli::DossierModifier(globals, modifier); });
+
+    static cli::DossierAfficherOptions afficher;
+    CLI::App* show = family->add_subcommand("afficher", "Affiche la fiche du dossier (--dossier)");
+    show->add_flag("--json", afficher.json, "Sortie JSON");
+    Bind(show, [&globals] { return cli::DossierAfficher(globals, afficher); });
+}
+
+void AddListeCommands(CLI::App& app) {
+    static cli::ListeOptions formes, pays, regimes, categories;
+    const std::tuple<const char*, const char*, cli::ListeOptions*, int (*)(const cli::ListeOptions&)> listes[] = {
+        {"formes-juridiques", "Liste des formes juridiques", &formes, cli::ListerFormesJuridiques},
+        {"pays", "Liste des pays", &pays, cli::ListerPays},
+        {"regimes", "Liste des régimes fiscaux et d'imposition", &regimes, cli::ListerRegimes},
+        {"categories", "Liste des catégories d'imposition", &categories, cli::ListerCategories}};
+    for (const auto& [nom, description, options, lister] : listes) {
+        CLI::App* sub = app.add_subcommand(nom, description);
+        sub->add_flag("--json", options->json, "Sortie JSON");
+        Bind(sub, [options = options, lister = lister] { return lister(*options); });
+    }
+}
+
+void AddVerifierCommands(CLI::App& app) {
+    CLI::App* family = app.add_subcommand("verifier", "Vérifie un numéro (code de sortie 0 s'il est valide, 1 sinon)");
+    family->require_subcommand(1);
+    static cli::VerifierOptions options;
+    const std::pair<const char*, const char*> genres[] = {
+        {"siren", "SIREN (9 chiffres, clé)"},
+        {"siret", "SIRET (14 chiffres, clé ; vide ou SIREN seul acceptés)"},
+        {"tva", "Numéro de TVA intracommunautaire français (FR, clé, SIREN)"},
+        {"nif", "Numéro fiscal de personne physique (13 chiffres)"},
+        {"cp", "Code postal (5 chiffres)"}};
+    for (const auto& [genre, description] : genres) {
+        CLI::App* sub = family->add_subcommand(genre, description);
+        sub->add_option("valeur", options.valeur, "Valeur à vérifier, telle que saisie")->required();
+        Bind(sub, [genre = std::string(genre)] {
+            options.genre = genre;
+            return cli::Verifier(options);
+        });
+    }
 }
 
 void AddIntervenantCommands(CLI::App& app, GlobalOptions& globals) {
@@ -95,7 +195,10 @@ int main(int argc, char** argv) {
     CLI::App app{"", "kvarn"};
     GlobalOptions globals;
     ConfigureApp(app, globals);
+    AddDossierCommands(app, globals);
     AddIntervenantCommands(app, globals);
+    AddListeCommands(app);
+    AddVerifierCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {

@@ -100,6 +100,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     Section* found = Find(section);
     if (!found) {
+        // A blank line before a new section keeps hand-read files readable.
+        Section& last = sections_.back();
+        if (!last.lines.empty() && !(last.lines.back().key.empty() && last.lines.back().value.empty()))
+            last.lines.push_back({});
         sections_.push_back({Trim(section), Fold(section), {}});
         found = &sections_.back();
     }

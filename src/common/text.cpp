@@ -1,7 +1,11 @@
 #include "common/text.hpp"
 
+#include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+
+#include <memory>
+#include <stdexcept>
 
 namespace kvarn {
 namespace {
@@ -25,7 +29,26 @@ const icu::Locale& French() {
     return locale;
 }
 
+const icu::Collator& FrenchCollator() {
+    static const std::unique_ptr<icu::Collator> collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Collator> created(icu::Collator::createInstance(French(), status));
+        if (U_FAILURE(status)) throw std::runtime_error("ICU: collation française indisponible");
+        created->setStrength(icu::Collator::SECONDARY);  // letters and accents, not case
+        return created;
+    }();
+    return *collator;
+}
+
 }  // namespace
+
+int CompareFrench(std::string_view a, std::string_view b) {
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result = FrenchCollator().compareUTF8(
+        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    return U_FAILURE(status) ? a.compare(b) : static_cast<int>(result);
+}
 
 std::string Trim(std::string_view text) {
     std::size_t begin = 0;

@@ -21,6 +21,10 @@ std::string ToUpperFrench(std::string_view text);
 // True when both texts are equal once upper-cased with French rules.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+// Order of two texts in French dictionary order, without regard to case (accents break ties):
+// negative, zero or positive. "Émile" sorts between "Durand" and "Fabre".
+int CompareFrench(std::string_view a, std::string_view b);
+
 // Number of characters (code points) of a UTF-8 text; a malformed byte counts as one.
 std::size_t CharacterCount(std::string_view text);
 

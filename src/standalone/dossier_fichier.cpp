@@ -4,9 +4,13 @@
 #include "common/fixed_field.hpp"
 #include "common/ini_values.hpp"
 #include "common/text.hpp"
+#include "host/formes_juridiques.hpp"
 #include "standalone/fichier_ini_partage.hpp"
+#include "standalone/verifications.hpp"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <cstring>
 #include <stdexcept>
 
@@ -65,6 +69,31 @@ void Valider(const IniDocument& document, const std::string& source) {
                                      "[" + section + "] " + cle + "=" + valeur + " : " + raison);
 }
 
+double DateDe(const IniDocument& document, const char* cle) {
+    return ParseDate(document.Get("Exercice", cle).value_or("")).value_or(0.0);
+}
+
+// A financial year cannot end before it starts.
+void VerifierExercices(const IniDocument& document) {
+    const auto verifier = [&](const char* debut, const char* fin, const char* nom) {
+        const double d = DateDe(document, debut);
+        const double f = DateDe(document, fin);
+        if (d != 0 && f != 0 && f < d) throw std::runtime_error(std::string("La fin de ") + nom + " précède son début");
+    };
+    verifier("Debut", "Fin", "l'exercice");
+    verifier("DebutPrecedent", "FinPrecedent", "l'exercice précédent");
+}
+
+// The intra-community number's key is computed from the SIREN: both must agree.
+void VerifierIdentification(const IniDocument& document) {
+    const std::string prefixe = document.Get("Identification", "Prefixe").value_or("");
+    const std::string siren = document.Get("Identification", "Siren").value_or("");
+    if (prefixe.empty() || siren.empty()) return;
+    if (const Verdict verdict = VerifierTVAIntracommunautaire(prefixe + siren); !verdict)
+        throw std::runtime_error("Le numéro de TVA intracommunautaire " + prefixe + siren +
+                                 " ne convient pas au SIREN du dossier : " + verdict.raison);
+}
+
 constexpr std::array kClesAdresse{"Complement1", "Complement2", "NoVoie",  "CmplNoVoie", "NomVoie",
                                   "BP",          "CP",          "Ville",   "BureauDistributeur",
                                   "Telephone",   "Fax",         "Email",   "Pays",       "CodeInsee"};
@@ -93,14 +122,37 @@ std::vector<std::pair<std::pair<std::string, std::string>, std::string>> Affecta
     return out;
 }
 
-std::vector<ValeurDossier> ValeursParDefaut() {
+std::optional<double> DateDonnee(const std::vector<ValeurDossier>& valeurs, const char* cle) {
+    std::optional<double> date;
+    for (const ValeurDossier& v : valeurs)
+        if (EqualsIgnoringCase(v.section, "Exercice") && EqualsIgnoringCase(v.cle, cle)) date = ParseDate(v.valeur);
+    return date;
+}
+
+// The same day `annees` years later or earlier (29 February becomes 28 February).
+double DecalerAnnees(double jour, int annees) {
+    CalendarDate d = DecodeDate(jour);
+    d.year += annees;
+    d.day = std::min(d.day, DaysInMonth(d.year, d.month));
+    return *EncodeDate(d);
+}
+
+// Defaults of a new dossier: a twelve-month financial year from the dates given (either end), or
+// else the current calendar year; the situation date is the year's end; the previous year is the
+// twelve months before.
+std::vector<ValeurDossier> ValeursParDefaut(const std::vector<ValeurDossier>& valeurs) {
+    const auto debutDonne = DateDonnee(valeurs, "Debut");
+    const auto finDonnee = DateDonnee(valeurs, "Fin");
     const int annee = DecodeDate(Today()).year;
-    const auto date = [](int a, int m, int j) { return FormatDate(*EncodeDate({a, m, j})); };
-    return {{"Exercice", "Debut", date(annee, 1, 1)},
-            {"Exercice", "Fin", date(annee, 12, 31)},
-            {"Exercice", "DebutPrecedent", date(annee - 1, 1, 1)},
-            {"Exercice", "FinPrecedent", date(annee - 1, 12, 31)},
-            {"Exercice", "Situation", date(annee, 12, 31)},
+    double debut = *EncodeDate({annee, 1, 1});
+    if (debutDonne) debut = *debutDonne;
+    else if (finDonnee) debut = DecalerAnnees(*finDonnee, -1) + 1;
+    const double fin = finDonnee.value_or(DecalerAnnees(debut, 1) - 1);
+    return {{"Exercice", "Debut", FormatDate(debut)},
+            {"Exercice", "Fin", FormatDate(fin)},
+            {"Exercice", "DebutPrecedent", FormatDate(DecalerAnnees(debut, -1))},
+            {"Exercice", "FinPrecedent", FormatDate(debut - 1)},
+            {"Exercice", "Situation", FormatDate(fin)},
             {"Dossier", "TenuEn", "EUR"}};
 }
 
@@ -130,7 +182,7 @@ std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::pat
         throw std::runtime_error("Le répertoire " + repertoire.string() + " contient déjà un dossier");
     std::filesystem::create_directories(repertoire);
     std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
-    std::vector<ValeurDossier> toutes = ValeursParDefaut();
+    std::vector<ValeurDossier> toutes = ValeursParDefaut(valeurs);
     toutes.insert(toutes.end(), valeurs.begin(), valeurs.end());
     dossier->Modifier(toutes);
     return dossier;
@@ -141,6 +193,13 @@ void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
         if (const std::string raison = Refus(v.section, v.cle, v.valeur); !raison.empty())
             throw std::runtime_error("Valeur refusée pour " + v.section + "." + v.cle + " (« " + v.valeur +
                                      " ») : " + raison);
+    IniDocument apres = fichier_.Document();
+    for (const ValeurDossier& v : valeurs) {
+        if (v.valeur.empty()) apres.Remove(v.section, v.cle);
+        else apres.Set(v.section, v.cle, v.valeur);
+    }
+    VerifierExercices(apres);
+    VerifierIdentification(apres);
     fichier_.Apply(Suppressions(valeurs), Affectations(valeurs));
 }
 
@@ -377,12 +436,17 @@ std::string DossierFichier::GetDossierPropStrDyn(int numero) const {
     return !exercice.empty() || fin == 0 ? exercice : std::to_string(DecodeDate(fin).year);
 }
 
+// Information 0 is the legal form, as the host's list names the record's code.
 std::string DossierFichier::GetInformationDossierCourt(int numero) const {
-    return numero == 0 ? Texte("Dossier", "FormeJuridiqueCourte") : std::string();
+    std::string abreviation;
+    if (numero == 0) host::cFormeJuridique::DonnerInfos(GetFormeJuridique(), nullptr, nullptr, &abreviation, nullptr);
+    return abreviation;
 }
 
 std::string DossierFichier::GetInformationDossierLong(int numero) const {
-    return numero == 0 ? Texte("Dossier", "FormeJuridiqueLibelle") : std::string();
+    std::string libelle;
+    if (numero == 0) host::cFormeJuridique::DonnerInfos(GetFormeJuridique(), &libelle, nullptr, nullptr, nullptr);
+    return libelle;
 }
 
 int DossierFichier::GetIntervenantAttache(int type) const { return Entier("Intervenants", std::to_string(type), 0); }

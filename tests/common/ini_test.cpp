@@ -41,7 +41,9 @@ TEST(IniDocument, KeepsOrderAndCommentsAndWritesWithoutBlanks) {
     doc.Set("Nouvelle", "D", "4");
     EXPECT_TRUE(doc.Remove("cerfa", "b"));
     EXPECT_FALSE(doc.Remove("cerfa", "b"));
-    EXPECT_EQ(doc.Serialize("\r\n"), "; en-tête\r\n[KV]\r\nA=1\r\nC=3\r\n\r\n[CERFA]\r\n[Nouvelle]\r\nD=4\r\n");
+    EXPECT_EQ(doc.Serialize("\r\n"), "; en-tête\r\n[KV]\r\nA=1\r\nC=3\r\n\r\n[CERFA]\r\n\r\n[Nouvelle]\r\nD=4\r\n");
+    doc.Set("Autre", "E", "5");
+    EXPECT_TRUE(doc.Serialize("\n").ends_with("[Nouvelle]\nD=4\n\n[Autre]\nE=5\n"));
 }
 
 struct Damaged {

@@ -89,7 +89,7 @@ TEST(DossierFichier, EveryValueSurvivesReopening) {
         std::strcpy(adm.NoService, "003");
         dossier->SetDonneesAdministratives(adm);
         tagNOINTRACOMM numero;
-        std::memcpy(&numero, "FR3255210055400041", 18);
+        std::memcpy(&numero, "FR0355208131766522", 18);
         numero.Terminateur = 0;
         dossier->SetNoIntraComm(numero);
         dossier->SetIntervenantAttache(0, 3);
@@ -156,8 +156,8 @@ TEST(DossierFichier, EveryValueSurvivesReopening) {
 
     tagNOINTRACOMM numero;
     dossier->GetNoIntraComm(numero);
-    EXPECT_EQ(0, std::memcmp(&numero, "FR3255210055400041\0", 19));
-    EXPECT_EQ(dossier->GetSIRET(), "55210055400041");
+    EXPECT_EQ(0, std::memcmp(&numero, "FR0355208131766522\0", 19));
+    EXPECT_EQ(dossier->GetSIRET(), "55208131766522");
 
     host::tagDONNEES_DOSSIER info;
     dossier->ReadExtendedInfo(info);

@@ -73,7 +73,7 @@ TEST_F(Host, HostSettingsFileIsTheModulesStoreFile) {
     host::pCurDossier->FichierINI().SetInteger("KV", "Migrations", 70916);
     std::ifstream in(dir_ / "KOLMI$$G.dat", std::ios::binary);
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n[KV]\r\nMigrations=70916\r\n");
+    EXPECT_EQ(content, "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n\r\n[KV]\r\nMigrations=70916\r\n");
     EXPECT_TRUE(host::pCurDossier->FichierINI().GetBool("default", "adrdeclardifdest", false));
     EXPECT_EQ(host::pCurDossier->FichierINI().GetInteger("KV", "Absent", -4), -4);
 }
