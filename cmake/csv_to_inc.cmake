@@ -1,0 +1,27 @@
+# Turns the legal-category data file (position,code,label; RFC 4180 quoting on the label) into
+# C++ initialisers {position, "code", "label"}, so the table is built into the binary from the
+# file as published. Included at configure time with INPUT and OUTPUT set.
+file(STRINGS "${INPUT}" lines ENCODING UTF-8)
+set(out "")
+list(POP_FRONT lines)  # header
+string(APPEND out "// Generated from the legal-category data file when configuring; do not edit.\n")
+foreach(line IN LISTS lines)
+  string(FIND "${line}" "," first)
+  string(SUBSTRING "${line}" 0 ${first} position)
+  math(EXPR after "${first} + 1")
+  string(SUBSTRING "${line}" ${after} -1 rest)
+  string(FIND "${rest}" "," second)
+  string(SUBSTRING "${rest}" 0 ${second} code)
+  math(EXPR after "${second} + 1")
+  string(SUBSTRING "${rest}" ${after} -1 label)
+  if(label MATCHES "^\"(.*)\"$")
+    set(label "${CMAKE_MATCH_1}")
+    string(REPLACE "\"\"" "\"" label "${label}")
+  endif()
+  string(REPLACE "\\" "\\\\" label "${label}")
+  string(REPLACE "\"" "\\\"" label "${label}")
+  string(APPEND out "{${position}, \"${code}\", \"${label}\"},\n")
+endforeach()
+file(WRITE "${OUTPUT}.tmp" "${out}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")
