@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 namespace kvarn::standalone {
@@ -354,65 +355,71 @@ void DossierFichier::SetBureauDistributeur(const std::string& bureau) {
 
 namespace {
 
-struct ChampAdm {
+// A text field of a packed record kept under a key of the record file.
+struct ChampOctets {
     const char* cle;
     std::size_t offset;
     std::size_t taille;
 };
 
+#define KVARN_CHAMP(Record, champ) ChampOctets{#champ, offsetof(Record, champ), sizeof(Record::champ)}
+
+// NUL-terminated fields.
 constexpr std::array kChampsAdm{
-    ChampAdm{"CodeSIE", offsetof(tagDONNEES_ADM, CodeSIE), sizeof(tagDONNEES_ADM::CodeSIE)},
-    ChampAdm{"NoDossier", offsetof(tagDONNEES_ADM, NoDossier), sizeof(tagDONNEES_ADM::NoDossier)},
-    ChampAdm{"Cle", offsetof(tagDONNEES_ADM, Cle), sizeof(tagDONNEES_ADM::Cle)},
-    ChampAdm{"RegimeTVA", offsetof(tagDONNEES_ADM, RegimeTVA), sizeof(tagDONNEES_ADM::RegimeTVA)},
-    ChampAdm{"CodeCDI", offsetof(tagDONNEES_ADM, CodeCDI), sizeof(tagDONNEES_ADM::CodeCDI)},
-    ChampAdm{"CodeInspection", offsetof(tagDONNEES_ADM, CodeInspection), sizeof(tagDONNEES_ADM::CodeInspection)},
-    ChampAdm{"NoService", offsetof(tagDONNEES_ADM, NoService), sizeof(tagDONNEES_ADM::NoService)},
+    KVARN_CHAMP(tagDONNEES_ADM, CodeSIE),   KVARN_CHAMP(tagDONNEES_ADM, NoDossier),
+    KVARN_CHAMP(tagDONNEES_ADM, Cle),       KVARN_CHAMP(tagDONNEES_ADM, RegimeTVA),
+    KVARN_CHAMP(tagDONNEES_ADM, CodeCDI),   KVARN_CHAMP(tagDONNEES_ADM, CodeInspection),
+    KVARN_CHAMP(tagDONNEES_ADM, NoService),
 };
 
-struct ChampIntraComm {
-    const char* cle;
-    std::size_t offset;
-    std::size_t taille;
-};
-
+// Zero-padded fields without terminators.
 constexpr std::array kChampsIntraComm{
-    ChampIntraComm{"Prefixe", offsetof(tagNOINTRACOMM, Prefixe), sizeof(tagNOINTRACOMM::Prefixe)},
-    ChampIntraComm{"Siren", offsetof(tagNOINTRACOMM, Siren), sizeof(tagNOINTRACOMM::Siren)},
-    ChampIntraComm{"Nic", offsetof(tagNOINTRACOMM, Nic), sizeof(tagNOINTRACOMM::Nic)},
-};
+    KVARN_CHAMP(tagNOINTRACOMM, Prefixe), KVARN_CHAMP(tagNOINTRACOMM, Siren), KVARN_CHAMP(tagNOINTRACOMM, Nic)};
+
+#undef KVARN_CHAMP
+
+enum class Terminaison { Zero, Remplissage };
+
+template <typename Record, std::size_t N>
+void RemplirRecord(Record& record, const std::array<ChampOctets, N>& champs, Terminaison terminaison,
+                   const std::function<std::string(const char*)>& valeur) {
+    std::memset(&record, 0, sizeof record);
+    auto* octets = reinterpret_cast<char*>(&record);
+    for (const ChampOctets& champ : champs) {
+        if (terminaison == Terminaison::Zero) WriteCStringField(octets + champ.offset, champ.taille, valeur(champ.cle), CodePage::Ansi);
+        else WritePaddedField(octets + champ.offset, champ.taille, valeur(champ.cle), CodePage::Ansi);
+    }
+}
+
+template <typename Record, std::size_t N>
+std::vector<ValeurDossier> ValeursDuRecord(const Record& record, const std::array<ChampOctets, N>& champs,
+                                           Terminaison terminaison, const char* section) {
+    const auto* octets = reinterpret_cast<const char*>(&record);
+    std::vector<ValeurDossier> valeurs;
+    for (const ChampOctets& champ : champs) {
+        const std::size_t largeur = terminaison == Terminaison::Zero ? champ.taille - 1 : champ.taille;
+        valeurs.push_back({section, champ.cle, ReadField(octets + champ.offset, largeur, CodePage::Ansi)});
+    }
+    return valeurs;
+}
 
 }  // namespace
 
 void DossierFichier::GetDonneesAdministratives(tagDONNEES_ADM& donnees) const {
-    std::memset(&donnees, 0, sizeof donnees);
-    auto* octets = reinterpret_cast<char*>(&donnees);
-    for (const ChampAdm& champ : kChampsAdm)
-        WriteCStringField(octets + champ.offset, champ.taille, Texte("Administratif", champ.cle), CodePage::Ansi);
+    RemplirRecord(donnees, kChampsAdm, Terminaison::Zero, [&](const char* cle) { return Texte("Administratif", cle); });
 }
 
 void DossierFichier::SetDonneesAdministratives(const tagDONNEES_ADM& donnees) {
-    const auto* octets = reinterpret_cast<const char*>(&donnees);
-    std::vector<ValeurDossier> changements;
-    for (const ChampAdm& champ : kChampsAdm)
-        changements.push_back({"Administratif", champ.cle,
-                               ReadField(octets + champ.offset, champ.taille - 1, CodePage::Ansi)});
-    Modifier(changements);
+    Modifier(ValeursDuRecord(donnees, kChampsAdm, Terminaison::Zero, "Administratif"));
 }
 
 void DossierFichier::GetNoIntraComm(tagNOINTRACOMM& numero) const {
-    std::memset(&numero, 0, sizeof numero);
-    auto* octets = reinterpret_cast<char*>(&numero);
-    for (const ChampIntraComm& champ : kChampsIntraComm)
-        WritePaddedField(octets + champ.offset, champ.taille, Texte("Identification", champ.cle), CodePage::Ansi);
+    RemplirRecord(numero, kChampsIntraComm, Terminaison::Remplissage,
+                  [&](const char* cle) { return Texte("Identification", cle); });
 }
 
 void DossierFichier::SetNoIntraComm(const tagNOINTRACOMM& numero) {
-    const auto* octets = reinterpret_cast<const char*>(&numero);
-    std::vector<ValeurDossier> changements;
-    for (const ChampIntraComm& champ : kChampsIntraComm)
-        changements.push_back({"Identification", champ.cle, ReadField(octets + champ.offset, champ.taille, CodePage::Ansi)});
-    Modifier(changements);
+    Modifier(ValeursDuRecord(numero, kChampsIntraComm, Terminaison::Remplissage, "Identification"));
 }
 
 std::string DossierFichier::GetSIRET() const {
