@@ -101,11 +101,13 @@ private:
     bool failed_ = false;
 };
 
-// "." + name + "." + a random suffix: hidden, beside the final name, and never reused.
+// Hidden, beside the final name, never reused, and short enough for any name's temporary: the
+// name contributes its first bytes only.
 std::string TemporaryNameFor(const std::string& name) {
+    constexpr std::size_t kNameBytes = 64;
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
-    return "." + name + ".kvarn-" + std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" +
+    return "." + name.substr(0, kNameBytes) + ".kvarn-" + std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" +
            std::to_string(counter++);
 }
 
