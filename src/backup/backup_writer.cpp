@@ -76,7 +76,7 @@ BR_CODE CBackupRestore::ScanPattern(const fs::path& dir, PatternScan& scan, bool
         detail_ = "le répertoire " + Quoted(dir) + " contient plus de 65 535 fichiers";
         return BR_ERR_SRC_FILE_READ_ERROR;
     }
-    if (scan.total >= kMaxPatternTotal) {
+    if (scan.total > kMaxPatternTotal) {
         detail_ = "les fichiers du répertoire " + Quoted(dir) + " totalisent 4 Gio ou plus";
         return BR_ERR_SRC_FILE_READ_ERROR;
     }
@@ -228,7 +228,7 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
         return BR_ERR_SRC_FILE_READ_ERROR;
     }
     const std::optional<std::uint64_t> size = file->Size();
-    if (!size || *size >= kMaxPatternTotal) return BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    if (!size || *size > kMaxPatternTotal) return BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
     const auto originalSize = static_cast<std::uint32_t>(*size);
     if (OnBackupFile) OnBackupFile(*this, path.string());
     StartFileProgress(entry.name, originalSize);
