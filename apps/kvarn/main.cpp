@@ -3,6 +3,7 @@
 // This is the only file that sees the command-line parser (it compiles slowly); each command
 // family's handlers live in a file of their own and receive plain option structs. Exit status:
 // 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage.
+#include "backup_commands.hpp"
 #include "dossier_commands.hpp"
 #include "intervenant_commands.hpp"
 #include "liste_commands.hpp"
@@ -12,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -189,6 +191,54 @@ void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.fallthrough();
 }
 
+// sauvegarder, restaurer, archive lister, archive verifier.
+void AddBackupCommands(CLI::App& app, GlobalOptions&) {
+    using namespace kvarn::cli;
+    auto sauvegarde = std::make_shared<SauvegarderOptions>();
+    CLI::App* sub = app.add_subcommand("sauvegarder", "Sauvegarde un répertoire dans une archive");
+    sub->add_option("--source", sauvegarde->source, "Répertoire à sauvegarder")
+        ->required()->type_name("RÉPERTOIRE");
+    sub->add_option("--vers", sauvegarde->vers, "Répertoire des volumes de l'archive")
+        ->required()->type_name("RÉPERTOIRE");
+    sub->add_option("--nom", sauvegarde->nom, "Nom des volumes (SAUVEGARDE par défaut)")
+        ->type_name("NOM");
+    sub->add_flag("--sous-repertoires", sauvegarde->sousRepertoires,
+                  "Sauvegarde aussi les sous-répertoires");
+    sub->add_option("--description", sauvegarde->description, "Description de l'archive")
+        ->type_name("TEXTE");
+    Bind(sub, [sauvegarde] { return Sauvegarder(*sauvegarde); });
+
+    auto restauration = std::make_shared<RestaurerOptions>();
+    sub = app.add_subcommand("restaurer", "Restaure une archive dans un répertoire");
+    sub->add_option("--depuis", restauration->depuis, "Répertoire des volumes de l'archive")
+        ->required()->type_name("RÉPERTOIRE");
+    sub->add_option("--nom", restauration->nom, "Nom des volumes (SAUVEGARDE par défaut)")
+        ->type_name("NOM");
+    sub->add_option("--vers", restauration->vers, "Répertoire où restaurer")
+        ->required()->type_name("RÉPERTOIRE");
+    sub->add_flag("--ecraser", restauration->ecraser, "Remplace les fichiers existants");
+    Bind(sub, [restauration] { return Restaurer(*restauration); });
+
+    CLI::App* archive = app.add_subcommand("archive", "Examine une archive sans rien restaurer");
+    archive->require_subcommand(1);
+    auto examen = std::make_shared<ArchiveOptions>();
+    for (const bool listing : {true, false}) {
+        sub = listing ? archive->add_subcommand("lister", "Liste le contenu d'une archive")
+                      : archive->add_subcommand("verifier",
+                                                "Relit et décompresse tout le contenu d'une archive");
+        sub->add_option("--depuis", examen->depuis, "Répertoire des volumes de l'archive")
+            ->required()->type_name("RÉPERTOIRE");
+        sub->add_option("--nom", examen->nom, "Nom des volumes (SAUVEGARDE par défaut)")
+            ->type_name("NOM");
+        if (listing) {
+            sub->add_flag("--json", examen->json, "Sortie JSON");
+            Bind(sub, [examen] { return ListerArchive(*examen); });
+        } else {
+            Bind(sub, [examen] { return VerifierArchive(*examen); });
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -199,6 +249,7 @@ int main(int argc, char** argv) {
     AddIntervenantCommands(app, globals);
     AddListeCommands(app);
     AddVerifierCommands(app);
+    AddBackupCommands(app, globals);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {

@@ -1,0 +1,218 @@
+// Reading an archive back: the description, each directory's records, each file's data,
+// exploded when imploded, into files that take their place only when whole.
+#include "backup/backup_restore.hpp"
+
+#include "backup/archive_paths.hpp"
+#include "common/codepage.hpp"
+#include "common/dates.hpp"
+
+namespace fs = std::filesystem;
+using namespace kvarn::backup;
+
+namespace {
+
+// Where a verification sends the files: it counts nothing and keeps nothing.
+class Nowhere final : public PendingFile {
+public:
+    std::size_t Read(std::uint8_t*, std::size_t) override { return 0; }
+    bool Write(const std::uint8_t*, std::size_t) override { return true; }
+    bool Seek(std::uint64_t) override { return true; }
+    bool Truncate() override { return true; }
+    std::uint64_t Position() const override { return 0; }
+    std::optional<std::uint64_t> Size() override { return 0; }
+    bool Failed() const override { return false; }
+    bool Commit(const FileStamp*) override { return true; }
+};
+
+// `dir` as a root and the plain components below it: under `root` when it lies there, so that
+// links below the root stay unfollowed; otherwise as a root of its own.
+LocalDirectory Retarget(const fs::path& dir, const std::string& root) {
+    const fs::path normal = dir.lexically_normal();
+    if (!root.empty()) {
+        const fs::path below = normal.lexically_relative(fs::path(root).lexically_normal());
+        if (!below.empty() && *below.begin() != "..")
+            return {root, below == "." ? fs::path() : below};
+    }
+    return {normal, {}};
+}
+
+}  // namespace
+
+BR_CODE CBackupRestore::Restore() {
+    warnings_.clear();
+    detail_.clear();
+    backup_ = false;
+    BR_CODE code = BRBegin(brFileName_, brDirectory_);
+    if (code != BR_OK) {
+        RaiseError(code);
+        return code;
+    }
+    code = ChangeVolume();
+    std::uint8_t word[2] = {0, 0};
+    if (code == BR_OK) code = RestoreBuffer(word, sizeof word);
+    if (code == BR_OK) {
+        description_.resize(ReadU16(word));
+        code = RestoreBuffer(description_.data(), description_.size());
+    }
+    if (code == BR_OK && OnBeginRestore) {
+        bool abort = false;
+        OnBeginRestore(*this, static_cast<std::uint16_t>(description_.size()), description_, 1, 0,
+                       abort);
+        if (abort) code = BR_ERR_ACTION_CANCELED;
+    }
+    const bool progress = code == BR_OK && autoEvents_.Contains(eBRPercents);
+    if (progress) prompter_->OpenProgress("Décompression en cours");
+    while (code == BR_OK) {
+        code = RestoreBuffer(word, sizeof word);
+        const std::uint16_t length = ReadU16(word);
+        if (code != BR_OK || length == 0) break;
+        if (length > kMaxStoredPath) {
+            code = BR_ERR_BR_FILE_CORRUPTED;
+            break;
+        }
+        std::string path(length, '\0');
+        code = RestoreBuffer(reinterpret_cast<std::uint8_t*>(path.data()), length);
+        if (code != BR_OK) break;
+        // Zero-terminated, and the terminating zero the only one.
+        if (path.back() != '\0' || path.find('\0') != path.size() - 1) {
+            code = BR_ERR_BR_FILE_CORRUPTED;
+            break;
+        }
+        path.pop_back();
+        code = RestorePattern(path);
+    }
+    if (progress) prompter_->CloseProgress();
+    scratch_.reset();
+    volumeIn_.reset();
+    storedPatternPath_.clear();
+    RaiseEnd(code);
+    BREnd();
+    return code;
+}
+
+BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
+    std::uint8_t counts[8] = {};
+    BR_CODE code = RestoreBuffer(counts, sizeof counts);
+    if (code != BR_OK) return code;
+    const std::uint32_t total = ReadU32(counts);
+    const std::uint16_t fileCount = ReadU16(counts + 4);
+    std::uint16_t descriptionLength = ReadU16(counts + 6);
+    if (descriptionLength > kMaxPatternDescription) return BR_ERR_BR_FILE_CORRUPTED;
+    std::vector<std::uint8_t> description(descriptionLength);
+    code = RestoreBuffer(description.data(), description.size());
+    if (code != BR_OK) return code;
+
+    const Decoded decoded = DecodePath(storedPath, directory_);
+    if (decoded.code != BR_OK) return decoded.code;
+    storedPatternPath_ = kvarn::ToUtf8(storedPath, kvarn::CodePage::Ansi);
+    LocalDirectory target = decoded.directory;
+    std::string pathPattern = MakeFullFile(target.Full().string(), "");
+    bool skip = false, abort = false;
+    patternTotal_ = total;
+    patternDone_ = 0;
+    if (OnRestorePattern) {
+        const std::string before = pathPattern;
+        OnRestorePattern(*this, total, fileCount, skip, descriptionLength, description,
+                         pathPattern, abort);
+        if (abort) return BR_STOP;
+        // The program that handles the event chooses the place freely.
+        if (pathPattern != before) target = Retarget(pathPattern, directory_);
+    }
+
+    for (std::uint16_t i = 0; i < fileCount; ++i) {
+        std::uint8_t fixed[2 + kFileDescSize] = {};
+        if ((code = RestoreBuffer(fixed, sizeof fixed)) != BR_OK) return code;
+        const std::uint16_t recordLength = ReadU16(fixed);
+        // The whole name is read: taking its length from the low byte alone, as some readers do,
+        // would lose the thread of the stream after a long name.
+        if (recordLength <= kFileDescSize || recordLength - kFileDescSize > kMaxStoredName)
+            return BR_ERR_BR_FILE_CORRUPTED;
+        std::string name(recordLength - kFileDescSize, '\0');
+        if ((code = RestoreBuffer(reinterpret_cast<std::uint8_t*>(name.data()), name.size())) !=
+            BR_OK)
+            return code;
+        const BR_FILEDESC desc = DecodeFileDesc(fixed + 2);
+        if (!IsConsistent(desc) || !IsSafeStoredName(name)) return BR_ERR_BR_FILE_CORRUPTED;
+
+        const std::string localName = kvarn::ToUtf8(name, kvarn::CodePage::Ansi);
+        std::string pathRestore = MakeFullFile(target.Full().string(), localName);
+        BR_FILEDESC shown = desc;
+        if (OnRestoreFile) {
+            const std::string before = pathRestore;
+            OnRestoreFile(*this, shown, pathRestore, abort);
+            if (abort) return BR_STOP;
+            if (pathRestore != before) {
+                const fs::path chosen(pathRestore);
+                const LocalDirectory place = Retarget(chosen.parent_path(), directory_);
+                code = RestoreOneFile(place.root, place.relative, chosen.filename().string(),
+                                      {desc.OriginalSize, desc.StoredSize, shown.Attributes,
+                                       shown.Date, shown.Time, desc.Method},
+                                      skip);
+                if (code != BR_OK) return code;
+                continue;
+            }
+        }
+        // The handler may change what the file gets, never how the stream is read.
+        code = RestoreOneFile(target.root, target.relative, localName,
+                              {desc.OriginalSize, desc.StoredSize, shown.Attributes, shown.Date,
+                               shown.Time, desc.Method},
+                              skip);
+        if (code != BR_OK) return code;
+    }
+    return BR_OK;
+}
+
+BR_CODE CBackupRestore::RestoreOneFile(const fs::path& root, const fs::path& relative,
+                                       const std::string& name, const BR_FILEDESC& desc,
+                                       bool skip) {
+    StartFileProgress(name, desc.StoredSize);
+    if (skip) return CopieBuffer(nullptr, desc.StoredSize, BR_OK);
+    std::unique_ptr<PendingFile> target;
+    if (verifyOnly_)
+        target = std::make_unique<Nowhere>();
+    else
+        target = os_->CreateRestored(root, relative, name);
+    if (!target) {
+        detail_ = "« " + MakeFullFile((root / relative).string(), name) + " »";
+        return BR_ERR_DEST_FILE_WRITE_ERROR;
+    }
+    BR_CODE code = BR_OK;
+    if (desc.Method == kMethodStored) {
+        code = CopieBuffer(target.get(), desc.StoredSize, BR_ERR_DEST_FILE_WRITE_ERROR);
+    } else {
+        code = EnsureScratch();
+        if (code == BR_OK && (!scratch_->Seek(0) || !scratch_->Truncate()))
+            code = BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+        if (code == BR_OK)
+            code = CopieBuffer(scratch_.get(), desc.StoredSize, BR_ERR_TMP_FILE_ACCESS_IO_ERROR);
+        if (code == BR_OK) code = BRExplodeFile(*target, desc);
+    }
+    if (code != BR_OK) return code;  // the unfinished file goes with `target`
+    const FileStamp stamp{desc.Attributes, kvarn::FromDosDateTime({desc.Date, desc.Time})};
+    return target->Commit(&stamp) ? BR_OK : BR_ERR_DEST_FILE_WRITE_ERROR;
+}
+
+BR_CODE CBackupRestore::BRExplodeFile(Stream& target, const BR_FILEDESC& desc) {
+    if (!scratch_->Seek(0)) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+    std::uint64_t consumed = 0, produced = 0;
+    bool readFailed = false, writeFailed = false, overflow = false;
+    // The codec reads ahead of what it needs: it must not see past the stored bytes.
+    const ReadFunction read = [&](std::uint8_t* buffer, std::size_t capacity) {
+        const std::size_t wanted = std::min<std::uint64_t>(capacity, desc.StoredSize - consumed);
+        const std::size_t got = scratch_->Read(buffer, wanted);
+        consumed += got;
+        readFailed = readFailed || got < wanted;
+        return got;
+    };
+    const WriteFunction write = [&](const std::uint8_t* data, std::size_t count) {
+        if (produced + count > desc.OriginalSize) overflow = true;
+        if (!overflow && !writeFailed) writeFailed = !target.Write(data, count);
+        produced += count;
+    };
+    const bool exploded = codec_->Explode(read, write);
+    if (readFailed) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+    if (writeFailed) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    // A damaged stream can end "successfully" on stale data: the size is the judge.
+    if (!exploded || overflow || produced != desc.OriginalSize) return BR_ERR_EXPLODING_FILE;
+    return BR_OK;
+}

@@ -1,0 +1,278 @@
+// CBackupRestore: the component that saves the files of a directory, or of a directory tree,
+// into archive volumes and restores them, byte for byte, on this or another machine.
+//
+// The caller sets the properties (what to save, where the volumes go and their name), may assign
+// events to take over any step, and calls Backup or Restore, which run to their end on the
+// calling thread and return one BR_CODE. Data flow: on backup, each file goes through the codec
+// into a private temporary file, and the smaller of that and the file itself goes into the
+// current volume; on restore, the stored bytes go from the volumes to the target file directly
+// or through the temporary file and the codec. The component owns the streams and the working
+// state of the operation running; the drive facts and file access go through an OsLayer, what
+// the built-in behaviours show through a BackupPrompter, compression through a Codec.
+//
+// Texts are UTF-8; paths are this machine's paths ("/" separated), and the archive's own forms
+// (ANSI code page, backslashes, drive letters) never leave the component except through
+// GetStoredPatternPath.
+#pragma once
+
+#include "backup/archive_format.hpp"
+#include "backup/br_codes.hpp"
+#include "backup/codec.hpp"
+#include "backup/os_layer.hpp"
+#include "backup/prompter.hpp"
+
+#include <kvarn/kvarn.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The events that have, or may have, a built-in behaviour.
+enum TListEventBRTag {
+    eBRBeginBackup,
+    eBRBeginRestore,
+    eBRInsertFloppy,
+    eBRGetPatternToBackup,
+    eBRPercents,
+    eBRRestorePattern,
+    eBRError,
+    eBRHardError,
+    eBREnd,
+};
+
+// A set of TListEventBRTag.
+class TListEventBR {
+public:
+    constexpr TListEventBR() = default;
+    constexpr TListEventBR(std::initializer_list<TListEventBRTag> tags) {
+        for (TListEventBRTag tag : tags) Include(tag);
+    }
+    static constexpr TListEventBR All() {
+        return {eBRBeginBackup, eBRBeginRestore, eBRInsertFloppy, eBRGetPatternToBackup,
+                eBRPercents,    eBRRestorePattern, eBRError,      eBRHardError,
+                eBREnd};
+    }
+    constexpr bool Contains(TListEventBRTag tag) const { return (bits_ >> tag & 1u) != 0; }
+    constexpr TListEventBR& Include(TListEventBRTag tag) {
+        bits_ = static_cast<std::uint16_t>(bits_ | 1u << tag);
+        return *this;
+    }
+    constexpr TListEventBR& Exclude(TListEventBRTag tag) {
+        bits_ = static_cast<std::uint16_t>(bits_ & ~(1u << tag));
+        return *this;
+    }
+    friend constexpr bool operator==(const TListEventBR&, const TListEventBR&) = default;
+
+private:
+    std::uint16_t bits_ = 0;
+};
+
+class CBackupRestore;
+
+// Descriptions are byte strings in the ANSI code page; the handler fills the buffer and says
+// how many of its bytes count.
+using TBeginBackupEvent = std::function<void(
+    CBackupRestore& Sender, std::uint16_t MaxSizeUserDesc, std::uint16_t& SizeUserDesc,
+    std::vector<std::uint8_t>& pvUserDesc, std::uint16_t& HiNumVers, std::uint16_t& LoNumVers)>;
+using TBeginRestoreEvent = std::function<void(
+    CBackupRestore& Sender, std::uint16_t SizeDatas, const std::vector<std::uint8_t>& pvUserDesc,
+    std::uint16_t HiNumVers, std::uint16_t LoNumVers, bool& Abort)>;
+using TInsertFloppyEvent = std::function<void(CBackupRestore& Sender, int NumDisk,
+                                              const std::string& FilePath, bool& Abort,
+                                              bool Backup)>;
+using TNewFloppyEvent = std::function<void(CBackupRestore& Sender, std::uint16_t NumFloppy,
+                                           const std::string& FileName, bool Backup)>;
+using TBackupMediaReadyEvent = std::function<void(
+    CBackupRestore& Sender, std::uint16_t NumFloppy, const std::string& PathBackup, bool& Abort)>;
+using TGetPatternToBackupEvent = std::function<void(
+    CBackupRestore& Sender, std::uint16_t MaxSizeUserDesc, std::uint16_t& SizeUserDesc,
+    std::vector<std::uint8_t>& pvUserDesc, std::string& PathPattern, bool& Abort)>;
+using TBackupFileEvent = std::function<void(CBackupRestore& Sender, const std::string& FileName)>;
+using TPercentsEvent =
+    std::function<void(CBackupRestore& Sender, std::uint16_t BRPercents,
+                       std::uint16_t PatternPercents, std::uint16_t FilePercents, bool Backup)>;
+using TRestorePatternEvent = std::function<void(
+    CBackupRestore& Sender, std::uint32_t SizePattern, std::uint16_t NbPatternFiles,
+    bool& bDoNotRestore, std::uint16_t& uhUserDataLen, const std::vector<std::uint8_t>& pvUserDesc,
+    std::string& PathPattern, bool& Abort)>;
+using TRestoreFileEvent = std::function<void(CBackupRestore& Sender, BR_FILEDESC& psFileDesc,
+                                             std::string& PathRestore, bool& Abort)>;
+using TErrorEvent = std::function<void(CBackupRestore& Sender, BR_CODE NumError,
+                                       const std::string& Msg, bool Backup)>;
+using THardErrorEvent = std::function<void(CBackupRestore& Sender, BR_CODE NumError,
+                                           const std::string& Msg, bool& Abort, bool Backup)>;
+using TEndEvent = std::function<void(CBackupRestore& Sender, BR_CODE NumError,
+                                     const std::string& Msg, bool Backup)>;
+
+class KVARN_EXPORT CBackupRestore {
+public:
+    CBackupRestore();
+    // Another operating-system layer or codec (tests, other hosts).
+    CBackupRestore(std::unique_ptr<kvarn::backup::OsLayer> os,
+                   std::unique_ptr<kvarn::backup::Codec> codec);
+    virtual ~CBackupRestore();
+    CBackupRestore(const CBackupRestore&) = delete;
+    CBackupRestore& operator=(const CBackupRestore&) = delete;
+
+    // Root of the files to save, and root under which relative paths are restored.
+    const std::string& GetDirectory() const { return directory_; }
+    void SetDirectory(const std::string& value);
+    // Directory of the volume files.
+    const std::string& GetBRDirectory() const { return brDirectory_; }
+    void SetBRDirectory(const std::string& value);
+    // Name of the volume files.
+    const std::string& GetBRFileName() const { return brFileName_; }
+    void SetBRFileName(const std::string& value) { brFileName_ = value; }
+    TListEventBR GetAutoEvents() const { return autoEvents_; }
+    void SetAutoEvents(TListEventBR value) { autoEvents_ = value; }
+    bool GetSubDirectory() const { return subDirectory_; }
+    void SetSubDirectory(bool value) { subDirectory_ = value; }
+
+    // Restore reads every volume and expands every file without creating any: the check of an
+    // archive.
+    bool GetVerifyOnly() const { return verifyOnly_; }
+    void SetVerifyOnly(bool value) { verifyOnly_ = value; }
+    // Where the built-in behaviours show things; not owned; null shows nothing.
+    void SetPrompter(kvarn::backup::BackupPrompter* prompter);
+    // What the last backup skipped or changed (links and devices left out, dates brought into
+    // the archive's range), one French sentence each.
+    const std::vector<std::string>& GetWarnings() const { return warnings_; }
+    // The directory being restored as the archive names it ("S\", ".\", "Z:\..."), during
+    // OnRestorePattern and OnRestoreFile.
+    const std::string& GetStoredPatternPath() const { return storedPatternPath_; }
+
+    TBeginBackupEvent OnBeginBackup;
+    TBeginRestoreEvent OnBeginRestore;
+    TInsertFloppyEvent OnInsertFloppy;
+    TNewFloppyEvent OnNewFloppy;
+    TBackupMediaReadyEvent OnBackupMediaReady;
+    TGetPatternToBackupEvent OnGetPatternToBackup;
+    TBackupFileEvent OnBackupFile;
+    TPercentsEvent OnPercents;
+    TRestorePatternEvent OnRestorePattern;
+    TRestoreFileEvent OnRestoreFile;
+    TErrorEvent OnError;
+    THardErrorEvent OnHardError;
+    TEndEvent OnEnd;
+
+    BR_CODE Backup();
+    BR_CODE Restore();
+
+    // The code whose message is `message`, BR_OK when none; and the message of a code.
+    BR_CODE GetCodeErr(const std::string& message) const;
+    const std::string& GetMsgErr(BR_CODE code) const;
+
+    // `directory` and `name` joined by a single "/".
+    static std::string MakeFullFile(const std::string& directory, const std::string& name);
+    // Whether the file at `path` may be used as the next volume of the running operation.
+    bool BRIsGoodBRFile(const std::string& path);
+
+protected:
+    BR_CODE BRBegin(const std::string& fileName, const std::string& directory);
+    void BREnd();
+    BR_CODE BRInsertFloppy();
+    BR_CODE CloseStreamBackup();
+    void DeleteFilesBeforeBackup();
+    bool IsDiskSizeOk(const std::string& path, BR_CODE& code);
+    void OpenBR(BR_CODE& code);
+    BR_CODE DriveStatus(const std::string& path);
+
+    BR_CODE BackupBuffer(const std::uint8_t* data, std::size_t count);
+    // Copies `count` bytes of `from`; `readFault` is the code of a short read.
+    BR_CODE BackupBuffer(kvarn::backup::Stream& from, std::uint64_t count, BR_CODE readFault);
+    BR_CODE RestoreBuffer(std::uint8_t* data, std::size_t count);
+    // Copies `count` stored bytes out of the volumes into `to` (passed over when null);
+    // `writeFault` is the code of a failing write.
+    BR_CODE CopieBuffer(kvarn::backup::Stream* to, std::uint64_t count, BR_CODE writeFault);
+
+    BR_CODE GetSubDirectories(const std::string& directory);
+    BR_CODE BackupPattern(std::uint16_t descriptionLength, const std::uint8_t* description);
+    BR_CODE RestorePattern(const std::string& storedPath);
+    // Implode `file` (`size` bytes) into the temporary file; `stored` gets the imploded size,
+    // or `size` when imploding gains nothing.
+    BR_CODE BRImplodeFile(kvarn::backup::Stream& file, std::uint32_t size, std::uint32_t& stored);
+    // Explode the temporary file into `target`, which must receive exactly `desc.OriginalSize`.
+    BR_CODE BRExplodeFile(kvarn::backup::Stream& target, const BR_FILEDESC& desc);
+
+    void OnOwnPercents(std::uint16_t overall, std::uint16_t file);
+    void OnOwnGetPatternToBackup(std::string& pathPattern, bool& abort);
+    void OnOwnError(const std::string& message);
+    void OnOwnHardError(const std::string& message);
+    void OnOwnEnd(const std::string& message);
+
+private:
+    struct PatternScan;
+
+    // The rule shared by the events that have a built-in behaviour: the handler when one is
+    // assigned and the event is not left to the component, the built-in behaviour when it is,
+    // nothing otherwise.
+    template <class CallHandler, class BuiltIn>
+    void Dispatch(TListEventBRTag tag, bool assigned, CallHandler&& callHandler, BuiltIn&& builtIn);
+
+    void RaiseError(BR_CODE code);
+    bool RaiseHardError(BR_CODE code, const std::string& message);  // true: abort
+    void RaiseEnd(BR_CODE code);
+    void RaisePercents();
+    void RaiseNewFloppy();
+    std::string MessageWithDetail(BR_CODE code) const;
+
+    BR_CODE ChangeVolume();
+    std::filesystem::path VolumePath() const;
+    BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
+    BR_CODE EnsureScratch();
+    BR_CODE BackupOneFile(const std::filesystem::path& dir, const kvarn::backup::DirectoryEntry& file);
+    BR_CODE RestoreOneFile(const std::filesystem::path& root, const std::filesystem::path& relative,
+                           const std::string& name, const BR_FILEDESC& desc, bool skip);
+    void AdvanceProgress(std::uint64_t bytes);
+    void StartFileProgress(const std::string& name, std::uint64_t size);
+
+    std::unique_ptr<kvarn::backup::OsLayer> os_;
+    std::unique_ptr<kvarn::backup::Codec> codec_;
+    kvarn::backup::SilentPrompter silent_;
+    kvarn::backup::BackupPrompter* prompter_;
+
+    std::string directory_;
+    std::string brDirectory_;
+    std::string brFileName_;
+    TListEventBR autoEvents_ = TListEventBR::All();
+    bool subDirectory_ = false;
+    bool verifyOnly_ = false;
+
+    // Working state of the operation running.
+    bool backup_ = false;
+    bool removable_ = false;
+    std::filesystem::path workDirectory_;
+    std::string workName_;
+    kvarn::backup::VolumeHeader header_;
+    std::uint64_t capacity_ = 0;
+    std::uint64_t volumeSize_ = 0;
+    std::unique_ptr<kvarn::backup::PendingFile> volumeOut_;
+    std::unique_ptr<kvarn::backup::Stream> volumeIn_;
+    std::unique_ptr<kvarn::backup::Stream> scratch_;
+    std::vector<std::uint8_t> description_;
+    std::vector<std::string> patterns_;
+    std::size_t nextPattern_ = 0;
+    std::string currentPattern_;
+    std::string storedPatternPath_;
+    std::string detail_;  // what a refusal is about, added to the code's message
+    std::vector<std::string> warnings_;
+
+    // Progress: the whole operation, the directory, the file.
+    std::uint64_t overallTotal_ = 0, overallDone_ = 0;
+    std::uint64_t patternTotal_ = 0, patternDone_ = 0;
+    std::uint64_t fileTotal_ = 0, fileDone_ = 0;
+    std::string progressName_;
+};
+
+template <class CallHandler, class BuiltIn>
+void CBackupRestore::Dispatch(TListEventBRTag tag, bool assigned, CallHandler&& callHandler,
+                              BuiltIn&& builtIn) {
+    if (assigned && !autoEvents_.Contains(tag))
+        callHandler();
+    else if (autoEvents_.Contains(tag))
+        builtIn();
+}

@@ -1,0 +1,288 @@
+// Writing an archive: the list of directories, what may go into the archive, each directory's
+// records and each file's data, imploded when that gains room.
+#include "backup/backup_restore.hpp"
+
+#include "backup/archive_paths.hpp"
+#include "common/dates.hpp"
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <system_error>
+
+namespace fs = std::filesystem;
+using namespace kvarn::backup;
+
+struct CBackupRestore::PatternScan {
+    std::vector<DirectoryEntry> files;
+    std::vector<std::string> subdirectories;
+    std::uint64_t total = 0;
+    std::string storedPath;  // CP1252, without its terminating zero
+};
+
+namespace {
+
+constexpr std::uint64_t kMaxPatternTotal = std::numeric_limits<std::uint32_t>::max();
+
+std::string Quoted(const fs::path& path) { return "« " + path.string() + " »"; }
+
+std::string Describe(EncodeProblem problem, const fs::path& what) {
+    switch (problem) {
+        case EncodeProblem::Unrepresentable:
+            return "le nom " + Quoted(what) +
+                   " contient des caractères que l'archive ne peut pas conserver";
+        case EncodeProblem::ForbiddenCharacter:
+            return "le nom " + Quoted(what) + " contient « \\ » ou « : »";
+        case EncodeProblem::TooLong:
+            return "le nom " + Quoted(what) + " est trop long pour l'archive";
+        case EncodeProblem::None: break;
+    }
+    return {};
+}
+
+std::string WithSlash(const fs::path& dir) {
+    std::string text = dir.string();
+    return text.empty() || text.back() == '/' ? text : text + "/";
+}
+
+}  // namespace
+
+// Refuses, before anything of the directory is written, what a reader would reject or the
+// format cannot hold; links, FIFOs and devices are left out and said.
+BR_CODE CBackupRestore::ScanPattern(const fs::path& dir, PatternScan& scan, bool warn) {
+    const std::optional<std::vector<DirectoryEntry>> entries = os_->List(dir);
+    if (!entries) {
+        detail_ = "le répertoire " + Quoted(dir) + " ne peut pas être lu";
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    for (const DirectoryEntry& entry : *entries) {
+        if (entry.kind == EntryKind::Directory) {
+            if (entry.name[0] != '.') scan.subdirectories.push_back(entry.name);
+        } else if (entry.kind == EntryKind::Other) {
+            if (warn)
+                warnings_.push_back(Quoted(dir / entry.name) +
+                                    " n'est ni un fichier ni un répertoire : non sauvegardé");
+        } else if (const EncodeProblem problem = EncodeName(entry.name).problem;
+                   problem != EncodeProblem::None) {
+            detail_ = Describe(problem, dir / entry.name);
+            return BR_ERR_SRC_FILE_READ_ERROR;
+        } else {
+            scan.files.push_back(entry);
+            scan.total += entry.size;
+        }
+    }
+    if (scan.files.empty()) return BR_OK;
+    if (scan.files.size() > kMaxFilesPerPattern) {
+        detail_ = "le répertoire " + Quoted(dir) + " contient plus de 65 535 fichiers";
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    if (scan.total > kMaxPatternTotal) {
+        detail_ = "les fichiers du répertoire " + Quoted(dir) + " totalisent 4 Gio ou plus";
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    const Encoded path = EncodePath(dir, directory_);
+    if (path.problem == EncodeProblem::TooLong) {
+        detail_ = "le chemin de " + Quoted(dir) + " dépasse 260 caractères dans l'archive";
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    if (path.problem != EncodeProblem::None) {
+        detail_ = Describe(path.problem, dir);
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    scan.storedPath = path.bytes;
+    return BR_OK;
+}
+
+// Post-order: a directory's subdirectories (by name) before the directory itself, which is
+// listed only when it holds files. Without SubDirectory, the directory alone.
+BR_CODE CBackupRestore::GetSubDirectories(const std::string& directory) {
+    PatternScan scan;
+    if (const BR_CODE code = ScanPattern(directory, scan, true); code != BR_OK) return code;
+    overallTotal_ += scan.total;
+    if (subDirectory_)
+        for (const std::string& sub : scan.subdirectories)
+            if (const BR_CODE code = GetSubDirectories(MakeFullFile(directory, sub) + "/");
+                code != BR_OK)
+                return code;
+    if (!scan.files.empty()) patterns_.push_back(directory);
+    return BR_OK;
+}
+
+BR_CODE CBackupRestore::EnsureScratch() {
+    if (!scratch_) scratch_ = os_->CreateScratch();
+    return scratch_ ? BR_OK : BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+}
+
+BR_CODE CBackupRestore::Backup() {
+    warnings_.clear();
+    detail_.clear();
+    backup_ = true;
+    overallTotal_ = overallDone_ = 0;
+    const bool ownPatterns = autoEvents_.Contains(eBRGetPatternToBackup);
+    if (ownPatterns && (directory_.empty() || !os_->IsDirectory(directory_))) {
+        RaiseError(BR_ERR_BR_PATH_NOT_FOUND);
+        return BR_ERR_BR_PATH_NOT_FOUND;
+    }
+    BR_CODE code = BRBegin(brFileName_, brDirectory_);
+    if (code == BR_OK && ownPatterns) code = GetSubDirectories(directory_);
+    if (code != BR_OK) {
+        RaiseError(code);
+        BREnd();
+        return code;
+    }
+    header_.setId = static_cast<std::uint32_t>(std::time(nullptr));
+
+    std::uint16_t size = 0, hiVersion = 0, loVersion = 0;
+    if (OnBeginBackup)
+        OnBeginBackup(*this, kMaxArchiveDescription, size, description_, hiVersion, loVersion);
+    size = static_cast<std::uint16_t>(
+        std::min<std::size_t>({size, description_.size(), kMaxArchiveDescription}));
+    if (autoEvents_.Contains(eBRPercents)) prompter_->OpenProgress("Compression en cours");
+
+    std::vector<std::uint8_t> word;
+    AppendU16(word, size);
+    code = BackupBuffer(word.data(), word.size());
+    if (code == BR_OK) code = BackupBuffer(description_.data(), size);
+    while (code == BR_OK) {
+        std::string path;
+        std::vector<std::uint8_t> patternDescription;
+        std::uint16_t descriptionSize = 0;
+        bool supplied = false, abort = false;
+        Dispatch(
+            eBRGetPatternToBackup, static_cast<bool>(OnGetPatternToBackup),
+            [&] {
+                supplied = true;
+                OnGetPatternToBackup(*this, kMaxPatternDescription, descriptionSize,
+                                     patternDescription, path, abort);
+            },
+            [&] {
+                supplied = true;
+                OnOwnGetPatternToBackup(path, abort);
+            });
+        if (!supplied || abort) break;
+        std::error_code error;
+        currentPattern_ = WithSlash(fs::absolute(path, error).lexically_normal());
+        const auto entries = os_->List(currentPattern_);
+        const bool hasFiles = entries && std::any_of(entries->begin(), entries->end(), [](auto& e) {
+                                  return e.kind == EntryKind::File;
+                              });
+        if (!hasFiles) continue;
+        code = EnsureScratch();
+        if (code != BR_OK) break;
+        descriptionSize = static_cast<std::uint16_t>(std::min<std::size_t>(
+            {descriptionSize, patternDescription.size(), kMaxPatternDescription}));
+        code = BackupPattern(descriptionSize, patternDescription.data());
+    }
+
+    const bool opened = header_.volume > 0;
+    if (code == BR_OK && volumeOut_) {
+        const std::uint8_t end[2] = {0, 0};
+        code = BackupBuffer(end, sizeof end);
+    }
+    if (code == BR_OK) code = CloseStreamBackup();
+    volumeOut_.reset();  // an unfinished volume: its temporary file goes with it
+    if (!opened && code == BR_OK) code = BR_ERR_NO_SRC_FILE_TO_BACKUP;
+    if (autoEvents_.Contains(eBRPercents)) prompter_->CloseProgress();
+    scratch_.reset();
+    RaiseEnd(code);
+    BREnd();
+    return code;
+}
+
+BR_CODE CBackupRestore::BackupPattern(std::uint16_t descriptionLength,
+                                      const std::uint8_t* description) {
+    PatternScan scan;
+    // The directories of the component's own list were checked, and their warnings given, when
+    // the list was made.
+    const bool ownList = autoEvents_.Contains(eBRGetPatternToBackup);
+    if (const BR_CODE code = ScanPattern(currentPattern_, scan, !ownList); code != BR_OK)
+        return code;
+    if (scan.files.empty()) return BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    if (!ownList) overallTotal_ += scan.total;
+    patternTotal_ = scan.total;
+    patternDone_ = 0;
+
+    std::vector<std::uint8_t> pathLength, path(scan.storedPath.begin(), scan.storedPath.end()),
+        counts;
+    path.push_back(0);
+    AppendU16(pathLength, static_cast<std::uint16_t>(path.size()));
+    AppendU32(counts, static_cast<std::uint32_t>(scan.total));
+    AppendU16(counts, static_cast<std::uint16_t>(scan.files.size()));
+    AppendU16(counts, descriptionLength);
+    for (const std::vector<std::uint8_t>* item : {&pathLength, &path, &counts})
+        if (const BR_CODE code = BackupBuffer(item->data(), item->size()); code != BR_OK)
+            return code;
+    if (const BR_CODE code = BackupBuffer(description, descriptionLength); code != BR_OK)
+        return code;
+
+    for (const DirectoryEntry& file : scan.files)
+        if (const BR_CODE code = BackupOneFile(currentPattern_, file); code != BR_OK) return code;
+    return patternDone_ == scan.total ? BR_OK : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+}
+
+BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry& entry) {
+    const fs::path path = dir / entry.name;
+    const std::unique_ptr<Stream> file = os_->OpenForReading(path);
+    if (!file) {
+        detail_ = Quoted(path);
+        return BR_ERR_SRC_FILE_READ_ERROR;
+    }
+    const std::optional<std::uint64_t> size = file->Size();
+    if (!size || *size > kMaxPatternTotal) return BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    const auto originalSize = static_cast<std::uint32_t>(*size);
+    if (OnBackupFile) OnBackupFile(*this, path.string());
+    StartFileProgress(entry.name, originalSize);
+
+    const kvarn::DosConversion when = kvarn::ToDosDateTime(entry.modified);
+    if (when.clamped)
+        warnings_.push_back("la date de " + Quoted(path) +
+                            " sort des années 1980 à 2107 : l'archive garde la plus proche");
+    std::uint32_t stored = 0;
+    if (const BR_CODE code = BRImplodeFile(*file, originalSize, stored); code != BR_OK)
+        return code;
+    const bool imploded = stored < originalSize;
+    const BR_FILEDESC desc{originalSize,    stored,          entry.attributes,
+                           when.words.date, when.words.time, imploded ? kMethodImploded
+                                                                      : kMethodStored};
+    const std::string name = EncodeName(entry.name).bytes;
+    std::vector<std::uint8_t> record;
+    AppendU16(record, static_cast<std::uint16_t>(kFileDescSize + name.size()));
+    const auto fixed = EncodeFileDesc(desc);
+    record.insert(record.end(), fixed.begin(), fixed.end());
+    record.insert(record.end(), name.begin(), name.end());
+    if (const BR_CODE code = BackupBuffer(record.data(), record.size()); code != BR_OK) return code;
+
+    Stream& source = imploded ? *scratch_ : *file;
+    if (!source.Seek(0))
+        return imploded ? BR_ERR_TMP_FILE_ACCESS_IO_ERROR : BR_ERR_SRC_FILE_READ_ERROR;
+    const BR_CODE code = BackupBuffer(source, stored,
+                                      imploded ? BR_ERR_TMP_FILE_ACCESS_IO_ERROR
+                                               : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP);
+    if (code == BR_OK) AdvanceProgress(originalSize - stored);  // what imploding saved is done
+    return code;
+}
+
+BR_CODE CBackupRestore::BRImplodeFile(Stream& file, std::uint32_t size, std::uint32_t& stored) {
+    if (!scratch_->Seek(0) || !scratch_->Truncate()) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+    std::uint64_t consumed = 0, produced = 0;
+    bool shortRead = false, writeFailed = false;
+    const ReadFunction read = [&](std::uint8_t* buffer, std::size_t capacity) {
+        const std::size_t wanted = std::min<std::uint64_t>(capacity, size - consumed);
+        const std::size_t got = file.Read(buffer, wanted);
+        consumed += got;
+        shortRead = shortRead || got < wanted;
+        return got;
+    };
+    const WriteFunction write = [&](const std::uint8_t* data, std::size_t count) {
+        // Output that reaches the file's size will not be stored: no need to keep it.
+        if (produced + count < size && !writeFailed) writeFailed = !scratch_->Write(data, count);
+        produced += count;
+    };
+    const bool imploded = codec_->Implode(read, write);
+    if (shortRead)
+        return file.Failed() ? BR_ERR_SRC_FILE_READ_ERROR : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    if (!imploded) return BR_ERR_IMPLODING_FILE;
+    if (produced < size && writeFailed) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+    stored = produced < size ? static_cast<std::uint32_t>(produced) : size;
+    return BR_OK;
+}

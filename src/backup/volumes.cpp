@@ -1,0 +1,195 @@
+// The volumes of an operation: probing the drive, working out a volume's capacity, opening,
+// checking and closing volumes, and moving bytes in and out of them.
+#include "backup/backup_restore.hpp"
+
+#include <algorithm>
+#include <array>
+
+using namespace kvarn::backup;
+
+namespace {
+
+constexpr std::uint64_t kMinimumCapacity = 65536;
+constexpr std::uint64_t kFirstRemovableReserve = 0x600;
+constexpr std::uint64_t kChunkSize = 0x20000;
+
+std::uint64_t Lowered(std::uint64_t capacity, std::uint64_t by) {
+    return capacity > by ? capacity - by : 0;
+}
+
+}  // namespace
+
+BR_CODE CBackupRestore::DriveStatus(const std::string& path) {
+    // Reading needs no write test: a protected drive is fine for a restore.
+    if (!backup_) return os_->IsDirectory(path) ? BR_OK : BR_ERR_DRIVE_UNKNOW;
+    switch (os_->Probe(path)) {
+        case ProbeResult::Ok: return BR_OK;
+        case ProbeResult::UnknownDrive: return BR_ERR_DRIVE_UNKNOW;
+        case ProbeResult::Protected: break;
+    }
+    return BR_ERR_DRIVE_PROTECT;
+}
+
+BR_CODE CBackupRestore::BRInsertFloppy() {
+    // A fixed drive holds one volume. Checked before the current volume is closed, which would
+    // make it look complete.
+    if (header_.volume >= 1 && !removable_)
+        return backup_ ? BR_ERR_DEST_FILE_WRITE_ERROR : BR_ERR_BR_FILE_CORRUPTED;
+    if (backup_) {
+        if (const BR_CODE code = CloseStreamBackup(); code != BR_OK) return code;
+    } else {
+        volumeIn_.reset();
+    }
+    ++header_.volume;
+    const BR_CODE status = DriveStatus(workDirectory_.string());
+    const bool usable = backup_ ? status == BR_OK : status != BR_ERR_DRIVE_UNKNOW;
+    if (!usable) {
+        RaiseHardError(status, MessageOf(status) + " (" + workDirectory_.string() + ")");
+        return BR_ERR_ACTION_CANCELED;
+    }
+    BR_CODE code = BR_OK;
+    if (backup_ && !IsDiskSizeOk(workDirectory_.string(), code)) return code;
+    OpenBR(code);
+    return code;
+}
+
+BR_CODE CBackupRestore::ChangeVolume() {
+    const BR_CODE code = BRInsertFloppy();
+    if (code == BR_OK) RaiseNewFloppy();
+    return code;
+}
+
+BR_CODE CBackupRestore::CloseStreamBackup() {
+    if (!volumeOut_) return BR_OK;
+    const bool committed = volumeOut_->Commit(nullptr);
+    volumeOut_.reset();
+    return committed ? BR_OK : BR_ERR_DEST_FILE_WRITE_ERROR;
+}
+
+void CBackupRestore::DeleteFilesBeforeBackup() { os_->RemoveFile(VolumePath()); }
+
+bool CBackupRestore::IsDiskSizeOk(const std::string& path, BR_CODE& code) {
+    if (!os_->MakeDirectories(path)) {
+        code = BR_ERR_BR_PATH_NOT_FOUND;
+        return false;
+    }
+    bool abort = false;
+    if (OnBackupMediaReady) OnBackupMediaReady(*this, header_.volume, path, abort);
+    if (abort) {
+        code = BR_ERR_ACTION_CANCELED;
+        return false;
+    }
+    capacity_ = os_->FreeSpace(path).value_or(0);
+    if (capacity_ >= kMinimumCapacity) {
+        if (removable_ && header_.volume == 1)
+            capacity_ = Lowered(capacity_, kFirstRemovableReserve);
+        if (capacity_ >= kMinimumCapacity) {
+            code = BR_OK;
+            return true;
+        }
+    }
+    RaiseHardError(BR_ERR_DRIVE_OUTOFSPACE, MessageOf(BR_ERR_DRIVE_OUTOFSPACE));
+    capacity_ = 0;
+    code = BR_ERR_ACTION_CANCELED;
+    return false;
+}
+
+void CBackupRestore::OpenBR(BR_CODE& code) {
+    if (backup_) {
+        volumeOut_ = os_->CreateVolume(VolumePath());
+        const auto header = EncodeHeader(header_);
+        if (!volumeOut_ || !volumeOut_->Write(header.data(), header.size())) {
+            volumeOut_.reset();
+            code = BR_ERR_DEST_FILE_WRITE_ERROR;
+            return;
+        }
+        capacity_ = Lowered(capacity_, kHeaderReserve);
+        code = BR_OK;
+        return;
+    }
+    volumeIn_ = os_->OpenForReading(VolumePath());
+    std::array<std::uint8_t, kHeaderSize> bytes{};
+    const std::optional<std::uint64_t> size = volumeIn_ ? volumeIn_->Size() : std::nullopt;
+    if (!size || volumeIn_->Read(bytes.data(), bytes.size()) != bytes.size()) {
+        volumeIn_.reset();
+        code = BR_ERR_SRC_FILE_READ_ERROR;
+        return;
+    }
+    // Every volume is checked, the first included: one of another set, or out of order, would
+    // restore a mixture of two archives.
+    const std::optional<VolumeHeader> header = DecodeHeader(bytes);
+    if (header && header_.volume == 1) header_.setId = header->setId;
+    if (!header || header->volume != header_.volume || header->setId != header_.setId) {
+        volumeIn_.reset();
+        code = BR_ERR_BR_FILE_CORRUPTED;
+        return;
+    }
+    volumeSize_ = *size - kHeaderSize;
+    capacity_ = volumeSize_;
+    code = BR_OK;
+}
+
+bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
+    std::array<std::uint8_t, kHeaderSize> bytes{};
+    const std::unique_ptr<Stream> file = os_->OpenForReading(path);
+    const bool read = file && file->Read(bytes.data(), bytes.size()) == bytes.size();
+    const std::optional<VolumeHeader> header = read ? DecodeHeader(bytes) : std::nullopt;
+    if (!header) return backup_;  // a disk without an archive may be written, not read
+    return backup_ ? header->setId != header_.setId : header->volume == header_.volume;
+}
+
+BR_CODE CBackupRestore::BackupBuffer(const std::uint8_t* data, std::size_t count) {
+    if (count == 0) return BR_OK;
+    if (capacity_ == 0)
+        if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
+    if (!volumeOut_->Write(data, count)) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    capacity_ = Lowered(capacity_, count);
+    return BR_OK;
+}
+
+BR_CODE CBackupRestore::BackupBuffer(Stream& from, std::uint64_t count, BR_CODE readFault) {
+    std::vector<std::uint8_t> chunk;
+    while (count > 0) {
+        if (capacity_ == 0)
+            if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
+        const std::size_t size = std::min({count, kChunkSize, capacity_});
+        chunk.resize(size);
+        if (from.Read(chunk.data(), size) != size) return readFault;
+        if (!volumeOut_->Write(chunk.data(), size)) return BR_ERR_DEST_FILE_WRITE_ERROR;
+        capacity_ -= size;
+        count -= size;
+        AdvanceProgress(size);
+    }
+    return BR_OK;
+}
+
+BR_CODE CBackupRestore::RestoreBuffer(std::uint8_t* data, std::size_t count) {
+    if (count == 0) return BR_OK;
+    if (capacity_ == 0)
+        if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
+    // Items are never cut between volumes: one that overruns the volume's data is damage.
+    if (count > capacity_) return BR_ERR_BR_FILE_CORRUPTED;
+    if (volumeIn_->Read(data, count) != count) return BR_ERR_SRC_FILE_READ_ERROR;
+    capacity_ -= count;
+    return BR_OK;
+}
+
+BR_CODE CBackupRestore::CopieBuffer(Stream* to, std::uint64_t count, BR_CODE writeFault) {
+    std::vector<std::uint8_t> chunk;
+    while (count > 0) {
+        if (capacity_ == 0)
+            if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
+        const std::size_t size = std::min({count, kChunkSize, capacity_});
+        if (to) {
+            chunk.resize(size);
+            if (volumeIn_->Read(chunk.data(), size) != size) return BR_ERR_SRC_FILE_READ_ERROR;
+            if (!to->Write(chunk.data(), size)) return writeFault;
+        } else if (!volumeIn_->Seek(volumeIn_->Position() + size)) {
+            return BR_ERR_SRC_FILE_READ_ERROR;
+        }
+        capacity_ -= size;
+        count -= size;
+        AdvanceProgress(size);
+    }
+    return BR_OK;
+}

@@ -1,0 +1,209 @@
+#include "backup_fixture.hpp"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace kvarn::backup::testing_support {
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void SetModified(const fs::path& path, std::time_t when) {
+    const timespec times[2] = {{when, 0}, {when, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+std::time_t Modified(const fs::path& path) {
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st.st_mtime;
+}
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 engine(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(engine() & 0xFF);
+    return bytes;
+}
+
+std::vector<std::string> FilesBelow(const fs::path& root) {
+    std::vector<std::string> files;
+    if (!fs::exists(root)) return files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file() || entry.is_symlink())
+            files.push_back(entry.path().lexically_relative(root).string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_sec = second;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
+
+namespace {
+
+// Accepts a set number of bytes, then fails every write, as a disk that fills up would.
+class FailingVolume final : public PendingFile {
+public:
+    FailingVolume(std::unique_ptr<PendingFile> real, std::uint64_t budget)
+        : real_(std::move(real)), budget_(budget) {}
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
+        return real_->Read(buffer, size);
+    }
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        const std::size_t accepted = static_cast<std::size_t>(std::min<std::uint64_t>(size, budget_));
+        budget_ -= accepted;
+        if (accepted > 0 && !real_->Write(data, accepted)) return false;
+        failed_ = failed_ || accepted < size;
+        return accepted == size;
+    }
+    bool Seek(std::uint64_t offset) override { return real_->Seek(offset); }
+    bool Truncate() override { return real_->Truncate(); }
+    std::uint64_t Position() const override { return real_->Position(); }
+    std::optional<std::uint64_t> Size() override { return real_->Size(); }
+    bool Failed() const override { return failed_; }
+    bool Commit(const FileStamp* stamp) override { return !failed_ && real_->Commit(stamp); }
+
+private:
+    std::unique_ptr<PendingFile> real_;
+    std::uint64_t budget_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+std::optional<std::uint64_t> ControlledOs::FreeSpace(const fs::path& dir) {
+    return freeSpace ? freeSpace : PosixOsLayer::FreeSpace(dir);
+}
+
+std::unique_ptr<PendingFile> ControlledOs::CreateVolume(const fs::path& path) {
+    std::unique_ptr<PendingFile> real = PosixOsLayer::CreateVolume(path);
+    if (!real || !volumeFailsAfter) return real;
+    return std::make_unique<FailingVolume>(std::move(real), *volumeFailsAfter);
+}
+
+void BackupTest::SetUp() {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    root_ = fs::temp_directory_path() / name;
+    fs::remove_all(root_);
+    source_ = root_ / "source";
+    volumes_ = root_ / "volumes";
+    target_ = root_ / "cible";
+    fs::create_directories(source_);
+}
+
+void BackupTest::TearDown() {
+    std::error_code ignored;
+    // Read-only directories of a test may block the clean-up: give write permission back.
+    for (auto it = fs::recursive_directory_iterator(root_, ignored);
+         it != fs::recursive_directory_iterator(); it.increment(ignored))
+        if (it->is_directory(ignored) && !it->is_symlink(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(root_, ignored);
+}
+
+CBackupRestore& BackupTest::Component() {
+    auto os = std::make_unique<ControlledOs>();
+    os_ = os.get();
+    component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
+    component_->SetPrompter(&prompter_);
+    component_->SetDirectory(source_.string());
+    component_->SetBRDirectory(volumes_.string());
+    return *component_;
+}
+
+BR_CODE BackupTest::BackupTo(const std::string& name) {
+    if (!component_) Component();
+    component_->SetBRFileName(name);
+    component_->SetDirectory(source_.string());
+    return component_->Backup();
+}
+
+BR_CODE BackupTest::RestoreFrom(const std::string& name) {
+    if (!component_) Component();
+    component_->SetBRFileName(name);
+    component_->SetDirectory(target_.string());
+    return component_->Restore();
+}
+
+std::vector<std::string> BackupTest::VolumeDirectory() const {
+    std::vector<std::string> names;
+    if (!fs::exists(volumes_)) return names;
+    for (const auto& entry : fs::directory_iterator(volumes_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ArchiveBytes::ArchiveBytes(std::uint32_t setId, std::uint16_t volume, std::uint16_t signature) {
+    U16(signature).U16(0).U32(setId).U16(volume).U16(1).Bytes(std::string(20, '\0'));
+}
+
+ArchiveBytes& ArchiveBytes::U16(std::uint16_t value) {
+    bytes_ += static_cast<char>(value & 0xFF);
+    bytes_ += static_cast<char>(value >> 8);
+    return *this;
+}
+
+ArchiveBytes& ArchiveBytes::U32(std::uint32_t value) {
+    return U16(static_cast<std::uint16_t>(value & 0xFFFF))
+        .U16(static_cast<std::uint16_t>(value >> 16));
+}
+
+ArchiveBytes& ArchiveBytes::Bytes(const std::string& bytes) {
+    bytes_ += bytes;
+    return *this;
+}
+
+ArchiveBytes& ArchiveBytes::Description(const std::string& text) {
+    return U16(static_cast<std::uint16_t>(text.size())).Bytes(text);
+}
+
+ArchiveBytes& ArchiveBytes::Pattern(const std::string& path, std::uint32_t total,
+                                    std::uint16_t count) {
+    return U16(static_cast<std::uint16_t>(path.size() + 1))
+        .Bytes(path + std::string(1, '\0'))
+        .U32(total)
+        .U16(count)
+        .U16(0);
+}
+
+ArchiveBytes& ArchiveBytes::StoredFile(const std::string& name, const std::string& data,
+                                       std::uint16_t attributes, std::uint16_t date,
+                                       std::uint16_t time) {
+    const auto size = static_cast<std::uint32_t>(data.size());
+    return U16(static_cast<std::uint16_t>(16 + name.size()))
+        .U32(size)
+        .U32(size)
+        .U16(attributes)
+        .U16(date)
+        .U16(time)
+        .U16(0)
+        .Bytes(name)
+        .Bytes(data);
+}
+
+}  // namespace kvarn::backup::testing_support

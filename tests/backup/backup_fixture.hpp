@@ -1,0 +1,115 @@
+// Shared by the backup tests: a fresh directory per test, files with chosen bytes and times, a
+// prompter that records what the component shows, an OS layer whose free space and volume writes
+// a test controls, and archive bytes written by hand, independently of the engine's encoder.
+#pragma once
+
+#include "backup/backup_restore.hpp"
+#include "backup/posix_os_layer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvarn::backup::testing_support {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path);
+void WriteBytes(const fs::path& path, const std::string& bytes);
+void SetModified(const fs::path& path, std::time_t when);
+std::time_t Modified(const fs::path& path);
+std::string RandomBytes(std::size_t size, unsigned seed);
+// Every regular file below `root`, as paths relative to it, sorted.
+std::vector<std::string> FilesBelow(const fs::path& root);
+std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second);
+
+// Names parameterised cases after their `label` field.
+struct ByLabel {
+    template <class T>
+    std::string operator()(const testing::TestParamInfo<T>& param) const {
+        return param.param.label;
+    }
+};
+
+struct Shown {
+    std::vector<std::string> errors;
+    std::vector<std::string> results;  // "title|message"
+    int progressOpened = 0;
+    int progressUpdates = 0;
+};
+
+class RecordingPrompter final : public BackupPrompter {
+public:
+    explicit RecordingPrompter(Shown& shown) : shown_(shown) {}
+    void ShowError(const std::string& message) override { shown_.errors.push_back(message); }
+    void ShowResult(const std::string& title, const std::string& message) override {
+        shown_.results.push_back(title + "|" + message);
+    }
+    void OpenProgress(const std::string&) override { ++shown_.progressOpened; }
+    void ShowProgress(const std::string&, int, int) override { ++shown_.progressUpdates; }
+    void CloseProgress() override {}
+
+private:
+    Shown& shown_;
+};
+
+// Free space and volume writes under the test's control; everything else is the real layer.
+class ControlledOs final : public PosixOsLayer {
+public:
+    std::optional<std::uint64_t> freeSpace;
+    std::optional<std::uint64_t> volumeFailsAfter;  // bytes accepted before writes fail
+
+    std::optional<std::uint64_t> FreeSpace(const fs::path& dir) override;
+    std::unique_ptr<PendingFile> CreateVolume(const fs::path& path) override;
+};
+
+// A fresh source, volume and target directory per test, and a component wired to them.
+class BackupTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new component over `os_` (kept for the test to steer), with the recording prompter.
+    CBackupRestore& Component();
+    BR_CODE BackupTo(const std::string& name = "SAUVEGARDE");
+    BR_CODE RestoreFrom(const std::string& name = "SAUVEGARDE");
+    fs::path Volume(const std::string& file = "SAUVEGARDE.BR") const { return volumes_ / file; }
+    // Names in the volume directory: finished volumes and anything left behind.
+    std::vector<std::string> VolumeDirectory() const;
+
+    fs::path root_, source_, volumes_, target_;
+    ControlledOs* os_ = nullptr;
+    Shown shown_;
+
+private:
+    std::unique_ptr<CBackupRestore> component_;
+    RecordingPrompter prompter_{shown_};
+};
+
+// Archive bytes as a test writes them, field by field.
+class ArchiveBytes {
+public:
+    explicit ArchiveBytes(std::uint32_t setId = 0x5F5E0F01, std::uint16_t volume = 1,
+                          std::uint16_t signature = 0x7485);
+    ArchiveBytes& U16(std::uint16_t value);
+    ArchiveBytes& U32(std::uint32_t value);
+    ArchiveBytes& Bytes(const std::string& bytes);
+    ArchiveBytes& Description(const std::string& text);
+    // P, the path and its zero, the total, the count and an empty description.
+    ArchiveBytes& Pattern(const std::string& path, std::uint32_t total, std::uint16_t count);
+    // A stored (method 0) file record followed by its data.
+    ArchiveBytes& StoredFile(const std::string& name, const std::string& data,
+                             std::uint16_t attributes, std::uint16_t date, std::uint16_t time);
+    ArchiveBytes& End() { return U16(0); }
+    const std::string& str() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+}  // namespace kvarn::backup::testing_support

@@ -1,0 +1,249 @@
+// The fixed-drive cases at the edges of a backup: nothing to save, nothing where to save it, no
+// room, names the archive cannot hold, what is left out, and the event dispatch rule.
+#include "backup_fixture.hpp"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kvarn::backup::testing_support {
+namespace {
+
+TEST_F(BackupTest, OnlyEmptySubdirectoriesGiveTheDescriptionAndTheEndWord) {
+    fs::create_directories(source_ / "S" / "T");
+    fs::create_directories(source_ / "U");
+    Component().SetSubDirectory(true);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    const std::string written = ReadBytes(Volume());
+    ASSERT_EQ(written.size(), 36u);
+    EXPECT_EQ(written.substr(0, 2), "\x85\x74");
+    EXPECT_EQ(written.substr(32), std::string(4, '\0'));
+}
+
+TEST_F(BackupTest, MissingDirectoryIsRefusedBeforeAnyVolume) {
+    fs::remove_all(source_);
+    EXPECT_EQ(BackupTo(), BR_ERR_BR_PATH_NOT_FOUND);
+    EXPECT_EQ(shown_.errors, std::vector<std::string>{"Répertoire Backup/Restore non trouvé"});
+    EXPECT_TRUE(shown_.results.empty());
+    EXPECT_TRUE(VolumeDirectory().empty());
+}
+
+struct MethodCase {
+    const char* label;
+    std::string content;
+    std::uint16_t method;
+};
+
+class StorageMethod : public BackupTest, public testing::WithParamInterface<MethodCase> {};
+
+TEST_P(StorageMethod, StoresWhatImplodingDoesNotShrink) {
+    WriteBytes(source_ / "F", GetParam().content);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    std::vector<BR_FILEDESC> seen;
+    CBackupRestore& component = Component();
+    component.OnRestoreFile = [&](CBackupRestore&, BR_FILEDESC& desc, std::string&, bool&) {
+        seen.push_back(desc);
+    };
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Method, GetParam().method);
+    EXPECT_EQ(seen[0].OriginalSize, GetParam().content.size());
+    if (GetParam().method == 0)
+        EXPECT_EQ(seen[0].StoredSize, GetParam().content.size());
+    else
+        EXPECT_LT(seen[0].StoredSize, GetParam().content.size());
+    EXPECT_EQ(ReadBytes(target_ / "F"), GetParam().content);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, StorageMethod,
+    testing::Values(MethodCase{"empty", "", 0}, MethodCase{"one_byte", "x", 0},
+                    MethodCase{"random", RandomBytes(5000, 7), 0},
+                    MethodCase{"random_over_a_chunk", RandomBytes(300000, 8), 0},
+                    MethodCase{"repetitive", std::string(70000, 'a'), 1},
+                    MethodCase{"text", std::string(2000, 'x') + "fin", 1}),
+    ByLabel());
+
+TEST_F(BackupTest, SubdirectoriesComeFirstDeepestFirstAndInNameOrder) {
+    for (const char* file : {"racine.txt", "S/s.txt", "S/T/t.txt", "A/a.txt", "B/vide/.x/y"})
+        WriteBytes(source_ / file, file);
+    Component().SetSubDirectory(true);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    std::vector<std::string> order;
+    CBackupRestore& component = Component();
+    component.OnRestorePattern = [&](CBackupRestore& sender, std::uint32_t, std::uint16_t,
+                                     bool& skip, std::uint16_t&, const std::vector<std::uint8_t>&,
+                                     std::string&, bool&) {
+        order.push_back(sender.GetStoredPatternPath());
+        skip = true;
+    };
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(order, (std::vector<std::string>{"A\\", "S\\T\\", "S\\", ".\\"}));
+    EXPECT_FALSE(fs::exists(target_)) << "skipped directories create nothing";
+}
+
+struct SpaceCase {
+    std::uint64_t freeSpace;
+    BR_CODE expected;
+    std::size_t hardErrors;
+};
+
+class NoRoom : public BackupTest, public testing::WithParamInterface<SpaceCase> {};
+
+TEST_P(NoRoom, FailsAndLeavesNoVolume) {
+    WriteBytes(source_ / "GROS", RandomBytes(200000, 3));
+    WriteBytes(Volume(), "ancienne sauvegarde");
+    Component();
+    os_->freeSpace = GetParam().freeSpace;
+    EXPECT_EQ(BackupTo(), GetParam().expected);
+    EXPECT_EQ(VolumeDirectory(), std::vector<std::string>{"SAUVEGARDE.BR"});
+    EXPECT_EQ(ReadBytes(Volume()), "ancienne sauvegarde") << "the previous archive stays whole";
+    EXPECT_EQ(shown_.errors.size(), GetParam().hardErrors);
+    ASSERT_EQ(shown_.results.size(), 1u);
+    EXPECT_EQ(shown_.results[0], "Résultat de la sauvegarde|" + kvarn::backup::MessageOf(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FixedDrive, NoRoom,
+    testing::Values(SpaceCase{70000, BR_ERR_DEST_FILE_WRITE_ERROR, 0},  // full after volume 1
+                    SpaceCase{65535, BR_ERR_ACTION_CANCELED, 1}));      // "Disque plein" first
+
+struct RefusalCase {
+    const char* label;
+    std::string relativeFile;
+    std::string detail;
+};
+
+class UnstorableSource : public BackupTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(UnstorableSource, IsRefusedBeforeAnyVolume) {
+    WriteBytes(source_ / "ordinaire.txt", "ok");
+    WriteBytes(source_ / GetParam().relativeFile, "x");
+    Component().SetSubDirectory(true);
+    EXPECT_EQ(BackupTo(), BR_ERR_SRC_FILE_READ_ERROR);
+    EXPECT_TRUE(VolumeDirectory().empty());
+    ASSERT_EQ(shown_.errors.size(), 1u);
+    EXPECT_NE(shown_.errors[0].find(GetParam().detail), std::string::npos) << shown_.errors[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UnstorableSource,
+    testing::Values(
+        RefusalCase{"outside_cp1252", "\xE6\x97\xA5\xE6\x9C\xAC.txt", "ne peut pas conserver"},
+        RefusalCase{"colon", "a:b.txt", "« \\ » ou « : »"},
+        RefusalCase{"backslash", "a\\b.txt", "« \\ » ou « : »"},
+        RefusalCase{"name_of_240", std::string(240, 'n'), "trop long"},
+        RefusalCase{"directory_outside_cp1252", "\xCE\xA9/f", "ne peut pas conserver"},
+        RefusalCase{"path_over_260", std::string(200, 'x') + "/" + std::string(70, 'y') + "/f",
+                    "dépasse 260"}),
+    ByLabel());
+
+TEST_F(BackupTest, NameOf239IsTheLongestWritten) {
+    const std::string name(239, 'n');
+    WriteBytes(source_ / name, "x");
+    ASSERT_EQ(BackupTo(), BR_OK);
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(ReadBytes(target_ / name), "x");
+}
+
+TEST_F(BackupTest, LinksDevicesAndOldDatesAreSaidNotSaved) {
+    WriteBytes(source_ / "vieux.txt", "1975");
+    SetModified(source_ / "vieux.txt", LocalTime(1975, 6, 1, 12, 0, 0));
+    fs::create_symlink(source_ / "vieux.txt", source_ / "lien");
+    fs::create_directory_symlink(source_, source_ / "boucle");
+    ASSERT_EQ(::mkfifo((source_ / "tube").c_str(), 0600), 0);
+    CBackupRestore& component = Component();
+    component.SetSubDirectory(true);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    EXPECT_EQ(component.GetWarnings().size(), 4u);
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(FilesBelow(target_), std::vector<std::string>{"vieux.txt"});
+    EXPECT_EQ(Modified(target_ / "vieux.txt"), LocalTime(1980, 1, 1, 0, 0, 0));
+}
+
+struct DispatchCase {
+    bool assigned;
+    bool inAutoEvents;
+    int handlerCalls;
+    std::size_t builtInCalls;
+};
+
+class EventDispatch : public BackupTest, public testing::WithParamInterface<DispatchCase> {};
+
+TEST_P(EventDispatch, ChoosesHandlerBuiltInOrNothing) {
+    WriteBytes(source_ / "F", "f");
+    CBackupRestore& component = Component();
+    int endCalls = 0, errorCalls = 0;
+    if (GetParam().assigned) {
+        component.OnEnd = [&](CBackupRestore&, BR_CODE, const std::string&, bool) { ++endCalls; };
+        component.OnError = [&](CBackupRestore&, BR_CODE, const std::string&, bool) {
+            ++errorCalls;
+        };
+    }
+    TListEventBR events = TListEventBR::All();
+    if (!GetParam().inAutoEvents) events.Exclude(eBREnd).Exclude(eBRError);
+    component.SetAutoEvents(events);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    EXPECT_EQ(endCalls, GetParam().handlerCalls);
+    EXPECT_EQ(shown_.results.size(), GetParam().builtInCalls);
+    fs::remove_all(source_);
+    ASSERT_EQ(BackupTo(), BR_ERR_BR_PATH_NOT_FOUND);
+    EXPECT_EQ(errorCalls, GetParam().handlerCalls);
+    EXPECT_EQ(shown_.errors.size(), GetParam().builtInCalls);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rule, EventDispatch,
+                         testing::Values(DispatchCase{true, false, 1, 0},
+                                         DispatchCase{true, true, 0, 1},
+                                         DispatchCase{false, true, 0, 1},
+                                         DispatchCase{false, false, 0, 0}));
+
+TEST_F(BackupTest, HandlerSuppliedDirectoriesAreStoredWithTheirDescriptions) {
+    WriteBytes(source_ / "S" / "f.txt", "f");
+    WriteBytes(root_ / "ailleurs" / "g.txt", "g");
+    CBackupRestore& component = Component();
+    component.SetAutoEvents(TListEventBR::All().Exclude(eBRGetPatternToBackup));
+    std::vector<std::string> supplied{(source_ / "S").string(), (root_ / "ailleurs").string()};
+    component.OnGetPatternToBackup = [&](CBackupRestore&, std::uint16_t max, std::uint16_t& size,
+                                         std::vector<std::uint8_t>& desc, std::string& path,
+                                         bool& abort) {
+        EXPECT_EQ(max, 1026);
+        if (supplied.empty()) {
+            abort = true;
+            return;
+        }
+        path = supplied.front();
+        supplied.erase(supplied.begin());
+        desc = {'d'};
+        size = 1;
+    };
+    ASSERT_EQ(BackupTo(), BR_OK);
+    std::vector<std::string> stored;
+    Component().OnRestorePattern = [&](CBackupRestore& sender, std::uint32_t, std::uint16_t, bool&,
+                                       std::uint16_t& length, const std::vector<std::uint8_t>& d,
+                                       std::string&, bool&) {
+        stored.push_back(sender.GetStoredPatternPath() + "|" + std::string(d.begin(), d.end()) +
+                         std::to_string(length));
+    };
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    const std::string outside = "Z:" + root_.string() + "/ailleurs/";
+    std::string outsideStored = outside;
+    for (char& c : outsideStored)
+        if (c == '/') c = '\\';
+    EXPECT_EQ(stored, (std::vector<std::string>{"S\\|d1", outsideStored + "|d1"}));
+    // Restored under the target, drive dropped.
+    EXPECT_EQ(ReadBytes(target_ / "S" / "f.txt"), "f");
+    EXPECT_EQ(ReadBytes(target_ / root_.relative_path() / "ailleurs" / "g.txt"), "g");
+}
+
+TEST(CodeMessages, MatchBackToTheirCodes) {
+    CBackupRestore component;
+    for (int value = 0; value < kvarn::backup::kCodeCount; ++value) {
+        const auto code = static_cast<BR_CODE>(value);
+        EXPECT_EQ(component.GetCodeErr(component.GetMsgErr(code)), code);
+    }
+    EXPECT_EQ(component.GetCodeErr("Disque plein"), BR_ERR_DRIVE_OUTOFSPACE);
+    EXPECT_EQ(component.GetCodeErr("disque plein"), BR_OK);
+}
+
+}  // namespace
+}  // namespace kvarn::backup::testing_support
