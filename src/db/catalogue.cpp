@@ -54,15 +54,10 @@ void CreateTable(Session& session, std::string_view alias, const TableDef& table
     }
     sql += ")";
     Connection& connection = session.connection();
-    Transaction transaction(session);
-    try {
+    AllOrNothing(session, [&] {
         connection.Execute(sql);
         for (const IndexDef& index : table.indexes) connection.Execute(IndexStatement(schema, table, index));
-    } catch (...) {
-        transaction.Rollback();
-        throw;
-    }
-    transaction.Commit();
+    });
 }
 
 std::vector<FieldDef> ReadFields(Connection& connection, const std::string& schema,

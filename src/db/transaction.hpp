@@ -30,4 +30,18 @@ private:
     bool ended_ = false;
 };
 
+// Runs `work` in a transaction that is rolled back, not committed, when it fails: for work that
+// makes sense only whole (creating a table with its indexes).
+template <class Work>
+void AllOrNothing(Session& session, Work&& work) {
+    Transaction transaction(session);
+    try {
+        work();
+    } catch (...) {
+        transaction.Rollback();
+        throw;
+    }
+    transaction.Commit();
+}
+
 }  // namespace kvarn::db
