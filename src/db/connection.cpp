@@ -49,7 +49,12 @@ Connection::Connection(const std::filesystem::path& file, std::chrono::milliseco
         sqlite3_busy_timeout(db_, static_cast<int>(busyTimeout.count()));
         RegisterFrenchText(db_);
         CheckFile(file, "main");
-        Execute("PRAGMA main.journal_mode=DELETE; PRAGMA main.synchronous=FULL;");
+        // The session holds the dossier alone (DossierLock), so SQLite may keep its file lock
+        // and page cache from one statement to the next instead of taking and dropping a lock,
+        // re-checking the journal and re-reading the header for every statement. In that mode
+        // the journal is truncated, not deleted, at each commit: an empty journal is never hot.
+        Execute("PRAGMA locking_mode=EXCLUSIVE; PRAGMA main.journal_mode=TRUNCATE; "
+                "PRAGMA main.synchronous=FULL;");
         sqlite3_update_hook(db_, &Connection::OnRowChanged, this);
     } catch (...) {
         sqlite3_close_v2(db_);
@@ -100,7 +105,7 @@ void Connection::Attach(const std::filesystem::path& file, std::string_view sche
     try {
         CheckFile(file, schema);
         const std::string name(schema);
-        Execute("PRAGMA " + name + ".journal_mode=DELETE; PRAGMA " + name + ".synchronous=" +
+        Execute("PRAGMA " + name + ".journal_mode=TRUNCATE; PRAGMA " + name + ".synchronous=" +
                 (durable ? "FULL" : "OFF") + ";");
     } catch (...) {
         Execute("DETACH DATABASE " + std::string(schema));

@@ -2,9 +2,10 @@
 //
 // Opening checks the file before SQLite may write to it: a file that does not start with the
 // SQLite header, or whose pages fail SQLite's quick check, is refused with an error naming it and
-// left untouched. The connection then runs with a rollback journal and full synchronous writes,
-// so a committed transaction survives a power cut and, whenever no transaction is open, the
-// file alone is a complete database. Busy waits are bounded by the timeout given.
+// left untouched. The connection then runs with a rollback journal (truncated at each commit) and
+// full synchronous writes, so a committed transaction survives a power cut and, whenever no
+// transaction is open, the file alone is a complete database. It keeps its lock on the file
+// while open. Busy waits are bounded by the timeout given.
 //
 // Other database files are attached under a schema name (the temporary alias). The connection
 // keeps one change counter per table, raised by SQLite's update hook for every row written

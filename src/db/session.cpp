@@ -29,8 +29,24 @@ void Session::AttachTemporary(const std::filesystem::path& file) {
 }
 
 void Session::Close() {
+    while (!clients_.empty()) clients_.back()->SessionClosing();  // each one unregisters
+    std::filesystem::path journal;
+    if (connection_) journal = connection_->File().string() + "-journal";
     connection_.reset();  // SQLite closes the file before the lock's descriptor goes
+    // A truncated journal is an empty file that SQLite leaves behind: remove it so that a closed
+    // dossier is its database file alone. A journal with content is a transaction to roll back
+    // at the next opening and is never touched.
+    std::error_code ignored;
+    if (!journal.empty() && std::filesystem::exists(journal, ignored) &&
+        std::filesystem::file_size(journal, ignored) == 0)
+        std::filesystem::remove(journal, ignored);
     lock_.reset();
+}
+
+void Session::Register(SessionClient& client) { clients_.push_back(&client); }
+
+void Session::Unregister(SessionClient& client) {
+    std::erase(clients_, &client);
 }
 
 Connection& Session::connection() {

@@ -10,7 +10,7 @@
 // Table names as the module writes them ("kolmikv1.db", "KOLMIKV1.DB", "MouvementKV") are
 // matched without regard to case and without the ".db" suffix; whether a table exists is asked
 // of the catalogue. Table components and transactions refer to the session, which must outlive
-// them.
+// them; closing the session closes the components still open on it.
 #pragma once
 
 #include "db/connection.hpp"
@@ -22,12 +22,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvarn::db {
 
 inline constexpr const char* ALIAS_DOSSIER = "ZOR_DOSSIER";
 inline constexpr const char* ALIAS_TMP = "ZOR_TMP";
 inline constexpr const char* DOSSIER_DATABASE_FILE = "kvarn.sqlite";
+
+// What the session tells the components open on it when it closes.
+class SessionClient {
+public:
+    virtual ~SessionClient() = default;
+    virtual void SessionClosing() = 0;
+};
 
 struct SessionOptions {
     // How long a second process waits for the dossier, and SQLite for a busy file.
@@ -56,6 +64,10 @@ public:
     // alias.
     std::string SchemaOfAlias(std::string_view alias) const;
 
+    // Components open on the session register while open.
+    void Register(SessionClient& client);
+    void Unregister(SessionClient& client);
+
     // The table's name as the catalogue spells it, or nullopt when it does not exist.
     std::optional<std::string> FindTable(std::string_view alias, std::string_view tableName);
     bool TableExists(std::string_view alias, std::string_view tableName);
@@ -65,6 +77,7 @@ private:
     SessionOptions options_;
     std::unique_ptr<DossierLock> lock_;
     std::unique_ptr<Connection> connection_;
+    std::vector<SessionClient*> clients_;
 };
 
 }  // namespace kvarn::db

@@ -14,6 +14,8 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
+        if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
+            throw DbError(DOSSIER_EN_COURS_UTILISATION);
         throw DbError("Instruction SQL refusée (" + std::string(sqlite3_errmsg(db)) + ") : " +
                       std::string(sql));
     }

@@ -100,6 +100,9 @@ void CTable::BuildFields() {
     }
     values_.assign(defs_.size(), Value());
     modified_.assign(defs_.size(), false);
+    fetched_.assign(defs_.size(), false);
+    isWanted_.assign(defs_.size(), false);
+    wanted_.clear();
 }
 
 void CTable::ApplyIndex() {
@@ -128,11 +131,11 @@ void CTable::ApplyIndex() {
 }
 
 void CTable::PrepareStatements() {
-    std::string columns;
-    for (std::size_t i : stored_) columns += (columns.empty() ? "" : ", ") + QuoteIdentifier(defs_[i].name);
-    sqlite3* db = session_->connection().Handle();
-    fetchRow_ = Statement(db, "SELECT " + columns + " FROM " + qualified_ + " WHERE rowid=?1");
-    deleteRow_ = Statement(db, "DELETE FROM " + qualified_ + " WHERE rowid=?1");
+    deleteRow_ = Statement(session_->connection().Handle(),
+                           "DELETE FROM " + qualified_ + " WHERE rowid=?1");
+    fetchWanted_ = {};
+    fetchOne_.clear();
+    fetchOne_.resize(defs_.size());
     writeStatements_.clear();
 }
 
@@ -153,6 +156,7 @@ void CTable::Open() {
         ApplyIndex();
         changes_ = &connection.ChangeCounter(schema_, name);
         state_ = DataSetState::Browse;
+        session_->Register(*this);
         ReadOrder();
         First();
     } catch (...) {
@@ -163,9 +167,11 @@ void CTable::Open() {
 
 void CTable::Close() {
     if (state_ == DataSetState::Edit || state_ == DataSetState::Insert) Cancel();
+    if (state_ != DataSetState::Inactive) session_->Unregister(*this);
     state_ = DataSetState::Inactive;
     readOrder_ = {};
-    fetchRow_ = {};
+    fetchWanted_ = {};
+    fetchOne_.clear();
     deleteRow_ = {};
     writeStatements_.clear();
     locateStatements_.clear();
@@ -433,28 +439,67 @@ Field& CTable::FieldByName(std::string_view name) {
 void CTable::ResetBuffer() {
     std::fill(values_.begin(), values_.end(), Value());
     std::fill(modified_.begin(), modified_.end(), false);
+    std::fill(fetched_.begin(), fetched_.end(), false);
 }
 
 void CTable::LoadCurrent() {
     ResetBuffer();
-    if (current_) {
-        fetchRow_.BindInteger(1, *current_);
-        const bool found = fetchRow_.Step();
-        if (found)
-            for (std::size_t column = 0; column < stored_.size(); ++column)
-                values_[stored_[column]] =
-                    ReadStored(fetchRow_, static_cast<int>(column), defs_[stored_[column]]);
-        fetchRow_.Reset();
-        if (!found)
-            throw DbError("L'enregistrement courant n'existe plus dans la table " + tableName_);
-    }
+    // Without a current row (an empty table, a new row) every field is null.
+    if (!current_) std::fill(fetched_.begin(), fetched_.end(), true);
+    for (std::size_t i = 0; i < defs_.size(); ++i)
+        if (defs_[i].calculated) fetched_[i] = true;
     loaded_ = true;
     // Calculated fields start null on every record; their handler runs from here.
+}
+
+namespace {
+
+std::string SelectByRowid(const std::vector<std::size_t>& fields, const std::vector<FieldDef>& defs,
+                          const std::string& table) {
+    std::string columns;
+    for (std::size_t i : fields) columns += (columns.empty() ? "" : ", ") + QuoteIdentifier(defs[i].name);
+    return "SELECT " + columns + " FROM " + table + " WHERE rowid=?1";
+}
+
+}  // namespace
+
+void CTable::FetchField(std::size_t index) {
+    const bool fresh = std::none_of(stored_.begin(), stored_.end(), [&](std::size_t i) { return fetched_[i]; });
+    std::vector<std::size_t> single{index};
+    const std::vector<std::size_t>* fields = &single;
+    Statement* statement = nullptr;
+    if (isWanted_[index] && fresh) {
+        // The first field read on a row brings every field read so far on earlier rows.
+        if (!fetchWanted_.Prepared())
+            fetchWanted_ = Statement(session_->connection().Handle(), SelectByRowid(wanted_, defs_, qualified_));
+        statement = &fetchWanted_;
+        fields = &wanted_;
+    } else {
+        if (!isWanted_[index]) {
+            wanted_.push_back(index);
+            isWanted_[index] = true;
+            fetchWanted_ = {};
+        }
+        if (!fetchOne_[index].Prepared())
+            fetchOne_[index] = Statement(session_->connection().Handle(), SelectByRowid(single, defs_, qualified_));
+        statement = &fetchOne_[index];
+    }
+    statement->BindInteger(1, *current_);
+    const bool found = statement->Step();
+    if (found)
+        for (std::size_t column = 0; column < fields->size(); ++column) {
+            const std::size_t i = (*fields)[column];
+            if (!fetched_[i]) values_[i] = ReadStored(*statement, static_cast<int>(column), defs_[i]);
+            fetched_[i] = true;
+        }
+    statement->Reset();
+    if (!found) throw DbError("L'enregistrement courant n'existe plus dans la table " + tableName_);
 }
 
 const Value& CTable::HeldValue(std::size_t index) {
     RequireActive();
     if (!loaded_) LoadCurrent();
+    if (!fetched_[index]) FetchField(index);
     return values_[index];
 }
 
@@ -471,6 +516,7 @@ void CTable::SetHeldValue(std::size_t index, Value value) {
     }
     values_[index] = std::move(value);
     modified_[index] = true;
+    fetched_[index] = true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -492,8 +538,9 @@ void CTable::Edit() {
 void CTable::Append() {
     CheckBrowseMode();
     beforeInsert_ = current_;
-    ResetBuffer();
-    loaded_ = true;
+    current_.reset();
+    LoadCurrent();
+    current_ = beforeInsert_;
     state_ = DataSetState::Insert;
 }
 

@@ -54,9 +54,16 @@ TEST_F(DossierTest, OneStatementReadsTheDossierAndTheTemporaryDatabase) {
 }
 
 TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
-    EXPECT_EQ(Scalar("PRAGMA main.journal_mode"), "delete");
+    EXPECT_EQ(Scalar("PRAGMA main.journal_mode"), "truncate");
+    EXPECT_EQ(Scalar("PRAGMA main.locking_mode"), "exclusive");
     EXPECT_EQ(Scalar("PRAGMA main.synchronous"), "2");
     EXPECT_TRUE(std::filesystem::exists(dossier_ / "kvarn.sqlite"));
+    auto table = OpenTable("KOLMIKV1");
+    AddAssocie(*table, "A");
+    session_->Close();
+    EXPECT_FALSE(table->Active());  // closing the session closed its components
+    EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(dossier_), {}),
+              std::vector<std::filesystem::path>{dossier_ / "kvarn.sqlite"});
 }
 
 TEST(Session, AMissingDossierDirectoryIsRefused) {
