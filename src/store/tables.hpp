@@ -1,0 +1,33 @@
+// Creating the dossier's tables in the current layout.
+//
+// A new dossier gets its seven permanent tables from CreateDossierTables. The host's table copy
+// (DuplicateTableAssistants) calls CreateMissingTable with a table's suffix ("kv1", "kv2",
+// "kvm", "kv3", "kvp", "kva", "kvs") so that a dossier missing one of them gets it, empty, in the
+// current layout; an existing table is left as it stands (the migrations bring it up to date).
+// The working tables are created on the temporary alias by CreateWorkingTables.
+#pragma once
+
+#include <string_view>
+
+namespace kvarn::db {
+class Session;
+}
+
+namespace kvarn::store {
+
+struct TableSpec;
+
+// Creates the table when it does not exist; true when it was created.
+bool CreateTableIfMissing(db::Session& session, const TableSpec& table);
+
+// Creates every permanent table that is missing, in one transaction.
+void CreateDossierTables(db::Session& session);
+
+// The table of that suffix, created when missing; DbError for an unknown suffix. True when it
+// was created.
+bool CreateMissingTable(db::Session& session, std::string_view suffix);
+
+// Creates MouvementKV and SyntheseMouvementKV on the temporary alias when missing.
+void CreateWorkingTables(db::Session& session);
+
+}  // namespace kvarn::store

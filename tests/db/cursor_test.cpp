@@ -1,0 +1,284 @@
+// The cursor of a table component: walking, counting, bookmarks, auto-post on move, cancel on
+// close, deletion and what other components see.
+#include "dossier_fixture.hpp"
+
+#include "db/errors.hpp"
+
+#include <functional>
+
+namespace kvarn::db::testing {
+namespace {
+
+class CursorWalk : public DossierTest, public ::testing::WithParamInterface<int> {};
+
+// Names the walk collects, in the order met.
+std::vector<std::string> Walk(CTable& table, bool forward) {
+    std::vector<std::string> seen;
+    if (forward) {
+        for (table.First(); !table.Eof(); table.Next()) seen.push_back(table.FieldByName("Nom").AsString());
+    } else {
+        for (table.Last(); !table.Bof(); table.Prior()) seen.push_back(table.FieldByName("Nom").AsString());
+    }
+    return seen;
+}
+
+TEST_P(CursorWalk, VisitsEveryRowOnceInBothDirections) {
+    const int rows = GetParam();
+    auto table = OpenTable("KOLMIKV1");
+    std::vector<std::string> expected;
+    for (int i = 0; i < rows; ++i) {
+        expected.push_back("Associe" + std::to_string(i));
+        AddAssocie(*table, expected.back());
+    }
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->RecordCount(), rows);
+    EXPECT_EQ(table->IsEmpty(), rows == 0);
+    EXPECT_TRUE(table->Bof());
+    EXPECT_EQ(table->Eof(), rows == 0);
+    EXPECT_EQ(table->RecNo(), rows == 0 ? 0 : 1);
+
+    EXPECT_EQ(Walk(*table, true), expected);
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecNo(), rows);  // Next at the end stays on the last row
+
+    auto reversed = Walk(*table, false);
+    std::reverse(reversed.begin(), reversed.end());
+    EXPECT_EQ(reversed, expected);
+    EXPECT_TRUE(table->Bof());
+    if (rows == 0) {
+        EXPECT_TRUE(table->FieldByName("Nom").IsNull());
+        EXPECT_THROW(table->Delete(), DbError);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptyOneAndMany, CursorWalk, ::testing::Values(0, 1, 2, 7));
+
+TEST_F(DossierTest, RecNoFollowsTheCursor) {
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B", "C", "D"}) AddAssocie(*table, nom);
+    table->First();
+    table->Next();
+    table->Next();
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "C");
+    table->Prior();
+    EXPECT_EQ(table->RecNo(), 2);
+    EXPECT_FALSE(table->Bof());
+    EXPECT_FALSE(table->Eof());
+}
+
+TEST_F(DossierTest, BookmarksSurviveEditsAndDeletesOfOtherRows) {
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B", "C", "D", "E"}) AddAssocie(*table, nom);
+    ASSERT_TRUE(table->Locate("Nom", "C"));
+    const TBookmark onC = table->GetBookmark();
+    ASSERT_TRUE(table->Locate("Nom", "B"));
+    const TBookmark onB = table->GetBookmark();
+
+    table->First();
+    table->Edit();
+    table->FieldByName("Prenoms").SetAsString("modifié");
+    table->Post();
+    ASSERT_TRUE(table->Locate("Nom", "C"));
+    table->Edit();
+    table->FieldByName("Prenoms").SetAsString("aussi");
+    table->Post();
+    ASSERT_TRUE(table->Locate("Nom", "B"));
+    table->Delete();
+
+    table->Last();
+    EXPECT_TRUE(table->BookmarkValid(onC));
+    table->GotoBookmark(onC);
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "C");
+    EXPECT_EQ(table->FieldByName("Prenoms").AsString(), "aussi");
+    EXPECT_EQ(table->RecNo(), 2);
+
+    EXPECT_FALSE(table->BookmarkValid(onB));
+    EXPECT_THROW(table->GotoBookmark(onB), DbError);
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "C");  // a failed move leaves the cursor
+    TBookmark freed = onC;
+    table->FreeBookmark(freed);
+    EXPECT_FALSE(table->BookmarkValid(freed));
+}
+
+// Every move posts a row being edited or inserted.
+struct Move {
+    const char* name;
+    std::function<void(CTable&, const TBookmark&)> run;
+};
+
+class AutoPost : public DossierTest, public ::testing::WithParamInterface<Move> {};
+
+TEST_P(AutoPost, MovingPostsTheEditedAndTheInsertedRow) {
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B", "C"}) AddAssocie(*table, nom);
+    table->First();
+    const TBookmark first = table->GetBookmark();
+    table->Next();
+    table->Edit();
+    table->FieldByName("Profession").SetAsString("notaire");
+    GetParam().run(*table, first);
+    EXPECT_EQ(table->State(), DataSetState::Browse);
+    EXPECT_EQ(Scalar("SELECT Profession FROM KOLMIKV1 WHERE Nom='B'"), "notaire");
+
+    table->Append();
+    table->FieldByName("Nom").SetAsString("Nouveau");
+    GetParam().run(*table, first);
+    EXPECT_EQ(table->State(), DataSetState::Browse);
+    EXPECT_EQ(Count("KOLMIKV1 WHERE Nom='Nouveau'"), 1);
+}
+
+void MoveFirst(CTable& table, const TBookmark&) { table.First(); }
+void MoveNext(CTable& table, const TBookmark&) { table.Next(); }
+void MovePrior(CTable& table, const TBookmark&) { table.Prior(); }
+void MoveLast(CTable& table, const TBookmark&) { table.Last(); }
+void MoveLocate(CTable& table, const TBookmark&) { table.Locate("Nom", "A"); }
+void MoveToBookmark(CTable& table, const TBookmark& bookmark) { table.GotoBookmark(bookmark); }
+
+std::string MoveName(const ::testing::TestParamInfo<Move>& move) { return move.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(EveryMove, AutoPost,
+                         ::testing::Values(Move{"First", MoveFirst}, Move{"Next", MoveNext},
+                                           Move{"Prior", MovePrior}, Move{"Last", MoveLast},
+                                           Move{"Locate", MoveLocate},
+                                           Move{"GotoBookmark", MoveToBookmark}),
+                         MoveName);
+
+TEST_F(DossierTest, CloseCancelsTheEditedAndTheInsertedRow) {
+    auto table = OpenTable("KOLMIKV1");
+    AddAssocie(*table, "A");
+    table->Edit();
+    table->FieldByName("Nom").SetAsString("Changé");
+    table->Close();
+    EXPECT_EQ(Scalar("SELECT Nom FROM KOLMIKV1"), "A");
+    table->Open();
+    table->Append();
+    table->FieldByName("Nom").SetAsString("Jamais");
+    table->Close();
+    EXPECT_EQ(Count("KOLMIKV1"), 1);
+}
+
+TEST_F(DossierTest, CancelReturnsToTheRowBeforeTheInsert) {
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B", "C"}) AddAssocie(*table, nom);
+    ASSERT_TRUE(table->Locate("Nom", "B"));
+    table->Insert();
+    table->FieldByName("Nom").SetAsString("X");
+    table->Cancel();
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "B");
+    table->Edit();
+    table->FieldByName("Nom").SetAsString("Y");
+    table->Cancel();
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "B");
+    EXPECT_EQ(Count("KOLMIKV1"), 3);
+}
+
+TEST_F(DossierTest, DeleteMovesToTheFollowingRowThenToTheNewLast) {
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B", "C"}) AddAssocie(*table, nom);
+    table->First();
+    table->Next();
+    table->Delete();
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "C");
+    EXPECT_FALSE(table->Eof());
+    table->Delete();
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "A");
+    EXPECT_TRUE(table->Eof());
+    table->Delete();
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_TRUE(table->Bof() && table->Eof());
+    EXPECT_EQ(Count("KOLMIKV1"), 0);
+}
+
+TEST_F(DossierTest, DeletingWhileWalkingVisitsEveryRow) {
+    auto table = OpenTable("KOLMIKV1");
+    for (int i = 0; i < 10; ++i) AddAssocie(*table, std::to_string(i));
+    table->First();
+    while (!table->Eof()) {
+        if (table->FieldByName("Nom").AsInteger() % 2 == 0) table->Delete();
+        else table->Next();
+    }
+    EXPECT_EQ(Column("SELECT Nom FROM KOLMIKV1 ORDER BY ShIDAssocie"),
+              (std::vector<std::string>{"1", "3", "5", "7", "9"}));
+}
+
+TEST_F(DossierTest, EditOnAnEmptyTableStartsANewRow) {
+    auto table = OpenTable("KOLMIKVM");
+    table->Edit();
+    EXPECT_EQ(table->State(), DataSetState::Insert);
+    table->FieldByName("TypeMouvement").SetAsInteger(2);
+    table->Post();
+    EXPECT_EQ(Count("KOLMIKVM"), 1);
+}
+
+TEST_F(DossierTest, AnotherComponentsPostsAndDeletesAreSeenOnFirstAndLocate) {
+    auto reader = OpenTable("KOLMIKV1");
+    auto writer = OpenTable("KOLMIKV1");
+    AddAssocie(*writer, "A");
+    AddAssocie(*writer, "B");
+    reader->First();
+    EXPECT_EQ(reader->RecordCount(), 2);
+    EXPECT_TRUE(reader->Locate("Nom", "B"));
+    writer->Delete();  // writer stands on B
+    EXPECT_FALSE(reader->Locate("Nom", "B"));
+    reader->First();
+    EXPECT_EQ(reader->FieldByName("Nom").AsString(), "A");
+    writer->Edit();
+    writer->FieldByName("Nom").SetAsString("A2");
+    writer->Post();
+    reader->First();
+    EXPECT_EQ(reader->FieldByName("Nom").AsString(), "A2");
+}
+
+TEST_F(DossierTest, EditingARowAnotherComponentDeletedIsRefused) {
+    auto first = OpenTable("KOLMIKV1");
+    auto second = OpenTable("KOLMIKV1");
+    AddAssocie(*first, "A");
+    second->First();
+    second->Edit();
+    first->First();
+    first->Delete();
+    second->FieldByName("Nom").SetAsString("B");
+    EXPECT_THROW(second->Post(), DbError);
+    EXPECT_EQ(second->State(), DataSetState::Edit);
+    second->Cancel();
+    EXPECT_EQ(Count("KOLMIKV1"), 0);
+}
+
+TEST_F(DossierTest, EmptyTableRemovesEveryRowOpenOrClosed) {
+    auto table = OpenTable("KOLMIKVP");
+    for (int i = 0; i < 3; ++i) {
+        table->Append();
+        table->FieldByName("IdMouv").SetAsInteger(i);
+        table->Post();
+    }
+    table->EmptyTable();
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_TRUE(table->Eof());
+    table->Close();
+    CTable closed(*session_);
+    closed.SetDatabaseName(ALIAS_DOSSIER);
+    closed.SetTableName("KOLMIKVP");
+    table->Open();
+    table->Append();
+    table->Post();
+    closed.EmptyTable();
+    EXPECT_EQ(table->RecordCount(), 0);
+}
+
+TEST_F(DossierTest, NamesCannotChangeWhileOpenAndUnknownTablesAreRefused) {
+    auto table = OpenTable("KOLMIKV1");
+    EXPECT_THROW(table->SetTableName("KOLMIKV2"), DbError);
+    EXPECT_THROW(table->SetDatabaseName(ALIAS_TMP), DbError);
+    CTable missing(*session_);
+    missing.SetDatabaseName(ALIAS_DOSSIER);
+    missing.SetTableName("KOLMIKVN.DB");
+    EXPECT_FALSE(missing.Exists());
+    EXPECT_THROW(missing.Open(), DbError);
+    EXPECT_FALSE(missing.Active());
+    EXPECT_THROW(missing.SetSessionName("autre"), DbError);
+}
+
+}  // namespace
+}  // namespace kvarn::db::testing

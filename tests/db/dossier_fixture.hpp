@@ -1,0 +1,43 @@
+// A fresh dossier for each test: its own directory under the test run's TMPDIR, a session on
+// it with the seven permanent tables and the two working tables, and small helpers to look at
+// the rows behind the engine's back with plain SQL.
+#pragma once
+
+#include "db/session.hpp"
+#include "db/statement.hpp"
+#include "db/table.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kvarn::db::testing {
+
+// A new empty directory under TMPDIR.
+std::filesystem::path FreshDirectory(const std::string& stem);
+
+class DossierTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A component on the table, opened (with an index when given).
+    std::unique_ptr<CTable> OpenTable(const std::string& name, const std::string& index = {});
+
+    // The first column of every row of a query, as text ("" for null).
+    std::vector<std::string> Column(const std::string& sql);
+    std::string Scalar(const std::string& sql);
+    long long Count(const std::string& table);
+
+    // Appends a row to KOLMIKV1 with these names through a component; returns its key.
+    int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms = {});
+
+    std::filesystem::path dossier_;
+    std::filesystem::path tmpFile_;
+    std::unique_ptr<Session> session_;
+};
+
+}  // namespace kvarn::db::testing

@@ -1,0 +1,271 @@
+// The dossier's files: aliases and table names, the journal settings, damaged files refused
+// untouched, a second process kept out, and a process killed in the middle of its work.
+#include "dossier_fixture.hpp"
+
+#include "db/errors.hpp"
+#include "db/transaction.hpp"
+#include "store/tables.hpp"
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kvarn::db::testing {
+namespace {
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST_F(DossierTest, TableNamesIgnoreCaseAndTheDbSuffix) {
+    for (const char* name : {"kolmikv1.db", "KOLMIKV1.DB", "KOLMIKV1", "KolmiKV1"}) {
+        EXPECT_TRUE(session_->TableExists(ALIAS_DOSSIER, name)) << name;
+        auto table = OpenTable(name);
+        EXPECT_EQ(table->FieldCount(), 129) << name;
+    }
+    EXPECT_TRUE(session_->TableExists(ALIAS_TMP, "mouvementkv.db"));
+    EXPECT_FALSE(session_->TableExists(ALIAS_DOSSIER, "MouvementKV"));
+    EXPECT_FALSE(session_->TableExists(ALIAS_DOSSIER, "KOLMIKVN"));
+    EXPECT_THROW(session_->TableExists("ZOR_COMMUN", "KOLMIKV1"), DbError);
+}
+
+TEST_F(DossierTest, OneStatementReadsTheDossierAndTheTemporaryDatabase) {
+    auto associes = OpenTable("KOLMIKV1");
+    auto positions = OpenTable("MouvementKV");
+    const int key = AddAssocie(*associes, "Durand");
+    positions->Append();
+    positions->FieldByName("IDAssocie").SetAsInteger(key);
+    positions->FieldByName("NbPartsPPFin").SetAsFloat(12.5);
+    positions->Post();
+    EXPECT_EQ(Scalar("SELECT A.Nom || ':' || M.NbPartsPPFin FROM KOLMIKV1 A JOIN ZOR_TMP.MouvementKV M "
+                     "ON M.IDAssocie = A.ShIDAssocie"),
+              "Durand:12.5");
+    EXPECT_EQ(std::filesystem::path(Scalar("SELECT file FROM pragma_database_list WHERE name='ZOR_TMP'")),
+              tmpFile_);
+}
+
+TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
+    EXPECT_EQ(Scalar("PRAGMA main.journal_mode"), "truncate");
+    EXPECT_EQ(Scalar("PRAGMA main.locking_mode"), "exclusive");
+    EXPECT_EQ(Scalar("PRAGMA main.synchronous"), "2");
+    EXPECT_TRUE(std::filesystem::exists(dossier_ / "kvarn.sqlite"));
+    auto table = OpenTable("KOLMIKV1");
+    AddAssocie(*table, "A");
+    session_->Close();
+    EXPECT_FALSE(table->Active());  // closing the session closed its components
+    EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(dossier_), {}),
+              std::vector<std::filesystem::path>{dossier_ / "kvarn.sqlite"});
+}
+
+TEST(Session, AMissingDossierDirectoryIsRefused) {
+    Session session;
+    EXPECT_THROW(session.OpenDossier(FreshDirectory("absent") / "nulle-part"), DbError);
+    EXPECT_FALSE(session.Active());
+}
+
+// Damaged files: each is refused with its name in the message, and left byte for byte as it was.
+struct Damage {
+    const char* label;
+    std::string (*spoil)(const std::string& healthy);
+};
+
+class DamagedFile : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
+    const auto dir = FreshDirectory("abime");
+    {
+        Session session;
+        session.OpenDossier(dir);
+        store::CreateDossierTables(session);
+        CTable table(session);
+        table.SetDatabaseName(ALIAS_DOSSIER);
+        table.SetTableName("KOLMIKV1");
+        table.Open();
+        Transaction transaction(session);
+        for (int i = 0; i < 300; ++i) {
+            table.Append();
+            table.FieldByName("Nom").SetAsString("Associé numéro " + std::to_string(i));
+            table.Post();
+        }
+    }
+    const auto file = dir / "kvarn.sqlite";
+    WriteBytes(file, GetParam().spoil(ReadBytes(file)));
+    const std::string before = ReadBytes(file);
+    const auto modified = std::filesystem::last_write_time(file);
+
+    Session session;
+    try {
+        session.OpenDossier(dir);
+        FAIL() << "opened a damaged file";
+    } catch (const DbError& error) {
+        EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(std::filesystem::last_write_time(file), modified);
+    EXPECT_FALSE(std::filesystem::exists(dir / "kvarn.sqlite-journal"));
+    // The file is not held: a repaired dossier can be opened at once.
+    std::filesystem::remove(file);
+    EXPECT_NO_THROW(session.OpenDossier(dir));
+}
+
+std::string NotADatabase(const std::string&) { return "[KV]\nMigrations=70916\n"; }
+std::string HeaderScrambled(const std::string& healthy) {
+    std::string bytes = healthy;
+    bytes[3] = 'X';
+    return bytes;
+}
+std::string PagesOverwritten(const std::string& healthy) {
+    std::string bytes = healthy;
+    for (std::size_t i = 4096 * 2 + 100; i < bytes.size() && i < 4096 * 6; ++i) bytes[i] = '\x5A';
+    return bytes;
+}
+std::string Truncated(const std::string& healthy) { return healthy.substr(0, healthy.size() / 2 + 7); }
+
+std::string DamageName(const ::testing::TestParamInfo<Damage>& damage) { return damage.param.label; }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DamagedFile,
+                         ::testing::Values(Damage{"NotADatabase", NotADatabase},
+                                           Damage{"HeaderScrambled", HeaderScrambled},
+                                           Damage{"PagesOverwritten", PagesOverwritten},
+                                           Damage{"Truncated", Truncated}),
+                         DamageName);
+
+TEST(Session, ADamagedTemporaryFileIsRefusedToo) {
+    const auto dir = FreshDirectory("tmp-abime");
+    const auto tmp = FreshDirectory("tmp-prive") / "kvarn-tmp.sqlite";
+    WriteBytes(tmp, "pas une base");
+    Session session;
+    session.OpenDossier(dir);
+    EXPECT_THROW(session.AttachTemporary(tmp), DbError);
+    EXPECT_EQ(ReadBytes(tmp), "pas une base");
+    EXPECT_THROW(session.SchemaOfAlias(ALIAS_TMP), DbError);
+}
+
+// A child process that opens the dossier, tells the parent through a pipe, then waits to be
+// killed.
+pid_t HoldDossier(const std::filesystem::path& dir) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        Session session;
+        session.OpenDossier(dir);
+        const char byte = 1;
+        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    const bool told = ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    return told ? child : -1;
+}
+
+void Kill(pid_t child) {
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
+
+TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
+    const auto dir = FreshDirectory("partage");
+    const pid_t holder = HoldDossier(dir);
+    ASSERT_GT(holder, 0);
+    Session session("", SessionOptions{std::chrono::milliseconds(300)});
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        session.OpenDossier(dir);
+        ADD_FAILURE() << "the dossier was opened twice";
+    } catch (const DbError& error) {
+        EXPECT_STREQ(error.what(), "Le dossier est en cours d'utilisation");
+    }
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(300));
+    EXPECT_LT(waited, std::chrono::milliseconds(3000));
+    Kill(holder);
+    EXPECT_NO_THROW(session.OpenDossier(dir));
+}
+
+// The crash test: a child posts 1,000 movements in one transaction and is killed either before
+// or after the commit.
+int CountMovements(const std::filesystem::path& dir) {
+    Session session;
+    session.OpenDossier(dir);
+    CTable table(session);
+    table.SetDatabaseName(ALIAS_DOSSIER);
+    table.SetTableName("KOLMIKVM");
+    table.Open();
+    return table.RecordCount();
+}
+
+class KilledWriter : public ::testing::TestWithParam<bool> {};
+
+TEST_P(KilledWriter, LeavesTheTableAsBeforeOrWithEveryCommittedRow) {
+    const bool commitFirst = GetParam();
+    const auto dir = FreshDirectory("crash");
+    {
+        Session session;
+        session.OpenDossier(dir);
+        store::CreateDossierTables(session);
+        CTable table(session);
+        table.SetDatabaseName(ALIAS_DOSSIER);
+        table.SetTableName("KOLMIKVM");
+        table.Open();
+        for (int i = 0; i < 5; ++i) {
+            table.Append();
+            table.FieldByName("TypeMouvement").SetAsInteger(1);
+            table.Post();
+        }
+    }
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        Session session;
+        session.OpenDossier(dir);
+        CTable table(session);
+        table.SetDatabaseName(ALIAS_DOSSIER);
+        table.SetTableName("KOLMIKVM");
+        table.Open();
+        Transaction transaction(session);
+        for (int i = 0; i < 1000; ++i) {
+            table.Append();
+            table.FieldByName("TypeMouvement").SetAsInteger(2);
+            table.FieldByName("DateMouvement").SetAsDateTime(45000 + i);
+            table.Post();
+        }
+        if (commitFirst) transaction.Commit();
+        const char byte = 1;
+        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    Kill(child);
+    EXPECT_EQ(CountMovements(dir), commitFirst ? 1005 : 5);
+    Session session;
+    session.OpenDossier(dir);
+    Statement check(session.connection().Handle(), "PRAGMA integrity_check");
+    ASSERT_TRUE(check.Step());
+    EXPECT_EQ(check.ColumnText(0), "ok");
+}
+
+INSTANTIATE_TEST_SUITE_P(BeforeAndAfterCommit, KilledWriter, ::testing::Bool());
+
+}  // namespace
+}  // namespace kvarn::db::testing
