@@ -36,7 +36,14 @@ void IniFile::ReloadIfChanged() {
 
 void IniFile::Save() {
     const std::string text = document_.Serialize(format_.lineEnd);
-    WriteFileAtomically(path_, format_.ansi ? FromUtf8(text, CodePage::Ansi) : text);
+    try {
+        WriteFileAtomically(path_, format_.ansi ? FromUtf8(text, CodePage::Ansi) : text);
+    } catch (...) {
+        // The change never reached the disk: forget the document in memory so the next access
+        // reloads what the file really holds, rather than serving a value nobody stored.
+        loaded_.reset();
+        throw;
+    }
     loaded_ = StampOnDisk();
 }
 

@@ -115,6 +115,7 @@ TEST(IniFile, InterruptedWriteLeavesThePreviousFile) {
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
     EXPECT_EQ(IniFile(dir / "KOLMI$$G.dat", kWindowsIni).Get("KV", "A"), "1");
+    EXPECT_EQ(file.Get("KV", "A"), "1");  // the object that failed serves the stored value too
 }
 
 TEST(IniFile, DamagedFileIsReportedAndNeverOverwritten) {
