@@ -163,6 +163,17 @@ TEST_F(Exports, DamagedSettingsFileIsReportedAndLeftAsItIs) {
     EXPECT_EQ(env_.GestIni()->Section(), "KV");
 }
 
+TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
+    SetString("Y", "garde");
+    const std::string avant = OctetsParametres();
+    SetString("X", "ligne 1\nligne 2");
+    EXPECT_EQ(DerniereException().rfind("2202:17 ", 0), 0u) << DerniereException();
+    SetAssString("CERFA", "Nom=Decl", "Durand");
+    EXPECT_EQ(DerniereException().rfind("2202:25 ", 0), 0u) << DerniereException();
+    EXPECT_EQ(OctetsParametres(), avant);
+    EXPECT_EQ(GetString("Y"), "garde");
+}
+
 TEST_F(Exports, WithoutAStoreSettingsAreRefusedAndNothingIsWritten) {
     env_.DetruireFichierIni();
     SetString("X", "v");
