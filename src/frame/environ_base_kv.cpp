@@ -66,7 +66,9 @@ void cEnvironBaseKV::SetROF_IS(const std::string&) { OperationAVenir(65); }
 void cEnvironBaseKV::GetROF_IS(std::string&, std::string&, bool) const { OperationAVenir(66); }
 void cEnvironBaseKV::SetROF_RCM(const std::string&) { OperationAVenir(67); }
 std::string cEnvironBaseKV::GetROF_RCM(bool) const { OperationAVenir(68); }
-bool cEnvironBaseKV::GetROFSaisieEtCalculee(int, std::string&, std::string&, std::string&) const { OperationAVenir(69); }
+bool cEnvironBaseKV::GetROFSaisieEtCalculee(int, std::string&, std::string&, std::string&) const {
+    OperationAVenir(69);
+}
 std::string cEnvironBaseKV::GetRofRetenue(int) const { OperationAVenir(70); }
 bool cEnvironBaseKV::SaisirROF(int, bool) { OperationAVenir(71); }
 bool cEnvironBaseKV::GetEstPMEAuSensCommunautaire() const { OperationAVenir(72); }
@@ -95,12 +97,22 @@ bool cEnvironBaseKV::SelectionneAdmin(INTERVENANT_KV&, bool) { OperationAVenir(9
 bool cEnvironBaseKV::GetIntervenantComptable(int, INTERVENANT_KV&) const { OperationAVenir(95); }
 bool cEnvironBaseKV::GetIntervenantAdmin(int, INTERVENANT_KV&) const { OperationAVenir(96); }
 bool cEnvironBaseKV::GetIntervenantOga(int, INTERVENANT_KV&, bool) const { OperationAVenir(97); }
-void cEnvironBaseKV::GetAdresseDestDec(host::TAdresseFormatTDFC&, host::TAdresseFormatTDFC&) const { OperationAVenir(98); }
-void cEnvironBaseKV::SetAdresseDestDec(const host::TAdresseFormatTDFC&, const host::TAdresseFormatTDFC&) { OperationAVenir(99); }
-void cEnvironBaseKV::GetAdresseSiegeSocial(host::TAdresseFormatTDFC*, host::TAdresseFormatTDFC*) const { OperationAVenir(100); }
-void cEnvironBaseKV::SetAdresseSiegeSocial(const host::TAdresseFormatTDFC*, const host::TAdresseFormatTDFC*) { OperationAVenir(101); }
+void cEnvironBaseKV::GetAdresseDestDec(host::TAdresseFormatTDFC&, host::TAdresseFormatTDFC&) const {
+    OperationAVenir(98);
+}
+void cEnvironBaseKV::SetAdresseDestDec(const host::TAdresseFormatTDFC&, const host::TAdresseFormatTDFC&) {
+    OperationAVenir(99);
+}
+void cEnvironBaseKV::GetAdresseSiegeSocial(host::TAdresseFormatTDFC*, host::TAdresseFormatTDFC*) const {
+    OperationAVenir(100);
+}
+void cEnvironBaseKV::SetAdresseSiegeSocial(const host::TAdresseFormatTDFC*, const host::TAdresseFormatTDFC*) {
+    OperationAVenir(101);
+}
 void cEnvironBaseKV::GetAdresseDestDiff(host::TAdresseFormatTDFC&, std::string&) const { OperationAVenir(102); }
-void cEnvironBaseKV::SetAdresseDestDiff(const host::TAdresseFormatTDFC&, const std::string&) { OperationAVenir(103); }
+void cEnvironBaseKV::SetAdresseDestDiff(const host::TAdresseFormatTDFC&, const std::string&) {
+    OperationAVenir(103);
+}
 void cEnvironBaseKV::GetAdresseSiegeSocial_PourCerfa(ADRESSE_CERFA_KV&, bool) const { OperationAVenir(104); }
 bool cEnvironBaseKV::GetAssistantCompagnonInstalle() const { OperationAVenir(105); }
 

@@ -26,7 +26,8 @@ enum Place : std::uint32_t {
 
 cEnvironBaseKV& Environnement() {
     cEnvironBaseKV* environnement = kvarn::frame::EnvironnementCourant();
-    if (!environnement) throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
+    if (!environnement)
+        throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
     return *environnement;
 }
 

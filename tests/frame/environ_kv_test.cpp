@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         OperationTexte{"RaisonSociale", &cEnvironBaseKV::GetRaisonSociale,
                        [](const fs::path&) { return Constant("SARL Dupont & Fils"); }},
-        OperationTexte{"NomDossier", &cEnvironBaseKV::GetNomDossier, [](const fs::path&) { return Constant("Dupont"); }},
+        OperationTexte{"NomDossier", &cEnvironBaseKV::GetNomDossier,
+                       [](const fs::path&) { return Constant("Dupont"); }},
         OperationTexte{"PrenomDossier", &cEnvironBaseKV::GetPrenomDossier,
                        [](const fs::path&) { return Constant("Jeanne"); }},
         OperationTexte{"LibelleDossier", &cEnvironBaseKV::GetLibelleDossier,

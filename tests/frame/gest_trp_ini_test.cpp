@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         AllerRetour{"DateWithTimeOfDay", [](CGestTRPIni& s) { s.SetDate("X", 45657.75); }, "31/12/2024",
                     [](const CGestTRPIni& s) { return s.GetDate("X") == 45657; }},
         AllerRetour{"TextWithAccents", [](CGestTRPIni& s) { s.SetString("X", "Évry-Courcouronnes"); },
-                    "\xC9vry-Courcouronnes", [](const CGestTRPIni& s) { return s.GetString("X") == "Évry-Courcouronnes"; }}),
+                    "\xC9vry-Courcouronnes",
+                    [](const CGestTRPIni& s) { return s.GetString("X") == "Évry-Courcouronnes"; }}),
     testing_support::NomDuCas());
 
 // --- The current section ---
@@ -249,8 +250,9 @@ TEST_F(Store, WindowsWrittenFileIsReadAndKeptInItsForm) {
     EXPECT_EQ(store_->GetAssString("CERFA", "nomdecl"), "Léon");
     store_->SetInteger("nbparts", 300);
     store_->SetString("Ville", "Évry");
-    EXPECT_EQ(OctetsParametres(), "; param\xE8tres\r\n[kv]\r\nRaisonSOCIALE=Soci\xE9t\xE9 G\xE9n\xE9rale\r\nNbPARTS=300\r\n"
-                                  "Ville=\xC9vry\r\n[Cerfa]\r\nNomDecl=L\xE9on\r\n");
+    EXPECT_EQ(OctetsParametres(),
+              "; param\xE8tres\r\n[kv]\r\nRaisonSOCIALE=Soci\xE9t\xE9 G\xE9n\xE9rale\r\nNbPARTS=300\r\n"
+              "Ville=\xC9vry\r\n[Cerfa]\r\nNomDecl=L\xE9on\r\n");
 }
 
 TEST_F(Store, InterruptedWriteLeavesThePreviousFile) {
