@@ -7,6 +7,7 @@
 #include "dossier_commands.hpp"
 #include "intervenant_commands.hpp"
 #include "liste_commands.hpp"
+#include "parametre_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
 
@@ -179,6 +180,35 @@ void AddIntervenantCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(detach, [&globals] { return cli::IntervenantDetacher(globals, attacher); });
 }
 
+void AddParametreCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("parametre", "Paramètres du dossier (fichier KOLMI$$G.dat)");
+    family->require_subcommand(1);
+
+    static cli::ParametreCleOptions cle;
+    CLI::App* read = family->add_subcommand("lire", "Affiche la valeur d'une clé (rien si elle est absente)");
+    read->add_option("SECTION", cle.section, "Section")->required();
+    read->add_option("CLE", cle.cle, "Clé")->required();
+    Bind(read, [&globals] { return cli::ParametreLire(globals, cle); });
+
+    static cli::ParametreEcrireOptions ecrire;
+    CLI::App* write = family->add_subcommand("ecrire", "Écrit la valeur d'une clé (une valeur vide la supprime)");
+    write->add_option("SECTION", ecrire.section, "Section")->required();
+    write->add_option("CLE", ecrire.cle, "Clé")->required();
+    write->add_option("VALEUR", ecrire.valeur, "Valeur")->required();
+    Bind(write, [&globals] { return cli::ParametreEcrire(globals, ecrire); });
+
+    CLI::App* remove = family->add_subcommand("supprimer", "Supprime une clé");
+    remove->add_option("SECTION", cle.section, "Section")->required();
+    remove->add_option("CLE", cle.cle, "Clé")->required();
+    Bind(remove, [&globals] { return cli::ParametreSupprimer(globals, cle); });
+
+    static cli::ParametreListerOptions lister;
+    CLI::App* list = family->add_subcommand("lister", "Liste les paramètres, ou ceux d'une section");
+    list->add_option("SECTION", lister.section, "Seulement cette section");
+    list->add_flag("--json", lister.json, "Sortie JSON");
+    Bind(list, [&globals] { return cli::ParametreLister(globals, lister); });
+}
+
 void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.description("kvarn : données permanentes d'un dossier de société (associés, parts, "
                     "identification, régimes), clôture, sauvegarde et export.");
@@ -250,6 +280,7 @@ int main(int argc, char** argv) {
     AddListeCommands(app);
     AddVerifierCommands(app);
     AddBackupCommands(app, globals);
+    AddParametreCommands(app, globals);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {

@@ -1,6 +1,7 @@
 #include "common/ini_file.hpp"
 
 #include "common/atomic_file.hpp"
+#include "common/text.hpp"
 
 #include <map>
 #include <stdexcept>
@@ -8,6 +9,32 @@
 #include <sys/stat.h>
 
 namespace kvarn {
+namespace {
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+[[noreturn]] void Refuse(const std::filesystem::path& path, const std::string& why) {
+    throw std::invalid_argument("Valeur non enregistrable dans " + path.string() + " : " + why);
+}
+
+}  // namespace
+
+// A name or value the file cannot hold as given would come back different, or make the whole
+// file unreadable, on the next load: refuse it before anything is written.
+void IniFile::CheckWritable(std::string_view section, std::string_view key, std::string_view value) const {
+    const std::string name = Trim(key);
+    if (Trim(section).empty() || HasLineBreak(section)) Refuse(path_, "nom de section vide ou sur plusieurs lignes");
+    if (name.empty() || HasLineBreak(key) || name.find('=') != std::string::npos ||
+        name.find_first_of(";#[") == 0)
+        Refuse(path_, "nom de clé « " + std::string(key) + " » invalide (vide, « = », retour à la ligne, "
+                      "ou commençant par « ; », « # » ou « [ »)");
+    if (HasLineBreak(value)) Refuse(path_, "la valeur de « " + name + " » contient un retour à la ligne");
+    if (!format_.ansi) return;
+    std::size_t unmappable = 0;
+    FromUtf8(std::string(section) + std::string(key) + std::string(value), CodePage::Ansi, &unmappable);
+    if (unmappable != 0)
+        Refuse(path_, "« " + name + " » contient des caractères que la page de code Windows 1252 ne connaît pas");
+}
 
 IniFile::IniFile(std::filesystem::path path, IniFormat format, Validator validator)
     : path_(std::move(path)), format_(format), validator_(std::move(validator)) {}
@@ -36,7 +63,14 @@ void IniFile::ReloadIfChanged() {
 
 void IniFile::Save() {
     const std::string text = document_.Serialize(format_.lineEnd);
-    WriteFileAtomically(path_, format_.ansi ? FromUtf8(text, CodePage::Ansi) : text);
+    try {
+        WriteFileAtomically(path_, format_.ansi ? FromUtf8(text, CodePage::Ansi) : text);
+    } catch (...) {
+        // The change never reached the disk: forget the document in memory so the next access
+        // reloads what the file really holds, rather than serving a value nobody stored.
+        loaded_.reset();
+        throw;
+    }
     loaded_ = StampOnDisk();
 }
 
@@ -50,6 +84,7 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    CheckWritable(section, key, value);
     ReloadIfChanged();
     if (document_.Get(section, key) == value) return;
     document_.Set(section, key, value);
@@ -63,6 +98,7 @@ void IniFile::Remove(std::string_view section, std::string_view key) {
 
 void IniFile::Apply(const std::vector<std::pair<std::string, std::string>>& removals,
                     const std::vector<std::pair<std::pair<std::string, std::string>, std::string>>& sets) {
+    for (const auto& [where, value] : sets) CheckWritable(where.first, where.second, value);
     ReloadIfChanged();
     for (const auto& [section, key] : removals) document_.Remove(section, key);
     for (const auto& [where, value] : sets) document_.Set(where.first, where.second, value);

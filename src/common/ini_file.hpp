@@ -5,8 +5,10 @@
 // get the same object, so a write through one is read through the other at once. Another process
 // may change the file too: before every read the object compares the file's inode, size and
 // nanosecond modification time with what it last loaded or wrote, and reloads when they differ.
-// Every write replaces the file atomically. A file that fails to parse is reported (file and
-// line) on every access and is never overwritten.
+// Every write replaces the file atomically; a name or value that the file could not hold as given
+// (a line break, a key with "=", a character outside CP1252) is refused before anything is
+// written. A file that fails to parse is reported (file and line) on every access and is never
+// overwritten.
 #pragma once
 
 #include "common/codepage.hpp"
@@ -60,6 +62,8 @@ private:
         bool operator==(const Stamp&) const = default;
     };
 
+    // Throws std::invalid_argument (in French) for a section, key or value the file cannot hold.
+    void CheckWritable(std::string_view section, std::string_view key, std::string_view value) const;
     Stamp StampOnDisk() const;
     void ReloadIfChanged();
     void Save();

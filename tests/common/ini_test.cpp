@@ -117,6 +117,7 @@ TEST(IniFile, InterruptedWriteLeavesThePreviousFile) {
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
     EXPECT_EQ(IniFile(dir / "KOLMI$$G.dat", kWindowsIni).Get("KV", "A"), "1");
+    EXPECT_EQ(file.Get("KV", "A"), "1");  // the object that failed serves the stored value too
 }
 
 TEST(IniFile, DamagedFileIsReportedAndNeverOverwritten) {
@@ -127,6 +128,46 @@ TEST(IniFile, DamagedFileIsReportedAndNeverOverwritten) {
     EXPECT_THROW(file.Get("KV", "A"), IniSyntaxError);
     EXPECT_THROW(file.Set("KV", "B", "2"), IniSyntaxError);
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), damaged);
+}
+
+struct Unwritable {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+class IniFileRefuses : public testing::TestWithParam<Unwritable> {};
+
+TEST_P(IniFileRefuses, WhatItCouldNotReadBackAndWritesNothing) {
+    const fs::path dir = FreshDirectory("ini-refused");
+    IniFile file(dir / "KOLMI$$G.dat", kWindowsIni);
+    file.Set("KV", "A", "1");
+    const std::string before = ReadWholeFile(dir / "KOLMI$$G.dat");
+    const Unwritable& p = GetParam();
+    EXPECT_THROW(file.Set(p.section, p.key, p.value), std::invalid_argument);
+    EXPECT_THROW(file.Apply({}, {{{p.section, p.key}, p.value}}), std::invalid_argument);
+    EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
+    EXPECT_EQ(file.Get("KV", "A"), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Common, IniFileRefuses,
+                         testing::Values(Unwritable{"KV", "A", "ligne 1\nligne 2"},
+                                         Unwritable{"KV", "A", "fin\r"},
+                                         Unwritable{"KV", "A=B", "1"},
+                                         Unwritable{"KV", " ", "1"},
+                                         Unwritable{"KV", ";A", "1"},
+                                         Unwritable{"KV", "[A]", "1"},
+                                         Unwritable{"KV", "A\nB", "1"},
+                                         Unwritable{"", "A", "1"},
+                                         Unwritable{"K\nV", "A", "1"},
+                                         Unwritable{"KV", "A", "\u03A9 ohm"},
+                                         Unwritable{"KV", "\u2200", "1"}));
+
+TEST(IniFile, UtfEightFileTakesAnyCharacter) {
+    const fs::path dir = FreshDirectory("ini-utf8");
+    IniFile file(dir / "dossier.ini", kUtf8Ini);
+    file.Set("Dossier", "Nom", "\u03A9m\u00E9ga");
+    EXPECT_EQ(IniFile(dir / "dossier.ini", kUtf8Ini).Get("Dossier", "Nom"), "\u03A9m\u00E9ga");
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+#include <kvarn/environnement.hpp>
+
+#include "frame/environnement_courant.hpp"
+#include "host/boites.hpp"
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace {
+
+using kvarn::frame::CGestTRPIni;
+using kvarn::frame::cEnvironBaseKV;
+
+// Location codes of the errors these functions catch: the environment adapter's unit, and one
+// place per function in the order of the exported header.
+constexpr std::uint32_t kUniteEnvironnement = 2202;
+enum Place : std::uint32_t {
+    kPlaceNomUtilisateur = 1, kPlaceRaisonSociale, kPlaceRepCommun, kPlaceRepExe, kPlaceRepDossier,
+    kPlaceRepTmp, kPlaceNomSession, kPlaceAliasDossier, kPlaceAliasTmp, kPlaceAliasCommun,
+    kPlaceFichierINI, kPlaceTraitementISAGI, kPlaceCreateFichierIni,
+    kPlaceGetString, kPlaceGetInteger, kPlaceGetBool, kPlaceSetString, kPlaceSetInteger, kPlaceSetBool,
+    kPlaceSupprimerCle,
+    kPlaceGetAssString, kPlaceGetAssDate, kPlaceGetAssInteger, kPlaceGetAssBool, kPlaceSetAssString,
+    kPlaceSetAssDate, kPlaceSetAssInteger, kPlaceSetAssBool, kPlaceSupprimerCleAss,
+};
+
+cEnvironBaseKV& Environnement() {
+    cEnvironBaseKV* environnement = kvarn::frame::EnvironnementCourant();
+    if (!environnement)
+        throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
+    return *environnement;
+}
+
+CGestTRPIni& Parametres() {
+    CGestTRPIni* parametres = Environnement().GestIni();
+    if (!parametres) throw std::logic_error("Le fichier de paramètres du dossier n'est pas ouvert");
+    return *parametres;
+}
+
+// Runs one exported operation; an error never leaves the module: it is shown in the host's
+// exception box and the function returns `echec`.
+template <class Resultat, class Operation>
+Resultat Proteger(Place place, Resultat echec, Operation&& operation) {
+    try {
+        return operation();
+    } catch (const std::exception& erreur) {
+        kvarn::host::ZORDisplayException(kUniteEnvironnement * 65536 + place, erreur);
+        return echec;
+    }
+}
+
+template <class Operation>
+void Proteger(Place place, Operation&& operation) {
+    Proteger(place, true, [&] {
+        operation();
+        return true;
+    });
+}
+
+std::string Texte(Place place, std::string (cEnvironBaseKV::*lecture)() const) {
+    return Proteger(place, std::string(), [&] { return (Environnement().*lecture)(); });
+}
+
+}  // namespace
+
+std::string GetNomUtilisateur() { return Texte(kPlaceNomUtilisateur, &cEnvironBaseKV::GetNomUtilisateur); }
+std::string GetRaisonSociale() { return Texte(kPlaceRaisonSociale, &cEnvironBaseKV::GetRaisonSociale); }
+std::string GetRepCommun() { return Texte(kPlaceRepCommun, &cEnvironBaseKV::GetRepCommun); }
+std::string GetRepExe() { return Texte(kPlaceRepExe, &cEnvironBaseKV::GetRepExe); }
+std::string GetRepDossier() { return Texte(kPlaceRepDossier, &cEnvironBaseKV::GetRepDossier); }
+std::string GetRepTmp() { return Texte(kPlaceRepTmp, &cEnvironBaseKV::GetRepTmp); }
+std::string GetNomSession() { return Texte(kPlaceNomSession, &cEnvironBaseKV::GetNomSession); }
+std::string GetAliasDossier() { return Texte(kPlaceAliasDossier, &cEnvironBaseKV::GetAliasDossier); }
+std::string GetAliasTmp() { return Texte(kPlaceAliasTmp, &cEnvironBaseKV::GetAliasTmp); }
+std::string GetAliasCommun() { return Texte(kPlaceAliasCommun, &cEnvironBaseKV::GetAliasCommun); }
+std::string GetFichierINI() { return Texte(kPlaceFichierINI, &cEnvironBaseKV::GetFichierINI); }
+
+bool GetTraitementISAGI() {
+    return Proteger(kPlaceTraitementISAGI, false, [] { return Environnement().GetTraitementISAGI(); });
+}
+
+void CreateFichierIni() {
+    Proteger(kPlaceCreateFichierIni, [] { Environnement().CreateFichierIni(); });
+}
+
+std::string GetString(const std::string& cle) {
+    return Proteger(kPlaceGetString, std::string(), [&] { return Parametres().GetString(cle); });
+}
+
+int GetInteger(const std::string& cle, int defaut) {
+    return Proteger(kPlaceGetInteger, defaut, [&] { return Parametres().GetInteger(cle, defaut); });
+}
+
+bool GetBool(const std::string& cle) {
+    return Proteger(kPlaceGetBool, false, [&] { return Parametres().GetBool(cle); });
+}
+
+void SetString(const std::string& cle, const std::string& valeur) {
+    Proteger(kPlaceSetString, [&] { Parametres().SetString(cle, valeur); });
+}
+
+void SetInteger(const std::string& cle, int valeur) {
+    Proteger(kPlaceSetInteger, [&] { Parametres().SetInteger(cle, valeur); });
+}
+
+void SetBool(const std::string& cle, bool valeur) {
+    Proteger(kPlaceSetBool, [&] { Parametres().SetBool(cle, valeur); });
+}
+
+void SupprimerCle(const std::string& cle) {
+    Proteger(kPlaceSupprimerCle, [&] { Parametres().SupprimerCle(cle); });
+}
+
+std::string GetAssString(const std::string& section, const std::string& cle) {
+    return Proteger(kPlaceGetAssString, std::string(), [&] { return Parametres().GetAssString(section, cle); });
+}
+
+double GetAssDate(const std::string& section, const std::string& cle) {
+    return Proteger(kPlaceGetAssDate, 0.0, [&] { return Parametres().GetAssDate(section, cle); });
+}
+
+int GetAssInteger(const std::string& section, const std::string& cle, int defaut) {
+    return Proteger(kPlaceGetAssInteger, defaut, [&] { return Parametres().GetAssInteger(section, cle, defaut); });
+}
+
+bool GetAssBool(const std::string& section, const std::string& cle) {
+    return Proteger(kPlaceGetAssBool, false, [&] { return Parametres().GetAssBool(section, cle); });
+}
+
+void SetAssString(const std::string& section, const std::string& cle, const std::string& valeur) {
+    Proteger(kPlaceSetAssString, [&] { Parametres().SetAssString(section, cle, valeur); });
+}
+
+void SetAssDate(const std::string& section, const std::string& cle, double valeur) {
+    Proteger(kPlaceSetAssDate, [&] { Parametres().SetAssDate(section, cle, valeur); });
+}
+
+void SetAssInteger(const std::string& section, const std::string& cle, int valeur) {
+    Proteger(kPlaceSetAssInteger, [&] { Parametres().SetAssInteger(section, cle, valeur); });
+}
+
+void SetAssBool(const std::string& section, const std::string& cle, bool valeur) {
+    Proteger(kPlaceSetAssBool, [&] { Parametres().SetAssBool(section, cle, valeur); });
+}
+
+void SupprimerCleAss(const std::string& section, const std::string& cle) {
+    Proteger(kPlaceSupprimerCleAss, [&] { Parametres().SupprimerCleAss(section, cle); });
+}
+
+int GererFichierTrp(const std::string&, const std::string&) { return 0; }

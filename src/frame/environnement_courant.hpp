@@ -1,0 +1,16 @@
+// The module-wide slot holding the current environment object.
+//
+// The exported environment and settings functions take no context argument: they act on the
+// environment object of the data module. This slot is the one place that says which object that
+// is. The data module sets it when it has created and initialised its environment and clears it
+// (nullptr) before destroying it; tests set it directly. The slot never owns the object.
+#pragma once
+
+#include "frame/environ_base_kv.hpp"
+
+namespace kvarn::frame {
+
+cEnvironBaseKV* EnvironnementCourant();
+void DefinirEnvironnementCourant(cEnvironBaseKV* environnement);
+
+}  // namespace kvarn::frame

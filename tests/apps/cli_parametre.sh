@@ -1,0 +1,77 @@
+# kvarn parametre: the dossier's settings file read and written through the module's store.
+. "$(dirname "$0")/cli_lib.sh"
+
+D="$ROOT/dossier"
+F="$D/KOLMI\$\$G.dat"
+mkdir -p "$D"
+printf '[Dossier]\nNom=Test\n' > "$D/dossier.ini"
+
+# expect_output TEXT WHAT: the last command printed exactly TEXT on stdout.
+expect_output() {
+  CHECKS=$((CHECKS + 1))
+  if [ "$OUT" != "$1" ]; then
+    echo "FAIL: printed '$OUT', expected '$1' ($2)"
+    FAILURES=$((FAILURES + 1))
+  fi
+}
+
+# expect_file BYTES WHAT: the settings file holds exactly these bytes (printf escapes).
+expect_file() {
+  CHECKS=$((CHECKS + 1))
+  if ! cmp -s <(printf "$1") "$F"; then
+    echo "FAIL: settings file differs ($2)"; od -c "$F" | head -20
+    FAILURES=$((FAILURES + 1))
+  fi
+}
+
+expect_status 0 "$KVARN" --dossier "$D" parametre lire KV NbParts
+expect_output "" "absent key prints nothing"
+
+expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV NbParts 100
+expect_status 0 "$KVARN" --dossier "$D" parametre ecrire CERFA NomDecl "Léon Durand"
+expect_file '[KV]\r\nNbParts=100\r\n[CERFA]\r\nNomDecl=L\351on Durand\r\n' "CP1252 and CRLF on disk"
+
+expect_status 0 "$KVARN" --dossier "$D" parametre lire kv NBPARTS
+expect_output "100" "names without regard to case"
+expect_status 0 "$KVARN" --dossier "$D" parametre lire cerfa nomdecl
+expect_output "Léon Durand" "accented value read back"
+
+expect_status 0 "$KVARN" --dossier "$D" parametre lister
+expect_output $'[KV]\nNbParts=100\n[CERFA]\nNomDecl=Léon Durand' "whole listing"
+expect_status 0 "$KVARN" --dossier "$D" parametre lister Cerfa --json
+expect_output '{"CERFA":{"NomDecl":"Léon Durand"}}' "one section in JSON"
+expect_status 0 "$KVARN" --dossier "$D" parametre lister Absente --json
+expect_output '{}' "absent section in JSON"
+
+# An empty value deletes the key, as the module's settings do; so does supprimer.
+expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV NbParts ""
+expect_status 0 "$KVARN" --dossier "$D" parametre supprimer CERFA NOMDECL
+expect_file '[KV]\r\n[CERFA]\r\n' "keys deleted, sections kept"
+
+# A Windows-written file with mixed-case names is read as it stands and kept in its form.
+printf '[kv]\r\nMigrations=70916\r\n' > "$F"
+expect_status 0 "$KVARN" --dossier "$D" parametre lire KV MIGRATIONS
+expect_output "70916" "Windows-written file"
+expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV migrations 70917
+expect_file '[kv]\r\nMigrations=70917\r\n' "existing spelling kept"
+
+# What the file could not hold is refused, and nothing is written.
+expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV "A=B" 1
+expect_contains "invalide" "key with an equals sign"
+expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV Ligne $'un\ndeux'
+expect_contains "retour à la ligne" "value on two lines"
+expect_file '[kv]\r\nMigrations=70917\r\n' "refused writes change nothing"
+
+# A damaged file is reported with its name and line and never overwritten.
+printf '[KV]\r\nA=1\r\nligne sans egal\r\n' > "$F"
+expect_status 1 "$KVARN" --dossier "$D" parametre lire KV A
+expect_contains 'KOLMI$$G.dat' "damaged file named"
+expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV A 2
+expect_file '[KV]\r\nA=1\r\nligne sans egal\r\n' "damaged file left as it is"
+
+# Bad usage and a directory without a dossier.
+expect_status 2 "$KVARN" parametre lire KV A
+expect_status 2 "$KVARN" --dossier "$D" parametre lire KV
+expect_status 2 "$KVARN" --dossier "$D" parametre
+expect_status 1 "$KVARN" --dossier "$ROOT/sans-dossier" parametre lire KV A
+finish

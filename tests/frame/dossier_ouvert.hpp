@@ -1,0 +1,44 @@
+// A fresh dossier opened through the standalone host, for the frame tests: its directory, the
+// scripted boxes that record every message, and helpers to read and plant the settings file.
+#pragma once
+
+#include "standalone/standalone_host.hpp"
+#include "support/scripted_boxes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kvarn::testing_support {
+
+// Names each case of a parameterised test after its `nom` member.
+struct NomDuCas {
+    template <class Cas>
+    std::string operator()(const testing::TestParamInfo<Cas>& cas) const {
+        return cas.param.nom;
+    }
+};
+
+class DossierOuvert : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Changes values of the dossier record ({section, key, value}).
+    void ModifierDossier(const std::vector<standalone::ValeurDossier>& valeurs);
+    std::filesystem::path FichierParametres() const;
+    // The settings file's bytes as they are on disk; empty when there is no file.
+    std::string OctetsParametres() const;
+    // Replaces the settings file's bytes, as another program would.
+    void PlanterParametres(const std::string& octets) const;
+
+    std::filesystem::path dir_;
+    ScriptedBoxes boxes_;
+    QueuedChoice choice_;
+    std::unique_ptr<standalone::StandaloneHost> host_;
+};
+
+}  // namespace kvarn::testing_support

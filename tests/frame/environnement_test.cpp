@@ -1,0 +1,186 @@
+#include <kvarn/environnement.hpp>
+
+#include "dossier_ouvert.hpp"
+#include "frame/environ_kv.hpp"
+#include "frame/environnement_courant.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace kvarn::frame {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The exported functions over an environment set in the module-wide slot, as the data module
+// will set it.
+class Exports : public testing_support::DossierOuvert {
+protected:
+    void SetUp() override {
+        DossierOuvert::SetUp();
+        env_.Initialiser();
+        DefinirEnvironnementCourant(&env_);
+    }
+    void TearDown() override {
+        DefinirEnvironnementCourant(nullptr);
+        DossierOuvert::TearDown();
+    }
+    // The last exception box's text, empty when none was shown.
+    std::string DerniereException() const {
+        for (auto it = boxes_.shown().rbegin(); it != boxes_.shown().rend(); ++it)
+            if (it->type == host::TypeBoite::Exception) return it->texte;
+        return {};
+    }
+
+    cEnvironKV env_;
+};
+
+TEST_F(Exports, TextFunctionsForwardToTheEnvironment) {
+    EXPECT_EQ(GetRepDossier(), dir_.string());
+    EXPECT_EQ(GetRaisonSociale(), "SARL Dupont & Fils");
+    EXPECT_EQ(GetNomUtilisateur(), env_.GetNomUtilisateur());
+    EXPECT_EQ(GetRepCommun(), env_.GetRepCommun());
+    EXPECT_EQ(GetRepExe(), env_.GetRepExe());
+    EXPECT_EQ(GetRepTmp(), env_.GetRepTmp());
+    EXPECT_EQ(GetAliasDossier(), "ZOR_DOSSIER");
+    EXPECT_EQ(GetAliasTmp(), "ZOR_TMP");
+    EXPECT_EQ(GetAliasCommun(), "ZOR_COMMUN");
+    EXPECT_EQ(GetNomSession(), "");
+    EXPECT_EQ(GetFichierINI(), "");
+    EXPECT_FALSE(GetTraitementISAGI());
+    EXPECT_EQ(GererFichierTrp("a", "b"), 0);
+    EXPECT_TRUE(boxes_.shown().empty());
+}
+
+// --- Settings through the exported functions: what lands in the file, and what reads back ---
+
+struct Scenario {
+    const char* nom;
+    const char* avant;  // the file's bytes before
+    std::function<void()> ecritures;
+    const char* apres;  // the file's bytes after
+    std::function<bool()> lectures;
+};
+
+class SettingsScenario : public Exports, public testing::WithParamInterface<Scenario> {};
+
+TEST_P(SettingsScenario, FileAndReadsAgree) {
+    PlanterParametres(GetParam().avant);
+    GetParam().ecritures();
+    EXPECT_EQ(OctetsParametres(), GetParam().apres);
+    EXPECT_TRUE(GetParam().lectures());
+    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+    EXPECT_EQ(DerniereException(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, SettingsScenario,
+    testing::Values(
+        Scenario{"EmptyTextRemovesTheKey", "[KV]\r\nX=a\r\nY=b\r\n", [] { SetString("X", ""); }, "[KV]\r\nY=b\r\n",
+                 [] { return GetString("X").empty() && GetString("Y") == "b"; }},
+        Scenario{"IntegerMarkerRemovesTheKey", "[KV]\r\nX=12\r\n", [] { SetInteger("X", -2147483647); }, "[KV]\r\n",
+                 [] { return GetInteger("X", 5) == 5; }},
+        Scenario{"BoolStoredAsOne", "", [] { SetBool("X", true); }, "[KV]\r\nX=1\r\n", [] { return GetBool("X"); }},
+        Scenario{"StoredTwoReadsTrue", "[KV]\r\nX=2\r\n[CERFA]\r\nB=2\r\n", [] {}, "[KV]\r\nX=2\r\n[CERFA]\r\nB=2\r\n",
+                 [] { return GetBool("X") && GetAssBool("CERFA", "B") && !GetAssBool("CERFA", "Absent"); }},
+        Scenario{"DeletionInTheCurrentSection", "[KV]\r\nX=1\r\n[CERFA]\r\nX=2\r\n", [] { SupprimerCle("X"); },
+                 "[KV]\r\n[CERFA]\r\nX=2\r\n", [] { return GetAssString("CERFA", "X") == "2"; }},
+        Scenario{"NamedReadLeavesTheCurrentSection", "[CERFA]\r\nNomDecl=Durand\r\n",
+                 [] {
+                     if (GetAssString("CERFA", "NomDecl") == "Durand") SetString("SignNom", "Martin");
+                 },
+                 "[CERFA]\r\nNomDecl=Durand\r\n[KV]\r\nSignNom=Martin\r\n",
+                 [] { return GetString("SignNom") == "Martin" && GetString("NomDecl").empty(); }},
+        Scenario{"DateRoundTrip", "", [] { SetAssDate("KV", "SignDate", 45731); },
+                 "[KV]\r\nSignDate=15/03/2025\r\n",
+                 [] { return GetAssDate("KV", "SignDate") == 45731 && GetAssDate("KV", "Absente") == 0; }},
+        Scenario{"ZeroDateRemovesTheKey", "[KV]\r\nSignDate=15/03/2025\r\n", [] { SetAssDate("KV", "SignDate", 0); },
+                 "[KV]\r\n", [] { return GetAssDate("KV", "SignDate") == 0; }},
+        Scenario{"NamedSectionWrites", "",
+                 [] {
+                     SetAssString("CERFA", "NomDecl", "Léon");
+                     SetAssInteger("CERFA", "Qualite", 2);
+                     SetAssBool("DEFAULT", "AdrDeclarDifDest", false);
+                 },
+                 "[CERFA]\r\nNomDecl=L\xE9on\r\nQualite=2\r\n[DEFAULT]\r\nAdrDeclarDifDest=0\r\n",
+                 [] {
+                     return GetAssString("cerfa", "nomdecl") == "Léon" && GetAssInteger("CERFA", "Qualite", 0) == 2 &&
+                            !GetAssBool("DEFAULT", "AdrDeclarDifDest");
+                 }},
+        Scenario{"NamedDeletionAndMarker", "[CERFA]\r\nNomDecl=Durand\r\nQualite=2\r\n",
+                 [] {
+                     SupprimerCleAss("CERFA", "NomDecl");
+                     SetAssInteger("CERFA", "Qualite", -2147483647);
+                 },
+                 "[CERFA]\r\n", [] { return GetAssInteger("CERFA", "Qualite", 9) == 9; }}),
+    testing_support::NomDuCas());
+
+TEST_F(Exports, CreateFichierIniLeavesAnOpenStoreAlone) {
+    CGestTRPIni* ouvert = env_.GestIni();
+    CreateFichierIni();
+    EXPECT_EQ(env_.GestIni(), ouvert);
+}
+
+// --- Failures are shown in the exception box and give the failure value ---
+
+struct Echec {
+    const char* nom;
+    std::function<bool()> appelEtResultat;  // true when the function returned its failure value
+    unsigned place;
+};
+
+class FailureWithoutEnvironment : public Exports, public testing::WithParamInterface<Echec> {};
+
+TEST_P(FailureWithoutEnvironment, IsReportedWithItsLocationAndGivesTheFailureValue) {
+    DefinirEnvironnementCourant(nullptr);
+    EXPECT_TRUE(GetParam().appelEtResultat());
+    EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
+        << DerniereException();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, FailureWithoutEnvironment,
+    testing::Values(Echec{"GetRepDossier", [] { return GetRepDossier().empty(); }, 5},
+                    Echec{"GetTraitementISAGI", [] { return !GetTraitementISAGI(); }, 12},
+                    Echec{"CreateFichierIni", [] { return CreateFichierIni(), true; }, 13},
+                    Echec{"GetInteger", [] { return GetInteger("X", 9) == 9; }, 15},
+                    Echec{"SetString", [] { return SetString("X", "v"), true; }, 17},
+                    Echec{"GetAssDate", [] { return GetAssDate("KV", "X") == 0; }, 22},
+                    Echec{"GetAssInteger", [] { return GetAssInteger("KV", "X", -3) == -3; }, 23},
+                    Echec{"SupprimerCleAss", [] { return SupprimerCleAss("KV", "X"), true; }, 29}),
+    testing_support::NomDuCas());
+
+TEST_F(Exports, DamagedSettingsFileIsReportedAndLeftAsItIs) {
+    const std::string abime = "[KV]\r\nNbParts=100\r\nligne sans égal\r\n";
+    PlanterParametres(abime);
+    EXPECT_EQ(GetInteger("NbParts", 7), 7);
+    EXPECT_NE(DerniereException().find("KOLMI$$G.dat"), std::string::npos) << DerniereException();
+    SetString("NbParts", "200");
+    SetAssBool("DEFAULT", "AdrDeclarDifDest", true);
+    EXPECT_EQ(OctetsParametres(), abime);
+    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+}
+
+TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
+    SetString("Y", "garde");
+    const std::string avant = OctetsParametres();
+    SetString("X", "ligne 1\nligne 2");
+    EXPECT_EQ(DerniereException().rfind("2202:17 ", 0), 0u) << DerniereException();
+    SetAssString("CERFA", "Nom=Decl", "Durand");
+    EXPECT_EQ(DerniereException().rfind("2202:25 ", 0), 0u) << DerniereException();
+    EXPECT_EQ(OctetsParametres(), avant);
+    EXPECT_EQ(GetString("Y"), "garde");
+}
+
+TEST_F(Exports, WithoutAStoreSettingsAreRefusedAndNothingIsWritten) {
+    env_.DetruireFichierIni();
+    SetString("X", "v");
+    EXPECT_EQ(DerniereException().rfind("2202:17 ", 0), 0u) << DerniereException();
+    EXPECT_EQ(GetString("X"), "");
+    EXPECT_FALSE(fs::exists(FichierParametres()));
+}
+
+}  // namespace
+}  // namespace kvarn::frame
