@@ -9,6 +9,7 @@
 #include "json.hpp"
 #include "session.hpp"
 #include "standalone/verifications.hpp"
+#include "store/nouveau_dossier.hpp"
 
 #include <functional>
 #include <iostream>
@@ -197,6 +198,7 @@ int DossierCreer(const GlobalOptions& globals, const DossierCreerOptions& option
     if (options.repertoire.empty()) throw MauvaisUsage("le répertoire du dossier à créer est obligatoire");
     (void)globals;
     standalone::DossierFichier::Creer(options.repertoire, ValeursDuDossier(options.valeurs, ""));
+    store::InitialiserNouveauDossier(options.repertoire);
     return kSucces;
 }
 

@@ -151,6 +151,27 @@ KVARN_C_BEGIN
 /* The library's version, "major.minor.patch". */
 KVARN_EXPORT const char* kvarn_version(void);
 
+/*
+ * The module's bracket: every operation on the dossier's tables runs between InitKV and DesinitKV.
+ * The first InitKV of a dossier (count 0 to 1) runs its start-up (migrations, checks); nested calls
+ * only count. DesinitKV only counts down, never below 0. Both do nothing without a data module.
+ */
+KVARN_EXPORT void InitKV(void);
+KVARN_EXPORT void DesinitKV(void);
+/* 0: prepares the wizard for the screen group of the main window's parameter block (after an
+ * InitKV that stays counted); 1: DesinitKV; anything else: nothing. Returns 1. */
+KVARN_EXPORT int _Run(int action);
+/* Overrides the loading mode (-1 restores the mode of the dossier's tax category). */
+KVARN_EXPORT void _KVAffecterAssistantDeChargement(int mode);
+
+/*
+ * The standalone host: kvarn_standalone_open installs it for the dossier of `dossier_dir` (which
+ * must hold a dossier record) and creates the data module; 0 on success, non-zero with the reason
+ * on stderr. kvarn_standalone_close releases the data module and the host.
+ */
+KVARN_EXPORT int kvarn_standalone_open(const char* dossier_dir);
+KVARN_EXPORT void kvarn_standalone_close(void);
+
 KVARN_C_END
 
 #endif /* KVARN_KVARN_H */

@@ -29,7 +29,7 @@ expect_output "" "absent key prints nothing"
 
 expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV NbParts 100
 expect_status 0 "$KVARN" --dossier "$D" parametre ecrire CERFA NomDecl "Léon Durand"
-expect_file '[KV]\r\nNbParts=100\r\n[CERFA]\r\nNomDecl=L\351on Durand\r\n' "CP1252 and CRLF on disk"
+expect_file '[KV]\r\nNbParts=100\r\n\r\n[CERFA]\r\nNomDecl=L\351on Durand\r\n' "CP1252 and CRLF on disk"
 
 expect_status 0 "$KVARN" --dossier "$D" parametre lire kv NBPARTS
 expect_output "100" "names without regard to case"
@@ -46,7 +46,7 @@ expect_output '{}' "absent section in JSON"
 # An empty value deletes the key, as the module's settings do; so does supprimer.
 expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV NbParts ""
 expect_status 0 "$KVARN" --dossier "$D" parametre supprimer CERFA NOMDECL
-expect_file '[KV]\r\n[CERFA]\r\n' "keys deleted, sections kept"
+expect_file '[KV]\r\n\r\n[CERFA]\r\n' "keys deleted, sections kept"
 
 # A Windows-written file with mixed-case names is read as it stands and kept in its form.
 printf '[kv]\r\nMigrations=70916\r\n' > "$F"

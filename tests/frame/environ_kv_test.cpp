@@ -1,7 +1,7 @@
 #include "frame/environ_kv.hpp"
 
 #include "common/dates.hpp"
-#include "dossier_ouvert.hpp"
+#include "support/dossier_ouvert.hpp"
 #include "host/environnement.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include <kvarn/environnement.hpp>
 
-#include "dossier_ouvert.hpp"
+#include "support/dossier_ouvert.hpp"
 #include "frame/environ_kv.hpp"
 #include "frame/environnement_courant.hpp"
 
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [] {
                      if (GetAssString("CERFA", "NomDecl") == "Durand") SetString("SignNom", "Martin");
                  },
-                 "[CERFA]\r\nNomDecl=Durand\r\n[KV]\r\nSignNom=Martin\r\n",
+                 "[CERFA]\r\nNomDecl=Durand\r\n\r\n[KV]\r\nSignNom=Martin\r\n",
                  [] { return GetString("SignNom") == "Martin" && GetString("NomDecl").empty(); }},
         Scenario{"DateRoundTrip", "", [] { SetAssDate("KV", "SignDate", 45731); },
                  "[KV]\r\nSignDate=15/03/2025\r\n",
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                      SetAssInteger("CERFA", "Qualite", 2);
                      SetAssBool("DEFAULT", "AdrDeclarDifDest", false);
                  },
-                 "[CERFA]\r\nNomDecl=L\xE9on\r\nQualite=2\r\n[DEFAULT]\r\nAdrDeclarDifDest=0\r\n",
+                 "[CERFA]\r\nNomDecl=L\xE9on\r\nQualite=2\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=0\r\n",
                  [] {
                      return GetAssString("cerfa", "nomdecl") == "Léon" && GetAssInteger("CERFA", "Qualite", 0) == 2 &&
                             !GetAssBool("DEFAULT", "AdrDeclarDifDest");

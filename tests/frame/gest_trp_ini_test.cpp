@@ -3,7 +3,7 @@
 #include "common/atomic_file.hpp"
 #include "common/dates.hpp"
 #include "common/nulls.hpp"
-#include "dossier_ouvert.hpp"
+#include "support/dossier_ouvert.hpp"
 #include "host/dossier.hpp"
 
 #include <gtest/gtest.h>
@@ -175,8 +175,8 @@ TEST_F(Store, NamedSectionOperationsActThereAndKeepTheCurrentSection) {
     store_->SetString("SignNom", "Martin");  // lands in the current section, which is still "KV"
     EXPECT_EQ(store_->Section(), "KV");
     EXPECT_EQ(OctetsParametres(),
-              "[CERFA]\r\nQualite=3\r\n[KV]\r\nSignDate=15/03/2025\r\nSignNom=Martin\r\n"
-              "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
+              "[CERFA]\r\nQualite=3\r\n\r\n[KV]\r\nSignDate=15/03/2025\r\nSignNom=Martin\r\n"
+              "\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
     EXPECT_EQ(store_->GetAssDate("kv", "signdate"), 45731);
     EXPECT_TRUE(store_->GetAssBool("default", "ADRDECLARDIFDEST"));
 }

@@ -1,4 +1,4 @@
-#include "dossier_ouvert.hpp"
+#include "support/dossier_ouvert.hpp"
 
 #include "common/atomic_file.hpp"
 

@@ -1,0 +1,179 @@
+#include "store/data_module.hpp"
+
+#include "db/transaction.hpp"
+#include "frame/environnement_courant.hpp"
+#include "host/environnement.hpp"
+#include "host/boites.hpp"
+#include "host/dossier.hpp"
+#include "store/composants.hpp"
+#include "store/schema.hpp"
+#include "store/tables.hpp"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace kvarn::store {
+namespace {
+
+// The working database in the process's private temporary directory; the directory is new for
+// every process, so the name need not be unique.
+constexpr const char* kFichierTemporaire = "kvarn-travail.sqlite";
+
+constexpr const char* kMessageRegimes =
+    "Le régime d'imposition de certains associés est incompatible avec la catégorie des revenus du "
+    "dossier (2036).\nPour les associés concernés vous devez modifier le régime d'imposition.";
+
+// The associates' regimes that a 2036 dossier cannot hold: BA and RF.
+constexpr int kRegimeBA = 2;
+constexpr int kRegimeRF = 3;
+
+struct Liaison {
+    const char* source;
+    const char* composant;
+};
+
+constexpr Liaison kSources[] = {
+    {"dsMouvementParts", "tblMouvementParts"},
+    {"dsMouvementPartsTraitement", "tblMouvementPartsTraitement"},
+    {"dsDetMouvParts", "tblDetMouvParts"},
+    {"dsDetMouvPartsAssoNPU", "tblDetMouvPartsAssoNPU"},
+    {"dsAssociesKV", "tblAssociesKV"},
+    {"dsFonctionsEtCapital", "tblFonctionsEtCapital"},
+    {"dsMouvementsAssocies", "tblMouvementTmp"},
+    {"dsMouvementsAssociesU", "tblMouvementTmpU"},
+    {"dsMouvementsAssociesNPU", "tblMouvementTmpAssoNPU"},
+    {"dsResultatsAssocies", "tblResultatsAssocies"},
+    {"dsSyntheseMouvement", "tblSyntheseMouvement"},
+    {"dsAssoNPU", "tblAssoNPU"},
+    {"dsDiversFisc", "tblDiversFisc"},
+    {"dsDiversFiscPartAssocie", "tblDiversFiscPartAssocie"},
+};
+
+// The calculated fields a component declares: those of its own declaration when it has one, else
+// those of the table's declaration when the component is the one that declaration belongs to.
+std::vector<db::FieldDef> ChampsCalcules(const ComposantTable& composant) {
+    std::span<const FieldSpec> champs;
+    for (const ComponentSpec& declaration : ComponentDeclarations())
+        if (std::string_view(declaration.component) == composant.nom) champs = declaration.fields;
+    if (champs.empty())
+        if (const TableSpec* table = FindTableSpec(composant.table); table && std::string_view(table->component) == composant.nom)
+            champs = table->fields;
+    std::vector<db::FieldDef> calcules;
+    for (const FieldSpec& champ : champs)
+        if (champ.calculated) calcules.push_back({champ.name, champ.column.type, champ.column.size, true});
+    return calcules;
+}
+
+std::unique_ptr<frame::cEnvironKV> EnvironnementInitialise() {
+    auto environnement = std::make_unique<frame::cEnvironKV>();
+    environnement->Initialiser();
+    return environnement;
+}
+
+}  // namespace
+
+TdmDonnees::TdmDonnees() : environnement_(EnvironnementInitialise()) {
+    session_.OpenDossier(environnement_->GetRepDossier());
+    session_.AttachTemporary(std::filesystem::path(environnement_->GetRepTmp()) / kFichierTemporaire);
+    CreateWorkingTables(session_);
+    for (const ComposantTable& composant : ComposantsTables()) {
+        auto table = std::make_unique<db::CTable>(session_);
+        const TableSpec* spec = FindTableSpec(composant.table);
+        table->SetDatabaseName(spec && spec->alias == Alias::Temporary ? environnement_->GetAliasTmp()
+                                                                       : environnement_->GetAliasDossier());
+        table->SetSessionName(environnement_->GetNomSession());
+        table->SetTableName(composant.table);
+        for (db::FieldDef& champ : ChampsCalcules(composant)) table->DeclareCalculatedField(std::move(champ));
+        composants_.emplace(composant.nom, std::move(table));
+    }
+}
+
+TdmDonnees::~TdmDonnees() {
+    composants_.clear();  // the components go before the session they are open on
+    session_.Close();
+}
+
+db::CTable& TdmDonnees::Composant(std::string_view nom) {
+    const auto trouve = composants_.find(nom);
+    if (trouve == composants_.end()) throw std::out_of_range("composant inconnu du module de données : " + std::string(nom));
+    return *trouve->second;
+}
+
+TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(EnvironnementInitialise()) {
+    frame::DefinirEnvironnementCourant(environnement_.get());
+    // The schema is the module's: the host's table copy creates a missing table through it.
+    if (host::pEnvironnement)
+        host::pEnvironnement->SetTableCreator(
+            [this](const std::string& suffixe) { CreateMissingTable(donnees_->Session(), suffixe); });
+}
+
+TdmKvarn::~TdmKvarn() {
+    if (host::pEnvironnement) host::pEnvironnement->SetTableCreator({});
+    if (frame::EnvironnementCourant() == environnement_.get()) frame::DefinirEnvironnementCourant(nullptr);
+}
+
+const TDataSource& TdmKvarn::Source(std::string_view nom) const {
+    for (const TDataSource& source : sources_)
+        if (source.nom == nom) return source;
+    throw std::out_of_range("source de données inconnue : " + std::string(nom));
+}
+
+void TdmKvarn::DemarrerDossier() {
+    for (const AttacheGestionnaires& attacher : gestionnaires_) attacher(*this);
+    LierSources();
+    frame::CGestTRPIni* parametres = environnement_->GestIni();
+    if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
+    ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
+    VerifierRegimesAssocies();
+}
+
+void TdmKvarn::LierSources() {
+    sources_.clear();
+    for (const Liaison& liaison : kSources) sources_.push_back({liaison.source, &donnees_->Composant(liaison.composant)});
+}
+
+void TdmKvarn::VerifierRegimesAssocies() {
+    if (!host::pCurDossier || host::pCurDossier->GetCategorie() != 8) return;
+    db::CTable associes(donnees_->Session());
+    associes.SetDatabaseName(environnement_->GetAliasDossier());
+    associes.SetSessionName(environnement_->GetNomSession());
+    associes.SetTableName("KOLMIKV1.DB");
+    if (!associes.Exists()) return;
+    associes.Open();
+    bool corrige = false;
+    {
+        db::Transaction transaction(donnees_->Session());
+        for (associes.First(); !associes.Eof(); associes.Next()) {
+            db::Field& regime = associes.FieldByName("RegimeImpositionSCI");
+            if (regime.IsNull() || (regime.AsInteger() != kRegimeBA && regime.AsInteger() != kRegimeRF)) continue;
+            associes.Edit();
+            regime.Clear();
+            associes.Post();
+            corrige = true;
+        }
+        transaction.Commit();
+    }
+    associes.Close();
+    if (corrige) host::ZORInformation(kMessageRegimes);
+}
+
+void TdmKvarn::PrendreTableAssocies() {
+    if (detenteursAssocies_++ == 0) donnees_->Composant("tblAssociesKV").Open();
+}
+
+void TdmKvarn::RelacherTableAssocies() {
+    if (detenteursAssocies_ == 0) return;
+    if (--detenteursAssocies_ == 0) donnees_->Composant("tblAssociesKV").Close();
+}
+
+int TdmKvarn::ModeChargement() const {
+    if (modeChargement_ != -1) return modeChargement_;
+    switch (host::pCurDossier ? host::pCurDossier->GetCategorie() : 0) {
+        case 3: return 2;
+        case 5: return 0;
+        case 8: return 1;
+        default: return 4;
+    }
+}
+
+}  // namespace kvarn::store

@@ -1,0 +1,195 @@
+#include "frame/etat_module.hpp"
+#include "frame/preparation_assistant.hpp"
+#include "store/nouveau_dossier.hpp"
+#include "support/dossier_ouvert.hpp"
+
+#include <kvarn/assistant.hpp>
+#include <kvarn/kvarn.h>
+#include <kvarn/module.hpp>
+
+#include <gtest/gtest.h>
+
+namespace kvarn::frame {
+namespace {
+
+// A dossier in the current layout, with the data module created, and a count of start-ups.
+class Lifecycle : public testing_support::DossierOuvert {
+protected:
+    void SetUp() override {
+        DossierOuvert::SetUp();
+        store::InitialiserNouveauDossier(dir_);
+        InitDataModuleKV();
+        ASSERT_NE(DataModule(), nullptr);
+        DataModule()->Gestionnaires().push_back([this](store::TdmKvarn&) { ++demarrages_; });
+    }
+    void TearDown() override {
+        DetruireDataModuleKV();
+        DossierOuvert::TearDown();
+    }
+
+    void AjouterAssocie(const char* nom, std::optional<int> regime) {
+        db::CTable& associes = DataModule()->Donnees().Composant("tblAssociesKV");
+        associes.Open();
+        associes.Append();
+        associes.FieldByName("Nom").SetAsString(nom);
+        if (regime) associes.FieldByName("RegimeImpositionSCI").SetAsInteger(*regime);
+        associes.Post();
+        associes.Close();
+    }
+
+    std::vector<std::optional<int>> Regimes() {
+        std::vector<std::optional<int>> regimes;
+        db::CTable& associes = DataModule()->Donnees().Composant("tblAssociesKV");
+        associes.Open();
+        for (associes.First(); !associes.Eof(); associes.Next()) {
+            const db::Field& regime = associes.FieldByName("RegimeImpositionSCI");
+            regimes.push_back(regime.IsNull() ? std::nullopt : std::optional<int>(regime.AsInteger()));
+        }
+        associes.Close();
+        return regimes;
+    }
+
+    int demarrages_ = 0;
+};
+
+TEST_F(Lifecycle, NestedBracketsRunTheStartUpOnce) {
+    InitKV();
+    InitKV();
+    DesinitKV();
+    EXPECT_EQ(demarrages_, 1);
+    EXPECT_EQ(Etat().compteurInit, 1);  // the dossier stays started
+    DesinitKV();
+    DesinitKV();  // never below zero
+    EXPECT_EQ(Etat().compteurInit, 0);
+    InitKV();  // from zero again: a new start-up
+    EXPECT_EQ(demarrages_, 2);
+    DesinitKV();
+}
+
+TEST_F(Lifecycle, SecondInitDataModuleKeepsTheFirst) {
+    store::TdmKvarn* first = DataModule();
+    InitDataModuleKV();
+    EXPECT_EQ(DataModule(), first);
+}
+
+TEST(LifecycleWithoutDataModule, BracketAndOverrideDoNothing) {
+    ASSERT_EQ(DataModule(), nullptr);
+    InitKV();
+    EXPECT_EQ(Etat().compteurInit, 0);
+    _KVAffecterAssistantDeChargement(5);
+    EXPECT_EQ(_Run(0), 1);
+    EXPECT_EQ(Etat().compteurInit, 0);
+}
+
+TEST_F(Lifecycle, RunZeroPreparesTheWizardAndRunOneLeavesTheBracket) {
+    std::unique_ptr<TFenMainAssistant> window(TFenMainAssistant::CreateInstance(nullptr));
+    BlocParametres block{77, 5};
+    window->Tag = reinterpret_cast<std::intptr_t>(&block);
+    EXPECT_EQ(_Run(0), 1);
+    EXPECT_EQ(Etat().compteurInit, 1);
+    EXPECT_EQ(demarrages_, 1);
+    for (int node = 1; node <= 21; ++node) EXPECT_EQ(window->tvKV.GetNodeExtraInfos(node)->Valeur, 77);
+    EXPECT_TRUE(window->tvKV.Noeud(12).visible);
+    EXPECT_FALSE(window->tvKV.Noeud(1).visible);
+    EXPECT_EQ(_Run(2), 1);  // nothing else happens
+    EXPECT_EQ(Etat().compteurInit, 1);
+    EXPECT_EQ(_Run(1), 1);
+    EXPECT_EQ(Etat().compteurInit, 0);
+}
+
+struct Mode {
+    int categorie;
+    int mode;
+};
+
+class LoadingMode : public Lifecycle, public testing::WithParamInterface<Mode> {};
+
+TEST_P(LoadingMode, FollowsTheCategoryUnlessOverridden) {
+    ModifierDossier({{"Dossier", "Categorie", std::to_string(GetParam().categorie)}});
+    EXPECT_EQ(DataModule()->ModeChargement(), GetParam().mode);
+    _KVAffecterAssistantDeChargement(6);
+    EXPECT_EQ(DataModule()->ModeChargement(), 6);
+    _KVAffecterAssistantDeChargement(-1);
+    EXPECT_EQ(DataModule()->ModeChargement(), GetParam().mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Categories, LoadingMode,
+                         testing::Values(Mode{3, 2}, Mode{5, 0}, Mode{8, 1}, Mode{1, 4}, Mode{2, 4}, Mode{0, 4}));
+
+TEST_F(Lifecycle, AssociatesTableClosesWhenItsLastHolderReleasesIt) {
+    store::TdmKvarn& module = *DataModule();
+    db::CTable& associes = module.Donnees().Composant("tblAssociesKV");
+    module.PrendreTableAssocies();
+    module.PrendreTableAssocies();
+    module.RelacherTableAssocies();
+    EXPECT_TRUE(associes.Active());
+    module.RelacherTableAssocies();
+    EXPECT_FALSE(associes.Active());
+    module.RelacherTableAssocies();  // never below zero
+    EXPECT_EQ(module.NombreDetenteursAssocies(), 0);
+}
+
+TEST_F(Lifecycle, Category8ClearsBaAndRfRegimesWithOneMessage) {
+    ModifierDossier({{"Dossier", "Categorie", "8"}});
+    AjouterAssocie("Martin", 3);
+    AjouterAssocie("Durand", 2);
+    AjouterAssocie("Fabre", 1);
+    AjouterAssocie("Émile", std::nullopt);
+    InitKV();
+    EXPECT_EQ(Regimes(), (std::vector<std::optional<int>>{std::nullopt, std::nullopt, 1, std::nullopt}));
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Information);
+    EXPECT_EQ(boxes_.shown()[0].texte,
+              "Le régime d'imposition de certains associés est incompatible avec la catégorie des revenus du "
+              "dossier (2036).\nPour les associés concernés vous devez modifier le régime d'imposition.");
+    DesinitKV();
+}
+
+TEST_F(Lifecycle, OtherCategoriesKeepTheRegimes) {
+    ModifierDossier({{"Dossier", "Categorie", "5"}});
+    AjouterAssocie("Martin", 3);
+    InitKV();
+    EXPECT_EQ(Regimes(), std::vector<std::optional<int>>{3});
+    EXPECT_TRUE(boxes_.shown().empty());
+    DesinitKV();
+}
+
+TEST_F(Lifecycle, NewDossierRecordsTheCurrentVersionsAndMigratesNothing) {
+    int etapes = 0;
+    DataModule()->Migrations().structure.push_back({[&] { ++etapes; }, "ancienne", 0x10100});
+    DataModule()->Migrations().donnees.push_back({[&] { ++etapes; }, "ancienne", 0x10500});
+    InitKV();
+    EXPECT_EQ(etapes, 0);
+    EXPECT_EQ(host_->Dossier()->FichierINI().GetInteger("KV", "Migrations", -1), 70916);
+    EXPECT_EQ(host_->Dossier()->FichierINI().GetInteger("KVDonnees", "Migrations", -1), 135168);
+    DesinitKV();
+}
+
+TEST_F(Lifecycle, TableCopyCreatesAMissingTable) {
+    db::Session& session = DataModule()->Donnees().Session();
+    session.connection().Execute("DROP TABLE KOLMIKVS");
+    ASSERT_FALSE(session.TableExists("ZOR_DOSSIER", "KOLMIKVS"));
+    InitKV();
+    EXPECT_TRUE(session.TableExists("ZOR_DOSSIER", "kolmikvs.db"));
+    DesinitKV();
+}
+
+TEST_F(Lifecycle, TableFunctionsOpenAndClose) {
+    OuvrirTableAssociesKV();
+    EXPECT_TRUE(DataModule()->Donnees().Composant("tblAssociesKV").Active());
+    FermerTableAssociesKV();
+    EXPECT_FALSE(DataModule()->Donnees().Composant("tblAssociesKV").Active());
+    OuvrirTableDeductionsReintegrationsKV();
+    EXPECT_TRUE(DataModule()->Donnees().Composant("tblDiversFisc").Active());
+    FermerTableDeductionsReintegrationsKV();
+}
+
+TEST_F(Lifecycle, TableFunctionErrorsAreShownThenRaised) {
+    DataModule()->Donnees().Session().connection().Execute("DROP TABLE KOLMIKV2");
+    EXPECT_ANY_THROW(OuvrirTableDeductionsReintegrationsKV());
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].texte.rfind("1015:5 ", 0), 0u) << boxes_.shown()[0].texte;
+}
+
+}  // namespace
+}  // namespace kvarn::frame
