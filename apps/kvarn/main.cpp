@@ -5,6 +5,7 @@
 // 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage.
 #include "backup_commands.hpp"
 #include "dossier_commands.hpp"
+#include "identification_commands.hpp"
 #include "intervenant_commands.hpp"
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
@@ -122,6 +123,51 @@ void AddListeCommands(CLI::App& app) {
     }
 }
 
+void AddIdentificationCommands(CLI::App& app, GlobalOptions& globals) {
+    auto siret = std::make_shared<cli::SiretOptions>();
+    CLI::App* family = app.add_subcommand("siret", "SIRET, pseudo-SIRET et IDSP à une date de clôture (--dossier)");
+    family->require_subcommand(1);
+    for (const bool ecrire : {false, true}) {
+        CLI::App* sub = family->add_subcommand(ecrire ? "ecrire" : "lire",
+                                               ecrire ? "Enregistre les numéros après les contrôles de l'écran SIRET"
+                                                      : "Affiche les numéros enregistrés");
+        sub->add_option("--date", siret->date, "Date de clôture (jj/mm/aaaa)")->required();
+        if (ecrire) {
+            sub->add_option("--siret", siret->siret, "SIRET à cette date (vide : supprime)");
+            sub->add_option("--pseudo-siret", siret->pseudoSiret, "Pseudo-SIRET à cette date");
+            sub->add_option("--idsp", siret->idsp, "IDSP à cette date");
+        } else {
+            sub->add_flag("--json", siret->json, "Sortie JSON");
+        }
+        Bind(sub, [&globals, siret, ecrire] {
+            siret->ecrire = ecrire;
+            return cli::Siret(globals, *siret);
+        });
+    }
+
+    auto categorie = std::make_shared<cli::CategorieJuridiqueOptions>();
+    family = app.add_subcommand("categorie-juridique", "Catégorie juridique de la société (--dossier)");
+    family->require_subcommand(1);
+    CLI::App* lire = family->add_subcommand("lire", "Affiche le code et son libellé");
+    Bind(lire, [&globals, categorie] { return cli::CategorieJuridique(globals, *categorie); });
+    CLI::App* ecrire = family->add_subcommand("ecrire", "Enregistre un code (sans code : l'efface)");
+    ecrire->add_option("code", categorie->code, "Code à quatre chiffres");
+    Bind(ecrire, [&globals, categorie] {
+        categorie->ecrire = true;
+        return cli::CategorieJuridique(globals, *categorie);
+    });
+
+    auto nomenclature = std::make_shared<cli::NomenclatureOptions>();
+    CLI::App* sub = app.add_subcommand("categories-juridiques", "Nomenclature des catégories juridiques");
+    auto* code = sub->add_option("--code", nomenclature->code, "Affiche le libellé d'un code");
+    auto* libelle = sub->add_option("--libelle", nomenclature->libelle, "Cherche un libellé (sans tenir compte de la casse)");
+    auto* arbre = sub->add_flag("--arbre", nomenclature->arbre, "L'arbre du sélecteur (avec --json)");
+    code->excludes(libelle)->excludes(arbre);
+    libelle->excludes(arbre);
+    sub->add_flag("--json", nomenclature->json, "Sortie JSON");
+    Bind(sub, [nomenclature] { return cli::Nomenclature(*nomenclature); });
+}
+
 void AddVerifierCommands(CLI::App& app) {
     CLI::App* family = app.add_subcommand("verifier", "Vérifie un numéro (code de sortie 0 s'il est valide, 1 sinon)");
     family->require_subcommand(1);
@@ -131,12 +177,15 @@ void AddVerifierCommands(CLI::App& app) {
         {"siret", "SIRET (14 chiffres, clé ; vide ou SIREN seul acceptés)"},
         {"tva", "Numéro de TVA intracommunautaire français (FR, clé, SIREN)"},
         {"nif", "Numéro fiscal de personne physique (13 chiffres)"},
-        {"cp", "Code postal (5 chiffres)"}};
+        {"cp", "Code postal (5 chiffres)"},
+        {"pseudo-siret", "Pseudo-SIRET (PXXXXXXXX00001)"},
+        {"idsp", "IDSP (14 caractères, une lettre autre que P en tête)"}};
     for (const auto& [genre, description] : genres) {
         CLI::App* sub = family->add_subcommand(genre, description);
         sub->add_option("valeur", options.valeur, "Valeur à vérifier, telle que saisie")->required();
         Bind(sub, [genre = std::string(genre)] {
             options.genre = genre;
+            if (genre == "pseudo-siret" || genre == "idsp") return cli::VerifierIdentifiant(genre, options.valeur);
             return cli::Verifier(options);
         });
     }
@@ -279,6 +328,7 @@ int main(int argc, char** argv) {
     AddIntervenantCommands(app, globals);
     AddListeCommands(app);
     AddVerifierCommands(app);
+    AddIdentificationCommands(app, globals);
     AddBackupCommands(app, globals);
     AddParametreCommands(app, globals);
     try {

@@ -13,4 +13,8 @@ namespace kvarn::frame {
 cEnvironBaseKV* EnvironnementCourant();
 void DefinirEnvironnementCourant(cEnvironBaseKV* environnement);
 
+// The settings store of the current environment; std::logic_error (in French) when there is no
+// environment or no store.
+CGestTRPIni& ParametresCourants();
+
 }  // namespace kvarn::frame

@@ -1,0 +1,40 @@
+# SIRET history, legal category and the nomenclature on the command line.
+. "$(dirname "$0")/cli_lib.sh"
+D="$ROOT/dossier"
+
+expect_status 0 "$KVARN" dossier creer "$D" --raison-sociale "SCI du Moulin"
+expect_status 0 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2024 --siret 55208131766522 --idsp A1234567890123
+expect_status 0 "$KVARN" --dossier "$D" siret lire --date 31/12/2024 --json
+expect_contains '{"date":"31/12/2024","siret":"55208131766522","pseudo_siret":"","idsp":"A1234567890123"}' "numbers at that date"
+expect_status 0 "$KVARN" --dossier "$D" parametre lire KV SIRET_31/12/2024
+expect_contains "55208131766522" "kept under the per-date key"
+
+before=$(cat "$D/KOLMI\$\$G.dat")
+expect_status 1 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2025 --siret 55208131766522 --pseudo-siret P1234567800002
+expect_contains 'Le format d'"'"'un Pseudo-SIRET est "PXXXXXXXX00001"' "pseudo-SIRET message"
+expect_status 1 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2025 --idsp P1234567890123
+expect_contains "lettre autre que P" "IDSP message"
+expect_status 1 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2025 --siret 55208131766523
+expect_status 2 "$KVARN" --dossier "$D" siret lire --date 2025-12-31
+CHECKS=$((CHECKS + 1))
+[ "$before" = "$(cat "$D/KOLMI\$\$G.dat")" ] || { echo "FAIL: a refused write changed the settings"; FAILURES=$((FAILURES + 1)); }
+
+expect_status 0 "$KVARN" --dossier "$D" categorie-juridique ecrire 6540
+expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
+expect_contains "6540" "stored category"
+expect_status 1 "$KVARN" --dossier "$D" categorie-juridique ecrire 9999
+expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
+expect_contains "6540" "unknown code refused, old one kept"
+
+expect_status 0 "$KVARN" categories-juridiques --code 5710
+expect_contains "SAS, société par actions simplifiée" "label of a code"
+expect_status 1 "$KVARN" categories-juridiques --code "5710 "
+expect_status 0 "$KVARN" categories-juridiques --libelle "métropole" --json
+expect_contains '{"position":198,"valeur":265,"code":"7344","libelle":"Métropole"}' "position and value differ"
+expect_status 0 "$KVARN" categories-juridiques --arbre --json
+expect_contains '{"code":"53","libelle":"Société en commandite","enfants":[{"code":"5306"' "children of 53 first"
+case "$OUT" in *'"5498"'*) echo "FAIL: a withdrawn code in the tree"; FAILURES=$((FAILURES + 1)) ;; esac
+expect_status 2 "$KVARN" categories-juridiques --arbre
+expect_status 0 "$KVARN" verifier pseudo-siret p1234567800001
+expect_status 1 "$KVARN" verifier idsp 11234567890123
+finish

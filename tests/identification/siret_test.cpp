@@ -1,0 +1,139 @@
+#include <kvarn/module.hpp>
+#include <kvarn/siret.hpp>
+
+#include "common/dates.hpp"
+#include "frame/etat_module.hpp"
+#include "frame/environnement_courant.hpp"
+#include "identification/remplacement_categories.hpp"
+#include "store/nouveau_dossier.hpp"
+#include "support/dossier_ouvert.hpp"
+
+#include <gtest/gtest.h>
+
+namespace kvarn::identification {
+namespace {
+
+struct Texte {
+    const char* valeur;
+    bool valide;
+};
+
+class PseudoSiret : public testing::TestWithParam<Texte> {};
+TEST_P(PseudoSiret, Rule) { EXPECT_EQ(CSiret::PseudoSiretValide(GetParam().valeur), GetParam().valide) << GetParam().valeur; }
+INSTANTIATE_TEST_SUITE_P(Textes, PseudoSiret,
+                         testing::Values(Texte{"", true}, Texte{"P1234567800001", true}, Texte{"p1234567800001", true},
+                                         Texte{"PABCDEFGH00001", true}, Texte{"P1234567800002", false},
+                                         Texte{"P123456780001", false}, Texte{"P12345678000001", false},
+                                         Texte{"X1234567800001", false}, Texte{"Pé234567800001", true}));
+
+class Idsp : public testing::TestWithParam<Texte> {};
+TEST_P(Idsp, Rule) { EXPECT_EQ(CSiret::IDSPValide(GetParam().valeur), GetParam().valide) << GetParam().valeur; }
+INSTANTIATE_TEST_SUITE_P(Textes, Idsp,
+                         testing::Values(Texte{"", true}, Texte{"A1234567890123", true}, Texte{"z1234567890123", true},
+                                         Texte{"Aé234567890123", true},  // 14 characters, 15 bytes
+                                         Texte{"P1234567890123", false}, Texte{"p1234567890123", false},
+                                         Texte{"11234567890123", false}, Texte{"A123456789012", false},
+                                         Texte{"A12345678901234", false}, Texte{"É1234567890123", false}));
+
+class SiretStore : public testing_support::DossierOuvert {
+protected:
+    void SetUp() override {
+        DossierOuvert::SetUp();
+        store::InitialiserNouveauDossier(dir_);
+        InitDataModuleKV();
+        ASSERT_NE(frame::EnvironnementCourant(), nullptr);
+    }
+    void TearDown() override {
+        DetruireDataModuleKV();
+        DossierOuvert::TearDown();
+    }
+    static double Date(const char* texte) { return *ParseDate(texte); }
+};
+
+TEST_F(SiretStore, NumbersAreKeptPerClosingDate) {
+    CSiret::SetSIRET(Date("31/12/2017"), "55208131766522");
+    CSiret::SetPseudoSIRET(Date("31/12/2017"), "p1234567800001");  // stored as typed
+    CSiret::SetIDSP(Date("31/12/2018"), "A1234567890123");
+    EXPECT_EQ(host_->Dossier()->FichierINI().GetString("KV", "SIRET_31/12/2017", "?"), "55208131766522");
+    EXPECT_EQ(CSiret::GetPseudoSIRET(Date("31/12/2017")), "p1234567800001");
+    EXPECT_EQ(CSiret::GetIDSP(Date("31/12/2018")), "A1234567890123");
+    EXPECT_EQ(CSiret::GetSIRET(Date("31/12/2018")), "");
+    CSiret::SetSIRET(Date("31/12/2017"), "");
+    EXPECT_EQ(host_->Dossier()->FichierINI().GetString("KV", "SIRET_31/12/2017", "absent"), "absent");
+    CSiret::SetCategorieJuridique("5499");
+    EXPECT_EQ(CSiret::GetCategorieJuridique(), "5499");
+}
+
+TEST_F(SiretStore, ErrorMessagesAreExact) {
+    CSiret::DonnerMessageErreurPseudoSiretInvalide();
+    CSiret::DonnerMessageErreurIDSPInvalide();
+    ASSERT_EQ(boxes_.shown().size(), 2u);
+    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
+    EXPECT_EQ(boxes_.shown()[0].texte, "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
+    EXPECT_EQ(boxes_.shown()[1].texte,
+              "Le numéro IDSP doit commencer par une lettre autre que P et avoir 14 caractères,\nveuillez rectifier votre saisie.");
+}
+
+TEST_F(SiretStore, ScreenParameterCarriesTheYear) {
+    const CSiret parametre(2025);
+    EXPECT_EQ(parametre.GetTypeEcran(), TE_SIRET);
+    EXPECT_EQ(parametre.GetAnnee(), 2025);
+}
+
+struct Remplacement {
+    const char* avant;
+    const char* apres;
+};
+
+class Withdrawn : public SiretStore, public testing::WithParamInterface<Remplacement> {
+protected:
+    std::vector<std::string> Categories() {
+        db::CTable associes(frame::DataModule()->Donnees().Session());
+        associes.SetDatabaseName("ZOR_DOSSIER");
+        associes.SetTableName("KOLMIKV1");
+        associes.Open();
+        std::vector<std::string> codes;
+        for (associes.First(); !associes.Eof(); associes.Next())
+            codes.push_back(associes.FieldByName("CategorieJuridique").AsString());
+        return codes;
+    }
+};
+
+TEST_P(Withdrawn, CompanyAndAssociatesAreReplaced) {
+    db::Session& session = frame::DataModule()->Donnees().Session();
+    {
+        db::CTable associes(session);
+        associes.SetDatabaseName("ZOR_DOSSIER");
+        associes.SetTableName("KOLMIKV1");
+        associes.Open();
+        for (const char* code : {GetParam().avant, "5710"}) {
+            associes.Append();
+            associes.FieldByName("Nom").SetAsString("Société");
+            associes.FieldByName("CategorieJuridique").SetAsString(code);
+            associes.Post();
+        }
+    }
+    CSiret::SetCategorieJuridique(GetParam().avant);
+    frame::CGestTRPIni& parametres = frame::ParametresCourants();
+    RemplacerCategoriesPremierNiveau(parametres, session);
+    EffacerCategoriesRetirees(parametres, session);
+    EXPECT_EQ(CSiret::GetCategorieJuridique(), GetParam().apres);
+    EXPECT_EQ(Categories(), (std::vector<std::string>{GetParam().apres, "5710"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, Withdrawn,
+                         testing::Values(Remplacement{"1500", "1000"}, Remplacement{"1100", "1000"},
+                                         Remplacement{"1900", "1000"}, Remplacement{"6588", ""},
+                                         Remplacement{"5498", ""}, Remplacement{"5720", ""},
+                                         Remplacement{"5499", "5499"}, Remplacement{"1000", "1000"}));
+
+TEST_F(SiretStore, ReplacementWithoutAssociatesTableChangesTheCompanyOnly) {
+    db::Session& session = frame::DataModule()->Donnees().Session();
+    session.connection().Execute("DROP TABLE KOLMIKV1");
+    CSiret::SetCategorieJuridique("1300");
+    RemplacerCategoriesPremierNiveau(frame::ParametresCourants(), session);
+    EXPECT_EQ(CSiret::GetCategorieJuridique(), "1000");
+}
+
+}  // namespace
+}  // namespace kvarn::identification
