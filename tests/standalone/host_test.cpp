@@ -48,6 +48,14 @@ TEST_F(Host, DirectoriesOfEachCode) {
     EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(std::getenv("TMPDIR")));
 }
 
+TEST_F(Host, PrivateTemporaryDirectoryComesBackWhenRemoved) {
+    const std::string first = host::pEnvironnement->NomFichier2(host::kRepertoireTemporaire);
+    fs::remove_all(first);
+    const std::string second = host::pEnvironnement->NomFichier2(host::kRepertoireTemporaire);
+    EXPECT_TRUE(fs::is_directory(second));
+    EXPECT_NE(first, second);
+}
+
 TEST_F(Host, CompanyAndStartUpSettingsComeFromTheDossier) {
     EXPECT_EQ(host::pEnvironnement->GetRaisonSociale(), "SARL Dupont");
     EXPECT_FALSE(host::pEnvironnement->EstLanceParISAGI());
