@@ -133,8 +133,8 @@ KVARN_EXPORT bool GetAdrDeclarDiffDeAdrDest();
 // Capital, shares and the rental-income contribution's payment, in the module's settings store.
 // SetMontantCapital writes the capital at the start of the year when `debutExercice`, else now.
 // GetModePaiement gives 0 when not set; GetNbVirements gives NULL_ENTIER (-2147483647) when not
-// set, and SetNbVirements(-2147483647) removes the count. Both give NULL_ENTIER when the stored
-// value is not a whole number of int range, or when the settings store is closed.
+// set, and SetNbVirements(-2147483647) removes the count. Both truncate a stored real toward zero
+// and give NULL_ENTIER when it lies outside the int range, or when the settings store is closed.
 KVARN_EXPORT double GetMontantCapital();
 KVARN_EXPORT double GetMontantCapitalDebEx();
 KVARN_EXPORT void SetMontantCapital(double montant, bool debutExercice);
