@@ -222,7 +222,8 @@ void AddRofCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* family = app.add_subcommand("rof", "Références obligations fiscales (ROF) du dossier");
     family->require_subcommand(1);
     static cli::RofSaisirOptions saisir;
-    CLI::App* sub = family->add_subcommand("saisir", "Demande la ROF d'une obligation absente ou divergente (--dossier)");
+    CLI::App* sub =
+        family->add_subcommand("saisir", "Demande la ROF d'une obligation absente ou divergente (--dossier)");
     sub->add_option("TYPE", saisir.type, "TVA, TDFC, IS, CVAE ou RCM")->required();
     sub->add_flag("--obligatoire", saisir.obligatoire, "La ROF est obligatoire : avertit au lieu de demander");
     Bind(sub, [&globals] { return cli::RofSaisir(globals, saisir); });

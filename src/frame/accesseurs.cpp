@@ -17,7 +17,9 @@ template <auto Operation, class... Arguments>
 auto Transmettre(std::uint32_t numero, Arguments&&... arguments) {
     using Resultat = std::invoke_result_t<decltype(Operation), cEnvironBaseKV&, Arguments...>;
     const std::uint32_t place = kvarn::frame::kPlacesOperations + numero;
-    const auto appel = [&] { return (kvarn::frame::Environnement().*Operation)(std::forward<Arguments>(arguments)...); };
+    const auto appel = [&] {
+        return (kvarn::frame::Environnement().*Operation)(std::forward<Arguments>(arguments)...);
+    };
     if constexpr (std::is_void_v<Resultat>) kvarn::frame::Proteger(place, appel);
     else return kvarn::frame::Proteger(place, Resultat{}, appel);
 }
@@ -111,15 +113,21 @@ bool SelectionneComptable(INTERVENANT_KV& i, bool drapeau) {
     return Transmettre<&cEnvironBaseKV::SelectionneComptable>(90, i, drapeau);
 }
 bool SelectionneConseil(INTERVENANT_KV& i) { return Transmettre<&cEnvironBaseKV::SelectionneConseil>(91, i); }
-bool SelectionneAGA(INTERVENANT_KV& i, bool drapeau) { return Transmettre<&cEnvironBaseKV::SelectionneAGA>(92, i, drapeau); }
-bool SelectionneCGA(INTERVENANT_KV& i, bool drapeau) { return Transmettre<&cEnvironBaseKV::SelectionneCGA>(93, i, drapeau); }
+bool SelectionneAGA(INTERVENANT_KV& i, bool drapeau) {
+    return Transmettre<&cEnvironBaseKV::SelectionneAGA>(92, i, drapeau);
+}
+bool SelectionneCGA(INTERVENANT_KV& i, bool drapeau) {
+    return Transmettre<&cEnvironBaseKV::SelectionneCGA>(93, i, drapeau);
+}
 bool SelectionneAdmin(INTERVENANT_KV& i, bool drapeau) {
     return Transmettre<&cEnvironBaseKV::SelectionneAdmin>(94, i, drapeau);
 }
 bool GetIntervenantComptable(int id, INTERVENANT_KV& i) {
     return Transmettre<&cEnvironBaseKV::GetIntervenantComptable>(95, id, i);
 }
-bool GetIntervenantAdmin(int id, INTERVENANT_KV& i) { return Transmettre<&cEnvironBaseKV::GetIntervenantAdmin>(96, id, i); }
+bool GetIntervenantAdmin(int id, INTERVENANT_KV& i) {
+    return Transmettre<&cEnvironBaseKV::GetIntervenantAdmin>(96, id, i);
+}
 bool GetIntervenantOga(int id, INTERVENANT_KV& i, bool aga) {
     return Transmettre<&cEnvironBaseKV::GetIntervenantOga>(97, id, i, aga);
 }
@@ -146,4 +154,6 @@ ADRESSE_CERFA_KV GetAdresseSiegeSocial_PourCerfa(bool courant) {
     return Transmettre<&cEnvironBaseKV::GetAdresseSiegeSocial_PourCerfa>(104, courant);
 }
 
-void SetAdrDeclarDiffDeAdrDest(bool differente) { Transmettre<&cEnvironBaseKV::SetAdrDeclarDiffDeAdrDest>(41, differente); }
+void SetAdrDeclarDiffDeAdrDest(bool differente) {
+    Transmettre<&cEnvironBaseKV::SetAdrDeclarDiffDeAdrDest>(41, differente);
+}

@@ -97,7 +97,8 @@ public:
     /* 63 */ virtual void SetROF_CVAE(const std::string& rof) = 0;
     /* 64 */ virtual std::string GetROF_CVAE(bool calculee) const = 0;
     /* 65 */ virtual void SetROF_IS(const std::string& rof) = 0;  // (named here)
-    /* 66 */ virtual void GetROF_IS(std::string& partie1, std::string& partie2, bool calculee) const = 0;  // (named here)
+    // (named here)
+    /* 66 */ virtual void GetROF_IS(std::string& partie1, std::string& partie2, bool calculee) const = 0;
     /* 67 */ virtual void SetROF_RCM(const std::string& rof) = 0;
     /* 68 */ virtual std::string GetROF_RCM(bool calculee) const = 0;
     /* 69 */ virtual bool GetROFSaisieEtCalculee(int type, std::string& libelle, std::string& saisie,

@@ -49,7 +49,9 @@ void cEnvironKV::GetAdresseDossier(host::CAdresse& adresse) const { adresse = Do
 void cEnvironKV::MAJAdresseDossier(const host::CAdresse& adresse) { DossierCourant().MAJAdresse(adresse); }
 
 std::string cEnvironKV::GetActivitePrincipale() const { return DossierCourant().GetActivitePrincipale(); }
-void cEnvironKV::SetActivitePrincipale(const std::string& activite) { DossierCourant().SetActivitePrincipale(activite); }
+void cEnvironKV::SetActivitePrincipale(const std::string& activite) {
+    DossierCourant().SetActivitePrincipale(activite);
+}
 
 std::string cEnvironKV::GetSiretDossier() const { return DossierCourant().GetSIRET(); }
 std::string cEnvironKV::GetSirenDossier() const { return CutToWidth(GetSiretDossier(), kLongueurSiren); }

@@ -107,7 +107,9 @@ TEST_F(Exports, CerfaRecordOfTheRegisteredOfficeByteForByte) {
     SetAdresseSiegeSocial(&precedent, nullptr);
 
     std::string attendu(212, '\0');
-    const auto poser = [&](std::size_t offset, std::string_view octets) { attendu.replace(offset, octets.size(), octets); };
+    const auto poser = [&](std::size_t offset, std::string_view octets) {
+        attendu.replace(offset, octets.size(), octets);
+    };
     poser(0, "B\x83timent A");
     poser(36, "Zone nord");
     poser(72, "12");

@@ -67,7 +67,9 @@ TEST_F(Intervenants, RecordFromTheDirectoryByteForByte) {
     ASSERT_EQ(id, 1);
 
     std::string attendu(890, '\0');
-    const auto poser = [&](std::size_t offset, std::string_view octets) { attendu.replace(offset, octets.size(), octets); };
+    const auto poser = [&](std::size_t offset, std::string_view octets) {
+        attendu.replace(offset, octets.size(), octets);
+    };
     poser(0, std::string_view("\x01\x00", 2));
     poser(2, "Cabinet \x90mile" + std::string(47, 'x'));
     poser(63, "\x01");
