@@ -7,6 +7,7 @@
 #include "host/pays.hpp"
 #include "host/regimes.hpp"
 #include "json.hpp"
+#include "presentation.hpp"
 #include "session.hpp"
 #include "standalone/verifications.hpp"
 #include "store/nouveau_dossier.hpp"
@@ -135,13 +136,7 @@ std::string LibelleForme(int code) {
     return libelle;
 }
 
-struct Ligne {
-    std::string cle;      // JSON key
-    std::string titre;    // French caption of the text output
-    std::string valeur;
-};
-
-std::vector<std::pair<std::string, std::vector<Ligne>>> Presentation(standalone::DossierFichier& d) {
+std::vector<Groupe> Presentation(standalone::DossierFichier& d) {
     const auto date = [](double jour) { return FormatDate(jour); };
     const auto code = [](int c, const std::string& libelle) {
         return c == 0 ? std::string() : std::to_string(c) + (libelle.empty() ? "" : " - " + libelle);
@@ -157,33 +152,33 @@ std::vector<std::pair<std::string, std::vector<Ligne>>> Presentation(standalone:
     const host::CAdresse a = d.GetAdresse();
     const host::Pays* pays = host::TListePays::Trouver(a.IDPays);
     return {
-        {"identite", {{"raison_sociale", "Raison sociale", d.GetRaisonSociale()}, {"nom", "Nom", d.GetNom()},
+        {"identite", "", {{"raison_sociale", "Raison sociale", d.GetRaisonSociale()}, {"nom", "Nom", d.GetNom()},
                       {"prenom", "Prénom", d.GetPrenom()}, {"libelle", "Libellé", d.GetLibelle()}}},
-        {"fiscalite", {{"forme_juridique", "Forme juridique", code(d.GetFormeJuridique(), LibelleForme(d.GetFormeJuridique()))},
+        {"fiscalite", "", {{"forme_juridique", "Forme juridique", code(d.GetFormeJuridique(), LibelleForme(d.GetFormeJuridique()))},
                        {"categorie", "Catégorie d'imposition",
                         code(d.GetCategorie(), Libelle(d.GetCategorie(), host::cCategoriesImposition::DonnerInfos))},
                        {"regime_fiscal", "Régime fiscal",
                         code(d.GetRegimeFiscal(), Libelle(d.GetRegimeFiscal(), host::cRegimesFiscaux::DonnerInfos))},
                        {"regime_imposition", "Régime d'imposition",
                         code(d.GetRegimeImposition(), Libelle(d.GetRegimeImposition(), host::cRegimesImposition::DonnerInfos))}}},
-        {"exercice", {{"debut", "Début de l'exercice", date(d.GetDateDebutExercice())},
+        {"exercice", "", {{"debut", "Début de l'exercice", date(d.GetDateDebutExercice())},
                       {"fin", "Fin de l'exercice", date(d.GetDateFinExercice())},
                       {"debut_precedent", "Début de l'exercice précédent", date(d.GetDateDebutExercicePrecedent())},
                       {"fin_precedent", "Fin de l'exercice précédent", date(d.GetDateFinExercicePrecedent())},
                       {"situation", "Date de situation", date(d.GetDateSituation())},
                       {"debut_activite", "Début d'activité", date(d.GetDateDebutActivite())},
                       {"cessation_activite", "Cessation d'activité", date(d.GetDateCessation())}}},
-        {"identification", {{"siret", "SIRET", d.GetSIRET()}, {"tva_intracom", "N° TVA intracommunautaire", intracom},
+        {"identification", "", {{"siret", "SIRET", d.GetSIRET()}, {"tva_intracom", "N° TVA intracommunautaire", intracom},
                             {"code_ape", "Code APE", d.GetCodeAPE()}, {"code_ape_2008", "Code APE 2008", d.GetCodeAPE_2008()},
                             {"code_nace", "Code NACE", d.GetCodeNACE()},
                             {"activite", "Activité principale", d.GetActivitePrincipale()}}},
-        {"rof", {{"tva", "ROF TVA", d.GetROF_TVA(false)}, {"tdfc", "ROF TDFC", tdfc1 + tdfc2}, {"is", "ROF IS", is1 + is2},
+        {"rof", "", {{"tva", "ROF TVA", d.GetROF_TVA(false)}, {"tdfc", "ROF TDFC", tdfc1 + tdfc2}, {"is", "ROF IS", is1 + is2},
                  {"cvae", "ROF CVAE", d.GetROF_CVAE(false)}, {"rcm", "ROF RCM", d.GetROF_RCM(false)},
                  {"tva_calculee", "ROF TVA calculée", d.GetROF_TVA(true)},
                  {"tdfc_calculee", "ROF TDFC calculée", tdfcC1 + tdfcC2}, {"is_calculee", "ROF IS calculée", isC1 + isC2},
                  {"cvae_calculee", "ROF CVAE calculée", d.GetROF_CVAE(true)},
                  {"rcm_calculee", "ROF RCM calculée", d.GetROF_RCM(true)}}},
-        {"adresse", {{"complement1", "Complément 1", a.Complement1}, {"complement2", "Complément 2", a.Complement2},
+        {"adresse", "", {{"complement1", "Complément 1", a.Complement1}, {"complement2", "Complément 2", a.Complement2},
                      {"numero_voie", "Numéro", a.NoVoie}, {"indice_repetition", "Indice de répétition", a.CmplNoVoie},
                      {"voie", "Voie", a.NomVoie}, {"bp", "BP", a.BP}, {"cp", "Code postal", a.CP}, {"ville", "Ville", a.Ville},
                      {"bureau_distributeur", "Bureau distributeur", a.BureauDistributeur},
@@ -217,11 +212,7 @@ int DossierAfficher(const GlobalOptions& globals, const DossierAfficherOptions& 
     if (options.json) {
         JsonWriter json;
         json.BeginObject().Field("repertoire", d.Repertoire().string());
-        for (const auto& [groupe, lignes] : groupes) {
-            json.Key(groupe).BeginObject();
-            for (const Ligne& l : lignes) json.Field(l.cle, l.valeur);
-            json.EndObject();
-        }
+        EcrireJson(json, groupes);
         json.Key("intervenants").BeginObject();
         for (const auto& i : session.host().Annuaire().Lister())
             if (d.GetIntervenantAttache(i.Type) == i.Id) json.Field(standalone::NomTypeIntervenant(i.Type), i.Nom);
@@ -230,9 +221,7 @@ int DossierAfficher(const GlobalOptions& globals, const DossierAfficherOptions& 
         return kSucces;
     }
     std::cout << "Dossier " << d.Repertoire().string() << '\n';
-    for (const auto& [groupe, lignes] : groupes)
-        for (const Ligne& l : lignes)
-            if (!l.valeur.empty()) std::cout << "  " << l.titre << " : " << l.valeur << '\n';
+    EcrireTexte(std::cout, groupes);
     for (const auto& i : session.host().Annuaire().Lister())
         if (d.GetIntervenantAttache(i.Type) == i.Id)
             std::cout << "  Intervenant (" << standalone::NomTypeIntervenant(i.Type) << ") : " << i.Nom << '\n';

@@ -5,7 +5,6 @@
 #include "identification/messages_siret.hpp"
 #include "identification/screens/categorie_juridique_picker.hpp"
 #include "json.hpp"
-#include "module_ouvert.hpp"
 #include "session.hpp"
 #include "standalone/verifications.hpp"
 
@@ -45,7 +44,7 @@ int Siret(const GlobalOptions& globals, const SiretOptions& o) {
     const double date = DateDeCloture(o.date);
     if (o.ecrire) VerifierSaisieSiret(o);
     Session session = Session::WithDossier(globals);
-    ModuleOuvert module;
+    session.OuvrirModule();
     if (o.ecrire) {
         if (o.siret) CSiret::SetSIRET(date, *o.siret);
         if (o.pseudoSiret) CSiret::SetPseudoSIRET(date, *o.pseudoSiret);
@@ -68,7 +67,7 @@ int CategorieJuridique(const GlobalOptions& globals, const CategorieJuridiqueOpt
     if (o.ecrire && o.code && !o.code->empty() && CCategorieJuridique::DonneLibelleCategorieJuridique(*o.code).empty())
         throw Refus("Catégorie juridique inconnue : « " + *o.code + " »");
     Session session = Session::WithDossier(globals);
-    ModuleOuvert module;
+    session.OuvrirModule();
     if (o.ecrire) {
         CSiret::SetCategorieJuridique(o.code.value_or(""));
         return kSucces;

@@ -6,9 +6,11 @@
 #include "backup_commands.hpp"
 #include "dossier_commands.hpp"
 #include "identification_commands.hpp"
+#include "info_commands.hpp"
 #include "intervenant_commands.hpp"
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
+#include "rof_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
 
@@ -258,6 +260,24 @@ void AddParametreCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(list, [&globals] { return cli::ParametreLister(globals, lister); });
 }
 
+void AddInfoCommands(CLI::App& app, GlobalOptions& globals) {
+    static cli::InfoOptions options;
+    CLI::App* sub = app.add_subcommand("info", "Données permanentes du dossier vues par le module (--dossier)");
+    sub->add_flag("--json", options.json, "Sortie JSON");
+    Bind(sub, [&globals] { return cli::Info(globals, options); });
+}
+
+void AddRofCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("rof", "Références obligations fiscales (ROF) du dossier");
+    family->require_subcommand(1);
+    static cli::RofSaisirOptions saisir;
+    CLI::App* sub =
+        family->add_subcommand("saisir", "Demande la ROF d'une obligation absente ou divergente (--dossier)");
+    sub->add_option("TYPE", saisir.type, "TVA, TDFC, IS, CVAE ou RCM")->required();
+    sub->add_flag("--obligatoire", saisir.obligatoire, "La ROF est obligatoire : avertit au lieu de demander");
+    Bind(sub, [&globals] { return cli::RofSaisir(globals, saisir); });
+}
+
 void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.description("kvarn : données permanentes d'un dossier de société (associés, parts, "
                     "identification, régimes), clôture, sauvegarde et export.");
@@ -331,6 +351,8 @@ int main(int argc, char** argv) {
     AddIdentificationCommands(app, globals);
     AddBackupCommands(app, globals);
     AddParametreCommands(app, globals);
+    AddInfoCommands(app, globals);
+    AddRofCommands(app, globals);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {

@@ -1,5 +1,10 @@
 #include "session.hpp"
 
+#include "frame/etat_module.hpp"
+
+#include <kvarn/kvarn.h>
+#include <kvarn/module.hpp>
+
 namespace kvarn::cli {
 namespace {
 
@@ -10,6 +15,21 @@ standalone::ReponseQuestions Politique(const GlobalOptions& options) {
 }
 
 }  // namespace
+
+ModuleOuvert::ModuleOuvert() {
+    InitDataModuleKV();  // shows its own error in the exception box
+    if (!frame::DataModule()) throw Refus("Le module de données du dossier n'a pas pu être créé");
+    InitKV();
+}
+
+ModuleOuvert::~ModuleOuvert() {
+    DesinitKV();
+    DetruireDataModuleKV();
+}
+
+void Session::OuvrirModule() {
+    if (!module_) module_ = std::make_unique<ModuleOuvert>();
+}
 
 Session::Session(const GlobalOptions& options)
     : boites_(std::make_unique<standalone::BoitesConsole>(Politique(options))) {}

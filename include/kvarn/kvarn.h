@@ -80,7 +80,10 @@ typedef struct tagDONNEES_ADM {
 /*
  * INTERVENANT_KV - an outside party (accountant, adviser, approved centre or association, tax
  * office, property administrator), 890 bytes, zero-filled before use. Texts are 8-bit OEM (CP850),
- * NUL-terminated within width + 1 bytes.
+ * NUL-terminated within width + 1 bytes. The flag at 63, the number at 64, the free text at 79,
+ * the text at 784 and the three texts from 804 on carry what the outside-party directory keeps
+ * there: company or person, the party's SIRET, observations, fax, approval number, e-mail and
+ * person to contact. The byte at 591 is never written.
  */
 typedef struct INTERVENANT_KV {
     uint16_t Id;                  /*   0: party identifier, 0 = no party */
@@ -105,9 +108,26 @@ typedef struct INTERVENANT_KV {
     char Contact[35];             /* 855: person to contact */
 } INTERVENANT_KV;
 
+/*
+ * ADRESSE_CERFA_KV - the registered office laid out for the Cerfa returns, 212 bytes, zero-filled.
+ * Texts are 8-bit OEM (CP850), NUL-terminated within width + 1 bytes; the tail stays zero.
+ */
+typedef struct ADRESSE_CERFA_KV {
+    char AdrComplmt1[36];         /*   0: complement 1 */
+    char AdrComplmt2[36];         /*  36: complement 2 */
+    char AdrNoVoie[6];            /*  72: street number */
+    char AdrCmplNoVoie[4];        /*  78: repetition index (B, T, Q) */
+    char AdrNomVoie[36];          /*  82: street name */
+    char AdrBP[6];                /* 118: BP */
+    char AdrCP[18];               /* 124: postcode */
+    char AdrVille[32];            /* 142: town */
+    char Reserve[38];             /* 174: zero */
+} ADRESSE_CERFA_KV;
+
 #pragma pack(pop)
 
 KVARN_STATIC_ASSERT(sizeof(INTERVENANT_KV) == 890, "INTERVENANT_KV is 890 bytes");
+KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Id) == 0, "INTERVENANT_KV.Id at 0");
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Nom) == 2, "INTERVENANT_KV.Nom at 2");
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, EstPersonneMorale) == 63, "INTERVENANT_KV flag at 63");
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Siret) == 64, "INTERVENANT_KV.Siret at 64");
@@ -128,7 +148,19 @@ KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, NoAgrement) == 804, "INTERVENANT_KV
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Email) == 819, "INTERVENANT_KV.Email at 819");
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Contact) == 855, "INTERVENANT_KV.Contact at 855");
 
+KVARN_STATIC_ASSERT(sizeof(ADRESSE_CERFA_KV) == 212, "ADRESSE_CERFA_KV is 212 bytes");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrComplmt1) == 0, "ADRESSE_CERFA_KV.AdrComplmt1 at 0");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrComplmt2) == 36, "ADRESSE_CERFA_KV.AdrComplmt2 at 36");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrNoVoie) == 72, "ADRESSE_CERFA_KV.AdrNoVoie at 72");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrCmplNoVoie) == 78, "ADRESSE_CERFA_KV.AdrCmplNoVoie at 78");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrNomVoie) == 82, "ADRESSE_CERFA_KV.AdrNomVoie at 82");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrBP) == 118, "ADRESSE_CERFA_KV.AdrBP at 118");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrCP) == 124, "ADRESSE_CERFA_KV.AdrCP at 124");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, AdrVille) == 142, "ADRESSE_CERFA_KV.AdrVille at 142");
+KVARN_STATIC_ASSERT(offsetof(ADRESSE_CERFA_KV, Reserve) == 174, "ADRESSE_CERFA_KV tail at 174");
+
 KVARN_STATIC_ASSERT(sizeof(tagNOINTRACOMM) == 19, "tagNOINTRACOMM is 19 bytes");
+KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Prefixe) == 0, "tagNOINTRACOMM.Prefixe at 0");
 KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Siren) == 4, "tagNOINTRACOMM.Siren at 4");
 KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Nic) == 13, "tagNOINTRACOMM.Nic at 13");
 KVARN_STATIC_ASSERT(offsetof(tagNOINTRACOMM, Terminateur) == 18, "tagNOINTRACOMM terminator at 18");

@@ -1,24 +1,8 @@
 #include "frame/environ_kv.hpp"
 
-#include "host/dossier.hpp"
-#include "host/environnement.hpp"
-
-#include <stdexcept>
+#include "frame/hote_courant.hpp"
 
 namespace kvarn::frame {
-namespace {
-
-host::TEnvironnement& Hote() {
-    if (!host::pEnvironnement) throw std::runtime_error("Aucun environnement hôte n'est installé");
-    return *host::pEnvironnement;
-}
-
-host::CDossier& DossierCourant() {
-    if (!host::pCurDossier) throw std::runtime_error("Aucun dossier n'est ouvert");
-    return *host::pCurDossier;
-}
-
-}  // namespace
 
 cEnvironKV::~cEnvironKV() = default;
 

@@ -1,19 +1,18 @@
 #include <kvarn/environnement.hpp>
 
-#include "frame/environnement_courant.hpp"
-#include "host/boites.hpp"
+#include "frame/exports_proteges.hpp"
 
 #include <cstdint>
-#include <stdexcept>
 
 namespace {
 
-using kvarn::frame::CGestTRPIni;
 using kvarn::frame::cEnvironBaseKV;
+using kvarn::frame::Environnement;
+using kvarn::frame::Parametres;
+using kvarn::frame::Proteger;
 
-// Location codes of the errors these functions catch: the environment adapter's unit, and one
-// place per function in the order of the exported header.
-constexpr std::uint32_t kUniteEnvironnement = 2202;
+// Places of the errors these functions catch, one per function in the order of the exported
+// header.
 enum Place : std::uint32_t {
     kPlaceNomUtilisateur = 1, kPlaceRaisonSociale, kPlaceRepCommun, kPlaceRepExe, kPlaceRepDossier,
     kPlaceRepTmp, kPlaceNomSession, kPlaceAliasDossier, kPlaceAliasTmp, kPlaceAliasCommun,
@@ -23,39 +22,6 @@ enum Place : std::uint32_t {
     kPlaceGetAssString, kPlaceGetAssDate, kPlaceGetAssInteger, kPlaceGetAssBool, kPlaceSetAssString,
     kPlaceSetAssDate, kPlaceSetAssInteger, kPlaceSetAssBool, kPlaceSupprimerCleAss,
 };
-
-cEnvironBaseKV& Environnement() {
-    cEnvironBaseKV* environnement = kvarn::frame::EnvironnementCourant();
-    if (!environnement)
-        throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
-    return *environnement;
-}
-
-CGestTRPIni& Parametres() {
-    CGestTRPIni* parametres = Environnement().GestIni();
-    if (!parametres) throw std::logic_error("Le fichier de paramètres du dossier n'est pas ouvert");
-    return *parametres;
-}
-
-// Runs one exported operation; an error never leaves the module: it is shown in the host's
-// exception box and the function returns `echec`.
-template <class Resultat, class Operation>
-Resultat Proteger(Place place, Resultat echec, Operation&& operation) {
-    try {
-        return operation();
-    } catch (const std::exception& erreur) {
-        kvarn::host::ZORDisplayException(kUniteEnvironnement * 65536 + place, erreur);
-        return echec;
-    }
-}
-
-template <class Operation>
-void Proteger(Place place, Operation&& operation) {
-    Proteger(place, true, [&] {
-        operation();
-        return true;
-    });
-}
 
 std::string Texte(Place place, std::string (cEnvironBaseKV::*lecture)() const) {
     return Proteger(place, std::string(), [&] { return (Environnement().*lecture)(); });

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "common/ini_file.hpp"
+#include "common/nulls.hpp"
 #include "host/annuaire.hpp"
 #include "standalone/dossier_fichier.hpp"
 

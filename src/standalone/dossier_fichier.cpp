@@ -3,6 +3,7 @@
 #include "common/dates.hpp"
 #include "common/fixed_field.hpp"
 #include "common/ini_values.hpp"
+#include "common/nulls.hpp"
 #include "common/text.hpp"
 #include "host/formes_juridiques.hpp"
 #include "standalone/fichier_ini_partage.hpp"

@@ -166,14 +166,5 @@ TEST_F(Environ, DestroyingForgetsTheStoreAndKeepsItsFile) {
     EXPECT_EQ(env_.GestIni()->GetInteger("NbParts", 0), 100);
 }
 
-TEST_F(Environ, StandingDataOperationsNotYetAvailableAreRefusedByNumber) {
-    try {
-        env_.GetDateDebEx();
-        FAIL() << "operation 16 answered";
-    } catch (const std::logic_error& erreur) {
-        EXPECT_NE(std::string(erreur.what()).find("Opération 16 "), std::string::npos) << erreur.what();
-    }
-}
-
 }  // namespace
 }  // namespace kvarn::frame

@@ -1,8 +1,6 @@
 #include <kvarn/environnement.hpp>
 
-#include "support/dossier_ouvert.hpp"
-#include "frame/environ_kv.hpp"
-#include "frame/environnement_courant.hpp"
+#include "exports_fixture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,29 +11,6 @@ namespace kvarn::frame {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The exported functions over an environment set in the module-wide slot, as the data module
-// will set it.
-class Exports : public testing_support::DossierOuvert {
-protected:
-    void SetUp() override {
-        DossierOuvert::SetUp();
-        env_.Initialiser();
-        DefinirEnvironnementCourant(&env_);
-    }
-    void TearDown() override {
-        DefinirEnvironnementCourant(nullptr);
-        DossierOuvert::TearDown();
-    }
-    // The last exception box's text, empty when none was shown.
-    std::string DerniereException() const {
-        for (auto it = boxes_.shown().rbegin(); it != boxes_.shown().rend(); ++it)
-            if (it->type == host::TypeBoite::Exception) return it->texte;
-        return {};
-    }
-
-    cEnvironKV env_;
-};
 
 TEST_F(Exports, TextFunctionsForwardToTheEnvironment) {
     EXPECT_EQ(GetRepDossier(), dir_.string());
