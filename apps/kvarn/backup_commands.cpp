@@ -77,7 +77,8 @@ struct Archiver {
 
 // Each request puts the next listed disk in the drive (a missing one is created for a backup, as
 // a blank disk would be inserted); a disk asked for again was refused, and the next is tried.
-// When none is left the request is cancelled. `quiet` says nothing of either.
+// When none is left the request is cancelled. `quiet` says nothing of either (a second reading
+// of the same disks).
 void FeedDisks(CBackupRestore& component, backup::SimulatedRemovableDrive& drive,
                const std::vector<std::string>& disks, bool quiet) {
     auto given = std::make_shared<std::size_t>(0);
@@ -166,7 +167,7 @@ struct Listing {
 
 Listing ReadListing(const GlobalOptions& globals, const ArchiveOptions& options) {
     const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
-    const Archiver archiver = MakeArchiver(globals, medium, true);
+    const Archiver archiver = MakeArchiver(globals, medium);
     CBackupRestore& component = *archiver;
     component.SetBRFileName(options.nom);
     // Nothing is restored; the directory only anchors the paths the component works out.
@@ -270,7 +271,7 @@ bool Exists(const std::string& path) {
 // The files a restore into `vers` would replace, found by reading the archive without writing.
 std::vector<std::string> FilesInTheWay(const GlobalOptions& globals, const Medium& medium,
                                        const RestaurerOptions& options) {
-    const Archiver archiver = MakeArchiver(globals, medium, true);
+    const Archiver archiver = MakeArchiver(globals, medium);
     CBackupRestore& component = *archiver;
     component.SetBRFileName(options.nom);
     component.SetDirectory(Absolute(options.vers));
@@ -333,7 +334,8 @@ int Restaurer(const GlobalOptions& globals, const RestaurerOptions& options) {
                              : "") +
                         " : --ecraser pour remplacer les fichiers existants");
     }
-    const Archiver archiver = MakeArchiver(globals, medium);
+    // The search for files in the way has already said what was wrong with the disks.
+    const Archiver archiver = MakeArchiver(globals, medium, !options.ecraser);
     CBackupRestore& component = *archiver;
     component.SetBRFileName(options.nom);
     component.SetDirectory(Absolute(options.vers));
