@@ -160,10 +160,12 @@ void CBackupRestore::OpenBR(BR_CODE& code) {
         return;
     }
     // Every volume is checked, the first included: one of another set, or out of order, would
-    // restore a mixture of two archives.
+    // restore a mixture of two archives. A writer changes volume only to write into the new one:
+    // a volume holding its header alone is damage too, not a disk to pass over.
     const std::optional<VolumeHeader> header = DecodeHeader(bytes);
     if (header && header_.volume == 1) header_.setId = header->setId;
-    if (!header || header->volume != header_.volume || header->setId != header_.setId) {
+    if (!header || header->volume != header_.volume || header->setId != header_.setId ||
+        *size == kHeaderSize) {
         volumeIn_.reset();
         code = BR_ERR_BR_FILE_CORRUPTED;
         return;

@@ -22,12 +22,13 @@ public:
     std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
         const std::size_t available = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
         const std::size_t count = std::min(size, available);
-        std::memcpy(buffer, bytes_.data() + position_, count);
+        if (count > 0) std::memcpy(buffer, bytes_.data() + position_, count);
         position_ += count;
         return count;
     }
     bool Write(const std::uint8_t* data, std::size_t size) override {
         if (!writable_) return false;
+        if (size == 0) return true;
         if (bytes_.size() < position_ + size) bytes_.resize(position_ + size);
         std::memcpy(bytes_.data() + position_, data, size);
         position_ += size;
