@@ -28,6 +28,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,8 @@ private:
     BR_CODE ChangeVolume();
     bool RequestDisk();  // false: cancelled
     void DeleteVolumeBeingWritten();
+    // The header of the volume file at `path`; nullopt when there is none or it is not ours.
+    std::optional<kvarn::backup::VolumeHeader> HeaderOnDisk(const std::filesystem::path& path);
     std::filesystem::path VolumePath() const;
     BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
     BR_CODE EnsureScratch();

@@ -100,10 +100,7 @@ void CBackupRestore::DeleteVolumeBeingWritten() {
     const bool changing = !volumeOut_ && lastCommitted_ > 0 && lastCommitted_ + 1 == header_.volume;
     volumeOut_.reset();
     if (!changing) return;
-    std::array<std::uint8_t, kHeaderSize> bytes{};
-    const std::unique_ptr<Stream> file = os_->OpenForReading(VolumePath());
-    if (!file || file->Read(bytes.data(), bytes.size()) != bytes.size()) return;
-    const std::optional<VolumeHeader> header = DecodeHeader(bytes);
+    const std::optional<VolumeHeader> header = HeaderOnDisk(VolumePath());
     if (header && header->setId == header_.setId && header->volume == lastCommitted_)
         os_->RemoveFile(VolumePath());
 }
@@ -175,11 +172,15 @@ void CBackupRestore::OpenBR(BR_CODE& code) {
     code = BR_OK;
 }
 
-bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
+std::optional<VolumeHeader> CBackupRestore::HeaderOnDisk(const std::filesystem::path& path) {
     std::array<std::uint8_t, kHeaderSize> bytes{};
     const std::unique_ptr<Stream> file = os_->OpenForReading(path);
     const bool read = file && file->Read(bytes.data(), bytes.size()) == bytes.size();
-    const std::optional<VolumeHeader> header = read ? DecodeHeader(bytes) : std::nullopt;
+    return read ? DecodeHeader(bytes) : std::nullopt;
+}
+
+bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
+    const std::optional<VolumeHeader> header = HeaderOnDisk(path);
     if (!header) return backup_;  // a disk without an archive may be written, not read
     if (backup_) return header->setId != header_.setId;  // never overwrite our own set
     // From volume 2 on, a disk of another set would restore a mixture of two archives.
