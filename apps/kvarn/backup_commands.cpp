@@ -1,11 +1,13 @@
 #include "backup_commands.hpp"
 
-#include "run.hpp"
+#include "session.hpp"
 
 #include "backup/backup_restore.hpp"
+#include "backup/posix_os_layer.hpp"
+#include "backup/simulated_drive.hpp"
 #include "common/codepage.hpp"
+#include "host/boites.hpp"
 
-#include <cstdio>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -13,7 +15,6 @@
 #include <vector>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace kvarn::cli {
 
@@ -21,50 +22,115 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ConsolePrompter final : public backup::BackupPrompter {
-public:
-    void ShowError(const std::string& message) override {
-        EndBar();
-        std::cerr << "kvarn : " << message << '\n';
-    }
-    void ShowResult(const std::string& title, const std::string& message) override {
-        EndBar();
-        std::cerr << title << " : " << message << '\n';
-    }
-    void OpenProgress(const std::string& title) override {
-        title_ = title;
-        bar_ = ::isatty(STDERR_FILENO) == 1;
-    }
-    void ShowProgress(const std::string& fileName, int overall, int) override {
-        if (!bar_) return;
-        constexpr int kWidth = 30;
-        const int filled = overall * kWidth / 100;
-        std::cerr << "\r\033[K" << title_ << " [" << std::string(filled, '#')
-                  << std::string(kWidth - filled, ' ') << "] " << std::setw(3) << overall << " % "
-                  << fileName << std::flush;
-        drawn_ = true;
-    }
-    void CloseProgress() override { EndBar(); }
-
-private:
-    void EndBar() {
-        if (drawn_) std::cerr << "\r\033[K" << std::flush;
-        drawn_ = false;
-    }
-
-    std::string title_;
-    bool bar_ = false;
-    bool drawn_ = false;
-};
-
 std::string Absolute(const std::string& path) {
     return fs::absolute(path).lexically_normal().string();
 }
 
-// The component set to read the archive of `depuis`/`nom`.
-void PrepareReading(CBackupRestore& component, const std::string& depuis, const std::string& nom) {
-    component.SetBRDirectory(Absolute(depuis));
-    component.SetBRFileName(nom);
+// Where the volumes lie: a directory of a fixed drive, or a simulated removable drive.
+struct Medium {
+    std::string directory;            // the drive or directory, as the component knows it
+    std::vector<std::string> disks;   // the successive disks; none: changed by the user
+    std::uint64_t capacity = 0;       // of each disk; 0: the free space of the file system
+    bool Removable() const { return !disks.empty() || capacity > 0; }
+};
+
+// `directory` given by the option `option`, or the disks of --disques (the first one naming the
+// drive); exactly one of the two.
+Medium MediumOf(const std::string& directory, const std::vector<std::string>& disks,
+                std::uint64_t capacity, const std::string& option) {
+    if (directory.empty() == disks.empty())
+        throw MauvaisUsage("indiquer soit " + option + ", soit --disques");
+    Medium medium{directory.empty() ? "" : Absolute(directory), {}, capacity};
+    for (const std::string& disk : disks) {
+        if (disk.empty()) throw MauvaisUsage("--disques contient un répertoire vide");
+        medium.disks.push_back(Absolute(disk));
+    }
+    if (medium.directory.empty()) medium.directory = medium.disks.front();
+    return medium;
+}
+
+// With --oui nobody is at the terminal to change a disk: a disk asked for again, because the one
+// in the drive was refused, would be asked for ever. The second request is cancelled instead.
+class UnattendedDiskRequests final : public backup::HostPrompter {
+public:
+    bool AskForDisk(int number) override {
+        if (number == last_) {
+            host::ZORErreur("la disquette N° " + std::to_string(number) +
+                            " ne convient pas, et personne ne peut la changer avec --oui");
+            return false;
+        }
+        last_ = number;
+        return HostPrompter::AskForDisk(number);
+    }
+
+private:
+    int last_ = 0;
+};
+
+// The component over its medium, and the prompter it uses when not the host's own.
+struct Archiver {
+    std::unique_ptr<backup::BackupPrompter> prompter;
+    std::unique_ptr<CBackupRestore> component;
+    CBackupRestore* operator->() const { return component.get(); }
+    CBackupRestore& operator*() const { return *component; }
+};
+
+// Each request puts the next listed disk in the drive (a missing one is created for a backup, as
+// a blank disk would be inserted); a disk asked for again was refused, and the next is tried.
+// When none is left the request is cancelled. `quiet` says nothing of either (a second reading
+// of the same disks).
+void FeedDisks(CBackupRestore& component, backup::SimulatedRemovableDrive& drive,
+               const std::vector<std::string>& disks, bool quiet) {
+    auto given = std::make_shared<std::size_t>(0);
+    auto lastNumber = std::make_shared<int>(0);
+    component.SetAutoEvents(component.GetAutoEvents().Exclude(eBRInsertFloppy));
+    component.OnInsertFloppy = [&drive, disks, given, lastNumber, quiet](
+                                   CBackupRestore&, int number, const std::string&, bool& abort,
+                                   bool backup) {
+        if (!quiet && number == *lastNumber && *given > 0)
+            host::ZORAttention("« " + disks[*given - 1] + " » ne convient pas comme disquette N° " +
+                               std::to_string(number));
+        *lastNumber = number;
+        if (*given >= disks.size()) {
+            if (!quiet)
+                host::ZORErreur("--disques ne donne pas de disquette N° " + std::to_string(number));
+            drive.Insert({});
+            abort = true;
+            return;
+        }
+        const std::string& disk = disks[(*given)++];
+        std::error_code ignored;
+        if (backup) fs::create_directories(disk, ignored);
+        drive.Insert(disk);
+    };
+}
+
+Archiver MakeArchiver(const GlobalOptions& globals, const Medium& medium, bool quiet = false) {
+    Archiver archiver;
+    if (!medium.Removable()) {
+        archiver.component = std::make_unique<CBackupRestore>();
+    } else {
+        auto drive = std::make_unique<backup::SimulatedRemovableDrive>(
+            std::make_unique<backup::PosixOsLayer>(), medium.directory,
+            medium.capacity > 0 ? std::optional<std::uint64_t>(medium.capacity) : std::nullopt);
+        backup::SimulatedRemovableDrive& inserted = *drive;
+        archiver.component =
+            std::make_unique<CBackupRestore>(std::move(drive), backup::MakeDclCodec());
+        if (!medium.disks.empty()) {
+            FeedDisks(*archiver.component, inserted, medium.disks, quiet);
+        } else {
+            // The directory is the drive, and the user changes what it holds between requests.
+            std::error_code ignored;
+            fs::create_directories(medium.directory, ignored);
+            inserted.Insert(medium.directory);
+            if (globals.oui) {
+                archiver.prompter = std::make_unique<UnattendedDiskRequests>();
+                archiver->SetPrompter(archiver.prompter.get());
+            }
+        }
+    }
+    archiver->SetBRDirectory(medium.directory);
+    return archiver;
 }
 
 // Runs a restore that only reads (listing, conflict search) with no built-in behaviour; a
@@ -99,11 +165,13 @@ struct Listing {
     std::vector<ListedPattern> patterns;
 };
 
-Listing ReadListing(const ArchiveOptions& options) {
-    CBackupRestore component;
-    PrepareReading(component, options.depuis, options.nom);
+Listing ReadListing(const GlobalOptions& globals, const ArchiveOptions& options) {
+    const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
+    const Archiver archiver = MakeArchiver(globals, medium);
+    CBackupRestore& component = *archiver;
+    component.SetBRFileName(options.nom);
     // Nothing is restored; the directory only anchors the paths the component works out.
-    component.SetDirectory(Absolute(options.depuis));
+    component.SetDirectory(medium.directory);
     Listing listing;
     component.OnBeginRestore = [&](CBackupRestore&, std::uint16_t size,
                                    const std::vector<std::uint8_t>& desc, std::uint16_t,
@@ -201,9 +269,11 @@ bool Exists(const std::string& path) {
 }
 
 // The files a restore into `vers` would replace, found by reading the archive without writing.
-std::vector<std::string> FilesInTheWay(const RestaurerOptions& options) {
-    CBackupRestore component;
-    PrepareReading(component, options.depuis, options.nom);
+std::vector<std::string> FilesInTheWay(const GlobalOptions& globals, const Medium& medium,
+                                       const RestaurerOptions& options) {
+    const Archiver archiver = MakeArchiver(globals, medium);
+    CBackupRestore& component = *archiver;
+    component.SetBRFileName(options.nom);
     component.SetDirectory(Absolute(options.vers));
     std::vector<std::string> existing;
     component.OnRestorePattern = [](CBackupRestore&, std::uint32_t, std::uint16_t, bool& skip,
@@ -218,7 +288,15 @@ std::vector<std::string> FilesInTheWay(const RestaurerOptions& options) {
 
 }  // namespace
 
-int Sauvegarder(const SauvegarderOptions& options) {
+// The smallest disk that can hold volume 1: 65,536 bytes left once the first disk's reserve of
+// 1,536 is kept. Every simulated disk has the same size, so asking for another would not help.
+constexpr std::uint64_t kSmallestDisk = 65536 + 1536;
+
+int Sauvegarder(const GlobalOptions& globals, const SauvegarderOptions& options) {
+    const Medium medium = MediumOf(options.vers, options.disques, options.tailleVolume, "--vers");
+    if (options.tailleVolume > 0 && options.tailleVolume < kSmallestDisk)
+        throw Refus(backup::MessageOf(BR_ERR_DRIVE_OUTOFSPACE) +
+                    " : --taille-volume doit valoir au moins 67 072 octets");
     std::size_t lost = 0;
     const std::string description = FromUtf8(options.description, CodePage::Ansi, &lost);
     if (lost > 0)
@@ -226,11 +304,10 @@ int Sauvegarder(const SauvegarderOptions& options) {
                            "conserver");
     if (description.size() > backup::kMaxArchiveDescription)
         throw MauvaisUsage("la description dépasse 64 508 caractères");
-    CBackupRestore component;
-    ConsolePrompter prompter;
-    component.SetPrompter(&prompter);
+    Session session = Session::WithoutDossier(globals);
+    const Archiver archiver = MakeArchiver(globals, medium);
+    CBackupRestore& component = *archiver;
     component.SetDirectory(Absolute(options.source));
-    component.SetBRDirectory(Absolute(options.vers));
     component.SetBRFileName(options.nom);
     component.SetSubDirectory(options.sousRepertoires);
     component.OnBeginBackup = [&](CBackupRestore&, std::uint16_t, std::uint16_t& size,
@@ -245,9 +322,11 @@ int Sauvegarder(const SauvegarderOptions& options) {
     return ExitFor(code);
 }
 
-int Restaurer(const RestaurerOptions& options) {
+int Restaurer(const GlobalOptions& globals, const RestaurerOptions& options) {
+    const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
+    Session session = Session::WithoutDossier(globals);
     if (!options.ecraser) {
-        const std::vector<std::string> existing = FilesInTheWay(options);
+        const std::vector<std::string> existing = FilesInTheWay(globals, medium, options);
         if (!existing.empty())
             throw Refus("« " + existing.front() + " » existe déjà" +
                         (existing.size() > 1
@@ -255,17 +334,18 @@ int Restaurer(const RestaurerOptions& options) {
                              : "") +
                         " : --ecraser pour remplacer les fichiers existants");
     }
-    CBackupRestore component;
-    ConsolePrompter prompter;
-    component.SetPrompter(&prompter);
-    PrepareReading(component, options.depuis, options.nom);
+    // The search for files in the way has already said what was wrong with the disks.
+    const Archiver archiver = MakeArchiver(globals, medium, !options.ecraser);
+    CBackupRestore& component = *archiver;
+    component.SetBRFileName(options.nom);
     component.SetDirectory(Absolute(options.vers));
     const BR_CODE code = component.Restore();
     return code == BR_STOP ? kSucces : ExitFor(code);
 }
 
-int ListerArchive(const ArchiveOptions& options) {
-    const Listing listing = ReadListing(options);
+int ListerArchive(const GlobalOptions& globals, const ArchiveOptions& options) {
+    Session session = Session::WithoutDossier(globals);
+    const Listing listing = ReadListing(globals, options);
     if (options.json)
         PrintJson(listing);
     else
@@ -273,12 +353,13 @@ int ListerArchive(const ArchiveOptions& options) {
     return kSucces;
 }
 
-int VerifierArchive(const ArchiveOptions& options) {
-    CBackupRestore component;
-    ConsolePrompter prompter;
-    component.SetPrompter(&prompter);
-    PrepareReading(component, options.depuis, options.nom);
-    component.SetDirectory(Absolute(options.depuis));
+int VerifierArchive(const GlobalOptions& globals, const ArchiveOptions& options) {
+    const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
+    Session session = Session::WithoutDossier(globals);
+    const Archiver archiver = MakeArchiver(globals, medium);
+    CBackupRestore& component = *archiver;
+    component.SetBRFileName(options.nom);
+    component.SetDirectory(medium.directory);
     component.SetVerifyOnly(true);
     return ExitFor(component.Restore());
 }

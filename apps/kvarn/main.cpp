@@ -291,32 +291,48 @@ void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
 }
 
 // sauvegarder, restaurer, archive lister, archive verifier.
-void AddBackupCommands(CLI::App& app, GlobalOptions&) {
+void AddBackupCommands(CLI::App& app, GlobalOptions& globals) {
     using namespace kvarn::cli;
+    const auto addDisques = [](CLI::App* sub, std::vector<std::string>& disques,
+                               CLI::Option* directory, const char* help) {
+        sub->add_option("--disques", disques, help)
+            ->delimiter(',')
+            ->excludes(directory)
+            ->type_name("D1,D2,...");
+    };
     auto sauvegarde = std::make_shared<SauvegarderOptions>();
     CLI::App* sub = app.add_subcommand("sauvegarder", "Sauvegarde un répertoire dans une archive");
     sub->add_option("--source", sauvegarde->source, "Répertoire à sauvegarder")
         ->required()->type_name("RÉPERTOIRE");
-    sub->add_option("--vers", sauvegarde->vers, "Répertoire des volumes de l'archive")
-        ->required()->type_name("RÉPERTOIRE");
+    CLI::Option* vers = sub->add_option("--vers", sauvegarde->vers,
+                                        "Répertoire des volumes de l'archive")
+                            ->type_name("RÉPERTOIRE");
     sub->add_option("--nom", sauvegarde->nom, "Nom des volumes (SAUVEGARDE par défaut)")
         ->type_name("NOM");
     sub->add_flag("--sous-repertoires", sauvegarde->sousRepertoires,
                   "Sauvegarde aussi les sous-répertoires");
     sub->add_option("--description", sauvegarde->description, "Description de l'archive")
         ->type_name("TEXTE");
-    Bind(sub, [sauvegarde] { return Sauvegarder(*sauvegarde); });
+    sub->add_option("--taille-volume", sauvegarde->tailleVolume,
+                    "Simule des disquettes de cette taille, demandées une à une")
+        ->type_name("OCTETS");
+    addDisques(sub, sauvegarde->disques, vers,
+               "Répertoires des disquettes successives, au lieu de --vers");
+    Bind(sub, [&globals, sauvegarde] { return Sauvegarder(globals, *sauvegarde); });
 
     auto restauration = std::make_shared<RestaurerOptions>();
     sub = app.add_subcommand("restaurer", "Restaure une archive dans un répertoire");
-    sub->add_option("--depuis", restauration->depuis, "Répertoire des volumes de l'archive")
-        ->required()->type_name("RÉPERTOIRE");
+    CLI::Option* depuis = sub->add_option("--depuis", restauration->depuis,
+                                          "Répertoire des volumes de l'archive")
+                              ->type_name("RÉPERTOIRE");
     sub->add_option("--nom", restauration->nom, "Nom des volumes (SAUVEGARDE par défaut)")
         ->type_name("NOM");
     sub->add_option("--vers", restauration->vers, "Répertoire où restaurer")
         ->required()->type_name("RÉPERTOIRE");
     sub->add_flag("--ecraser", restauration->ecraser, "Remplace les fichiers existants");
-    Bind(sub, [restauration] { return Restaurer(*restauration); });
+    addDisques(sub, restauration->disques, depuis,
+               "Répertoires des disquettes : volume 1 sur la première, 2 sur la deuxième...");
+    Bind(sub, [&globals, restauration] { return Restaurer(globals, *restauration); });
 
     CLI::App* archive = app.add_subcommand("archive", "Examine une archive sans rien restaurer");
     archive->require_subcommand(1);
@@ -325,15 +341,16 @@ void AddBackupCommands(CLI::App& app, GlobalOptions&) {
         sub = listing ? archive->add_subcommand("lister", "Liste le contenu d'une archive")
                       : archive->add_subcommand("verifier",
                                                 "Relit et décompresse tout le contenu d'une archive");
-        sub->add_option("--depuis", examen->depuis, "Répertoire des volumes de l'archive")
-            ->required()->type_name("RÉPERTOIRE");
+        depuis = sub->add_option("--depuis", examen->depuis, "Répertoire des volumes de l'archive")
+                     ->type_name("RÉPERTOIRE");
         sub->add_option("--nom", examen->nom, "Nom des volumes (SAUVEGARDE par défaut)")
             ->type_name("NOM");
+        addDisques(sub, examen->disques, depuis, "Répertoires des disquettes de l'archive");
         if (listing) {
             sub->add_flag("--json", examen->json, "Sortie JSON");
-            Bind(sub, [examen] { return ListerArchive(*examen); });
+            Bind(sub, [&globals, examen] { return ListerArchive(globals, *examen); });
         } else {
-            Bind(sub, [examen] { return VerifierArchive(*examen); });
+            Bind(sub, [&globals, examen] { return VerifierArchive(globals, *examen); });
         }
     }
 }

@@ -29,7 +29,7 @@ CBackupRestore::CBackupRestore()
     : CBackupRestore(std::make_unique<PosixOsLayer>(), MakeDclCodec()) {}
 
 CBackupRestore::CBackupRestore(std::unique_ptr<OsLayer> os, std::unique_ptr<Codec> codec)
-    : os_(std::move(os)), codec_(std::move(codec)), prompter_(&silent_) {}
+    : os_(std::move(os)), codec_(std::move(codec)), prompter_(&hostPrompter_) {}
 
 CBackupRestore::~CBackupRestore() { BREnd(); }
 
@@ -43,7 +43,7 @@ void CBackupRestore::SetBRDirectory(const std::string& value) {
 }
 
 void CBackupRestore::SetPrompter(BackupPrompter* prompter) {
-    prompter_ = prompter ? prompter : &silent_;
+    prompter_ = prompter ? prompter : &hostPrompter_;
 }
 
 BR_CODE CBackupRestore::GetCodeErr(const std::string& message) const { return CodeOf(message); }
@@ -136,6 +136,7 @@ fs::path CBackupRestore::VolumePath() const { return workDirectory_ / workName_;
 BR_CODE CBackupRestore::BRBegin(const std::string& fileName, const std::string& directory) {
     description_.clear();
     header_ = VolumeHeader{};
+    lastCommitted_ = 0;
     capacity_ = 0;
     volumeSize_ = 0;
     if (directory.empty() || fileName.empty() || fileName.find('/') != std::string::npos) {
@@ -148,12 +149,11 @@ BR_CODE CBackupRestore::BRBegin(const std::string& fileName, const std::string& 
         BREnd();
         return BR_ERR_BR_PATH_NOT_FOUND;
     }
-    // Removable media are written like a fixed drive, in one volume, until volumes can span
-    // disks; the disk requests will hang on this flag.
-    removable_ = false;
-    // A restore creates nothing: a missing volume directory is an error, not a new directory.
-    const bool ready = backup_ ? os_->MakeDirectories(workDirectory_)
-                               : os_->IsDirectory(workDirectory_);
+    removable_ = os_->KindOf(workDirectory_) == DriveKind::Removable;
+    // A removable drive is looked at only once a disk is asked for. On a fixed drive a restore
+    // creates nothing: a missing volume directory is an error, not a new directory.
+    const bool ready = removable_ || (backup_ ? os_->MakeDirectories(workDirectory_)
+                                              : os_->IsDirectory(workDirectory_));
     if (!ready) {
         BREnd();
         return BR_ERR_BR_PATH_NOT_FOUND;

@@ -28,6 +28,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,8 @@ public:
     // archive.
     bool GetVerifyOnly() const { return verifyOnly_; }
     void SetVerifyOnly(bool value) { verifyOnly_ = value; }
-    // Where the built-in behaviours show things; not owned; null shows nothing.
+    // Where the built-in behaviours show things and ask for disks; not owned; null: the host's
+    // boxes and progress window.
     void SetPrompter(kvarn::backup::BackupPrompter* prompter);
     // What the last backup skipped or changed (links and devices left out, dates brought into
     // the archive's range), one French sentence each.
@@ -221,6 +223,10 @@ private:
     std::string MessageWithDetail(BR_CODE code) const;
 
     BR_CODE ChangeVolume();
+    bool RequestDisk();  // false: cancelled
+    void DeleteVolumeBeingWritten();
+    // The header of the volume file at `path`; nullopt when there is none or it is not ours.
+    std::optional<kvarn::backup::VolumeHeader> HeaderOnDisk(const std::filesystem::path& path);
     std::filesystem::path VolumePath() const;
     BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
     BR_CODE EnsureScratch();
@@ -232,7 +238,7 @@ private:
 
     std::unique_ptr<kvarn::backup::OsLayer> os_;
     std::unique_ptr<kvarn::backup::Codec> codec_;
-    kvarn::backup::SilentPrompter silent_;
+    kvarn::backup::HostPrompter hostPrompter_;
     kvarn::backup::BackupPrompter* prompter_;
 
     std::string directory_;
@@ -248,6 +254,7 @@ private:
     std::filesystem::path workDirectory_;
     std::string workName_;
     kvarn::backup::VolumeHeader header_;
+    std::uint16_t lastCommitted_ = 0;  // number of the last volume completed by this backup
     std::uint64_t capacity_ = 0;
     std::uint64_t volumeSize_ = 0;
     std::unique_ptr<kvarn::backup::PendingFile> volumeOut_;

@@ -180,6 +180,9 @@ BR_CODE CBackupRestore::Backup() {
         code = BackupBuffer(end, sizeof end);
     }
     if (code == BR_OK) code = CloseStreamBackup();
+    if (code == BR_ERR_ACTION_CANCELED || code == BR_ERR_TMP_FILE_ACCESS_IO_ERROR ||
+        code == BR_ERR_DEST_FILE_WRITE_ERROR)
+        DeleteVolumeBeingWritten();
     volumeOut_.reset();  // an unfinished volume: its temporary file goes with it
     if (!opened && code == BR_OK) code = BR_ERR_NO_SRC_FILE_TO_BACKUP;
     if (autoEvents_.Contains(eBRPercents)) prompter_->CloseProgress();

@@ -41,16 +41,41 @@ BR_CODE CBackupRestore::BRInsertFloppy() {
         volumeIn_.reset();
     }
     ++header_.volume;
-    const BR_CODE status = DriveStatus(workDirectory_.string());
-    const bool usable = backup_ ? status == BR_OK : status != BR_ERR_DRIVE_UNKNOW;
-    if (!usable) {
-        RaiseHardError(status, MessageOf(status) + " (" + workDirectory_.string() + ")");
-        return BR_ERR_ACTION_CANCELED;
+    // On a removable drive every refusal asks for a disk again, and the request's cancel is the
+    // way out; a fixed drive has no other disk to offer.
+    for (;;) {
+        if (removable_ && !RequestDisk()) return BR_ERR_ACTION_CANCELED;
+        const BR_CODE status = DriveStatus(workDirectory_.string());
+        const bool usable = backup_ ? status == BR_OK : status != BR_ERR_DRIVE_UNKNOW;
+        if (!usable) {
+            const bool abort =
+                RaiseHardError(status, MessageOf(status) + " (" + workDirectory_.string() + ")");
+            if (!removable_ || abort) return BR_ERR_ACTION_CANCELED;
+            continue;
+        }
+        if (removable_) {
+            if (!BRIsGoodBRFile(VolumePath().string())) continue;
+            if (backup_) DeleteFilesBeforeBackup();
+        }
+        BR_CODE code = BR_OK;
+        if (backup_ && !IsDiskSizeOk(workDirectory_.string(), code)) {
+            if (code == BR_REDO) continue;
+            return code;
+        }
+        OpenBR(code);
+        return code;
     }
-    BR_CODE code = BR_OK;
-    if (backup_ && !IsDiskSizeOk(workDirectory_.string(), code)) return code;
-    OpenBR(code);
-    return code;
+}
+
+// The handler when one is assigned and the request is not left to the component; otherwise the
+// built-in request, whatever AutoEvents holds: without a disk the operation cannot go on.
+bool CBackupRestore::RequestDisk() {
+    bool abort = false;
+    if (OnInsertFloppy && !autoEvents_.Contains(eBRInsertFloppy))
+        OnInsertFloppy(*this, header_.volume, VolumePath().string(), abort, backup_);
+    else
+        abort = !prompter_->AskForDisk(header_.volume);
+    return !abort;
 }
 
 BR_CODE CBackupRestore::ChangeVolume() {
@@ -63,7 +88,21 @@ BR_CODE CBackupRestore::CloseStreamBackup() {
     if (!volumeOut_) return BR_OK;
     const bool committed = volumeOut_->Commit(nullptr);
     volumeOut_.reset();
+    if (committed) lastCommitted_ = header_.volume;
     return committed ? BR_OK : BR_ERR_DEST_FILE_WRITE_ERROR;
+}
+
+// The volume open is discarded with its stream. When the failure came while changing disks, the
+// volume just completed is the one being written: it goes too when its disk is still in the
+// drive, so that a backup cut short does not end on a volume that looks like its last. Volumes
+// completed on disks taken out stay.
+void CBackupRestore::DeleteVolumeBeingWritten() {
+    const bool changing = !volumeOut_ && lastCommitted_ > 0 && lastCommitted_ + 1 == header_.volume;
+    volumeOut_.reset();
+    if (!changing) return;
+    const std::optional<VolumeHeader> header = HeaderOnDisk(VolumePath());
+    if (header && header->setId == header_.setId && header->volume == lastCommitted_)
+        os_->RemoveFile(VolumePath());
 }
 
 void CBackupRestore::DeleteFilesBeforeBackup() { os_->RemoveFile(VolumePath()); }
@@ -88,9 +127,11 @@ bool CBackupRestore::IsDiskSizeOk(const std::string& path, BR_CODE& code) {
             return true;
         }
     }
-    RaiseHardError(BR_ERR_DRIVE_OUTOFSPACE, MessageOf(BR_ERR_DRIVE_OUTOFSPACE));
+    abort = RaiseHardError(BR_ERR_DRIVE_OUTOFSPACE, MessageOf(BR_ERR_DRIVE_OUTOFSPACE));
     capacity_ = 0;
-    code = BR_ERR_ACTION_CANCELED;
+    // On a removable drive the user may put in another disk: BR_REDO sends the caller back to the
+    // disk request, whose cancel ends the wait (the built-in error box has no cancel of its own).
+    code = removable_ && !abort ? BR_REDO : BR_ERR_ACTION_CANCELED;
     return false;
 }
 
@@ -116,10 +157,12 @@ void CBackupRestore::OpenBR(BR_CODE& code) {
         return;
     }
     // Every volume is checked, the first included: one of another set, or out of order, would
-    // restore a mixture of two archives.
+    // restore a mixture of two archives. A writer changes volume only to write into the new one:
+    // a volume holding its header alone is damage too, not a disk to pass over.
     const std::optional<VolumeHeader> header = DecodeHeader(bytes);
     if (header && header_.volume == 1) header_.setId = header->setId;
-    if (!header || header->volume != header_.volume || header->setId != header_.setId) {
+    if (!header || header->volume != header_.volume || header->setId != header_.setId ||
+        *size == kHeaderSize) {
         volumeIn_.reset();
         code = BR_ERR_BR_FILE_CORRUPTED;
         return;
@@ -129,13 +172,20 @@ void CBackupRestore::OpenBR(BR_CODE& code) {
     code = BR_OK;
 }
 
-bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
+std::optional<VolumeHeader> CBackupRestore::HeaderOnDisk(const std::filesystem::path& path) {
     std::array<std::uint8_t, kHeaderSize> bytes{};
     const std::unique_ptr<Stream> file = os_->OpenForReading(path);
     const bool read = file && file->Read(bytes.data(), bytes.size()) == bytes.size();
-    const std::optional<VolumeHeader> header = read ? DecodeHeader(bytes) : std::nullopt;
+    return read ? DecodeHeader(bytes) : std::nullopt;
+}
+
+bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
+    const std::optional<VolumeHeader> header = HeaderOnDisk(path);
     if (!header) return backup_;  // a disk without an archive may be written, not read
-    return backup_ ? header->setId != header_.setId : header->volume == header_.volume;
+    if (backup_) return header->setId != header_.setId;  // never overwrite our own set
+    // From volume 2 on, a disk of another set would restore a mixture of two archives.
+    return header->volume == header_.volume &&
+           (header_.volume == 1 || header->setId == header_.setId);
 }
 
 BR_CODE CBackupRestore::BackupBuffer(const std::uint8_t* data, std::size_t count) {

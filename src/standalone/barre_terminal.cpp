@@ -26,9 +26,10 @@ private:
         const long pourcent = maximum_ > 0 ? std::min(100L, position_ * 100 / maximum_) : 0;
         const int plein = static_cast<int>(pourcent * kLargeur / 100);
         if (pourcent == dernier_ && texte_ == dernierTexte_) return;  // redraw only on change
+        // The line is cleared first: a shorter text must not leave the end of the longer one.
         dernier_ = pourcent;
         dernierTexte_ = texte_;
-        std::fprintf(stderr, "\r%s [%s%s] %3ld %%", texte_.c_str(), std::string(plein, '#').c_str(),
+        std::fprintf(stderr, "\r\033[K%s [%s%s] %3ld %%", texte_.c_str(), std::string(plein, '#').c_str(),
                      std::string(kLargeur - plein, ' ').c_str(), pourcent);
         std::fflush(stderr);
     }

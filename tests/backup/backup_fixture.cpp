@@ -125,14 +125,55 @@ void BackupTest::TearDown() {
     fs::remove_all(root_, ignored);
 }
 
+bool RecordingPrompter::AskForDisk(int number) {
+    shown_.diskRequests.push_back(number);
+    if (disks_.answers.empty()) {
+        ADD_FAILURE() << "unexpected request for disk " << number;
+        return false;
+    }
+    const std::optional<fs::path> disk = disks_.answers.front();
+    disks_.answers.pop_front();
+    if (disk && disks_.drive) disks_.drive->Insert(*disk);
+    return disk.has_value();
+}
+
 CBackupRestore& BackupTest::Component() {
     auto os = std::make_unique<ControlledOs>();
     os_ = os.get();
+    drive_ = nullptr;
     component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
     component_->SetPrompter(&prompter_);
     component_->SetDirectory(source_.string());
     component_->SetBRDirectory(volumes_.string());
     return *component_;
+}
+
+CBackupRestore& BackupTest::RemovableComponent(std::optional<std::uint64_t> capacity) {
+    auto os = std::make_unique<ControlledOs>();
+    os_ = os.get();
+    auto drive = std::make_unique<SimulatedRemovableDrive>(std::move(os), volumes_, capacity);
+    drive_ = drive.get();
+    disks_.drive = drive_;
+    component_ = std::make_unique<CBackupRestore>(std::move(drive), MakeDclCodec());
+    component_->SetPrompter(&prompter_);
+    component_->SetDirectory(source_.string());
+    component_->SetBRDirectory(volumes_.string());
+    return *component_;
+}
+
+fs::path BackupTest::Disk(int number) const {
+    return root_ / ("disque" + std::to_string(number));
+}
+
+void BackupTest::QueueDisks(std::initializer_list<int> numbers) {
+    for (const int number : numbers) {
+        if (number == 0) {
+            disks_.answers.emplace_back(std::nullopt);
+            continue;
+        }
+        fs::create_directories(Disk(number));
+        disks_.answers.emplace_back(Disk(number));
+    }
 }
 
 BR_CODE BackupTest::BackupTo(const std::string& name) {

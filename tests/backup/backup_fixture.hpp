@@ -1,16 +1,21 @@
 // Shared by the backup tests: a fresh directory per test, files with chosen bytes and times, a
-// prompter that records what the component shows, an OS layer whose free space and volume writes
-// a test controls, and archive bytes written by hand, independently of the engine's encoder.
+// prompter that records what the component shows and answers its disk requests from a script, an
+// OS layer whose free space and volume writes a test controls (seen through a simulated removable
+// drive when the test wants one), and archive bytes written by hand, independently of the engine's
+// encoder.
 #pragma once
 
 #include "backup/backup_restore.hpp"
 #include "backup/posix_os_layer.hpp"
+#include "backup/simulated_drive.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <ctime>
+#include <deque>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,11 +46,19 @@ struct Shown {
     std::vector<std::string> results;  // "title|message"
     int progressOpened = 0;
     int progressUpdates = 0;
+    std::vector<int> diskRequests;
+};
+
+// The answers to the coming disk requests, in order: a disk (directory) put in the drive, or a
+// cancel (nullopt).
+struct DiskScript {
+    std::deque<std::optional<std::filesystem::path>> answers;
+    SimulatedRemovableDrive* drive = nullptr;
 };
 
 class RecordingPrompter final : public BackupPrompter {
 public:
-    explicit RecordingPrompter(Shown& shown) : shown_(shown) {}
+    RecordingPrompter(Shown& shown, DiskScript& disks) : shown_(shown), disks_(disks) {}
     void ShowError(const std::string& message) override { shown_.errors.push_back(message); }
     void ShowResult(const std::string& title, const std::string& message) override {
         shown_.results.push_back(title + "|" + message);
@@ -53,9 +66,12 @@ public:
     void OpenProgress(const std::string&) override { ++shown_.progressOpened; }
     void ShowProgress(const std::string&, int, int) override { ++shown_.progressUpdates; }
     void CloseProgress() override {}
+    // Records the request and plays the next answer of the script; none left fails the test.
+    bool AskForDisk(int number) override;
 
 private:
     Shown& shown_;
+    DiskScript& disks_;
 };
 
 // Free space and volume writes under the test's control; everything else is the real layer.
@@ -76,6 +92,14 @@ protected:
 
     // A new component over `os_` (kept for the test to steer), with the recording prompter.
     CBackupRestore& Component();
+    // The same, its volume directory being a removable drive of disks of `capacity` bytes each
+    // (the file system's free space when none), with no disk in it yet.
+    CBackupRestore& RemovableComponent(std::optional<std::uint64_t> capacity);
+    // The directory standing for disk `number`.
+    fs::path Disk(int number) const;
+    // Answers the next disk requests with these disks in turn, 0 meaning a cancel; the disks
+    // are created blank when missing.
+    void QueueDisks(std::initializer_list<int> numbers);
     BR_CODE BackupTo(const std::string& name = "SAUVEGARDE");
     BR_CODE RestoreFrom(const std::string& name = "SAUVEGARDE");
     fs::path Volume(const std::string& file = "SAUVEGARDE.BR") const { return volumes_ / file; }
@@ -84,11 +108,13 @@ protected:
 
     fs::path root_, source_, volumes_, target_;
     ControlledOs* os_ = nullptr;
+    SimulatedRemovableDrive* drive_ = nullptr;
     Shown shown_;
+    DiskScript disks_;
 
 private:
     std::unique_ptr<CBackupRestore> component_;
-    RecordingPrompter prompter_{shown_};
+    RecordingPrompter prompter_{shown_, disks_};
 };
 
 // Archive bytes as a test writes them, field by field.

@@ -1,0 +1,35 @@
+// Restores one archive held in memory, for the fuzz target of the restore path and for the test
+// that replays the inputs it found.
+//
+// The input's bytes, cut at each "KVOL", are the volumes of the archive: one volume is a fixed
+// drive; several are the disks of a removable drive, handed over one per disk request until none
+// is left. Everything happens in memory behind the OS layer: volumes are read from the input, the
+// temporary file is a buffer, and restored files go to a sink that keeps no data but checks that
+// each one would be created below the directory restored into.
+#pragma once
+
+#include "backup/br_codes.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvarn::backup::fuzzing {
+
+inline constexpr std::string_view kVolumeSeparator = "KVOL";
+
+struct RestoreOutcome {
+    BR_CODE code = BR_OK;
+    std::size_t filesCommitted = 0;
+    std::size_t unsafePlaces = 0;  // files the engine asked to create outside the target
+    std::uint64_t bytesWritten = 0;
+};
+
+RestoreOutcome RestoreFromMemory(const std::uint8_t* data, std::size_t size);
+
+// Volumes joined as the fuzz input carries them.
+std::string JoinVolumes(const std::vector<std::string>& volumes);
+
+}  // namespace kvarn::backup::fuzzing
