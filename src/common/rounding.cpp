@@ -1,17 +1,29 @@
 #include "common/rounding.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace kvarn {
 namespace {
 
-constexpr double kRelativeNudge = 1e-9;
+// How close to a half a scaled value must be to count as the half a user typed: 1e-9 of a unit,
+// or four units in the last place where those are coarser, and never so wide that a whole number
+// could pass for a half.
+double HalfTolerance(double magnitude) {
+    const double ulp = std::nextafter(magnitude, std::numeric_limits<double>::infinity()) - magnitude;
+    return std::min(0.25, std::max(1e-9, 4 * ulp));
+}
 
-// Nearest whole number of a scaled value, halves away from zero after the nudge.
+// Nearest whole number of a scaled value, halves (and binary near-halves) away from zero. Only a
+// value close to a half is moved: any other rounds as std::round does, so large values keep
+// their exact result.
 double RoundScaled(double scaled) {
     if (!std::isfinite(scaled)) return scaled;
-    return std::round(scaled * (1.0 + kRelativeNudge));
+    const double magnitude = std::fabs(scaled);
+    const double whole = std::floor(magnitude);
+    const bool half = std::fabs(magnitude - whole - 0.5) <= HalfTolerance(magnitude);
+    return std::copysign(half ? whole + 1 : std::round(magnitude), scaled);
 }
 
 }  // namespace

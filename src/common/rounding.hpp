@@ -3,9 +3,10 @@
 // Round(x, n) rounds to n decimals and lArrond(x) to a whole number, both to the nearest with
 // halves away from zero, applied to the decimal value that the double stands for: 2.675 is held
 // as 2.67499999999999982236431605997495353221893310546875, yet an accountant typed 2.675 and
-// expects 2.68. So the scaled value is first nudged away from zero by a relative 1e-9, which lifts
-// binary near-halves onto the half without moving any value a user could tell apart at the
-// precisions the module uses (whole euros, 5 decimals of a share count).
+// expects 2.68. So a scaled value within 1e-9 of a half (or a few units in the last place, for
+// large values) counts as that half; every other value rounds to its nearest, untouched. Nothing
+// a user could tell apart at the precisions the module uses (whole euros, 5 decimals of a share
+// count) is moved.
 #pragma once
 
 namespace kvarn {

@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Rounding{1.234565, 5, 1.23457}, Rounding{33.333333333, 5, 33.33333},
                     Rounding{-1.234565, 5, -1.23457}, Rounding{100, 5, 100},
                     Rounding{0.1 + 0.2, 1, 0.3}, Rounding{1234.5, -1, 1230},
-                    Rounding{1e300, 2, 1e300}, Rounding{0, 3, 0}));
+                    Rounding{1e300, 2, 1e300}, Rounding{0, 3, 0},
+                    // Large values keep their exact result: only near-halves move.
+                    Rounding{12345.5, 5, 12345.5}, Rounding{98765432.1, 5, 98765432.1},
+                    Rounding{1234567.123455, 5, 1234567.12346}, Rounding{-12345.5, 5, -12345.5}));
 
 struct LongRounding {
     double value;
@@ -77,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LongRounding{2000.0 / 3, 667}, LongRounding{-1000.5, -1001},
                     LongRounding{12345.5 * 3 / 3, 12346}, LongRounding{1.15 * 100, 115},
                     LongRounding{1e30, std::numeric_limits<long>::max()},
+                    LongRounding{123456789.4999, 123456789}, LongRounding{4503599627370495.0, 4503599627370495},
                     LongRounding{NULL_REEL, std::numeric_limits<long>::min()}));
 
 }  // namespace
