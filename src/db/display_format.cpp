@@ -1,7 +1,5 @@
 #include "db/display_format.hpp"
 
-#include "common/rounding.hpp"
-
 #include <cmath>
 #include <cstdio>
 
@@ -46,9 +44,10 @@ std::string Grouped(const std::string& digits) {
 
 std::string FormatFloat(std::string_view pictureText, double value) {
     const Picture picture = ReadPicture(pictureText);
-    const double rounded = Round(value, picture.maximumDecimals);
+    // printf rounds the double as it is held, to the nearest: a figure is shown, not computed,
+    // so no decimal correction is applied.
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", picture.maximumDecimals, std::fabs(rounded));
+    std::snprintf(buffer, sizeof buffer, "%.*f", picture.maximumDecimals, std::fabs(value));
     std::string text = buffer;
     std::string integer = text.substr(0, text.find('.'));
     std::string decimals = text.find('.') == std::string::npos ? "" : text.substr(text.find('.') + 1);
@@ -59,7 +58,7 @@ std::string FormatFloat(std::string_view pictureText, double value) {
     std::string out = picture.grouping ? Grouped(integer) : integer;
     if (!decimals.empty()) out += "," + decimals;
     if (out.empty()) out = "0";
-    const bool negative = rounded < 0 && out.find_first_not_of("0, ") != std::string::npos;
+    const bool negative = value < 0 && out.find_first_not_of("0, ") != std::string::npos;
     return negative ? "-" + out : out;
 }
 
