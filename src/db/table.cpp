@@ -160,18 +160,23 @@ void CTable::BuildFields(std::vector<FieldDef> defs) {
     displays_.clear();
     byName_.clear();
     stored_.clear();
+    calculatedFields_.clear();
     hasCalculated_ = false;
     FieldOwner& owner = *this;
     for (std::size_t i = 0; i < defs_.size(); ++i) {
         fields_.emplace_back(owner, i, defs_[i]);
         displays_.push_back(&FieldDisplayOf(defs_[i].name));
         byName_.emplace(defs_[i].name, i);
-        if (defs_[i].calculated) hasCalculated_ = true;
+        if (defs_[i].calculated) calculatedFields_.push_back(i);
         else stored_.push_back(i);
     }
+    hasCalculated_ = !calculatedFields_.empty();
     values_.assign(defs_.size(), Value());
     modified_.assign(defs_.size(), false);
     fetched_.assign(defs_.size(), false);
+    filled_.clear();
+    storedFetched_ = false;
+    nameCache_ = {};
     isWanted_.assign(defs_.size(), false);
     wanted_.clear();
 }
@@ -205,6 +210,7 @@ void CTable::ApplyIndex() {
     orderBy_ += "rowid";
     readOrderText_.clear();
     locateStatements_.clear();
+    readAhead_ = {};
 }
 
 void CTable::PrepareStatements() {
@@ -212,6 +218,7 @@ void CTable::PrepareStatements() {
     deleteRow_ = Statement(db, "DELETE FROM " + qualified_ + " WHERE rowid=?1");
     rowExists_ = Statement(db, "SELECT 1 FROM " + qualified_ + " WHERE rowid=?1");
     fetchWanted_ = {};
+    readAhead_ = {};
     fetchOne_.clear();
     fetchOne_.resize(defs_.size());
     writeStatements_.clear();
@@ -261,11 +268,13 @@ void CTable::Close() {
     readOrderText_.clear();
     rowExists_ = {};
     fetchWanted_ = {};
+    readAhead_ = {};
     fetchOne_.clear();
     deleteRow_ = {};
     writeStatements_.clear();
     locateStatements_.clear();
     fields_.clear();
+    nameCache_ = {};
     displays_.clear();
     defs_.clear();
     byName_.clear();

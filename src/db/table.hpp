@@ -53,6 +53,7 @@
 #include "db/statement.hpp"
 #include "db/value.hpp"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -231,7 +232,10 @@ private:
     void RunCalcFields();
     void RecalculateFields();
     void FetchField(std::size_t index);
+    bool FetchFromReadAhead();
+    void ReadAheadFrom(std::size_t position);
     void ResetBuffer();
+    void MarkFilled(std::size_t index);
     void AbsorbOwnWrite(std::uint64_t before);
     void RequireCurrentRowStillThere();
 
@@ -275,7 +279,16 @@ private:
     std::vector<FieldDisplay*> displays_;
     std::unordered_map<std::string, std::size_t, FieldNameHash, FieldNameEqual> byName_;
     std::vector<std::size_t> stored_;  // field index of each stored field
+    // The module names fields with literals in loops: a name met at the same address and with
+    // the same text as before finds its field without hashing.
+    struct NameCacheEntry {
+        const char* data = nullptr;
+        std::string name;
+        std::size_t index = 0;
+    };
+    std::array<NameCacheEntry, 256> nameCache_;
     std::vector<bool> cutOnRead_;      // declared narrower than its column
+    std::vector<std::size_t> calculatedFields_;
     bool hasCalculated_ = false;
     std::vector<IndexDef> indexes_;
     std::vector<std::string> indexFields_;
@@ -289,6 +302,17 @@ private:
     std::string readOrderText_;
     Statement rowExists_;
     Statement fetchWanted_;                // the fields read so far, by rowid
+    // Read-ahead of the fields read so far for the next rows in order, so that a walk costs one
+    // statement per block of rows rather than one per row. A block is valid only while no row
+    // of the table changed since it was read.
+    struct ReadAhead {
+        Statement range;  // key order: the rows between two keys
+        Statement list;   // any other order: the rows of a list of keys
+        std::vector<std::int64_t> rows;  // keys read, ascending
+        std::vector<bool> used;
+        std::vector<Value> values;       // wanted_.size() values per row
+        std::uint64_t changes = 0;
+    } readAhead_;
     std::vector<Statement> fetchOne_;      // one field by rowid, prepared on first need
     std::vector<std::size_t> wanted_;      // fields read so far, in the order first read
     Statement deleteRow_;
@@ -310,6 +334,8 @@ private:
     std::vector<bool> modified_;
     std::vector<bool> fetched_;  // the buffer holds the row's value of this field
     std::vector<bool> isWanted_;
+    std::vector<std::size_t> filled_;  // fields whose buffer slot holds something
+    bool storedFetched_ = false;       // a stored field of the current row was fetched
     bool loaded_ = false;      // the buffer belongs to the current row
     bool calcStale_ = false;   // a stored field changed since the calculated fields were filled
 };

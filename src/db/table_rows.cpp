@@ -67,7 +67,8 @@ bool CTable::Accepts(std::int64_t rowid) {
     const std::optional<std::int64_t> current = current_;
     std::vector<Value> values = values_;
     std::vector<bool> modified = modified_, fetched = fetched_;
-    const bool loaded = loaded_;
+    std::vector<std::size_t> filled = filled_;
+    const bool loaded = loaded_, storedFetched = storedFetched_;
     bool accept = true;
     state_ = DataSetState::Filter;
     current_ = rowid;
@@ -77,6 +78,11 @@ bool CTable::Accepts(std::int64_t rowid) {
     } catch (...) {
         state_ = state;
         current_ = current;
+        values_ = std::move(values);
+        modified_ = std::move(modified);
+        fetched_ = std::move(fetched);
+        filled_ = std::move(filled);
+        storedFetched_ = storedFetched;
         loaded_ = false;
         throw;
     }
@@ -85,6 +91,8 @@ bool CTable::Accepts(std::int64_t rowid) {
     values_ = std::move(values);
     modified_ = std::move(modified);
     fetched_ = std::move(fetched);
+    filled_ = std::move(filled);
+    storedFetched_ = storedFetched;
     loaded_ = loaded;
     return accept;
 }
