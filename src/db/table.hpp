@@ -54,6 +54,7 @@
 #include "db/value.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -312,6 +313,7 @@ private:
         std::vector<bool> used;
         std::vector<Value> values;       // wanted_.size() values per row
         std::uint64_t changes = 0;
+        std::size_t lastPosition = SIZE_MAX;  // position of the row last fetched
     } readAhead_;
     std::vector<Statement> fetchOne_;      // one field by rowid, prepared on first need
     std::vector<std::size_t> wanted_;      // fields read so far, in the order first read

@@ -153,8 +153,12 @@ bool CTable::FetchFromReadAhead() {
 
 void CTable::FetchField(std::size_t index) {
     const bool fresh = !storedFetched_;
-    if (isWanted_[index] && fresh && state_ == DataSetState::Browse && position_ < order_.Size() &&
-        order_.At(position_) == *current_) {
+    // Rows are read ahead only for a walk (the row after the one last fetched), never for a
+    // Locate, which reads one row.
+    const bool walking = state_ == DataSetState::Browse && position_ < order_.Size() &&
+                         order_.At(position_) == *current_ && readAhead_.lastPosition + 1 == position_;
+    if (fresh && state_ == DataSetState::Browse) readAhead_.lastPosition = position_;
+    if (isWanted_[index] && fresh && walking) {
         if (FetchFromReadAhead()) return;
         ReadAheadFrom(position_);
         if (FetchFromReadAhead()) return;
