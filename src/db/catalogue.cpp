@@ -22,6 +22,8 @@ std::string ColumnDefinition(const FieldDef& field) {
     return QuoteIdentifier(field.name) + " " + DeclaredType(field.type, field.size);
 }
 
+}  // namespace
+
 std::string IndexStatement(const std::string& schema, const TableDef& table, const IndexDef& index) {
     std::string sql = std::string("CREATE ") + (index.unique ? "UNIQUE " : "") + "INDEX " + schema +
                       "." + QuoteIdentifier(PhysicalIndexName(table.name, index.name)) + " ON " +
@@ -35,8 +37,6 @@ std::string IndexStatement(const std::string& schema, const TableDef& table, con
     }
     return sql + ")";
 }
-
-}  // namespace
 
 std::string PhysicalIndexName(std::string_view table, std::string_view index) {
     return std::string(table) + "$" + std::string(index);

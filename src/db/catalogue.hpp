@@ -52,6 +52,9 @@ std::vector<std::string> SplitFieldList(std::string_view list);
 // The index of that name, compared without regard to case; nullptr when absent.
 const IndexDef* FindIndex(const std::vector<IndexDef>& indexes, std::string_view name);
 
+// The CREATE INDEX statement of a named index of the table, in `schema`.
+std::string IndexStatement(const std::string& schema, const TableDef& table, const IndexDef& index);
+
 // The physical SQLite name of a named index.
 std::string PhysicalIndexName(std::string_view table, std::string_view index);
 

@@ -6,6 +6,7 @@
 // the module's behaviour says and report it through the host's exception box.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -14,6 +15,18 @@ namespace kvarn::db {
 class DbError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A failure of an operation to which the module passed the place that asked for it (the
+// location code of the structure operations), so that its exception box can name that place.
+class LocatedDbError : public DbError {
+public:
+    LocatedDbError(std::uint32_t location, const std::string& message)
+        : DbError(message), location_(location) {}
+    std::uint32_t Location() const { return location_; }
+
+private:
+    std::uint32_t location_;
 };
 
 // The message a second process gets while the dossier is held by another one.

@@ -1,5 +1,6 @@
 #include "db/field.hpp"
 
+#include "db/display_format.hpp"
 #include "db/errors.hpp"
 #include "db/field_value.hpp"
 
@@ -24,6 +25,20 @@ double Field::AsDateTime() const {
     if (def_.type != FieldType::Date && !IsRealType(def_.type))
         throw DbError("Le champ " + def_.name + " n'est pas une date");
     return ReadAsFloat(def_, AsValue());
+}
+
+std::string Field::GetText(bool displayText) {
+    const FieldDisplay& display = owner_->DisplayOf(index_);
+    if (display.onGetText) {
+        std::string text;
+        display.onGetText(*this, text, displayText);
+        return text;
+    }
+    const bool numeric = IsRealType(def_.type) || def_.type == FieldType::Short ||
+                         def_.type == FieldType::Long || def_.type == FieldType::AutoInc;
+    if (displayText && numeric && !display.displayFormat.empty() && !IsNull())
+        return FormatFloat(display.displayFormat, AsFloat());
+    return AsString();
 }
 
 void Field::SetValue(const Value& value) {

@@ -5,16 +5,32 @@
 // component holding the record buffer) for the value, so reading a field of a row the cursor has
 // just reached fetches the row on first use. Writing goes through the owner, which refuses it
 // unless the record is being edited or inserted (calculated fields excepted).
+//
+// What a field shows is its display text: the text its get-text handler gives, or else its value
+// in its display format ("#,####0.00000"). Both belong to the component's declaration of the
+// field and outlive the opening of the table, so the owner keeps them (FieldDisplay) and the
+// data module can attach them once, whether the table is open or not.
 #pragma once
 
 #include "db/field_type.hpp"
 #include "db/value.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace kvarn::db {
+
+class Field;
+
+// The handler that gives a field's text: `displayText` true for showing, false for editing.
+using TFieldGetTextEvent = std::function<void(Field& sender, std::string& text, bool displayText)>;
+
+struct FieldDisplay {
+    std::string displayFormat;  // numeric fields only; "" shows the value as AsString does
+    TFieldGetTextEvent onGetText;
+};
 
 // What a Field needs from the component that holds the record buffer.
 class FieldOwner {
@@ -22,6 +38,7 @@ public:
     virtual ~FieldOwner() = default;
     virtual const Value& HeldValue(std::size_t index) = 0;
     virtual void SetHeldValue(std::size_t index, Value value) = 0;
+    virtual FieldDisplay& DisplayOf(std::size_t index) = 0;
 };
 
 class Field {
@@ -51,7 +68,16 @@ public:
     void SetAsDateTime(double dayCount) { SetValue(Value(dayCount)); }
     void Clear() { SetValue(Value()); }
 
+    const std::string& DisplayFormat() const { return owner_->DisplayOf(index_).displayFormat; }
+    void SetDisplayFormat(std::string picture) { owner_->DisplayOf(index_).displayFormat = std::move(picture); }
+    void SetOnGetText(TFieldGetTextEvent handler) { owner_->DisplayOf(index_).onGetText = std::move(handler); }
+    // The text shown for the field, and the text given for editing it.
+    std::string DisplayText() { return GetText(true); }
+    std::string Text() { return GetText(false); }
+
 private:
+    std::string GetText(bool displayText);
+
     FieldOwner* owner_;
     std::size_t index_;
     FieldDef def_;

@@ -3,6 +3,8 @@
 #include "common/dates.hpp"
 #include "db/statement.hpp"
 
+#include <sqlite3.h>
+
 #include <charconv>
 #include <cstdio>
 
@@ -42,18 +44,25 @@ void BindStored(Statement& statement, int parameter, const FieldDef& field, cons
     else statement.BindText(parameter, held.Text());
 }
 
+// Read through the column's value object: one call into the statement per column.
 Value ReadStored(const Statement& statement, int column, const FieldDef& field) {
-    if (statement.ColumnIsNull(column)) return Value();
+    sqlite3_value* value = sqlite3_column_value(statement.Handle(), column);
+    if (sqlite3_value_type(value) == SQLITE_NULL) return Value();
+    const auto text = [value] {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return std::string_view(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(value)));
+    };
     switch (field.type) {
-    case FieldType::Alpha: return Value(std::string(statement.ColumnText(column)));
+    case FieldType::Alpha: return Value(std::string(text()));
     case FieldType::Number:
-    case FieldType::Money: return Value(statement.ColumnReal(column));
+    case FieldType::Money: return Value(sqlite3_value_double(value));
     case FieldType::Date: {
         // A date written by another tool as a day count is taken as it stands.
-        if (const auto days = ParseIsoDate(statement.ColumnText(column))) return Value(*days);
-        return Value(statement.ColumnReal(column));
+        if (sqlite3_value_type(value) == SQLITE_TEXT)
+            if (const auto days = ParseIsoDate(text())) return Value(*days);
+        return Value(sqlite3_value_double(value));
     }
-    default: return Value(static_cast<long long>(statement.ColumnInteger(column)));
+    default: return Value(static_cast<long long>(sqlite3_value_int64(value)));
     }
 }
 

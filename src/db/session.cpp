@@ -49,6 +49,13 @@ void Session::Unregister(SessionClient& client) {
     std::erase(clients_, &client);
 }
 
+bool Session::TableHeldByOther(std::string_view schema, std::string_view table,
+                               const SessionClient* except) const {
+    for (const SessionClient* client : clients_)
+        if (client != except && client->HoldsTable(schema, table)) return true;
+    return false;
+}
+
 Connection& Session::connection() {
     if (!connection_) throw DbError("Aucun dossier n'est ouvert");
     return *connection_;

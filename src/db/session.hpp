@@ -35,6 +35,8 @@ class SessionClient {
 public:
     virtual ~SessionClient() = default;
     virtual void SessionClosing() = 0;
+    // Whether the client holds that table (schema as SchemaOfAlias gives it) open.
+    virtual bool HoldsTable(std::string_view schema, std::string_view table) const = 0;
 };
 
 struct SessionOptions {
@@ -67,6 +69,8 @@ public:
     // Components open on the session register while open.
     void Register(SessionClient& client);
     void Unregister(SessionClient& client);
+    // Whether a client other than `except` holds the table open.
+    bool TableHeldByOther(std::string_view schema, std::string_view table, const SessionClient* except) const;
 
     // The table's name as the catalogue spells it, or nullopt when it does not exist.
     std::optional<std::string> FindTable(std::string_view alias, std::string_view tableName);

@@ -7,32 +7,56 @@
 //   for (t.First(); !t.Eof(); t.Next()) { t.Edit(); t.FieldByName("Nom").SetAsString(..); t.Post(); }
 //
 // Opening reads the table's fields and named indexes from the catalogue and the identifiers of
-// its rows in the order of the chosen index (row_order.hpp; no index: key order). The current
-// row is fetched when one of its fields is first read, and only the fields the component has
-// read so far: a loop that reads 20 of KOLMIKV1's 129 columns fetches those 20 per row, in one
-// statement, from the second row on. Edit, Append and Insert fill a record
-// buffer that Post writes (only the fields written) and Cancel drops; moving the cursor while a
-// row is being edited or inserted posts it first, and Close cancels it. After Post the cursor
-// stays on the posted row, wherever the order puts it, and an AutoInc field holds the key the
-// table assigned.
+// the rows the component shows, in the order of the chosen index (row_order.hpp; no index: key
+// order). The current row is fetched when one of its fields is first read, and only the fields
+// the component has read so far: a loop that reads 20 of KOLMIKV1's 129 columns fetches those 20
+// per row, in one statement, from the second row on. Edit, Append and Insert fill a record buffer
+// that Post writes (only the fields written) and Cancel drops; moving the cursor while a row is
+// being edited or inserted posts it first, and Close cancels it. After Post the cursor stays on
+// the posted row, wherever the order puts it, and an AutoInc field holds the key the table
+// assigned.
 //
-// Rows written by other components or statements on the same connection are seen at the next
-// move, Locate or count: the connection's change counter of the table says when to read the
-// order again. A component's own posts keep its order unless they touch the fields it is sorted
-// by.
+// Which rows the component shows: all of them, or those that pass its filter (a filter text of
+// the module's dialect, filter.hpp, and the OnFilterRecord handler, both applied while Filtered
+// is on), and, for a detail table, those whose link fields equal its master's current record.
+// A detail follows its master whenever it is used after the master moved, even while the
+// master's controls are disabled: its link is not a display notification. A detail whose master
+// is closed shows every row; one whose master is empty shows none. The link fields of a detail
+// are the first fields of its index (or the master fields' own names when it has none), and a
+// row appended to a detail gets its master's values in them.
 //
-// Calculated fields declared on the component are part of the record and never stored; the
-// point where a record is loaded into the buffer (LoadCurrent) is where their handler will run.
+// A component declares its fields: by default the table's stored fields as the catalogue gives
+// them plus the calculated fields it declares; a component with a declaration of its own
+// (DeclareFields) sees only the stored fields it names, at the width it gives them (a text
+// declared narrower than its column is read and written cut to the declared width), and its
+// calculated fields at their place. Calculated fields are part of the record and never stored;
+// OnCalcFields fills them each time a record comes into the buffer, and again before one of them
+// is read after a stored field of the record being edited changed.
+//
+// Rows written by other components or statements on the same connection are seen when the
+// component is opened or refreshed, and at its next move, Locate or count: the connection's
+// change counter of the table says when to read the order again. Editing a row that another
+// component deleted raises an error.
+//
+// The structure operations (AddField, ChangeFieldType, DropField; structure.hpp) work on the
+// table whether the component is open or closed, and refuse while another component has it
+// open. Events: dataset_events.hpp.
 #pragma once
 
 #include "db/catalogue.hpp"
+#include "db/data_source.hpp"
+#include "db/dataset_events.hpp"
 #include "db/field.hpp"
+#include "db/filter.hpp"
 #include "db/row_order.hpp"
 #include "db/session.hpp"
 #include "db/statement.hpp"
 #include "db/value.hpp"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +65,7 @@
 
 namespace kvarn::db {
 
-enum class DataSetState { Inactive, Browse, Edit, Insert };
+enum class DataSetState { Inactive, Browse, Edit, Insert, CalcFields, Filter };
 
 struct LocateOptions {
     bool caseInsensitive = false;  // texts compared after French upper-casing
@@ -54,7 +78,17 @@ struct TBookmark {
     bool valid = false;
 };
 
-class CTable : private FieldOwner, private SessionClient {
+// Field names compare without regard to ASCII case, without building an upper-case copy.
+struct FieldNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+};
+struct FieldNameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
+class CTable : public DataSetEvents, private FieldOwner, private SessionClient {
 public:
     explicit CTable(Session& session);
     ~CTable() override;
@@ -72,8 +106,32 @@ public:
     void SetIndexName(std::string_view name);
     const std::string& IndexName() const { return indexName_; }
 
-    // A field of the component that is computed, never stored (declared while closed).
+    // Declarations (while closed): one calculated field added to the table's own fields, or the
+    // component's whole field list.
     void DeclareCalculatedField(FieldDef field);
+    void DeclareFields(std::vector<FieldDef> fields);
+    // A field's display format and get-text handler, open or closed.
+    FieldDisplay& FieldDisplayOf(std::string_view fieldName);
+
+    // Filtering. Changing the text, the switch or the handler of an open table re-reads its rows
+    // and goes to the first one.
+    void SetFilter(std::string_view text);
+    const std::string& Filter() const { return filterText_; }
+    void SetFiltered(bool filtered);
+    bool Filtered() const { return filtered_; }
+    void SetOnFilterRecord(TFilterRecordEvent handler);
+    const TFilterRecordEvent& OnFilterRecord() const { return onFilterRecord_; }
+
+    // Master-detail link: "AutoID", "IdMouv;IdAsso" are fields of the master.
+    void SetMasterSource(CDataSource* source);
+    CDataSource* MasterSource() const { return masterSource_; }
+    void SetMasterFields(std::string_view fields);
+    const std::string& MasterFields() const { return masterFields_; }
+
+    // Display notifications to the data sources pause while the count is above zero.
+    void DisableControls() { ++controlsDisabled_; }
+    void EnableControls();
+    bool ControlsDisabled() const { return controlsDisabled_ > 0; }
 
     bool Exists();
     void Open();
@@ -81,6 +139,8 @@ public:
     void SetActive(bool active) { active ? Open() : Close(); }
     bool Active() const { return state_ != DataSetState::Inactive; }
     DataSetState State() const { return state_; }
+    // Reads the rows again, staying on the current row when it is still shown.
+    void Refresh();
 
     void First();
     void Next();
@@ -97,8 +157,8 @@ public:
     void FreeBookmark(TBookmark& bookmark) { bookmark = {}; }
     bool BookmarkValid(const TBookmark& bookmark);
 
-    // Moves to the first row, in the current order, whose fields ("A" or "A;B") hold the values;
-    // false (and no move) when there is none.
+    // Moves to the first shown row, in the current order, whose fields ("A" or "A;B") hold the
+    // values; false (and no move) when there is none.
     bool Locate(std::string_view fieldNames, const std::vector<Value>& values,
                 LocateOptions options = {});
     bool Locate(std::string_view fieldName, const Value& value, LocateOptions options = {}) {
@@ -119,36 +179,73 @@ public:
     // Deletes every row of the table (open or closed).
     void EmptyTable();
 
+    // Structure operations over the physical type codes (0x101 Alpha ... 0x10F AutoInc);
+    // `location` is the caller's place, carried by the error (LocatedDbError).
+    void AddField(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int position,
+                  int width, bool required);
+    void ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width);
+    void DropField(std::uint32_t location, std::string_view name);
+
 private:
+    friend class CDataSource;
+    void AttachSource(CDataSource& source) { sources_.push_back(&source); }
+    void DetachSource(CDataSource& source);
+
     // FieldOwner
     const Value& HeldValue(std::size_t index) override;
     void SetHeldValue(std::size_t index, Value value) override;
+    FieldDisplay& DisplayOf(std::size_t index) override { return *displays_[index]; }
     // SessionClient
     void SessionClosing() override { Close(); }
+    bool HoldsTable(std::string_view schema, std::string_view table) const override;
 
     void RequireActive() const;
     void RequireClosed(const char* what) const;
     std::string ResolveCatalogueName();
-    void BuildFields();
+    std::vector<FieldDef> ComponentFields(const std::vector<FieldDef>& stored);
+    void BuildFields(std::vector<FieldDef> defs);
     void ApplyIndex();
+    void ApplyFilter();
     void PrepareStatements();
+    template <class Change>
+    void Restructure(std::uint32_t location, Change&& change);
+
+    // Which rows are shown (table_rows.cpp).
+    std::string OrderStatementText() const;
+    std::vector<std::size_t> LinkFields() const;
+    std::optional<std::vector<Value>> MasterValues() const;
+    bool MasterMoved();
+    void FollowMaster();
+    bool Accepts(std::int64_t rowid);
+    void Notify();
 
     void CheckBrowseMode();  // posts a pending edit or insert
     bool OrderOutdated() const;
     void ReadOrder();
     void Synchronize();  // reads the order again when rows changed, keeping the current row
+    void RefilterAndGoFirst();
     void MoveTo(std::size_t position);
     void ClearCurrent();
+    void Fire(const TDataSetNotifyEvent& event);
+    template <class Move>
+    void Scroll(Move&& move);
     void LoadCurrent();  // binds the buffer to the current row; fields are fetched on use
+    void RunCalcFields();
+    void RecalculateFields();
     void FetchField(std::size_t index);
+    bool FetchFromReadAhead();
+    void ReadAheadFrom(std::size_t position);
     void ResetBuffer();
+    void MarkFilled(std::size_t index);
     void AbsorbOwnWrite(std::uint64_t before);
+    void RequireCurrentRowStillThere();
 
     Statement& WriteStatement(bool insert, const std::vector<std::size_t>& written);
     Statement& LocateStatement(const std::vector<std::size_t>& fields, const std::vector<Value>& values,
                                LocateOptions options);
     void PostInsert(const std::vector<std::size_t>& written);
     void PostEdit(const std::vector<std::size_t>& written);
+    void SetLinkFieldsOfNewRow();
 
     Session* session_;
     std::string alias_;
@@ -156,15 +253,46 @@ private:
     std::string tableName_;
     std::string indexName_;
     std::vector<FieldDef> calculated_;
+    std::vector<FieldDef> declared_;  // the component's own declaration, when it has one
+    std::map<std::string, FieldDisplay> displayByName_;  // upper-case name → display
+
+    // Filter and links.
+    std::string filterText_;
+    bool filtered_ = false;
+    TFilterRecordEvent onFilterRecord_;
+    CompiledFilter filter_;
+    CDataSource* masterSource_ = nullptr;
+    std::string masterFields_;
+    std::optional<std::vector<Value>> linkValues_;  // nullopt: no master restriction
+    const CTable* seenMaster_ = nullptr;
+    std::uint64_t seenMasterVersion_ = 0;
+    std::uint64_t recordVersion_ = 0;  // raised whenever the current record changes
+    std::vector<CDataSource*> sources_;
+    int controlsDisabled_ = 0;
+    bool notificationPending_ = false;
 
     // Resolved at Open.
     std::string schema_;
+    std::string catalogueName_;
     std::string qualified_;  // schema."Table"
     std::vector<FieldDef> defs_;
     std::vector<Field> fields_;
-    std::unordered_map<std::string, std::size_t> byName_;  // upper-case name → index
-    std::vector<std::size_t> stored_;                     // field index of each stored column
+    std::vector<FieldDisplay*> displays_;
+    std::unordered_map<std::string, std::size_t, FieldNameHash, FieldNameEqual> byName_;
+    std::vector<std::size_t> stored_;  // field index of each stored field
+    // The module names fields with literals in loops: a name met at the same address and with
+    // the same text as before finds its field without hashing.
+    struct NameCacheEntry {
+        const char* data = nullptr;
+        std::string name;
+        std::size_t index = 0;
+    };
+    std::array<NameCacheEntry, 256> nameCache_;
+    std::vector<bool> cutOnRead_;      // declared narrower than its column
+    std::vector<std::size_t> calculatedFields_;
+    bool hasCalculated_ = false;
     std::vector<IndexDef> indexes_;
+    std::vector<std::string> indexFields_;
     std::vector<bool> inOrder_;  // fields the current order sorts on
     std::string orderBy_;
     bool keyOrder_ = true;  // the order is the key order: new rows come last
@@ -172,7 +300,21 @@ private:
     std::uint64_t seenChanges_ = 0;
 
     Statement readOrder_;
+    std::string readOrderText_;
+    Statement rowExists_;
     Statement fetchWanted_;                // the fields read so far, by rowid
+    // Read-ahead of the fields read so far for the next rows in order, so that a walk costs one
+    // statement per block of rows rather than one per row. A block is valid only while no row
+    // of the table changed since it was read.
+    struct ReadAhead {
+        Statement range;  // key order: the rows between two keys
+        Statement list;   // any other order: the rows of a list of keys
+        std::vector<std::int64_t> rows;  // keys read, ascending
+        std::vector<bool> used;
+        std::vector<Value> values;       // wanted_.size() values per row
+        std::uint64_t changes = 0;
+        std::size_t lastPosition = SIZE_MAX;  // position of the row last fetched
+    } readAhead_;
     std::vector<Statement> fetchOne_;      // one field by rowid, prepared on first need
     std::vector<std::size_t> wanted_;      // fields read so far, in the order first read
     Statement deleteRow_;
@@ -194,7 +336,10 @@ private:
     std::vector<bool> modified_;
     std::vector<bool> fetched_;  // the buffer holds the row's value of this field
     std::vector<bool> isWanted_;
-    bool loaded_ = false;        // the buffer belongs to the current row
+    std::vector<std::size_t> filled_;  // fields whose buffer slot holds something
+    bool storedFetched_ = false;       // a stored field of the current row was fetched
+    bool loaded_ = false;      // the buffer belongs to the current row
+    bool calcStale_ = false;   // a stored field changed since the calculated fields were filled
 };
 
 }  // namespace kvarn::db

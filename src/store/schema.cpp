@@ -348,6 +348,35 @@ constexpr FieldSpec kResultatsAssocies[] = {
     {"AbandonsCalc", Long(), true},
     {"AbandonsSaisi", Long()},
 };
+// tblAssociesKVTraitement: the processing view over KOLMIKV1, in key order. Its subset is what
+// the module's processing reads and writes through it: identity and kind of the associate, its
+// codes, its address as the processing formats it and its start-of-year shares. The postal code
+// and the town are declared at the widths of the layout this view was written for (5 and 31)
+// and are read cut to them.
+constexpr FieldSpec kAssociesTraitement[] = {
+    {"ShIDAssocie", AutoInc()},
+    {"Nom", Alpha(31)},
+    {"Prenoms", Alpha(45)},
+    {"NomMarital", Alpha(31)},
+    {"PersonnePhysique", Short()},
+    {"Titre", Short()},
+    {"Qualite", Short()},
+    {"RegimeImpositionSCI", Short()},
+    {"AdrComplmt1", Alpha(35)},
+    {"AdrComplmt2", Alpha(35)},
+    {"AdrNoVoie", Alpha(5)},
+    {"AdrCmplNoVoie", Alpha(3)},
+    {"AdrNomVoie", Alpha(35)},
+    {"AdrBP", Alpha(6)},
+    {"AdrCP", Alpha(5)},
+    {"AdrVille", Alpha(31)},
+    {"AdrIDPays", Long()},
+    {"ExoTVA", Logical()},
+    {"NbParts", Number()},
+    {"NbPartsU", Number()},
+    {"NbPartsN", Number()},
+};
+
 constexpr TableSpec kPermanentTables[] = {
     {"KOLMIKV1", "kv1", Alias::Dossier, "tblAssociesKV", kAssocies, kAssociesIndexes},
     {"KOLMIKV2", "kv2", Alias::Dossier, "tblDiversFisc", kDiversFisc, {}},
@@ -367,6 +396,7 @@ constexpr TableSpec kWorkingTables[] = {
 
 constexpr ComponentSpec kComponents[] = {
     {"tblResultatsAssocies", "KOLMIKV1", kResultatsAssocies},
+    {"tblAssociesKVTraitement", "KOLMIKV1", kAssociesTraitement},
 };
 
 const TableSpec* FindIn(std::span<const TableSpec> tables, std::string_view name) {
@@ -394,6 +424,19 @@ const TableSpec* FindTableOfSuffix(std::string_view suffix) {
 
 const char* AliasName(Alias alias) {
     return alias == Alias::Dossier ? db::ALIAS_DOSSIER : db::ALIAS_TMP;
+}
+
+const ComponentSpec* FindComponentSpec(std::string_view component) {
+    for (const ComponentSpec& spec : kComponents)
+        if (db::AsciiUpper(spec.component) == db::AsciiUpper(component)) return &spec;
+    return nullptr;
+}
+
+std::vector<db::FieldDef> ComponentFields(std::span<const FieldSpec> fields) {
+    std::vector<db::FieldDef> defs;
+    for (const FieldSpec& field : fields)
+        defs.push_back({field.name, field.column.type, field.column.size, field.calculated});
+    return defs;
 }
 
 db::TableDef StoredDefinition(const TableSpec& table) {

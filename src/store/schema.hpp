@@ -16,6 +16,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace kvarn::store {
 
@@ -57,13 +58,19 @@ struct ComponentSpec {
 std::span<const TableSpec> PermanentTables();
 // MouvementKV, SyntheseMouvementKV.
 std::span<const TableSpec> WorkingTables();
-// Components with a declaration of their own over a table (tblResultatsAssocies).
+// Components with a declaration of their own over a table (tblResultatsAssocies,
+// tblAssociesKVTraitement).
 std::span<const ComponentSpec> ComponentDeclarations();
 
 // By name as the module writes it ("kolmikv1.db", "MouvementKV"), without regard to case.
 const TableSpec* FindTableSpec(std::string_view name);
 // By the host's suffix ("kv1", "kvm", ...), without regard to case.
 const TableSpec* FindTableOfSuffix(std::string_view suffix);
+
+// A component's declaration by its name, without regard to case; nullptr when it has none.
+const ComponentSpec* FindComponentSpec(std::string_view component);
+// The field list a component declares (CTable::DeclareFields), calculated fields at their place.
+std::vector<db::FieldDef> ComponentFields(std::span<const FieldSpec> fields);
 
 // The alias name ("ZOR_DOSSIER" or "ZOR_TMP").
 const char* AliasName(Alias alias);

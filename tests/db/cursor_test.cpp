@@ -282,3 +282,29 @@ TEST_F(DossierTest, NamesCannotChangeWhileOpenAndUnknownTablesAreRefused) {
 
 }  // namespace
 }  // namespace kvarn::db::testing
+
+namespace kvarn::db::testing {
+namespace {
+
+// A walk reads its rows ahead in blocks; a row written meanwhile is read again, in any order.
+class ReadAhead : public DossierTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ReadAhead, NeverShowsAStaleRow) {
+    auto writer = OpenTable("KOLMIKV1");
+    for (int i = 0; i < 150; ++i) AddAssocie(*writer, "Nom" + std::to_string(1000 - i), std::to_string(i));
+    auto reader = OpenTable("KOLMIKV1", GetParam());
+    int visited = 0, changedSeen = 0;
+    for (reader->First(); !reader->Eof(); reader->Next()) {
+        const std::string prenoms = reader->FieldByName("Prenoms").AsString();
+        if (++visited > 10) changedSeen += prenoms.ends_with("b") ? 1 : 0;
+        if (visited == 10)  // the rows that follow were read ahead: change them all
+            session_->connection().Execute("UPDATE KOLMIKV1 SET Prenoms = Prenoms || 'b'");
+    }
+    EXPECT_EQ(visited, 150);
+    EXPECT_EQ(changedSeen, 140);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyAndNameOrder, ReadAhead, ::testing::Values("", "idxRaisonSociale"));
+
+}  // namespace
+}  // namespace kvarn::db::testing

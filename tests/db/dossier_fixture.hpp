@@ -40,4 +40,14 @@ protected:
     std::unique_ptr<Session> session_;
 };
 
+// A small dossier with rows in every table, written with plain SQL: five associates (qualities
+// 1, 10, 9, 2 and 1; regimes 0, 2, 3, none and 4), four deductions and reintegrations (one of
+// them designated 'True', one with an apostrophe), their shares per associate, four movements
+// with their details and bare-owner links, the positions and the synthesis, and the table of
+// the older movement model (KOLMIKVN, with KOLMIKVM's PartsCedees) that the migration reads.
+class PopulatedDossier : public DossierTest {
+protected:
+    void SetUp() override;
+};
+
 }  // namespace kvarn::db::testing

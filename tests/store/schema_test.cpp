@@ -115,20 +115,43 @@ TEST(SchemaData, TheAddressAtFirstJanuaryHasTheWidthsOfTheMainAddress) {
     EXPECT_EQ(january, (std::vector<int>{35, 35, 5, 3, 35, 6, 17, 35, 17, 17, 26, 5}));
 }
 
-TEST(SchemaData, TheResultsViewDeclaresItsOwnFields) {
-    ASSERT_EQ(ComponentDeclarations().size(), 1u);
-    const ComponentSpec& view = ComponentDeclarations().front();
-    EXPECT_STREQ(view.component, "tblResultatsAssocies");
-    const TableSpec* associes = FindTableSpec(view.table);
-    ASSERT_NE(associes, nullptr);
+class Views : public ::testing::TestWithParam<const ComponentSpec*> {};
+
+// A view names only stored fields of its table, with their type; an Alpha may be declared
+// narrower than its column, never wider.
+TEST_P(Views, DeclareStoredFieldsOfTheirTableWithTheirType) {
+    const ComponentSpec& view = *GetParam();
+    const TableSpec* table = FindTableSpec(view.table);
+    ASSERT_NE(table, nullptr);
     for (const FieldSpec& field : view.fields) {
-        if (field.calculated) continue;  // the stored ones must be columns of the table, same type
-        bool present = false;
-        for (const FieldSpec& column : associes->fields)
-            present = present || (std::string(column.name) == field.name && !column.calculated &&
-                                  column.column.type == field.column.type);
-        EXPECT_TRUE(present) << field.name;
+        if (field.calculated) continue;
+        const FieldSpec* column = nullptr;
+        for (const FieldSpec& candidate : table->fields)
+            if (std::string(candidate.name) == field.name && !candidate.calculated) column = &candidate;
+        ASSERT_NE(column, nullptr) << field.name;
+        EXPECT_EQ(column->column.type, field.column.type) << field.name;
+        EXPECT_LE(field.column.size, column->column.size) << field.name;
     }
+}
+
+std::vector<const ComponentSpec*> AllViews() {
+    std::vector<const ComponentSpec*> views;
+    for (const ComponentSpec& view : ComponentDeclarations()) views.push_back(&view);
+    return views;
+}
+
+INSTANTIATE_TEST_SUITE_P(OverKOLMIKV1, Views, ::testing::ValuesIn(AllViews()));
+
+TEST(SchemaData, TheProcessingViewReadsPostcodeAndTownNarrower) {
+    ASSERT_EQ(ComponentDeclarations().size(), 2u);
+    const ComponentSpec* view = FindComponentSpec("TBLASSOCIESKVTRAITEMENT");
+    ASSERT_NE(view, nullptr);
+    std::map<std::string, int> widths;
+    for (const db::FieldDef& field : ComponentFields(view->fields)) widths[field.name] = field.size;
+    EXPECT_EQ(widths.at("AdrCP"), 5);
+    EXPECT_EQ(widths.at("AdrVille"), 31);
+    EXPECT_NE(FindComponentSpec("tblResultatsAssocies"), nullptr);
+    EXPECT_EQ(FindComponentSpec("tblInconnu"), nullptr);
 }
 
 class Suffixes : public Schema, public ::testing::WithParamInterface<const char*> {};
