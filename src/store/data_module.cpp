@@ -49,6 +49,17 @@ constexpr Liaison kSources[] = {
     {"dsDiversFiscPartAssocie", "tblDiversFiscPartAssocie"},
 };
 
+struct Lien {
+    const char* detail;
+    const char* source;
+};
+
+constexpr Lien kLiens[] = {
+    {"tblDetMouvParts", "dsMouvementParts"},
+    {"tblDetMouvPartsAssoNPU", "dsMouvementParts"},
+    {"tblDetMouvPartsTraitement", "dsMouvementPartsTraitement"},
+};
+
 // The calculated fields a component declares: those of its own declaration when it has one, else
 // those of the table's declaration when the component is the one that declaration belongs to.
 std::vector<db::FieldDef> ChampsCalcules(const ComposantTable& composant) {
@@ -112,10 +123,10 @@ TdmKvarn::~TdmKvarn() {
     if (frame::EnvironnementCourant() == environnement_.get()) frame::DefinirEnvironnementCourant(nullptr);
 }
 
-const TDataSource& TdmKvarn::Source(std::string_view nom) const {
-    for (const TDataSource& source : sources_)
-        if (source.nom == nom) return source;
-    throw std::out_of_range("source de données inconnue : " + std::string(nom));
+db::CDataSource& TdmKvarn::Source(std::string_view nom) {
+    const auto trouvee = sources_.find(nom);
+    if (trouvee == sources_.end()) throw std::out_of_range("source de données inconnue : " + std::string(nom));
+    return *trouvee->second;
 }
 
 void TdmKvarn::DemarrerDossier() {
@@ -128,8 +139,18 @@ void TdmKvarn::DemarrerDossier() {
 }
 
 void TdmKvarn::LierSources() {
-    sources_.clear();
-    for (const Liaison& liaison : kSources) sources_.push_back({liaison.source, &donnees_->Composant(liaison.composant)});
+    for (const Liaison& liaison : kSources) {
+        auto& source = sources_[liaison.source];
+        if (!source) source = std::make_unique<db::CDataSource>();
+        source->SetDataSet(&donnees_->Composant(liaison.composant));
+    }
+    // Movement details follow their movement: KOLMIKVP.IdMouv = KOLMIKVM.AutoID.
+    for (const Lien& lien : kLiens) {
+        db::CTable& detail = donnees_->Composant(lien.detail);
+        if (detail.IndexName().empty()) detail.SetIndexName("idxMouv");  // IdMouv;AutoID: the link first
+        detail.SetMasterSource(&Source(lien.source));
+        detail.SetMasterFields("AutoID");
+    }
 }
 
 void TdmKvarn::VerifierRegimesAssocies() {

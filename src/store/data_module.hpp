@@ -15,6 +15,7 @@
 // between them, and checks the associates' tax regimes on a dossier of category 8.
 #pragma once
 
+#include "db/data_source.hpp"
 #include "db/session.hpp"
 #include "db/table.hpp"
 #include "frame/environ_kv.hpp"
@@ -53,12 +54,6 @@ private:
     std::map<std::string, std::unique_ptr<db::CTable>, std::less<>> composants_;
 };
 
-// A data source: the name a screen or a detail table binds to, and the table it shows.
-struct TDataSource {
-    std::string nom;
-    db::CTable* dataSet = nullptr;
-};
-
 // What a subsystem registers to be attached at each dossier start-up (its field handlers).
 using AttacheGestionnaires = std::function<void(TdmKvarn&)>;
 
@@ -71,7 +66,8 @@ public:
 
     TdmDonnees& Donnees() { return *donnees_; }
     frame::cEnvironKV& Environnement() { return *environnement_; }
-    const TDataSource& Source(std::string_view nom) const;
+    // The data source of that name ("dsAssociesKV"), bound at the dossier start-up.
+    db::CDataSource& Source(std::string_view nom);
 
     // The dossier start-up.
     void DemarrerDossier();
@@ -101,7 +97,7 @@ private:
 
     std::unique_ptr<TdmDonnees> donnees_;
     std::unique_ptr<frame::cEnvironKV> environnement_;
-    std::vector<TDataSource> sources_;
+    std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
     std::vector<AttacheGestionnaires> gestionnaires_;
     ChainesMigration migrations_;
     int detenteursAssocies_ = 0;

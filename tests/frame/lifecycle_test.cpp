@@ -174,6 +174,39 @@ TEST_F(Lifecycle, TableCopyCreatesAMissingTable) {
     DesinitKV();
 }
 
+TEST_F(Lifecycle, MovementDetailsFollowTheirMovement) {
+    store::TdmDonnees& donnees = DataModule()->Donnees();
+    db::CTable& mouvements = donnees.Composant("tblMouvementParts");
+    db::CTable& details = donnees.Composant("tblDetMouvParts");
+    mouvements.Open();
+    for (int m = 0; m < 2; ++m) {
+        mouvements.Append();
+        mouvements.FieldByName("TypeMouvement").SetAsInteger(m);
+        mouvements.Post();
+    }
+    mouvements.Close();
+    InitKV();  // the start-up links the details
+    EXPECT_EQ(DataModule()->Source("dsMouvementParts").DataSet(), &mouvements);
+    mouvements.Open();
+    details.Open();
+    for (mouvements.First(); !mouvements.Eof(); mouvements.Next())
+        for (int d = 0; d < 2; ++d) {
+            details.Append();  // the link field comes from the master
+            details.Post();
+        }
+    mouvements.First();
+    EXPECT_EQ(details.RecordCount(), 2);
+    for (details.First(); !details.Eof(); details.Next())
+        EXPECT_EQ(details.FieldByName("IdMouv").AsInteger(), mouvements.FieldByName("AutoID").AsInteger());
+    mouvements.Next();
+    EXPECT_EQ(details.RecordCount(), 2);
+    details.First();
+    EXPECT_EQ(details.FieldByName("IdMouv").AsInteger(), mouvements.FieldByName("AutoID").AsInteger());
+    details.Close();
+    mouvements.Close();
+    DesinitKV();
+}
+
 TEST_F(Lifecycle, TableFunctionsOpenAndClose) {
     OuvrirTableAssociesKV();
     EXPECT_TRUE(DataModule()->Donnees().Composant("tblAssociesKV").Active());
