@@ -70,12 +70,8 @@ bool CTable::Accepts(std::int64_t rowid) {
     std::vector<std::size_t> filled = filled_;
     const bool loaded = loaded_, storedFetched = storedFetched_;
     bool accept = true;
-    state_ = DataSetState::Filter;
-    current_ = rowid;
-    try {
-        LoadCurrent();
-        onFilterRecord_(*this, accept);
-    } catch (...) {
+    // Puts the component back as it was; after a failure the buffer no longer matches a row.
+    const auto restore = [&](bool bufferLoaded) {
         state_ = state;
         current_ = current;
         values_ = std::move(values);
@@ -83,17 +79,18 @@ bool CTable::Accepts(std::int64_t rowid) {
         fetched_ = std::move(fetched);
         filled_ = std::move(filled);
         storedFetched_ = storedFetched;
-        loaded_ = false;
+        loaded_ = bufferLoaded;
+    };
+    state_ = DataSetState::Filter;
+    current_ = rowid;
+    try {
+        LoadCurrent();
+        onFilterRecord_(*this, accept);
+    } catch (...) {
+        restore(false);
         throw;
     }
-    state_ = state;
-    current_ = current;
-    values_ = std::move(values);
-    modified_ = std::move(modified);
-    fetched_ = std::move(fetched);
-    filled_ = std::move(filled);
-    storedFetched_ = storedFetched;
-    loaded_ = loaded;
+    restore(loaded);
     return accept;
 }
 
