@@ -99,6 +99,7 @@ public:
     std::optional<std::uint64_t> FreeSpace(const fs::path&) override { return std::nullopt; }
     ProbeResult Probe(const fs::path&) override { return ProbeResult::Ok; }
     bool IsDirectory(const fs::path&) override { return true; }
+    bool Exists(const fs::path&) override { return false; }
     bool MakeDirectories(const fs::path&) override { return true; }
     bool RemoveFile(const fs::path&) override { return true; }
     std::optional<std::vector<DirectoryEntry>> List(const fs::path&) override {
@@ -117,6 +118,8 @@ public:
         if (!safe) ++outcome_.unsafePlaces;
         return std::make_unique<Sink>(outcome_);
     }
+    void SweepTemporaries(const fs::path&, const fs::path&,
+                          std::chrono::system_clock::time_point) override {}
 
 private:
     std::vector<std::string> volumes_;
