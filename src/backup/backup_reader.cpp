@@ -146,11 +146,11 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
         if ((code = RestoreBuffer(reinterpret_cast<std::uint8_t*>(name.data()), name.size())) !=
             BR_OK)
             return code;
+        std::string localName = kvarn::ToUtf8(name, kvarn::CodePage::Ansi);
+        report_.stoppedIn = storedPatternPath_ + localName;
         const BR_FILEDESC desc = DecodeFileDesc(fixed + 2);
         if (!IsConsistent(desc) || !IsSafeStoredName(name)) return BR_ERR_BR_FILE_CORRUPTED;
 
-        std::string localName = kvarn::ToUtf8(name, kvarn::CodePage::Ansi);
-        report_.stoppedIn = storedPatternPath_ + localName;
         if (check_)
             if (const auto problem = check_->File({storedPatternPath_, localName, desc, {}})) {
                 detail_ = *problem;
