@@ -1,10 +1,14 @@
 #include "backup_fixture.hpp"
 
+#include "fuzz/restore_input.hpp"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
+
+#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,10 +69,34 @@ std::optional<std::uint64_t> ControlledOs::FreeSpace(const fs::path& dir) {
     return freeSpace ? freeSpace : PosixOsLayer::FreeSpace(dir);
 }
 
+bool ControlledOs::Exists(const fs::path& path) {
+    return (memoryTarget && memoryTarget->count(path.lexically_normal().string()) > 0) ||
+           PosixOsLayer::Exists(path);
+}
+
+std::unique_ptr<PendingFile> ControlledOs::Killable(std::unique_ptr<PendingFile> file) {
+    if (!killAfter) return file;
+    if (!killBudget_)
+        killBudget_ = std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
+    return WithinBudget(std::move(file), killBudget_);
+}
+
 std::unique_ptr<PendingFile> ControlledOs::CreateVolume(const fs::path& path) {
     std::unique_ptr<PendingFile> real = PosixOsLayer::CreateVolume(path);
-    if (!volumeFailsAfter) return real;
-    return WithinBudget(std::move(real), std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}}));
+    if (volumeFailsAfter)
+        real = WithinBudget(std::move(real),
+                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}}));
+    return Killable(std::move(real));
+}
+
+std::unique_ptr<PendingFile> ControlledOs::CreateRestored(const fs::path& root,
+                                                          const fs::path& relative,
+                                                          const std::string& name) {
+    if (!memoryTarget) return Killable(PosixOsLayer::CreateRestored(root, relative, name));
+    return std::make_unique<fuzzing::MemoryFile>(
+        [this, path = (root / relative / name).lexically_normal().string()](std::string bytes) {
+            (*memoryTarget)[path] = std::move(bytes);
+        });
 }
 
 void BackupTest::SetUp() {
@@ -156,6 +184,14 @@ BR_CODE BackupTest::RestoreFrom(const std::string& name) {
     component_->SetBRFileName(name);
     component_->SetDirectory(target_.string());
     return component_->Restore();
+}
+
+std::vector<std::string> BackupTest::Temporaries() const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+        if (entry.path().filename().string().find(".kvarn-") != std::string::npos)
+            found.push_back(entry.path().string());
+    return found;
 }
 
 std::vector<std::string> BackupTest::VolumeDirectory() const {
