@@ -63,10 +63,8 @@ BR_CODE CBackupRestore::BRInsertFloppy() {
             continue;
         }
         if (removable_ && !BRIsGoodBRFile(VolumePath().string())) continue;
-        if (backup_) {
-            Sweep(workDirectory_, {});
-            if (removable_) DeleteFilesBeforeBackup();
-        }
+        if (backup_ && removable_) DeleteFilesBeforeBackup();
+        if (backup_ && !removable_) Sweep(workDirectory_, {});
         BR_CODE code = BR_OK;
         if (backup_ && !IsDiskSizeOk(workDirectory_.string(), code)) {
             if (code == BR_REDO) continue;
@@ -117,10 +115,12 @@ void CBackupRestore::DeleteVolumeBeingWritten() {
         os_->RemoveFile(VolumePath());
 }
 
-// The manifest of the archive the disk held goes with its volume.
+// The manifest of the archive the disk held goes with its volume, and so do the temporaries a run
+// killed while writing on this disk left.
 void CBackupRestore::DeleteFilesBeforeBackup() {
     os_->RemoveFile(VolumePath());
     os_->RemoveFile(workDirectory_ / ManifestFileName(workName_));
+    os_->SweepTemporaries(workDirectory_, {}, runStart_);
 }
 
 bool CBackupRestore::IsDiskSizeOk(const std::string& path, BR_CODE& code) {

@@ -99,5 +99,18 @@ INSTANTIATE_TEST_SUITE_P(Rule, Sweeping,
                                          SweepCase{"written_since", false, true, false}),
                          ByLabel());
 
+TEST_F(BackupTest, EveryDiskOfASetIsSweptBeforeItsVolumeIsWritten) {
+    WriteBytes(source_ / "f", RandomBytes(150000, 1));
+    for (const int disk : {1, 2, 3}) {
+        WriteBytes(Disk(disk) / ".SAUVEGARDE.BR.kvarn-1-2-3", "reste");
+        SetModified(Disk(disk) / ".SAUVEGARDE.BR.kvarn-1-2-3", std::time(nullptr) - 3600);
+    }
+    RemovableComponent(67072);
+    QueueDisks({1, 2, 3});
+    ASSERT_EQ(BackupTo(), BR_OK);
+    EXPECT_EQ(shown_.diskRequests, (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(Temporaries().empty()) << Temporaries().front();
+}
+
 }  // namespace
 }  // namespace kvarn::backup::testing_support
