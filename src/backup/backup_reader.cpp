@@ -165,7 +165,8 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
             if (abort) return BR_STOP;
         }
         // The handler may change what the file gets, never how the stream is read.
-        const std::optional<LocalDirectory> place = PlaceOf(target, localName, skip, pathRestore, proposed);
+        const std::optional<LocalDirectory> place =
+            PlaceOf(target, localName, skip, pathRestore, proposed);
         code = RestoreOneFile(place ? &*place : nullptr, localName,
                               {desc.OriginalSize, desc.StoredSize, shown.Attributes, shown.Date,
                                shown.Time, desc.Method});
@@ -174,8 +175,9 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
     }
     // A writer counts the directory's bytes from the very files it stores.
     if (sizes != total) {
-        detail_ = "le répertoire « " + storedPatternPath_ + " » annonce " + std::to_string(total) +
-                  " octets, ses fichiers en comptent " + std::to_string(sizes);
+        detail_ = "le répertoire « " + storedPatternPath_ + " » annonce " +
+                  std::to_string(total) + " octets, ses fichiers en comptent " +
+                  std::to_string(sizes);
         return BR_ERR_BR_FILE_CORRUPTED;
     }
     return BR_OK;

@@ -280,10 +280,9 @@ private:
                            const BR_FILEDESC& desc);
     // Where the file the handler may have moved goes: nullptr when it is passed over, skipped with
     // its directory, or left alone because one is already in its place.
-    std::optional<kvarn::backup::LocalDirectory> PlaceOf(const kvarn::backup::LocalDirectory& target,
-                                                         std::string& name, bool skip,
-                                                         const std::string& chosen,
-                                                         const std::string& proposed);
+    std::optional<kvarn::backup::LocalDirectory> PlaceOf(
+        const kvarn::backup::LocalDirectory& target, std::string& name, bool skip,
+        const std::string& chosen, const std::string& proposed);
     void AdvanceProgress(std::uint64_t bytes);
     void StartFileProgress(const std::string& name, std::uint64_t size);
 

@@ -283,8 +283,8 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
     if (code != BR_OK) return code;
     AdvanceProgress(originalSize - stored);  // what imploding saved is done
     if (written_)
-        written_->files.push_back(
-            {storedPatternPath_, kvarn::ToUtf8(name, kvarn::CodePage::Ansi), desc, fileDigest_.Hex()});
+        written_->files.push_back({storedPatternPath_, kvarn::ToUtf8(name, kvarn::CodePage::Ansi),
+                                   desc, fileDigest_.Hex()});
     return BR_OK;
 }
 

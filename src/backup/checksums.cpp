@@ -30,8 +30,8 @@ void CBackupRestore::WriteManifest() {
 
 // Called once volume 1 is open, its header known.
 void CBackupRestore::LoadManifest() {
-    const fs::path path =
-        manifestPath_.empty() ? workDirectory_ / ManifestFileName(workName_) : fs::path(manifestPath_);
+    const fs::path path = manifestPath_.empty() ? workDirectory_ / ManifestFileName(workName_)
+                                                : fs::path(manifestPath_);
     report_.manifestPath = path.string();
     report_.manifest = ManifestUse::Absent;
     if (!os_->Exists(path)) return;
@@ -40,7 +40,8 @@ void CBackupRestore::LoadManifest() {
     const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
     if (!size || *size > kLargestManifest) return;
     std::string text(*size, '\0');
-    if (file->Read(reinterpret_cast<std::uint8_t*>(text.data()), text.size()) != text.size()) return;
+    if (file->Read(reinterpret_cast<std::uint8_t*>(text.data()), text.size()) != text.size())
+        return;
     std::optional<Manifest> manifest = ParseManifest(text);
     if (!manifest) return;
     report_.manifest = ManifestUse::OtherArchive;

@@ -97,7 +97,8 @@ bool SameDescriptor(const BR_FILEDESC& a, const BR_FILEDESC& b) {
 }  // namespace
 
 std::string FormatManifest(const Manifest& manifest) {
-    std::string text = std::string(kFirstLine) + "\nensemble " + std::to_string(manifest.setId) + "\n";
+    std::string text =
+        std::string(kFirstLine) + "\nensemble " + std::to_string(manifest.setId) + "\n";
     for (const ManifestFile& file : manifest.files) {
         const BR_FILEDESC& d = file.desc;
         text += "fichier " + file.digest + " " + std::to_string(d.Method) + " " +

@@ -135,7 +135,8 @@ bool IsTemporaryName(std::string_view name) {
 }
 
 bool IsProbeName(std::string_view name) {
-    return name.size() == kProbePrefix.size() + 6 && name.substr(0, kProbePrefix.size()) == kProbePrefix;
+    return name.size() == kProbePrefix.size() + 6 &&
+           name.substr(0, kProbePrefix.size()) == kProbePrefix;
 }
 
 std::chrono::system_clock::time_point ModifiedAt(const struct stat& st) {

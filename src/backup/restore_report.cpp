@@ -46,7 +46,8 @@ std::string ManifestSentence(const RestoreReport& report, bool verifying, BR_COD
 
 }  // namespace
 
-std::vector<std::string> DescribeRestore(const RestoreReport& report, BR_CODE code, bool verifying) {
+std::vector<std::string> DescribeRestore(const RestoreReport& report, BR_CODE code,
+                                         bool verifying) {
     std::vector<std::string> lines;
     lines.push_back(verifying ? Count(report.restored, "fichier vérifié", "fichiers vérifiés")
                               : Count(report.restored, "fichier restauré", "fichiers restaurés"));

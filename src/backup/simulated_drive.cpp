@@ -24,7 +24,8 @@ public:
         return real_->Read(buffer, size);
     }
     bool Write(const std::uint8_t* data, std::size_t size) override {
-        const auto accepted = static_cast<std::size_t>(std::min<std::uint64_t>(size, budget_->remaining));
+        const auto accepted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(size, budget_->remaining));
         if (accepted < size && budget_->whenSpent) std::exchange(budget_->whenSpent, nullptr)();
         budget_->remaining -= accepted;
         if (accepted > 0 && !real_->Write(data, accepted)) return false;
@@ -136,7 +137,8 @@ std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateVolume(const fs::pat
     if (!place) return nullptr;
     if (!OnDrive(path) || !capacity_) return inner_->CreateVolume(*place);
     const std::uint64_t room = FreeSpace(path.parent_path()).value_or(0);
-    return WithinBudget(inner_->CreateVolume(*place), std::make_shared<WriteBudget>(WriteBudget{room, {}}));
+    return WithinBudget(inner_->CreateVolume(*place),
+                        std::make_shared<WriteBudget>(WriteBudget{room, {}}));
 }
 
 std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateRestored(const fs::path& root,

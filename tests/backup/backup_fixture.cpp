@@ -77,7 +77,8 @@ bool ControlledOs::Exists(const fs::path& path) {
 std::unique_ptr<PendingFile> ControlledOs::Killable(std::unique_ptr<PendingFile> file) {
     if (!killAfter) return file;
     if (!killBudget_)
-        killBudget_ = std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
+        killBudget_ =
+            std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
     return WithinBudget(std::move(file), killBudget_);
 }
 

@@ -22,7 +22,8 @@ struct Entry {
 };
 
 std::vector<Entry> EntriesOf(const std::string& archive) {
-    const auto u16 = [&](std::size_t at) { return ReadU16(reinterpret_cast<const std::uint8_t*>(&archive[at])); };
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(archive.data());
+    const auto u16 = [&](std::size_t at) { return ReadU16(bytes + at); };
     std::vector<Entry> entries;
     std::size_t at = kHeaderSize + 2 + u16(kHeaderSize);
     for (std::size_t length; (length = u16(at)) != 0;) {
@@ -39,7 +40,7 @@ std::vector<Entry> EntriesOf(const std::string& archive) {
             e.name = e.descriptor + kFileDescSize;
             e.data = at + 2 + u16(at);
             const std::string name = archive.substr(e.name, e.data - e.name);
-            e.end = e.data + ReadU32(reinterpret_cast<const std::uint8_t*>(&archive[e.descriptor + 4]));
+            e.end = e.data + ReadU32(bytes + e.descriptor + 4);
             e.stored = path + name;
             e.local = local + name;
             entries.push_back(e);
@@ -110,7 +111,8 @@ protected:
         for (const Entry& entry : entries_) {
             if (entry.end > offset) continue;
             ASSERT_EQ(outcome.files.count(PathOf(entry)), 1u) << entry.stored;
-            EXPECT_TRUE(outcome.files.at(PathOf(entry)) == whole_.files.at(PathOf(entry))) << entry.stored;
+            EXPECT_TRUE(outcome.files.at(PathOf(entry)) == whole_.files.at(PathOf(entry)))
+                << entry.stored;
         }
     }
 

@@ -310,7 +310,8 @@ TEST_F(BackupTest, RelativePathsWithoutADirectoryGoUnderTheCurrentOne) {
 
 // Without replacing, each file in the way is asked about as it comes; one kept is counted.
 TEST_F(BackupTest, FilesInTheWayAreAskedAboutOneByOne) {
-    for (const char* name : {"a", "b", "c"}) WriteBytes(source_ / name, std::string("nouveau ") + name);
+    for (const char* name : {"a", "b", "c"})
+        WriteBytes(source_ / name, std::string("nouveau ") + name);
     ASSERT_EQ(BackupTo(), BR_OK);
     WriteBytes(target_ / "a", "ancien a");
     WriteBytes(target_ / "b", "ancien b");
@@ -338,7 +339,8 @@ struct ManifestCase {
     ManifestUse use;
 };
 
-class ManifestBesideTheVolume : public BackupTest, public testing::WithParamInterface<ManifestCase> {};
+class ManifestBesideTheVolume : public BackupTest,
+                                public testing::WithParamInterface<ManifestCase> {};
 
 // A manifest that cannot serve is said, and the archive is read without it.
 TEST_P(ManifestBesideTheVolume, IsUsedOnlyWhenItIsThisArchives) {

@@ -84,10 +84,12 @@ protected:
 class SmallFilesOnDisks : public Spanning, public testing::WithParamInterface<std::uint64_t> {
 protected:
     static void SetUpTestSuite() {
-        for (int i = 0; i < 1500; ++i)
-            WriteBytes(Tree() / (i % 500 ? "" : "Sous-répertoire de pièces justificatives " + std::to_string(i)) /
-                           ("écriture comptable numéro " + std::to_string(i) + " du journal des achats.txt"),
+        for (int i = 0; i < 1500; ++i) {
+            const std::string number = std::to_string(i);
+            const fs::path dir = i % 500 ? "" : "Sous-répertoire de pièces justificatives " + number;
+            WriteBytes(Tree() / dir / ("écriture numéro " + number + " du journal des achats.txt"),
                        RandomBytes(10 + i % 50, static_cast<unsigned>(i)));
+        }
     }
     static void TearDownTestSuite() { fs::remove_all(Tree()); }
     static fs::path Tree() { return fs::temp_directory_path() / "petits-fichiers"; }
