@@ -1,7 +1,9 @@
 #include "backup_commands.hpp"
 
+#include "json.hpp"
 #include "session.hpp"
 
+#include "backup/archive_paths.hpp"
 #include "backup/backup_restore.hpp"
 #include "backup/posix_os_layer.hpp"
 #include "backup/simulated_drive.hpp"
@@ -9,12 +11,8 @@
 #include "host/boites.hpp"
 
 #include <filesystem>
-#include <iomanip>
 #include <iostream>
-#include <sstream>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace kvarn::cli {
 
@@ -77,23 +75,21 @@ struct Archiver {
 
 // Each request puts the next listed disk in the drive (a missing one is created for a backup, as
 // a blank disk would be inserted); a disk asked for again was refused, and the next is tried.
-// When none is left the request is cancelled. `quiet` says nothing of either (a second reading
-// of the same disks).
+// When none is left the request is cancelled.
 void FeedDisks(CBackupRestore& component, backup::SimulatedRemovableDrive& drive,
-               const std::vector<std::string>& disks, bool quiet) {
+               const std::vector<std::string>& disks) {
     auto given = std::make_shared<std::size_t>(0);
     auto lastNumber = std::make_shared<int>(0);
     component.SetAutoEvents(component.GetAutoEvents().Exclude(eBRInsertFloppy));
-    component.OnInsertFloppy = [&drive, disks, given, lastNumber, quiet](
+    component.OnInsertFloppy = [&drive, disks, given, lastNumber](
                                    CBackupRestore&, int number, const std::string&, bool& abort,
                                    bool backup) {
-        if (!quiet && number == *lastNumber && *given > 0)
+        if (number == *lastNumber && *given > 0)
             host::ZORAttention("« " + disks[*given - 1] + " » ne convient pas comme disquette N° " +
                                std::to_string(number));
         *lastNumber = number;
         if (*given >= disks.size()) {
-            if (!quiet)
-                host::ZORErreur("--disques ne donne pas de disquette N° " + std::to_string(number));
+            host::ZORErreur("--disques ne donne pas de disquette N° " + std::to_string(number));
             drive.Insert({});
             abort = true;
             return;
@@ -105,7 +101,7 @@ void FeedDisks(CBackupRestore& component, backup::SimulatedRemovableDrive& drive
     };
 }
 
-Archiver MakeArchiver(const GlobalOptions& globals, const Medium& medium, bool quiet = false) {
+Archiver MakeArchiver(const GlobalOptions& globals, const Medium& medium) {
     Archiver archiver;
     if (!medium.Removable()) {
         archiver.component = std::make_unique<CBackupRestore>();
@@ -117,7 +113,7 @@ Archiver MakeArchiver(const GlobalOptions& globals, const Medium& medium, bool q
         archiver.component =
             std::make_unique<CBackupRestore>(std::move(drive), backup::MakeDclCodec());
         if (!medium.disks.empty()) {
-            FeedDisks(*archiver.component, inserted, medium.disks, quiet);
+            FeedDisks(*archiver.component, inserted, medium.disks);
         } else {
             // The directory is the drive, and the user changes what it holds between requests.
             std::error_code ignored;
@@ -133,8 +129,30 @@ Archiver MakeArchiver(const GlobalOptions& globals, const Medium& medium, bool q
     return archiver;
 }
 
-// Runs a restore that only reads (listing, conflict search) with no built-in behaviour; a
-// failure becomes a refusal with the component's message.
+// The component reading the archive `nom` of `medium`, checked against its manifest: beside
+// volume 1, or, for a set of disks, on the disk that holds it (the last one written).
+Archiver MakeReader(const GlobalOptions& globals, const Medium& medium, const std::string& nom) {
+    Archiver archiver = MakeArchiver(globals, medium);
+    archiver->SetBRFileName(nom);
+    archiver->SetManifest(true);
+    const std::string manifest = backup::ManifestFileName(backup::VolumeFileName(nom));
+    for (auto disk = medium.disks.rbegin(); disk != medium.disks.rend(); ++disk)
+        if (std::error_code ignored; fs::exists(fs::path(*disk) / manifest, ignored)) {
+            archiver->SetManifestPath((fs::path(*disk) / manifest).string());
+            break;
+        }
+    return archiver;
+}
+
+// The component's account of a restore or a verification, one line each.
+void Tell(std::ostream& out, const CBackupRestore& component, BR_CODE code, bool verifying) {
+    for (const std::string& line :
+         backup::DescribeRestore(component.GetRestoreReport(), code, verifying))
+        out << "kvarn : " << line << '\n';
+}
+
+// Runs a restore that only reads (a listing) with no built-in behaviour; a failure becomes a
+// refusal with the component's message.
 void ReadQuietly(CBackupRestore& component) {
     std::string message;
     component.SetAutoEvents({});
@@ -213,23 +231,6 @@ std::string AttributeLetters(std::uint16_t attributes) {
     return letters;
 }
 
-std::string JsonText(const std::string& text) {
-    std::ostringstream out;
-    out << '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\')
-            out << '\\' << c;
-        else if (byte < 0x20)
-            out << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int{byte}
-                << std::dec << std::setfill(' ');
-        else
-            out << c;
-    }
-    out << '"';
-    return out.str();
-}
-
 void PrintText(const Listing& listing) {
     std::cout << "Description : " << listing.description << '\n';
     for (const ListedPattern& pattern : listing.patterns) {
@@ -244,46 +245,28 @@ void PrintText(const Listing& listing) {
 }
 
 void PrintJson(const Listing& listing) {
-    std::cout << "{\"description\": " << JsonText(listing.description) << ", \"repertoires\": [";
-    for (std::size_t p = 0; p < listing.patterns.size(); ++p) {
-        const ListedPattern& pattern = listing.patterns[p];
-        std::cout << (p ? ", " : "") << "{\"chemin\": " << JsonText(pattern.path)
-                  << ", \"taille\": " << pattern.total << ", \"fichiers\": [";
-        for (std::size_t f = 0; f < pattern.files.size(); ++f) {
-            const ListedFile& file = pattern.files[f];
-            std::cout << (f ? ", " : "") << "{\"nom\": " << JsonText(file.name)
-                      << ", \"taille\": " << file.desc.OriginalSize
-                      << ", \"taille_stockee\": " << file.desc.StoredSize
-                      << ", \"methode\": " << file.desc.Method << ", \"date\": \""
-                      << DosDate(file.desc.Date) << "\", \"heure\": \"" << DosTime(file.desc.Time)
-                      << "\", \"attributs\": \"" << AttributeLetters(file.desc.Attributes) << "\"}";
-        }
-        std::cout << "]}";
+    JsonWriter json;
+    json.BeginObject().Field("description", listing.description).Key("repertoires").BeginArray();
+    for (const ListedPattern& pattern : listing.patterns) {
+        json.BeginObject()
+            .Field("chemin", pattern.path)
+            .Field("taille", static_cast<long long>(pattern.total))
+            .Key("fichiers")
+            .BeginArray();
+        for (const ListedFile& file : pattern.files)
+            json.BeginObject()
+                .Field("nom", file.name)
+                .Field("taille", static_cast<long long>(file.desc.OriginalSize))
+                .Field("taille_stockee", static_cast<long long>(file.desc.StoredSize))
+                .Field("methode", static_cast<int>(file.desc.Method))
+                .Field("date", DosDate(file.desc.Date))
+                .Field("heure", DosTime(file.desc.Time))
+                .Field("attributs", AttributeLetters(file.desc.Attributes))
+                .EndObject();
+        json.EndArray().EndObject();
     }
-    std::cout << "]}\n";
-}
-
-bool Exists(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;  // a link counts, even a dangling one
-}
-
-// The files a restore into `vers` would replace, found by reading the archive without writing.
-std::vector<std::string> FilesInTheWay(const GlobalOptions& globals, const Medium& medium,
-                                       const RestaurerOptions& options) {
-    const Archiver archiver = MakeArchiver(globals, medium);
-    CBackupRestore& component = *archiver;
-    component.SetBRFileName(options.nom);
-    component.SetDirectory(Absolute(options.vers));
-    std::vector<std::string> existing;
-    component.OnRestorePattern = [](CBackupRestore&, std::uint32_t, std::uint16_t, bool& skip,
-                                    std::uint16_t&, const std::vector<std::uint8_t>&,
-                                    std::string&, bool&) { skip = true; };
-    component.OnRestoreFile = [&](CBackupRestore&, BR_FILEDESC&, std::string& path, bool&) {
-        if (Exists(path)) existing.push_back(path);
-    };
-    ReadQuietly(component);
-    return existing;
+    json.EndArray().EndObject();
+    std::cout << json.str() << '\n';
 }
 
 }  // namespace
@@ -310,6 +293,7 @@ int Sauvegarder(const GlobalOptions& globals, const SauvegarderOptions& options)
     component.SetDirectory(Absolute(options.source));
     component.SetBRFileName(options.nom);
     component.SetSubDirectory(options.sousRepertoires);
+    component.SetManifest(true);
     component.OnBeginBackup = [&](CBackupRestore&, std::uint16_t, std::uint16_t& size,
                                   std::vector<std::uint8_t>& desc, std::uint16_t&,
                                   std::uint16_t&) {
@@ -325,22 +309,23 @@ int Sauvegarder(const GlobalOptions& globals, const SauvegarderOptions& options)
 int Restaurer(const GlobalOptions& globals, const RestaurerOptions& options) {
     const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
     Session session = Session::WithoutDossier(globals);
-    if (!options.ecraser) {
-        const std::vector<std::string> existing = FilesInTheWay(globals, medium, options);
-        if (!existing.empty())
-            throw Refus("« " + existing.front() + " » existe déjà" +
-                        (existing.size() > 1
-                             ? " (et " + std::to_string(existing.size() - 1) + " autre(s))"
-                             : "") +
-                        " : --ecraser pour remplacer les fichiers existants");
-    }
-    // The search for files in the way has already said what was wrong with the disks.
-    const Archiver archiver = MakeArchiver(globals, medium, !options.ecraser);
+    const Archiver archiver = MakeReader(globals, medium, options.nom);
     CBackupRestore& component = *archiver;
-    component.SetBRFileName(options.nom);
     component.SetDirectory(Absolute(options.vers));
+    component.SetReplaceExisting(options.ecraser);
+    component.OnReplaceFile = [](CBackupRestore&, const std::string& path, bool& replace) {
+        replace = host::ZORQuestion("« " + path + " » existe déjà. Le remplacer ?", "Restauration");
+    };
     const BR_CODE code = component.Restore();
-    return code == BR_STOP ? kSucces : ExitFor(code);
+    Tell(std::cerr, component, code, false);
+    const backup::RestoreReport& report = component.GetRestoreReport();
+    if (report.keptExisting > 0)
+        std::cerr << "kvarn : --ecraser pour remplacer les fichiers existants\n";
+    if (report.endedEarly)
+        std::cerr << "kvarn : une archive sur plusieurs disquettes se restaure avec --disques, "
+                     "qui les donne toutes\n";
+    if (code == BR_STOP) return kSucces;
+    return code == BR_OK && report.keptExisting == 0 ? kSucces : kRefus;
 }
 
 int ListerArchive(const GlobalOptions& globals, const ArchiveOptions& options) {
@@ -356,12 +341,13 @@ int ListerArchive(const GlobalOptions& globals, const ArchiveOptions& options) {
 int VerifierArchive(const GlobalOptions& globals, const ArchiveOptions& options) {
     const Medium medium = MediumOf(options.depuis, options.disques, 0, "--depuis");
     Session session = Session::WithoutDossier(globals);
-    const Archiver archiver = MakeArchiver(globals, medium);
+    const Archiver archiver = MakeReader(globals, medium, options.nom);
     CBackupRestore& component = *archiver;
-    component.SetBRFileName(options.nom);
     component.SetDirectory(medium.directory);
     component.SetVerifyOnly(true);
-    return ExitFor(component.Restore());
+    const BR_CODE code = component.Restore();
+    Tell(code == BR_OK ? std::cout : std::cerr, component, code, true);
+    return ExitFor(code);
 }
 
 }  // namespace kvarn::cli

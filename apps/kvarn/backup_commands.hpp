@@ -6,8 +6,9 @@
 // disk requests asked on the terminal or answered by --oui/--non. Volumes lie in one directory
 // (a fixed drive), or on a simulated removable drive: a disk size makes the volume directory a
 // drive of disks of that size, whose changes the user makes between requests; a list of
-// directories gives the successive disks without asking. Exit status 0 when the component
-// reports success, 1 with its message otherwise.
+// directories gives the successive disks without asking. A backup writes its checksum manifest
+// beside the last volume; a restore and a verification check the archive against it when it is
+// there. Exit status 0 when the component reports success, 1 with its message otherwise.
 #pragma once
 
 #include "run.hpp"
@@ -44,11 +45,14 @@ struct ArchiveOptions {
 };
 
 int Sauvegarder(const GlobalOptions& globals, const SauvegarderOptions& options);
-// Refuses, before writing anything, to replace existing files unless `ecraser` is set.
+// Reads the archive once. A file already in the way is replaced with `ecraser`, otherwise asked
+// about as the archive names it (no: kept, and the status is 1). What precedes damage is given
+// back, and the account says where the damage lies.
 int Restaurer(const GlobalOptions& globals, const RestaurerOptions& options);
 // Description, directories and files of the archive, on stdout; writes nothing.
 int ListerArchive(const GlobalOptions& globals, const ArchiveOptions& options);
-// Reads every volume and expands every file without keeping any.
+// Reads every volume and expands every file without keeping any; says on stdout what was proved:
+// everything against the manifest, or the structure only.
 int VerifierArchive(const GlobalOptions& globals, const ArchiveOptions& options);
 
 }  // namespace kvarn::cli

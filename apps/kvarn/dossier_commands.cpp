@@ -72,6 +72,9 @@ void AjouterIdentification(Valeurs& out, const DossierValeurs& v, const std::str
 }
 
 void AjouterAdresse(Valeurs& out, const AdresseOptions& a) {
+    // A French postal code, as "kvarn verifier cp" checks it; other countries have their own forms.
+    if (!a.cp.empty() && (!a.pays || *a.pays == PAYS_FRANCE))
+        if (const auto verdict = standalone::VerifierCodePostal(a.cp); !verdict) throw Refus(verdict.raison);
     const std::pair<const char*, const std::string*> textes[] = {
         {"Complement1", &a.complement1}, {"Complement2", &a.complement2}, {"NoVoie", &a.numeroVoie},
         {"CmplNoVoie", &a.indiceRepetition}, {"NomVoie", &a.voie}, {"BP", &a.bp}, {"CP", &a.cp},

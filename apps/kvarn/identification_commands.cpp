@@ -3,6 +3,7 @@
 #include "common/dates.hpp"
 #include "host/verifications.hpp"
 #include "identification/messages_siret.hpp"
+#include "identification/remplacement_categories.hpp"
 #include "identification/screens/categorie_juridique_picker.hpp"
 #include "json.hpp"
 #include "session.hpp"
@@ -64,8 +65,13 @@ int Siret(const GlobalOptions& globals, const SiretOptions& o) {
 }
 
 int CategorieJuridique(const GlobalOptions& globals, const CategorieJuridiqueOptions& o) {
-    if (o.ecrire && o.code && !o.code->empty() && CCategorieJuridique::DonneLibelleCategorieJuridique(*o.code).empty())
-        throw Refus("Catégorie juridique inconnue : « " + *o.code + " »");
+    if (o.ecrire && o.code && !o.code->empty()) {
+        if (const std::string actuelle = identification::CategorieDeRemplacement(*o.code); !actuelle.empty())
+            throw Refus("Catégorie juridique retirée de la nomenclature : « " + *o.code + " » ; utiliser " + actuelle +
+                        " (" + CCategorieJuridique::DonneLibelleCategorieJuridique(actuelle) + ")");
+        if (CCategorieJuridique::DonneLibelleCategorieJuridique(*o.code).empty())
+            throw Refus("Catégorie juridique inconnue : « " + *o.code + " »");
+    }
     Session session = Session::WithDossier(globals);
     session.OuvrirModule();
     if (o.ecrire) {

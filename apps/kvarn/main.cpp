@@ -2,7 +2,8 @@
 //
 // This is the only file that sees the command-line parser (it compiles slowly); each command
 // family's handlers live in a file of their own and receive plain option structs. Exit status:
-// 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage.
+// 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage, whose
+// message, the parser's included, is French too. Every text given must be UTF-8.
 #include "backup_commands.hpp"
 #include "dossier_commands.hpp"
 #include "identification_commands.hpp"
@@ -14,10 +15,14 @@
 #include "verifier_commands.hpp"
 #include "run.hpp"
 
+#include "common/text.hpp"
+
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <iostream>
 #include <memory>
+#include <regex>
 
 namespace {
 
@@ -26,6 +31,76 @@ namespace cli = kvarn::cli;
 
 // Exit status of the command that ran; set by the subcommand's callback.
 int g_status = kvarn::cli::kSucces;
+
+// An option ("--vers") or a positional argument ("valeur") as a sentence names it.
+std::string Nommer(const std::string& nom) {
+    return nom.rfind('-', 0) == 0 ? "l'option " + nom : "l'argument « " + nom + " »";
+}
+
+// The parser's messages, recognised by their form and said again in French; its validators are
+// ours and already speak French.
+std::string EnFrancais(const CLI::ParseError& erreur) {
+    using Traduction = std::function<std::string(const std::smatch&)>;
+    static const std::vector<std::pair<std::regex, Traduction>> formes = {
+        {std::regex("A subcommand is required|Requires at least \\d+ subcommands"),
+         [](const std::smatch&) { return std::string("une sous-commande est attendue"); }},
+        {std::regex("(.+) is required"), [](const std::smatch& m) { return Nommer(m[1]) + " est obligatoire"; }},
+        {std::regex("(\\S+) excludes (\\S+)"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " et " + Nommer(m[2]) + " s'excluent"; }},
+        {std::regex("(\\S+) requires (\\S+)"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " demande " + Nommer(m[2]); }},
+        {std::regex("The following arguments? (?:was|were) not expected: (.*)"),
+         [](const std::smatch& m) { return "argument(s) inattendu(s) : " + m[1].str(); }},
+        {std::regex("Could not convert: (\\S+) = (.*)"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " n'accepte pas « " + m[2].str() + " »"; }},
+        {std::regex("The value (.*) is not an allowed value for (\\S+)"),
+         [](const std::smatch& m) { return Nommer(m[2]) + " n'accepte pas « " + m[1].str() + " »"; }},
+        {std::regex("(\\S+)(?:: too many inputs for a flag| was given a disallowed flag override)"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " ne prend pas de valeur"; }},
+        {std::regex("(\\S+): Should be true/false or a number"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " attend true, false ou un nombre"; }},
+        {std::regex("(\\S+): \\d+ required .* missing"),
+         [](const std::smatch& m) { return Nommer(m[1]) + " attend une valeur"; }},
+        {std::regex("Expected (?:exactly|at least) (\\d+) arguments? to (\\S+), got (\\d+)"),
+         [](const std::smatch& m) {
+             return Nommer(m[2]) + " attend " + m[1].str() + " valeur(s), " + m[3].str() + " reçue(s)";
+         }},
+        {std::regex("(\\S+): At (least|Most) (\\d+) required but received (\\d+)"),
+         [](const std::smatch& m) {
+             return Nommer(m[1]) + " attend " + (m[2] == "least" ? "au moins " : "au plus ") + m[3].str() +
+                    " valeur(s), " + m[4].str() + " reçue(s)";
+         }},
+        {std::regex("(\\S+): (.*)"), [](const std::smatch& m) { return Nommer(m[1]) + " : " + m[2].str(); }},
+    };
+    const std::string message = erreur.what();
+    std::smatch match;
+    for (const auto& [forme, traduire] : formes)
+        if (std::regex_match(message, match, forme)) return traduire(match);
+    return "ligne de commande incorrecte";
+}
+
+// Every text of the command line is UTF-8: the module keeps texts so, and --json prints them.
+const CLI::Validator kUtf8([](std::string& valeur) {
+    return kvarn::IsValidUtf8(valeur) ? std::string() : std::string("le texte n'est pas en UTF-8");
+}, "", "UTF-8");
+
+const CLI::Validator kNonVide([](std::string& valeur) {
+    return valeur.empty() ? std::string("ne peut pas être vide") : std::string();
+}, "", "non vide");
+
+// A simulated disk's size: removable media are formatted FAT, whose files stop at 4 GiB - 1.
+const CLI::Validator kTailleVolume([](std::string& valeur) {
+    const bool chiffres = !valeur.empty() && valeur.size() <= 10 &&
+                          valeur.find_first_not_of("0123456789") == std::string::npos;
+    return chiffres && std::stoull(valeur) <= 4294967295ULL
+               ? std::string()
+               : std::string("attend un nombre d'octets de 0 à 4 294 967 295");
+}, "", "taille");
+
+void VerifierTextes(CLI::App& app) {
+    for (CLI::Option* option : app.get_options()) option->check(kUtf8);
+    for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) VerifierTextes(*sub);
+}
 
 // Makes `sub` run `handler` once parsed, through the common error handling.
 void Bind(CLI::App* sub, std::function<int()> handler) {
@@ -303,19 +378,19 @@ void AddBackupCommands(CLI::App& app, GlobalOptions& globals) {
     auto sauvegarde = std::make_shared<SauvegarderOptions>();
     CLI::App* sub = app.add_subcommand("sauvegarder", "Sauvegarde un répertoire dans une archive");
     sub->add_option("--source", sauvegarde->source, "Répertoire à sauvegarder")
-        ->required()->type_name("RÉPERTOIRE");
+        ->required()->type_name("RÉPERTOIRE")->check(kNonVide);
     CLI::Option* vers = sub->add_option("--vers", sauvegarde->vers,
                                         "Répertoire des volumes de l'archive")
-                            ->type_name("RÉPERTOIRE");
+                            ->type_name("RÉPERTOIRE")->check(kNonVide);
     sub->add_option("--nom", sauvegarde->nom, "Nom des volumes (SAUVEGARDE par défaut)")
-        ->type_name("NOM");
+        ->type_name("NOM")->check(kNonVide);
     sub->add_flag("--sous-repertoires", sauvegarde->sousRepertoires,
                   "Sauvegarde aussi les sous-répertoires");
     sub->add_option("--description", sauvegarde->description, "Description de l'archive")
         ->type_name("TEXTE");
     sub->add_option("--taille-volume", sauvegarde->tailleVolume,
                     "Simule des disquettes de cette taille, demandées une à une")
-        ->type_name("OCTETS");
+        ->type_name("OCTETS")->check(kTailleVolume);
     addDisques(sub, sauvegarde->disques, vers,
                "Répertoires des disquettes successives, au lieu de --vers");
     Bind(sub, [&globals, sauvegarde] { return Sauvegarder(globals, *sauvegarde); });
@@ -324,12 +399,13 @@ void AddBackupCommands(CLI::App& app, GlobalOptions& globals) {
     sub = app.add_subcommand("restaurer", "Restaure une archive dans un répertoire");
     CLI::Option* depuis = sub->add_option("--depuis", restauration->depuis,
                                           "Répertoire des volumes de l'archive")
-                              ->type_name("RÉPERTOIRE");
+                              ->type_name("RÉPERTOIRE")->check(kNonVide);
     sub->add_option("--nom", restauration->nom, "Nom des volumes (SAUVEGARDE par défaut)")
-        ->type_name("NOM");
+        ->type_name("NOM")->check(kNonVide);
     sub->add_option("--vers", restauration->vers, "Répertoire où restaurer")
-        ->required()->type_name("RÉPERTOIRE");
-    sub->add_flag("--ecraser", restauration->ecraser, "Remplace les fichiers existants");
+        ->required()->type_name("RÉPERTOIRE")->check(kNonVide);
+    sub->add_flag("--ecraser", restauration->ecraser,
+                  "Remplace les fichiers existants sans demander (sinon : question pour chacun)");
     addDisques(sub, restauration->disques, depuis,
                "Répertoires des disquettes : volume 1 sur la première, 2 sur la deuxième...");
     Bind(sub, [&globals, restauration] { return Restaurer(globals, *restauration); });
@@ -342,9 +418,9 @@ void AddBackupCommands(CLI::App& app, GlobalOptions& globals) {
                       : archive->add_subcommand("verifier",
                                                 "Relit et décompresse tout le contenu d'une archive");
         depuis = sub->add_option("--depuis", examen->depuis, "Répertoire des volumes de l'archive")
-                     ->type_name("RÉPERTOIRE");
+                     ->type_name("RÉPERTOIRE")->check(kNonVide);
         sub->add_option("--nom", examen->nom, "Nom des volumes (SAUVEGARDE par défaut)")
-            ->type_name("NOM");
+            ->type_name("NOM")->check(kNonVide);
         addDisques(sub, examen->disques, depuis, "Répertoires des disquettes de l'archive");
         if (listing) {
             sub->add_flag("--json", examen->json, "Sortie JSON");
@@ -370,12 +446,13 @@ int main(int argc, char** argv) {
     AddParametreCommands(app, globals);
     AddInfoCommands(app, globals);
     AddRofCommands(app, globals);
+    VerifierTextes(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {
         return app.exit(e);  // --help, --version
     } catch (const CLI::ParseError& e) {
-        std::cerr << "kvarn : " << e.what() << "\n(kvarn --help pour l'aide)\n";
+        std::cerr << "kvarn : " << EnFrancais(e) << "\n(kvarn --help pour l'aide)\n";
         return kvarn::cli::kUsage;
     }
     if (app.get_subcommands().empty()) {

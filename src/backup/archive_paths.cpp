@@ -2,6 +2,7 @@
 
 #include "backup/archive_format.hpp"
 #include "common/codepage.hpp"
+#include "common/text.hpp"
 
 #include <vector>
 
@@ -92,10 +93,11 @@ Encoded EncodePath(const fs::path& dir, const std::string& root) {
     return out;
 }
 
-Decoded DecodePath(std::string_view stored, const std::string& root) {
+Decoded DecodePath(std::string_view stored, const std::string& root, const std::string& current) {
     const bool absolute = stored.size() >= 2 && stored[1] == ':';
     if (!absolute && root.empty())
-        return {BR_ERR_BR_PATH_NOT_FOUND, {}};  // the current directory is no place to restore into
+        return current.empty() ? Decoded{BR_ERR_BR_PATH_NOT_FOUND, {}}
+                               : DecodePath(stored, current, current);
     const char drive = absolute ? static_cast<char>(stored[0] & ~0x20) : kRootDrive;
     if (drive < 'A' || drive > 'Z') return {BR_ERR_BR_FILE_CORRUPTED, {}};
     if (root.empty() && drive != kRootDrive) return {BR_ERR_BR_PATH_NOT_FOUND, {}};
@@ -118,6 +120,20 @@ Decoded DecodePath(std::string_view stored, const std::string& root) {
 
 bool IsSafeStoredName(std::string_view bytes) {
     return bytes.size() <= kMaxStoredName && IsPlainComponent(bytes);
+}
+
+std::string VolumeFileName(const std::string& name) {
+    // Only the file name is upper-cased: directories on this machine tell case apart.
+    std::string upper = ToUpperFrench(name);
+    return upper.find('.') == std::string::npos ? upper + ".BR" : upper;
+}
+
+std::string ManifestFileName(const std::string& volumeFileName) {
+    constexpr std::string_view kDefault = ".BR";
+    const bool withDefault = volumeFileName.size() > kDefault.size() &&
+                             volumeFileName.ends_with(kDefault);
+    return volumeFileName.substr(0, volumeFileName.size() - (withDefault ? kDefault.size() : 0)) +
+           ".SHA256";
 }
 
 }  // namespace kvarn::backup

@@ -1,4 +1,5 @@
-// Where a directory or a file of this machine sits inside an archive, and back.
+// Where a directory or a file of this machine sits inside an archive, and back; and the names of
+// an archive's own files.
 //
 // An archive stores a directory's path in the ANSI code page with backslashes: relative to the
 // root of the backup ("S\T\", and ".\" for the root itself), or absolute, beginning with a drive
@@ -50,12 +51,19 @@ struct Decoded {
 };
 
 // The local directory of a stored path (CP1252 bytes, terminating zero removed) restored under
-// `root` (absolute, ending with "/"; empty: absolute stored paths are restored where they name).
-// "" and ".\" both mean the root. An absolute path is kept when it already lies under the root and
-// is otherwise re-rooted there, its drive dropped.
-Decoded DecodePath(std::string_view stored, const std::string& root);
+// `root` (absolute, ending with "/"). "" and ".\" both mean the root. An absolute path is kept when
+// it already lies under the root and is otherwise re-rooted there, its drive dropped. With an empty
+// root, absolute paths are restored where they name and relative ones under `current` (the current
+// directory, absolute, ending with "/").
+Decoded DecodePath(std::string_view stored, const std::string& root, const std::string& current);
 
 // Whether a stored file name can be created as one entry of a directory.
 bool IsSafeStoredName(std::string_view bytes);
+
+// The file name of an archive's volumes: `name` upper-cased, ".BR" added when it holds no ".".
+std::string VolumeFileName(const std::string& name);
+// Its checksum manifest, beside it: "SAUVEGARDE.BR" gives "SAUVEGARDE.SHA256", "ESSAI.V1" gives
+// "ESSAI.V1.SHA256".
+std::string ManifestFileName(const std::string& volumeFileName);
 
 }  // namespace kvarn::backup

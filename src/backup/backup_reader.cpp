@@ -6,6 +6,8 @@
 #include "common/codepage.hpp"
 #include "common/dates.hpp"
 
+#include <utility>
+
 namespace fs = std::filesystem;
 using namespace kvarn::backup;
 
@@ -41,13 +43,20 @@ LocalDirectory Retarget(const fs::path& dir, const std::string& root) {
 BR_CODE CBackupRestore::Restore() {
     warnings_.clear();
     detail_.clear();
+    report_ = {};
+    check_.reset();
+    written_.reset();
     backup_ = false;
+    std::error_code noCurrent;
+    const fs::path current = fs::current_path(noCurrent);
+    currentDirectory_ = noCurrent ? "" : MakeFullFile(current.string(), "");
     BR_CODE code = BRBegin(brFileName_, brDirectory_);
     if (code != BR_OK) {
         RaiseError(code);
         return code;
     }
     code = ChangeVolume();
+    if (code == BR_OK && manifest_) LoadManifest();
     std::uint8_t word[2] = {0, 0};
     if (code == BR_OK) code = RestoreBuffer(word, sizeof word);
     if (code == BR_OK) {
@@ -65,7 +74,11 @@ BR_CODE CBackupRestore::Restore() {
     while (code == BR_OK) {
         code = RestoreBuffer(word, sizeof word);
         const std::uint16_t length = ReadU16(word);
-        if (code != BR_OK || length == 0) break;
+        if (code != BR_OK) break;
+        if (length == 0) {
+            code = CheckArchiveEnd();
+            break;
+        }
         if (length > kMaxStoredPath) {
             code = BR_ERR_BR_FILE_CORRUPTED;
             break;
@@ -84,6 +97,7 @@ BR_CODE CBackupRestore::Restore() {
     if (progress) prompter_->CloseProgress();
     scratch_.reset();
     volumeIn_.reset();
+    check_.reset();
     storedPatternPath_.clear();
     RaiseEnd(code);
     BREnd();
@@ -102,7 +116,7 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
     code = RestoreBuffer(description.data(), description.size());
     if (code != BR_OK) return code;
 
-    const Decoded decoded = DecodePath(storedPath, directory_);
+    const Decoded decoded = DecodePath(storedPath, directory_, currentDirectory_);
     if (decoded.code != BR_OK) return decoded.code;
     storedPatternPath_ = kvarn::ToUtf8(storedPath, kvarn::CodePage::Ansi);
     LocalDirectory target = decoded.directory;
@@ -119,6 +133,7 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
         if (pathPattern != before) target = Retarget(pathPattern, directory_);
     }
 
+    std::uint64_t sizes = 0;
     for (std::uint16_t i = 0; i < fileCount; ++i) {
         std::uint8_t fixed[2 + kFileDescSize] = {};
         if ((code = RestoreBuffer(fixed, sizeof fixed)) != BR_OK) return code;
@@ -131,65 +146,101 @@ BR_CODE CBackupRestore::RestorePattern(const std::string& storedPath) {
         if ((code = RestoreBuffer(reinterpret_cast<std::uint8_t*>(name.data()), name.size())) !=
             BR_OK)
             return code;
+        std::string localName = kvarn::ToUtf8(name, kvarn::CodePage::Ansi);
+        report_.stoppedIn = storedPatternPath_ + localName;
         const BR_FILEDESC desc = DecodeFileDesc(fixed + 2);
         if (!IsConsistent(desc) || !IsSafeStoredName(name)) return BR_ERR_BR_FILE_CORRUPTED;
 
-        const std::string localName = kvarn::ToUtf8(name, kvarn::CodePage::Ansi);
-        std::string pathRestore = MakeFullFile(target.Full().string(), localName);
+        if (check_)
+            if (const auto problem = check_->File({storedPatternPath_, localName, desc, {}})) {
+                detail_ = *problem;
+                return BR_ERR_BR_FILE_CORRUPTED;
+            }
+        sizes += desc.OriginalSize;
+        const std::string proposed = MakeFullFile(target.Full().string(), localName);
+        std::string pathRestore = proposed;
         BR_FILEDESC shown = desc;
         if (OnRestoreFile) {
-            const std::string before = pathRestore;
             OnRestoreFile(*this, shown, pathRestore, abort);
             if (abort) return BR_STOP;
-            if (pathRestore != before) {
-                const fs::path chosen(pathRestore);
-                const LocalDirectory place = Retarget(chosen.parent_path(), directory_);
-                code = RestoreOneFile(place.root, place.relative, chosen.filename().string(),
-                                      {desc.OriginalSize, desc.StoredSize, shown.Attributes,
-                                       shown.Date, shown.Time, desc.Method},
-                                      skip);
-                if (code != BR_OK) return code;
-                continue;
-            }
         }
         // The handler may change what the file gets, never how the stream is read.
-        code = RestoreOneFile(target.root, target.relative, localName,
+        const std::optional<LocalDirectory> place =
+            PlaceOf(target, localName, skip, pathRestore, proposed);
+        code = RestoreOneFile(place ? &*place : nullptr, localName,
                               {desc.OriginalSize, desc.StoredSize, shown.Attributes, shown.Date,
-                               shown.Time, desc.Method},
-                              skip);
+                               shown.Time, desc.Method});
         if (code != BR_OK) return code;
+        report_.stoppedAfter = std::exchange(report_.stoppedIn, {});
+    }
+    // A writer counts the directory's bytes from the very files it stores.
+    if (sizes != total) {
+        detail_ = "le répertoire « " + storedPatternPath_ + " » annonce " +
+                  std::to_string(total) + " octets, ses fichiers en comptent " +
+                  std::to_string(sizes);
+        return BR_ERR_BR_FILE_CORRUPTED;
     }
     return BR_OK;
 }
 
-BR_CODE CBackupRestore::RestoreOneFile(const fs::path& root, const fs::path& relative,
-                                       const std::string& name, const BR_FILEDESC& desc,
-                                       bool skip) {
-    StartFileProgress(name, desc.StoredSize);
-    if (skip) return CopieBuffer(nullptr, desc.StoredSize, BR_OK);
-    std::unique_ptr<PendingFile> target;
-    if (verifyOnly_)
-        target = std::make_unique<Nowhere>();
-    else
-        target = os_->CreateRestored(root, relative, name);
-    if (!target) {
-        detail_ = "« " + MakeFullFile((root / relative).string(), name) + " »";
-        return BR_ERR_DEST_FILE_WRITE_ERROR;
+std::optional<LocalDirectory> CBackupRestore::PlaceOf(const LocalDirectory& target,
+                                                      std::string& name, bool skip,
+                                                      const std::string& chosen,
+                                                      const std::string& proposed) {
+    if (skip || chosen.empty()) return std::nullopt;
+    LocalDirectory place = target;
+    if (chosen != proposed) {
+        const fs::path path(chosen);
+        place = Retarget(path.parent_path(), directory_);
+        name = path.filename().string();
     }
+    const fs::path final = place.Full() / name;
+    if (verifyOnly_ || replaceExisting_ || !os_->Exists(final)) return place;
+    bool replace = false;
+    if (OnReplaceFile) OnReplaceFile(*this, final.string(), replace);
+    if (replace) return place;
+    if (report_.keptExisting++ == 0) report_.firstKept = final.string();
+    return std::nullopt;
+}
+
+// Stored bytes go to the target directly, or through the temporary file to be exploded; checked
+// against the manifest before they are exploded, and the file takes its name only when whole.
+BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::string& name,
+                                       const BR_FILEDESC& desc) {
+    StartFileProgress(name, desc.StoredSize);
+    std::unique_ptr<PendingFile> target;
+    if (place && verifyOnly_) {
+        target = std::make_unique<Nowhere>();
+    } else if (place) {
+        Sweep(place->root, place->relative);
+        target = os_->CreateRestored(place->root, place->relative, name);
+        if (!target) {
+            detail_ = "« " + MakeFullFile(place->Full().string(), name) + " »";
+            return BR_ERR_DEST_FILE_WRITE_ERROR;
+        }
+    }
+    const bool imploded = desc.Method == kMethodImploded;
     BR_CODE code = BR_OK;
-    if (desc.Method == kMethodStored) {
-        code = CopieBuffer(target.get(), desc.StoredSize, BR_ERR_DEST_FILE_WRITE_ERROR);
-    } else {
+    if (target && imploded) {
         code = EnsureScratch();
         if (code == BR_OK && (!scratch_->Seek(0) || !scratch_->Truncate()))
             code = BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
         if (code == BR_OK)
             code = CopieBuffer(scratch_.get(), desc.StoredSize, BR_ERR_TMP_FILE_ACCESS_IO_ERROR);
-        if (code == BR_OK) code = BRExplodeFile(*target, desc);
+    } else {
+        code = CopieBuffer(target.get(), desc.StoredSize, BR_ERR_DEST_FILE_WRITE_ERROR);
     }
-    if (code != BR_OK) return code;  // the unfinished file goes with `target`
+    if (code == BR_OK && check_)
+        if (const auto problem = check_->Data(fileDigest_.Hex())) {
+            detail_ = *problem;
+            code = BR_ERR_BR_FILE_CORRUPTED;
+        }
+    if (code == BR_OK && target && imploded) code = BRExplodeFile(*target, desc);
+    if (code != BR_OK || !target) return code;  // an unfinished file goes with `target`
     const FileStamp stamp{desc.Attributes, kvarn::FromDosDateTime({desc.Date, desc.Time})};
-    return target->Commit(&stamp) ? BR_OK : BR_ERR_DEST_FILE_WRITE_ERROR;
+    if (!target->Commit(&stamp)) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    ++report_.restored;
+    return BR_OK;
 }
 
 BR_CODE CBackupRestore::BRExplodeFile(Stream& target, const BR_FILEDESC& desc) {

@@ -2,8 +2,8 @@
 // the preparation and end of an operation, progress.
 #include "backup/backup_restore.hpp"
 
+#include "backup/archive_paths.hpp"
 #include "backup/posix_os_layer.hpp"
-#include "common/text.hpp"
 
 #include <algorithm>
 #include <system_error>
@@ -134,6 +134,10 @@ void CBackupRestore::AdvanceProgress(std::uint64_t bytes) {
 fs::path CBackupRestore::VolumePath() const { return workDirectory_ / workName_; }
 
 BR_CODE CBackupRestore::BRBegin(const std::string& fileName, const std::string& directory) {
+    // The one reading of the clock: the set identifier of a backup, and the age below which a
+    // temporary may belong to a run still going.
+    runStart_ = std::chrono::system_clock::now();
+    swept_.clear();
     description_.clear();
     header_ = VolumeHeader{};
     lastCommitted_ = 0;
@@ -158,10 +162,12 @@ BR_CODE CBackupRestore::BRBegin(const std::string& fileName, const std::string& 
         BREnd();
         return BR_ERR_BR_PATH_NOT_FOUND;
     }
-    // Only the file name is upper-cased: directories on this machine tell case apart.
-    workName_ = kvarn::ToUpperFrench(fileName);
-    if (workName_.find('.') == std::string::npos) workName_ += ".BR";
+    workName_ = VolumeFileName(fileName);
     return BR_OK;
+}
+
+void CBackupRestore::Sweep(const fs::path& root, const fs::path& relative) {
+    if (swept_.insert(root / relative).second) os_->SweepTemporaries(root, relative, runStart_);
 }
 
 void CBackupRestore::BREnd() {

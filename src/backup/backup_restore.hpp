@@ -10,25 +10,38 @@
 // state of the operation running; the drive facts and file access go through an OsLayer, what
 // the built-in behaviours show through a BackupPrompter, compression through a Codec.
 //
+// Beyond the published component: the backup can write a checksum manifest beside its volumes,
+// which restores and verifications then check file by file before a file takes its final name; a
+// restore can leave files already in the way alone, asking about each one as the archive names it;
+// a record never passes the room left on a volume (it goes whole to the next one); and each
+// operation sweeps away the temporaries that killed runs left where it writes.
+//
 // Texts are UTF-8; paths are this machine's paths ("/" separated), and the archive's own forms
 // (ANSI code page, backslashes, drive letters) never leave the component except through
-// GetStoredPatternPath.
+// GetStoredPatternPath and the restore report.
 #pragma once
 
 #include "backup/archive_format.hpp"
+#include "backup/archive_paths.hpp"
 #include "backup/br_codes.hpp"
 #include "backup/codec.hpp"
+#include "backup/manifest.hpp"
 #include "backup/os_layer.hpp"
 #include "backup/prompter.hpp"
+#include "backup/restore_report.hpp"
+#include "backup/sha256.hpp"
 
 #include <kvarn/kvarn.h>
 
+#include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,8 +113,12 @@ using TRestorePatternEvent = std::function<void(
     CBackupRestore& Sender, std::uint32_t SizePattern, std::uint16_t NbPatternFiles,
     bool& bDoNotRestore, std::uint16_t& uhUserDataLen, const std::vector<std::uint8_t>& pvUserDesc,
     std::string& PathPattern, bool& Abort)>;
+// A handler that empties PathRestore passes the file over.
 using TRestoreFileEvent = std::function<void(CBackupRestore& Sender, BR_FILEDESC& psFileDesc,
                                              std::string& PathRestore, bool& Abort)>;
+// A file about to be restored over one already there; Replace starts false.
+using TReplaceFileEvent =
+    std::function<void(CBackupRestore& Sender, const std::string& Path, bool& Replace)>;
 using TErrorEvent = std::function<void(CBackupRestore& Sender, BR_CODE NumError,
                                        const std::string& Msg, bool Backup)>;
 using THardErrorEvent = std::function<void(CBackupRestore& Sender, BR_CODE NumError,
@@ -137,6 +154,19 @@ public:
     // archive.
     bool GetVerifyOnly() const { return verifyOnly_; }
     void SetVerifyOnly(bool value) { verifyOnly_ = value; }
+    // Backup: write the checksum manifest beside the last volume. Restore: check the archive
+    // against the manifest when there is one, at GetManifestPath or, when that is empty, beside
+    // volume 1.
+    bool GetManifest() const { return manifest_; }
+    void SetManifest(bool value) { manifest_ = value; }
+    const std::string& GetManifestPath() const { return manifestPath_; }
+    void SetManifestPath(const std::string& value) { manifestPath_ = value; }
+    // Restore: whether a file already in the way is replaced (the default). When not,
+    // OnReplaceFile decides for each one; without a handler none is.
+    bool GetReplaceExisting() const { return replaceExisting_; }
+    void SetReplaceExisting(bool value) { replaceExisting_ = value; }
+    // What the last restore or verification did.
+    const kvarn::backup::RestoreReport& GetRestoreReport() const { return report_; }
     // Where the built-in behaviours show things and ask for disks; not owned; null: the host's
     // boxes and progress window.
     void SetPrompter(kvarn::backup::BackupPrompter* prompter);
@@ -157,6 +187,7 @@ public:
     TPercentsEvent OnPercents;
     TRestorePatternEvent OnRestorePattern;
     TRestoreFileEvent OnRestoreFile;
+    TReplaceFileEvent OnReplaceFile;
     TErrorEvent OnError;
     THardErrorEvent OnHardError;
     TEndEvent OnEnd;
@@ -223,6 +254,19 @@ private:
     std::string MessageWithDetail(BR_CODE code) const;
 
     BR_CODE ChangeVolume();
+    // Every byte of a volume goes through these two, which keep the volume's digest.
+    bool PutOnVolume(const std::uint8_t* data, std::size_t count);
+    bool TakeFromVolume(std::uint8_t* data, std::size_t count);
+    // The volume just read, whole, against the manifest.
+    BR_CODE CheckVolumeRead();
+    // At the end word: the rest of the last volume, and what the manifest names beyond it.
+    BR_CODE CheckArchiveEnd();
+    void LoadManifest();
+    void WriteManifest();
+    // Stale temporaries of `root`/`relative`, once per directory and operation.
+    void Sweep(const std::filesystem::path& root, const std::filesystem::path& relative);
+    // A volume of this backup, or its manifest, lying in a directory being saved.
+    bool IsOwnFile(const std::filesystem::path& dir, const std::string& name) const;
     bool RequestDisk();  // false: cancelled
     void DeleteVolumeBeingWritten();
     // The header of the volume file at `path`; nullopt when there is none or it is not ours.
@@ -231,8 +275,14 @@ private:
     BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
     BR_CODE EnsureScratch();
     BR_CODE BackupOneFile(const std::filesystem::path& dir, const kvarn::backup::DirectoryEntry& file);
-    BR_CODE RestoreOneFile(const std::filesystem::path& root, const std::filesystem::path& relative,
-                           const std::string& name, const BR_FILEDESC& desc, bool skip);
+    // `place`: where the file goes, nullptr to pass it over.
+    BR_CODE RestoreOneFile(const kvarn::backup::LocalDirectory* place, const std::string& name,
+                           const BR_FILEDESC& desc);
+    // Where the file the handler may have moved goes: nullptr when it is passed over, skipped with
+    // its directory, or left alone because one is already in its place.
+    std::optional<kvarn::backup::LocalDirectory> PlaceOf(
+        const kvarn::backup::LocalDirectory& target, std::string& name, bool skip,
+        const std::string& chosen, const std::string& proposed);
     void AdvanceProgress(std::uint64_t bytes);
     void StartFileProgress(const std::string& name, std::uint64_t size);
 
@@ -247,6 +297,9 @@ private:
     TListEventBR autoEvents_ = TListEventBR::All();
     bool subDirectory_ = false;
     bool verifyOnly_ = false;
+    bool manifest_ = false;
+    std::string manifestPath_;
+    bool replaceExisting_ = true;
 
     // Working state of the operation running.
     bool backup_ = false;
@@ -267,6 +320,19 @@ private:
     std::string storedPatternPath_;
     std::string detail_;  // what a refusal is about, added to the code's message
     std::vector<std::string> warnings_;
+    std::chrono::system_clock::time_point runStart_;
+    std::set<std::filesystem::path> swept_;
+    std::string currentDirectory_;  // where relative paths go when Directory is empty
+    kvarn::backup::RestoreReport report_;
+
+    // Checksums: the manifest being written or the one read against, the running digests of the
+    // volume and of the file's stored bytes, and whether the volume was read whole.
+    std::optional<kvarn::backup::Manifest> written_;
+    std::optional<kvarn::backup::ManifestCheck> check_;
+    kvarn::backup::Sha256 volumeDigest_;
+    kvarn::backup::Sha256 fileDigest_;
+    bool volumeWhole_ = true;
+    std::array<std::uint8_t, kvarn::backup::kHeaderSize> lastHeader_{};  // as read
 
     // Progress: the whole operation, the directory, the file.
     std::uint64_t overallTotal_ = 0, overallDone_ = 0;

@@ -3,10 +3,10 @@
 #include "backup/backup_restore.hpp"
 
 #include "backup/archive_paths.hpp"
+#include "common/codepage.hpp"
 #include "common/dates.hpp"
 
 #include <algorithm>
-#include <ctime>
 #include <limits>
 #include <system_error>
 
@@ -47,8 +47,15 @@ std::string WithSlash(const fs::path& dir) {
 
 }  // namespace
 
+bool CBackupRestore::IsOwnFile(const fs::path& dir, const std::string& name) const {
+    return (name == workName_ || name == ManifestFileName(workName_)) &&
+           (dir / "").lexically_normal() == (workDirectory_ / "").lexically_normal();
+}
+
 // Refuses, before anything of the directory is written, what a reader would reject or the
-// format cannot hold; links, FIFOs and devices are left out and said.
+// format cannot hold; links, FIFOs and devices are left out and said. Temporaries, those of a
+// restore killed there included, are never archived; the volumes being written, when the
+// directory of the volumes lies among those saved, neither.
 BR_CODE CBackupRestore::ScanPattern(const fs::path& dir, PatternScan& scan, bool warn) {
     const std::optional<std::vector<DirectoryEntry>> entries = os_->List(dir);
     if (!entries) {
@@ -56,7 +63,13 @@ BR_CODE CBackupRestore::ScanPattern(const fs::path& dir, PatternScan& scan, bool
         return BR_ERR_SRC_FILE_READ_ERROR;
     }
     for (const DirectoryEntry& entry : *entries) {
-        if (entry.kind == EntryKind::Directory) {
+        if (entry.kind == EntryKind::Temporary) {
+            Sweep(dir, {});
+        } else if (IsOwnFile(dir, entry.name)) {
+            if (warn)
+                warnings_.push_back(Quoted(dir / entry.name) +
+                                    " appartient à cette sauvegarde : non sauvegardé");
+        } else if (entry.kind == EntryKind::Directory) {
             if (entry.name[0] != '.') scan.subdirectories.push_back(entry.name);
         } else if (entry.kind == EntryKind::Other) {
             if (warn)
@@ -130,7 +143,10 @@ BR_CODE CBackupRestore::Backup() {
         BREnd();
         return code;
     }
-    header_.setId = static_cast<std::uint32_t>(std::time(nullptr));
+    header_.setId = static_cast<std::uint32_t>(std::chrono::system_clock::to_time_t(runStart_));
+    check_.reset();
+    written_.reset();
+    if (manifest_) written_ = Manifest{header_.setId, {}, {}};
 
     std::uint16_t size = 0, hiVersion = 0, loVersion = 0;
     if (OnBeginBackup)
@@ -180,6 +196,8 @@ BR_CODE CBackupRestore::Backup() {
         code = BackupBuffer(end, sizeof end);
     }
     if (code == BR_OK) code = CloseStreamBackup();
+    if (code == BR_OK && written_ && opened) WriteManifest();
+    written_.reset();
     if (code == BR_ERR_ACTION_CANCELED || code == BR_ERR_TMP_FILE_ACCESS_IO_ERROR ||
         code == BR_ERR_DEST_FILE_WRITE_ERROR)
         DeleteVolumeBeingWritten();
@@ -204,6 +222,7 @@ BR_CODE CBackupRestore::BackupPattern(std::uint16_t descriptionLength,
     if (!ownList) overallTotal_ += scan.total;
     patternTotal_ = scan.total;
     patternDone_ = 0;
+    storedPatternPath_ = kvarn::ToUtf8(scan.storedPath, kvarn::CodePage::Ansi);
 
     std::vector<std::uint8_t> pathLength, path(scan.storedPath.begin(), scan.storedPath.end()),
         counts;
@@ -261,8 +280,12 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
     const BR_CODE code = BackupBuffer(source, stored,
                                       imploded ? BR_ERR_TMP_FILE_ACCESS_IO_ERROR
                                                : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP);
-    if (code == BR_OK) AdvanceProgress(originalSize - stored);  // what imploding saved is done
-    return code;
+    if (code != BR_OK) return code;
+    AdvanceProgress(originalSize - stored);  // what imploding saved is done
+    if (written_)
+        written_->files.push_back({storedPatternPath_, kvarn::ToUtf8(name, kvarn::CodePage::Ansi),
+                                   desc, fileDigest_.Hex()});
+    return BR_OK;
 }
 
 BR_CODE CBackupRestore::BRImplodeFile(Stream& file, std::uint32_t size, std::uint32_t& stored) {

@@ -4,11 +4,14 @@
 //
 // Files that the engine writes (volumes, restored files) are "pending" until committed: they are
 // written under a temporary name beside their final place and renamed over it only when whole, so
-// a crash or a failure never leaves a file that looks complete. The engine owns every stream it
-// opens here; the layer owns nothing between calls. Tests replace single operations (free space, a
+// a crash or a failure never leaves a file that looks complete. A temporary name is recognisable
+// as this layer's own: listings mark it, so that it is never archived, and a process killed while
+// writing leaves one that a later run sweeps away once no live process holds it. The engine owns
+// every stream it opens here; the layer owns nothing between calls. Tests replace single operations (free space, a
 // volume that fails after N bytes) by deriving from the POSIX implementation.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -22,8 +25,9 @@ namespace kvarn::backup {
 
 enum class DriveKind { Unknown, Fixed, Removable };
 enum class ProbeResult { Ok, UnknownDrive, Protected };
-// Other: symbolic links, FIFOs, devices, sockets; never archived.
-enum class EntryKind { File, Directory, Other };
+// Other: symbolic links, FIFOs, devices, sockets; never archived. Temporary: a pending file of
+// this layer, never archived either.
+enum class EntryKind { File, Directory, Other, Temporary };
 
 struct DirectoryEntry {
     std::string name;
@@ -70,6 +74,8 @@ public:
     virtual ProbeResult Probe(const std::filesystem::path& dir) = 0;
 
     virtual bool IsDirectory(const std::filesystem::path& path) = 0;
+    // Whether anything, a dangling link included, has this name.
+    virtual bool Exists(const std::filesystem::path& path) = 0;
     virtual bool MakeDirectories(const std::filesystem::path& dir) = 0;
     virtual bool RemoveFile(const std::filesystem::path& path) = 0;  // read-only ones too
     // Entries sorted by name, byte order; nullopt when the directory cannot be read.
@@ -84,6 +90,11 @@ public:
     virtual std::unique_ptr<PendingFile> CreateRestored(const std::filesystem::path& root,
                                                         const std::filesystem::path& relative,
                                                         const std::string& name) = 0;
+    // Removes from `root`/`relative` (reached as CreateRestored reaches it) the temporaries of this
+    // layer last written before `before` that no live process holds: what killed runs left.
+    virtual void SweepTemporaries(const std::filesystem::path& root,
+                                  const std::filesystem::path& relative,
+                                  std::chrono::system_clock::time_point before) = 0;
 };
 
 }  // namespace kvarn::backup

@@ -5,11 +5,13 @@
 #include <cerrno>
 #include <fstream>
 #include <random>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -101,14 +103,46 @@ private:
     bool failed_ = false;
 };
 
+constexpr std::string_view kTemporaryMark = ".kvarn-";
+constexpr std::string_view kProbePrefix = ".kvarn-sonde-";
+
 // Hidden, beside the final name, never reused, and short enough for any name's temporary: the
 // name contributes its first bytes only.
 std::string TemporaryNameFor(const std::string& name) {
     constexpr std::size_t kNameBytes = 64;
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
-    return "." + name.substr(0, kNameBytes) + ".kvarn-" + std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" +
+    return "." + name.substr(0, kNameBytes) + std::string(kTemporaryMark) +
+           std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" +
            std::to_string(counter++);
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// ".<name>.kvarn-<pid>-<seed>-<counter>", as TemporaryNameFor makes them.
+bool IsTemporaryName(std::string_view name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (name.empty() || name[0] != '.' || mark == std::string_view::npos || mark == 0) return false;
+    std::string_view numbers = name.substr(mark + kTemporaryMark.size());
+    for (int part = 0; part < 2; ++part) {
+        const std::size_t dash = numbers.find('-');
+        if (dash == std::string_view::npos || !AllDigits(numbers.substr(0, dash))) return false;
+        numbers.remove_prefix(dash + 1);
+    }
+    return AllDigits(numbers);
+}
+
+bool IsProbeName(std::string_view name) {
+    return name.size() == kProbePrefix.size() + 6 &&
+           name.substr(0, kProbePrefix.size()) == kProbePrefix;
+}
+
+std::chrono::system_clock::time_point ModifiedAt(const struct stat& st) {
+    return std::chrono::system_clock::time_point(std::chrono::duration_cast<
+        std::chrono::system_clock::duration>(std::chrono::seconds(st.st_mtim.tv_sec) +
+                                             std::chrono::nanoseconds(st.st_mtim.tv_nsec)));
 }
 
 class PosixPendingFile final : public FdStream, public PendingFile {
@@ -150,16 +184,61 @@ private:
     bool committed_ = false;
 };
 
+// The lock is taken right after the file is created. A sweeper can only come between the two for
+// a file it found unlocked and older than its own run; it then removes the name, which the link
+// count shows, and another name is taken.
 std::unique_ptr<PendingFile> CreatePendingIn(Descriptor dir, const std::string& name) {
-    const std::string temporary = TemporaryNameFor(name);
-    Descriptor file(::openat(dir.get(), temporary.c_str(),
-                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (!file.valid()) return nullptr;
-    return std::make_unique<PosixPendingFile>(std::move(dir), std::move(file), temporary, name);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::string temporary = TemporaryNameFor(name);
+        Descriptor file(::openat(dir.get(), temporary.c_str(),
+                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!file.valid()) return nullptr;
+        struct stat st {};
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(file.get(), &st) == 0 &&
+            st.st_nlink > 0)
+            return std::make_unique<PosixPendingFile>(std::move(dir), std::move(file), temporary,
+                                                      name);
+    }
+    return nullptr;
 }
 
 Descriptor OpenDirectory(const fs::path& dir) {
     return Descriptor(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+// `root`/`relative`, creating the missing directories when asked, following no symbolic link
+// below `root`.
+Descriptor OpenBelow(const fs::path& root, const fs::path& relative, bool create) {
+    Descriptor dir = OpenDirectory(root);
+    for (const fs::path& component : relative) {
+        if (!dir.valid()) return dir;
+        const std::string text = component.string();
+        if (text.empty()) continue;
+        if (create && ::mkdirat(dir.get(), text.c_str(), 0777) != 0 && errno != EEXIST)
+            return Descriptor();
+        dir = Descriptor(::openat(dir.get(), text.c_str(),
+                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    }
+    return dir;
+}
+
+// Removes the temporary `name` of `dir` when it was last written before `before` and its lock
+// can be taken: no live process holds it.
+void RemoveIfStale(int dir, const char* name, std::chrono::system_clock::time_point before) {
+    Descriptor file(::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        ModifiedAt(st) >= before || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+        return;
+    ::unlinkat(dir, name, 0);
+}
+
+// A probe directory left by a killed run: empty, and older than the sweeping run.
+void RemoveProbeIfStale(int dir, const char* name, std::chrono::system_clock::time_point before) {
+    struct stat st {};
+    if (::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode) &&
+        ModifiedAt(st) < before)
+        ::unlinkat(dir, name, AT_REMOVEDIR);
 }
 
 // The nearest directory at or above `dir` that exists.
@@ -185,8 +264,8 @@ std::uint16_t AttributesOf(const std::string& name, const struct stat& st) {
     return attributes;
 }
 
-EntryKind KindOfMode(mode_t mode) {
-    if (S_ISREG(mode)) return EntryKind::File;
+EntryKind EntryKindOf(const std::string& name, mode_t mode) {
+    if (S_ISREG(mode)) return IsTemporaryName(name) ? EntryKind::Temporary : EntryKind::File;
     if (S_ISDIR(mode)) return EntryKind::Directory;
     return EntryKind::Other;
 }
@@ -217,7 +296,7 @@ std::optional<std::uint64_t> PosixOsLayer::FreeSpace(const fs::path& dir) {
 // root of the file system would need rights nobody should grant a backup.
 ProbeResult PosixOsLayer::Probe(const fs::path& dir) {
     if (!IsDirectory(dir)) return ProbeResult::UnknownDrive;
-    std::string pattern = (dir / ".kvarn-sonde-XXXXXX").string();
+    std::string pattern = (dir / (std::string(kProbePrefix) + "XXXXXX")).string();
     if (!::mkdtemp(pattern.data())) return ProbeResult::Protected;
     return ::rmdir(pattern.c_str()) == 0 ? ProbeResult::Ok : ProbeResult::Protected;
 }
@@ -225,6 +304,11 @@ ProbeResult PosixOsLayer::Probe(const fs::path& dir) {
 bool PosixOsLayer::IsDirectory(const fs::path& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PosixOsLayer::Exists(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
 }
 
 bool PosixOsLayer::MakeDirectories(const fs::path& dir) {
@@ -248,7 +332,7 @@ std::optional<std::vector<DirectoryEntry>> PosixOsLayer::List(const fs::path& di
         if (name == "." || name == "..") continue;
         struct stat st {};
         if (::fstatat(dirFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        entries.push_back({name, KindOfMode(st.st_mode), static_cast<std::uint64_t>(st.st_size),
+        entries.push_back({name, EntryKindOf(name, st.st_mode), static_cast<std::uint64_t>(st.st_size),
                            st.st_mtime, AttributesOf(name, st)});
     }
     ::closedir(stream);
@@ -286,17 +370,27 @@ std::unique_ptr<PendingFile> PosixOsLayer::CreateRestored(const fs::path& root,
                                                           const fs::path& relative,
                                                           const std::string& name) {
     if (!MakeDirectories(root)) return nullptr;
-    Descriptor dir = OpenDirectory(root);
-    for (const fs::path& component : relative) {
-        if (!dir.valid()) return nullptr;
-        const std::string text = component.string();
-        if (text.empty()) continue;
-        if (::mkdirat(dir.get(), text.c_str(), 0777) != 0 && errno != EEXIST) return nullptr;
-        dir = Descriptor(::openat(dir.get(), text.c_str(),
-                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    }
+    Descriptor dir = OpenBelow(root, relative, true);
     if (!dir.valid()) return nullptr;
     return CreatePendingIn(std::move(dir), name);
+}
+
+void PosixOsLayer::SweepTemporaries(const fs::path& root, const fs::path& relative,
+                                    std::chrono::system_clock::time_point before) {
+    const Descriptor dir = OpenBelow(root, relative, false);
+    DIR* stream = dir.valid() ? ::fdopendir(::dup(dir.get())) : nullptr;
+    if (!stream) return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(stream))
+        if (IsTemporaryName(entry->d_name) || IsProbeName(entry->d_name))
+            names.emplace_back(entry->d_name);
+    ::closedir(stream);
+    for (const std::string& name : names) {
+        if (IsProbeName(name))
+            RemoveProbeIfStale(dir.get(), name.c_str(), before);
+        else
+            RemoveIfStale(dir.get(), name.c_str(), before);
+    }
 }
 
 }  // namespace kvarn::backup

@@ -1,6 +1,7 @@
 #include "backup/simulated_drive.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace kvarn::backup {
 
@@ -15,7 +16,42 @@ fs::path Normal(const fs::path& path) {
     return normal;
 }
 
+class BudgetedFile final : public PendingFile {
+public:
+    BudgetedFile(std::unique_ptr<PendingFile> real, std::shared_ptr<WriteBudget> budget)
+        : real_(std::move(real)), budget_(std::move(budget)) {}
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
+        return real_->Read(buffer, size);
+    }
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        const auto accepted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(size, budget_->remaining));
+        if (accepted < size && budget_->whenSpent) std::exchange(budget_->whenSpent, nullptr)();
+        budget_->remaining -= accepted;
+        if (accepted > 0 && !real_->Write(data, accepted)) return false;
+        full_ = full_ || accepted < size;
+        return accepted == size;
+    }
+    bool Seek(std::uint64_t offset) override { return real_->Seek(offset); }
+    bool Truncate() override { return real_->Truncate(); }
+    std::uint64_t Position() const override { return real_->Position(); }
+    std::optional<std::uint64_t> Size() override { return real_->Size(); }
+    bool Failed() const override { return full_ || real_->Failed(); }
+    bool Commit(const FileStamp* stamp) override { return !full_ && real_->Commit(stamp); }
+
+private:
+    std::unique_ptr<PendingFile> real_;
+    std::shared_ptr<WriteBudget> budget_;
+    bool full_ = false;
+};
+
 }  // namespace
+
+std::unique_ptr<PendingFile> WithinBudget(std::unique_ptr<PendingFile> file,
+                                          std::shared_ptr<WriteBudget> budget) {
+    if (!file) return nullptr;
+    return std::make_unique<BudgetedFile>(std::move(file), std::move(budget));
+}
 
 SimulatedRemovableDrive::SimulatedRemovableDrive(std::unique_ptr<OsLayer> inner, fs::path drive,
                                                  std::optional<std::uint64_t> capacity)
@@ -69,6 +105,11 @@ bool SimulatedRemovableDrive::IsDirectory(const fs::path& path) {
     return place && inner_->IsDirectory(*place);
 }
 
+bool SimulatedRemovableDrive::Exists(const fs::path& path) {
+    const std::optional<fs::path> place = Locate(path);
+    return place && inner_->Exists(*place);
+}
+
 bool SimulatedRemovableDrive::MakeDirectories(const fs::path& dir) {
     const std::optional<fs::path> place = Locate(dir);
     return place && inner_->MakeDirectories(*place);
@@ -93,7 +134,11 @@ std::unique_ptr<Stream> SimulatedRemovableDrive::CreateScratch() { return inner_
 
 std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateVolume(const fs::path& path) {
     const std::optional<fs::path> place = Locate(path);
-    return place ? inner_->CreateVolume(*place) : nullptr;
+    if (!place) return nullptr;
+    if (!OnDrive(path) || !capacity_) return inner_->CreateVolume(*place);
+    const std::uint64_t room = FreeSpace(path.parent_path()).value_or(0);
+    return WithinBudget(inner_->CreateVolume(*place),
+                        std::make_shared<WriteBudget>(WriteBudget{room, {}}));
 }
 
 std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateRestored(const fs::path& root,
@@ -101,6 +146,12 @@ std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateRestored(const fs::p
                                                                      const std::string& name) {
     const std::optional<fs::path> place = Locate(root);
     return place ? inner_->CreateRestored(*place, relative, name) : nullptr;
+}
+
+void SimulatedRemovableDrive::SweepTemporaries(const fs::path& root, const fs::path& relative,
+                                               std::chrono::system_clock::time_point before) {
+    if (const std::optional<fs::path> place = Locate(root))
+        inner_->SweepTemporaries(*place, relative, before);
 }
 
 }  // namespace kvarn::backup

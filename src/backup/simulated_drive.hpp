@@ -3,7 +3,8 @@
 //
 // Paths at or below the drive's path are carried over to the disk inserted; every other path goes
 // to the inner layer unchanged. Each disk holds `capacity` bytes when a capacity is given (what the
-// files on it take is not free), never more than the inner layer's free space. With no disk in the
+// files on it take is not free), never more than the inner layer's free space: a volume written on
+// it fails, as on a full disk, at the first write that would pass the room the disk had left. With no disk in the
 // drive, the drive is there (it is removable) but holds nothing: probes fail and nothing opens. The
 // command line simulates floppy disks with it, and tests script their disk changes through it; the
 // owner of the component keeps a pointer to it to insert disks while the component owns it.
@@ -11,7 +12,21 @@
 
 #include "backup/os_layer.hpp"
 
+#include <functional>
+
 namespace kvarn::backup {
+
+// What a medium still takes. Writes past it fail, their first part written, as on a full disk;
+// `whenSpent`, when set, is called at the first write that would pass it (tests stop a process
+// there).
+struct WriteBudget {
+    std::uint64_t remaining = 0;
+    std::function<void()> whenSpent;
+};
+
+// `file`, its writes drawn from `budget`, which several files may share.
+std::unique_ptr<PendingFile> WithinBudget(std::unique_ptr<PendingFile> file,
+                                          std::shared_ptr<WriteBudget> budget);
 
 class SimulatedRemovableDrive final : public OsLayer {
 public:
@@ -27,6 +42,7 @@ public:
     ProbeResult Probe(const std::filesystem::path& dir) override;
 
     bool IsDirectory(const std::filesystem::path& path) override;
+    bool Exists(const std::filesystem::path& path) override;
     bool MakeDirectories(const std::filesystem::path& dir) override;
     bool RemoveFile(const std::filesystem::path& path) override;
     std::optional<std::vector<DirectoryEntry>> List(const std::filesystem::path& dir) override;
@@ -37,6 +53,8 @@ public:
     std::unique_ptr<PendingFile> CreateRestored(const std::filesystem::path& root,
                                                 const std::filesystem::path& relative,
                                                 const std::string& name) override;
+    void SweepTemporaries(const std::filesystem::path& root, const std::filesystem::path& relative,
+                          std::chrono::system_clock::time_point before) override;
 
 private:
     bool OnDrive(const std::filesystem::path& path) const;

@@ -2,6 +2,8 @@
 // checking and closing volumes, and moving bytes in and out of them.
 #include "backup/backup_restore.hpp"
 
+#include "backup/archive_paths.hpp"
+
 #include <algorithm>
 #include <array>
 
@@ -32,12 +34,19 @@ BR_CODE CBackupRestore::DriveStatus(const std::string& path) {
 
 BR_CODE CBackupRestore::BRInsertFloppy() {
     // A fixed drive holds one volume. Checked before the current volume is closed, which would
-    // make it look complete.
-    if (header_.volume >= 1 && !removable_)
-        return backup_ ? BR_ERR_DEST_FILE_WRITE_ERROR : BR_ERR_BR_FILE_CORRUPTED;
+    // make it look complete. A reader cannot tell the first volume of a set of disks from a cut
+    // archive: both end where more is needed.
+    if (header_.volume >= 1 && !removable_) {
+        if (backup_) return BR_ERR_DEST_FILE_WRITE_ERROR;
+        detail_ = "le volume " + std::to_string(header_.volume) +
+                  " se termine avant la fin de l'archive";
+        report_.endedEarly = true;
+        return BR_ERR_BR_FILE_CORRUPTED;
+    }
     if (backup_) {
         if (const BR_CODE code = CloseStreamBackup(); code != BR_OK) return code;
     } else {
+        if (const BR_CODE code = CheckVolumeRead(); code != BR_OK) return code;
         volumeIn_.reset();
     }
     ++header_.volume;
@@ -53,10 +62,9 @@ BR_CODE CBackupRestore::BRInsertFloppy() {
             if (!removable_ || abort) return BR_ERR_ACTION_CANCELED;
             continue;
         }
-        if (removable_) {
-            if (!BRIsGoodBRFile(VolumePath().string())) continue;
-            if (backup_) DeleteFilesBeforeBackup();
-        }
+        if (removable_ && !BRIsGoodBRFile(VolumePath().string())) continue;
+        if (backup_ && removable_) DeleteFilesBeforeBackup();
+        if (backup_ && !removable_) Sweep(workDirectory_, {});
         BR_CODE code = BR_OK;
         if (backup_ && !IsDiskSizeOk(workDirectory_.string(), code)) {
             if (code == BR_REDO) continue;
@@ -88,8 +96,10 @@ BR_CODE CBackupRestore::CloseStreamBackup() {
     if (!volumeOut_) return BR_OK;
     const bool committed = volumeOut_->Commit(nullptr);
     volumeOut_.reset();
-    if (committed) lastCommitted_ = header_.volume;
-    return committed ? BR_OK : BR_ERR_DEST_FILE_WRITE_ERROR;
+    if (!committed) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    lastCommitted_ = header_.volume;
+    if (written_) written_->volumes.push_back(volumeDigest_.Hex());
+    return BR_OK;
 }
 
 // The volume open is discarded with its stream. When the failure came while changing disks, the
@@ -105,7 +115,13 @@ void CBackupRestore::DeleteVolumeBeingWritten() {
         os_->RemoveFile(VolumePath());
 }
 
-void CBackupRestore::DeleteFilesBeforeBackup() { os_->RemoveFile(VolumePath()); }
+// The manifest of the archive the disk held goes with its volume, and so do the temporaries a run
+// killed while writing on this disk left.
+void CBackupRestore::DeleteFilesBeforeBackup() {
+    os_->RemoveFile(VolumePath());
+    os_->RemoveFile(workDirectory_ / ManifestFileName(workName_));
+    os_->SweepTemporaries(workDirectory_, {}, runStart_);
+}
 
 bool CBackupRestore::IsDiskSizeOk(const std::string& path, BR_CODE& code) {
     if (!os_->MakeDirectories(path)) {
@@ -136,10 +152,11 @@ bool CBackupRestore::IsDiskSizeOk(const std::string& path, BR_CODE& code) {
 }
 
 void CBackupRestore::OpenBR(BR_CODE& code) {
+    volumeDigest_ = Sha256();
     if (backup_) {
         volumeOut_ = os_->CreateVolume(VolumePath());
         const auto header = EncodeHeader(header_);
-        if (!volumeOut_ || !volumeOut_->Write(header.data(), header.size())) {
+        if (!volumeOut_ || !PutOnVolume(header.data(), header.size())) {
             volumeOut_.reset();
             code = BR_ERR_DEST_FILE_WRITE_ERROR;
             return;
@@ -149,9 +166,13 @@ void CBackupRestore::OpenBR(BR_CODE& code) {
         return;
     }
     volumeIn_ = os_->OpenForReading(VolumePath());
-    std::array<std::uint8_t, kHeaderSize> bytes{};
+    volumeWhole_ = true;
+    std::array<std::uint8_t, kHeaderSize>& bytes = lastHeader_;
     const std::optional<std::uint64_t> size = volumeIn_ ? volumeIn_->Size() : std::nullopt;
-    if (!size || volumeIn_->Read(bytes.data(), bytes.size()) != bytes.size()) {
+    if (!size || !TakeFromVolume(bytes.data(), bytes.size())) {
+        if (!volumeIn_)
+            detail_ = "« " + VolumePath().string() + " » " +
+                      (os_->Exists(VolumePath()) ? "ne peut pas être lu" : "est introuvable");
         volumeIn_.reset();
         code = BR_ERR_SRC_FILE_READ_ERROR;
         return;
@@ -188,12 +209,25 @@ bool CBackupRestore::BRIsGoodBRFile(const std::string& path) {
            (header_.volume == 1 || header->setId == header_.setId);
 }
 
+bool CBackupRestore::PutOnVolume(const std::uint8_t* data, std::size_t count) {
+    if (written_) volumeDigest_.Update(data, count);
+    return volumeOut_->Write(data, count);
+}
+
+bool CBackupRestore::TakeFromVolume(std::uint8_t* data, std::size_t count) {
+    const bool read = volumeIn_ && volumeIn_->Read(data, count) == count;
+    if (read && check_) volumeDigest_.Update(data, count);
+    return read;
+}
+
+// A record is written whole into one volume, and never past the room left on it: one that does
+// not fit goes whole to the next volume, leaving the end of this one unused.
 BR_CODE CBackupRestore::BackupBuffer(const std::uint8_t* data, std::size_t count) {
     if (count == 0) return BR_OK;
-    if (capacity_ == 0)
+    if (capacity_ < count)
         if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
-    if (!volumeOut_->Write(data, count)) return BR_ERR_DEST_FILE_WRITE_ERROR;
-    capacity_ = Lowered(capacity_, count);
+    if (!PutOnVolume(data, count)) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    capacity_ -= count;
     return BR_OK;
 }
 
@@ -205,7 +239,8 @@ BR_CODE CBackupRestore::BackupBuffer(Stream& from, std::uint64_t count, BR_CODE 
         const std::size_t size = std::min({count, kChunkSize, capacity_});
         chunk.resize(size);
         if (from.Read(chunk.data(), size) != size) return readFault;
-        if (!volumeOut_->Write(chunk.data(), size)) return BR_ERR_DEST_FILE_WRITE_ERROR;
+        if (written_) fileDigest_.Update(chunk.data(), size);
+        if (!PutOnVolume(chunk.data(), size)) return BR_ERR_DEST_FILE_WRITE_ERROR;
         capacity_ -= size;
         count -= size;
         AdvanceProgress(size);
@@ -219,23 +254,27 @@ BR_CODE CBackupRestore::RestoreBuffer(std::uint8_t* data, std::size_t count) {
         if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
     // Items are never cut between volumes: one that overruns the volume's data is damage.
     if (count > capacity_) return BR_ERR_BR_FILE_CORRUPTED;
-    if (volumeIn_->Read(data, count) != count) return BR_ERR_SRC_FILE_READ_ERROR;
+    if (!TakeFromVolume(data, count)) return BR_ERR_SRC_FILE_READ_ERROR;
     capacity_ -= count;
     return BR_OK;
 }
 
+// Data passed over are read all the same when checked against the manifest.
 BR_CODE CBackupRestore::CopieBuffer(Stream* to, std::uint64_t count, BR_CODE writeFault) {
     std::vector<std::uint8_t> chunk;
     while (count > 0) {
         if (capacity_ == 0)
             if (const BR_CODE code = ChangeVolume(); code != BR_OK) return code;
         const std::size_t size = std::min({count, kChunkSize, capacity_});
-        if (to) {
+        if (to || check_) {
             chunk.resize(size);
-            if (volumeIn_->Read(chunk.data(), size) != size) return BR_ERR_SRC_FILE_READ_ERROR;
-            if (!to->Write(chunk.data(), size)) return writeFault;
+            if (!TakeFromVolume(chunk.data(), size)) return BR_ERR_SRC_FILE_READ_ERROR;
+            if (check_) fileDigest_.Update(chunk.data(), size);
+            if (to && !to->Write(chunk.data(), size)) return writeFault;
         } else if (!volumeIn_->Seek(volumeIn_->Position() + size)) {
             return BR_ERR_SRC_FILE_READ_ERROR;
+        } else {
+            volumeWhole_ = false;
         }
         capacity_ -= size;
         count -= size;

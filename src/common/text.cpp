@@ -3,6 +3,7 @@
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <memory>
 #include <stdexcept>
@@ -82,6 +83,17 @@ std::string CutToWidth(std::string_view text, std::size_t width) {
     for (std::size_t taken = 0; i < text.size() && taken < width; ++taken)
         i += SequenceLength(text, i);
     return std::string(text.substr(0, i));
+}
+
+bool IsValidUtf8(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) return false;
+    }
+    return true;
 }
 
 }  // namespace kvarn

@@ -28,6 +28,9 @@ int CompareFrench(std::string_view a, std::string_view b);
 // Number of characters (code points) of a UTF-8 text; a malformed byte counts as one.
 std::size_t CharacterCount(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing past U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
 // The first `width` characters of the text, never splitting a character.
 std::string CutToWidth(std::string_view text, std::size_t width);
 

@@ -50,4 +50,13 @@ void EffacerCategoriesRetirees(frame::CGestTRPIni& parametres, db::Session& sess
     Remplacer(parametres, session, kRetirees, "");
 }
 
+std::string CategorieDeRemplacement(std::string_view code) {
+    // SARL unipersonnelle, SAS unipersonnelle, société civile laitière.
+    constexpr std::array<std::string_view, kRetirees.size()> kActuelles{"5499", "5710", "6599"};
+    if (EstParmi(code, kPremierNiveau)) return "1000";
+    for (std::size_t i = 0; i < kRetirees.size(); ++i)
+        if (EqualsIgnoringCase(code, kRetirees[i])) return std::string(kActuelles[i]);
+    return {};
+}
+
 }  // namespace kvarn::identification

@@ -27,12 +27,18 @@ done
 USED_DISKS=$(seq -f "${D}%g" -s, 1 "$USED")
 
 expect_status 0 "$KVARN" archive verifier --disques "$USED_DISKS"
+expect_contains "correspondent au manifeste SHA-256 « ${D}$USED/SAUVEGARDE.SHA256 »" "manifest on the last disk"
 expect_status 0 "$KVARN" archive lister --disques "$USED_DISKS"
 expect_contains "scan.bin" "listing across disks"
 expect_status 0 "$KVARN" restaurer --disques "$USED_DISKS" --vers "$ROOT/cible"
 CHECKS=$((CHECKS + 1))
 diff -r "$SRC" "$ROOT/cible" >/dev/null || { echo "FAIL: restored tree differs"; FAILURES=$((FAILURES + 1)); }
 
+# Every file in the way, replaced: each disk is still asked for once.
+expect_status 0 "$KVARN" --oui restaurer --disques "$USED_DISKS" --vers "$ROOT/cible"
+expect_status 1 "$KVARN" restaurer --depuis "${D}1" --vers "$ROOT/seul"
+expect_contains "le volume 1 se termine avant la fin de l'archive" "volume 1 alone"
+expect_contains "se restaure avec --disques" "the way to give every disk"
 # Disk 1 given again for volume 2 is refused, and the next disk of the list taken.
 expect_status 0 "$KVARN" restaurer --disques "${D}1,$USED_DISKS" --vers "$ROOT/cible2"
 expect_contains "ne convient pas comme disquette N° 2" "refused disk said"

@@ -44,6 +44,9 @@ expect_contains '"debut":"01/07/2024","fin":"30/06/2025","debut_precedent":"01/0
 expect_status 1 "$KVARN" --dossier "$ROOT/nulle-part" dossier afficher
 expect_status 2 "$KVARN" dossier afficher
 expect_status 2 "$KVARN" dossier creer
+expect_status 1 "$KVARN" dossier creer "$ROOT/cp" --cp 7500
+expect_contains "Le code postal doit comporter 5 chiffres" "postal code checked as verifier cp checks it"
+[ ! -e "$ROOT/cp" ] || { echo "FAIL: a refused dossier was created"; FAILURES=$((FAILURES + 1)); }
 
 expect_status 0 "$KVARN" verifier siret ""
 expect_status 0 "$KVARN" verifier siren 552081317

@@ -23,6 +23,10 @@ expect_status 0 "$KVARN" --dossier "$D" categorie-juridique ecrire 6540
 expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
 expect_contains "6540" "stored category"
 expect_status 1 "$KVARN" --dossier "$D" categorie-juridique ecrire 9999
+for withdrawn in "5498:utiliser 5499" "1100:utiliser 1000 (Entrepreneur individuel)"; do
+  expect_status 1 "$KVARN" --dossier "$D" categorie-juridique ecrire "${withdrawn%%:*}"
+  expect_contains "${withdrawn#*:}" "withdrawn code refused with its replacement"
+done
 expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
 expect_contains "6540" "unknown code refused, old one kept"
 

@@ -1,10 +1,14 @@
 #include "backup_fixture.hpp"
 
+#include "fuzz/restore_input.hpp"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
+
+#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,46 +65,39 @@ std::time_t LocalTime(int year, int month, int day, int hour, int minute, int se
     return std::mktime(&tm);
 }
 
-namespace {
-
-// Accepts a set number of bytes, then fails every write, as a disk that fills up would.
-class FailingVolume final : public PendingFile {
-public:
-    FailingVolume(std::unique_ptr<PendingFile> real, std::uint64_t budget)
-        : real_(std::move(real)), budget_(budget) {}
-    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
-        return real_->Read(buffer, size);
-    }
-    bool Write(const std::uint8_t* data, std::size_t size) override {
-        const std::size_t accepted = static_cast<std::size_t>(std::min<std::uint64_t>(size, budget_));
-        budget_ -= accepted;
-        if (accepted > 0 && !real_->Write(data, accepted)) return false;
-        failed_ = failed_ || accepted < size;
-        return accepted == size;
-    }
-    bool Seek(std::uint64_t offset) override { return real_->Seek(offset); }
-    bool Truncate() override { return real_->Truncate(); }
-    std::uint64_t Position() const override { return real_->Position(); }
-    std::optional<std::uint64_t> Size() override { return real_->Size(); }
-    bool Failed() const override { return failed_; }
-    bool Commit(const FileStamp* stamp) override { return !failed_ && real_->Commit(stamp); }
-
-private:
-    std::unique_ptr<PendingFile> real_;
-    std::uint64_t budget_;
-    bool failed_ = false;
-};
-
-}  // namespace
-
 std::optional<std::uint64_t> ControlledOs::FreeSpace(const fs::path& dir) {
     return freeSpace ? freeSpace : PosixOsLayer::FreeSpace(dir);
 }
 
+bool ControlledOs::Exists(const fs::path& path) {
+    return (memoryTarget && memoryTarget->count(path.lexically_normal().string()) > 0) ||
+           PosixOsLayer::Exists(path);
+}
+
+std::unique_ptr<PendingFile> ControlledOs::Killable(std::unique_ptr<PendingFile> file) {
+    if (!killAfter) return file;
+    if (!killBudget_)
+        killBudget_ =
+            std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
+    return WithinBudget(std::move(file), killBudget_);
+}
+
 std::unique_ptr<PendingFile> ControlledOs::CreateVolume(const fs::path& path) {
     std::unique_ptr<PendingFile> real = PosixOsLayer::CreateVolume(path);
-    if (!real || !volumeFailsAfter) return real;
-    return std::make_unique<FailingVolume>(std::move(real), *volumeFailsAfter);
+    if (volumeFailsAfter)
+        real = WithinBudget(std::move(real),
+                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}}));
+    return Killable(std::move(real));
+}
+
+std::unique_ptr<PendingFile> ControlledOs::CreateRestored(const fs::path& root,
+                                                          const fs::path& relative,
+                                                          const std::string& name) {
+    if (!memoryTarget) return Killable(PosixOsLayer::CreateRestored(root, relative, name));
+    return std::make_unique<fuzzing::MemoryFile>(
+        [this, path = (root / relative / name).lexically_normal().string()](std::string bytes) {
+            (*memoryTarget)[path] = std::move(bytes);
+        });
 }
 
 void BackupTest::SetUp() {
@@ -188,6 +185,14 @@ BR_CODE BackupTest::RestoreFrom(const std::string& name) {
     component_->SetBRFileName(name);
     component_->SetDirectory(target_.string());
     return component_->Restore();
+}
+
+std::vector<std::string> BackupTest::Temporaries() const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+        if (entry.path().filename().string().find(".kvarn-") != std::string::npos)
+            found.push_back(entry.path().string());
+    return found;
 }
 
 std::vector<std::string> BackupTest::VolumeDirectory() const {

@@ -16,6 +16,7 @@
 #include <deque>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,14 +75,27 @@ private:
     DiskScript& disks_;
 };
 
-// Free space and volume writes under the test's control; everything else is the real layer.
+// Free space and volume writes under the test's control, restored files kept in memory when the
+// test asks, and a process killed after a number of bytes written; everything else is the real
+// layer.
 class ControlledOs final : public PosixOsLayer {
 public:
     std::optional<std::uint64_t> freeSpace;
     std::optional<std::uint64_t> volumeFailsAfter;  // bytes accepted before writes fail
+    // Restored files by their full path, instead of on the disk (no flush per file).
+    std::map<std::string, std::string>* memoryTarget = nullptr;
+    // Bytes written to volumes and restored files after which the process is killed.
+    std::optional<std::uint64_t> killAfter;
 
     std::optional<std::uint64_t> FreeSpace(const fs::path& dir) override;
+    bool Exists(const fs::path& path) override;
     std::unique_ptr<PendingFile> CreateVolume(const fs::path& path) override;
+    std::unique_ptr<PendingFile> CreateRestored(const fs::path& root, const fs::path& relative,
+                                                const std::string& name) override;
+
+private:
+    std::unique_ptr<PendingFile> Killable(std::unique_ptr<PendingFile> file);
+    std::shared_ptr<WriteBudget> killBudget_;
 };
 
 // A fresh source, volume and target directory per test, and a component wired to them.
@@ -105,6 +119,8 @@ protected:
     fs::path Volume(const std::string& file = "SAUVEGARDE.BR") const { return volumes_ / file; }
     // Names in the volume directory: finished volumes and anything left behind.
     std::vector<std::string> VolumeDirectory() const;
+    // The temporaries of the OS layer anywhere below the test's directory.
+    std::vector<std::string> Temporaries() const;
 
     fs::path root_, source_, volumes_, target_;
     ControlledOs* os_ = nullptr;

@@ -1,8 +1,11 @@
 // Damaged and hostile archives, and volumes that cannot be written: every failure is a clean
-// code, leaves no partial file, and never writes outside the directory restored into.
+// code, leaves no partial file, never writes outside the directory restored into, and gives back
+// what precedes the damage; with the manifest every changed byte is found.
 #include "backup_fixture.hpp"
 
+#include <algorithm>
 #include <map>
+#include <random>
 
 namespace kvarn::backup::testing_support {
 namespace {
@@ -10,56 +13,162 @@ namespace {
 constexpr std::uint16_t kDate = (2023 - 1980) << 9 | 12 << 5 | 31;
 constexpr std::uint16_t kTime = 23 << 11 | 59 << 5 | 29;
 
-std::map<std::string, std::string> Contents(const fs::path& root) {
-    std::map<std::string, std::string> contents;
-    for (const std::string& file : FilesBelow(root)) contents[file] = ReadBytes(root / file);
-    return contents;
+// Where each file of a one-volume archive lies, read field by field as the format lays it out,
+// apart from the engine's reader: its record, descriptor, name and stored bytes, and the end.
+struct Entry {
+    std::string stored;  // "S\\un", as a restore report names it
+    std::string local;   // "S/un"
+    std::size_t start, descriptor, name, data, end;
+};
+
+std::vector<Entry> EntriesOf(const std::string& archive) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(archive.data());
+    const auto u16 = [&](std::size_t at) { return ReadU16(bytes + at); };
+    std::vector<Entry> entries;
+    std::size_t at = kHeaderSize + 2 + u16(kHeaderSize);
+    for (std::size_t length; (length = u16(at)) != 0;) {
+        std::string path = archive.substr(at + 2, length - 1);
+        at += 2 + length;
+        const std::uint16_t count = u16(at + 4);
+        at += 8 + u16(at + 6);
+        std::string local = path == ".\\" ? "" : path;
+        std::replace(local.begin(), local.end(), '\\', '/');
+        for (std::uint16_t i = 0; i < count; ++i) {
+            Entry e{};
+            e.start = at;
+            e.descriptor = at + 2;
+            e.name = e.descriptor + kFileDescSize;
+            e.data = at + 2 + u16(at);
+            const std::string name = archive.substr(e.name, e.data - e.name);
+            e.end = e.data + ReadU32(bytes + e.descriptor + 4);
+            e.stored = path + name;
+            e.local = local + name;
+            entries.push_back(e);
+            at = e.end;
+        }
+    }
+    return entries;
 }
 
 enum class Kind { HandWritten, Engine };
 
-class Truncated : public BackupTest, public testing::WithParamInterface<Kind> {
-protected:
-    std::string MakeArchive() {
-        if (GetParam() == Kind::HandWritten)
-            return ArchiveBytes()
-                .Description("desc")
-                .Pattern("S\\", 9, 2)
-                .StoredFile("un", "1111", 0x20, kDate, kTime)
-                .StoredFile("deux", "22222", 0x20, kDate, kTime)
-                .Pattern(".\\", 3, 1)
-                .StoredFile("trois", "333", 0x20, kDate, kTime)
-                .End()
-                .str();
-        WriteBytes(source_ / "S" / "compressible", std::string(3000, 'c') + "fin");
-        WriteBytes(source_ / "S" / "aleatoire", RandomBytes(100, 1));
-        WriteBytes(source_ / "racine", std::string(500, 'r'));
-        Component().SetSubDirectory(true);
-        EXPECT_EQ(BackupTo(), BR_OK);
-        return ReadBytes(Volume());
-    }
+struct Outcome {
+    BR_CODE code;
+    RestoreReport report;
+    std::map<std::string, std::string> files;  // restored, by full path
 };
 
-TEST_P(Truncated, EveryCutGivesACleanErrorAndOnlyWholeFiles) {
-    const std::string archive = MakeArchive();
-    WriteBytes(Volume(), archive);
-    ASSERT_EQ(RestoreFrom(), BR_OK);
-    const std::map<std::string, std::string> whole = Contents(target_);
-    ASSERT_FALSE(whole.empty());
-    for (std::size_t length = 0; length < archive.size(); ++length) {
-        fs::remove_all(target_);
-        WriteBytes(Volume(), archive.substr(0, length));
-        const BR_CODE code = RestoreFrom();
-        EXPECT_EQ(code, length < 32 ? BR_ERR_SRC_FILE_READ_ERROR : BR_ERR_BR_FILE_CORRUPTED)
-            << "cut at " << length;
-        for (const auto& [file, bytes] : Contents(target_)) {
-            ASSERT_TRUE(whole.count(file)) << "stray " << file << " when cut at " << length;
-            EXPECT_EQ(bytes, whole.at(file)) << "partial " << file << " when cut at " << length;
+// Restores damaged copies of one archive the way kvarn restaurer does without --ecraser, into
+// memory, and compares what comes back with the whole archive's restore.
+class Damaged : public BackupTest {
+protected:
+    void MakeArchive(Kind kind) {
+        if (kind == Kind::HandWritten) {
+            archive_ = ArchiveBytes()
+                           .Description("desc")
+                           .Pattern("S\\", 9, 2)
+                           .StoredFile("un", "1111", 0x20, kDate, kTime)
+                           .StoredFile("deux", "22222", 0x20, kDate, kTime)
+                           .Pattern(".\\", 3, 1)
+                           .StoredFile("trois", "333", 0x20, kDate, kTime)
+                           .End()
+                           .str();
+        } else {
+            WriteBytes(source_ / "S" / "compressible", std::string(3000, 'c') + "fin");
+            WriteBytes(source_ / "S" / "aleatoire", RandomBytes(100, 1));
+            WriteBytes(source_ / "S" / "T" / "grand", RandomBytes(300, 2));
+            WriteBytes(source_ / "racine", std::string(500, 'r'));
+            WriteBytes(source_ / "vide", "");
+            WriteBytes(source_ / ".profil", "p");
+            CBackupRestore& component = Component();
+            component.SetSubDirectory(true);
+            component.SetManifest(true);
+            ASSERT_EQ(BackupTo(), BR_OK);
+            archive_ = ReadBytes(Volume());
         }
+        entries_ = EntriesOf(archive_);
+        whole_ = Restore(archive_, kind == Kind::Engine);
+        ASSERT_EQ(whole_.code, BR_OK);
+        ASSERT_EQ(whole_.files.size(), entries_.size());
+    }
+
+    Outcome Restore(const std::string& bytes, bool withManifest) {
+        WriteBytes(Volume(), bytes);
+        Outcome outcome{};
+        CBackupRestore& component = Component();
+        os_->memoryTarget = &outcome.files;
+        component.SetReplaceExisting(false);
+        component.SetManifest(withManifest);
+        outcome.code = RestoreFrom();
+        outcome.report = component.GetRestoreReport();
+        return outcome;
+    }
+
+    std::string PathOf(const Entry& entry) const { return (target_ / entry.local).string(); }
+
+    // Every file whose entry ends by `offset` came back whole.
+    void ExpectEverythingBefore(const Outcome& outcome, std::size_t offset) {
+        for (const Entry& entry : entries_) {
+            if (entry.end > offset) continue;
+            ASSERT_EQ(outcome.files.count(PathOf(entry)), 1u) << entry.stored;
+            EXPECT_TRUE(outcome.files.at(PathOf(entry)) == whole_.files.at(PathOf(entry)))
+                << entry.stored;
+        }
+    }
+
+    // No file came back that was not saved so, whole.
+    void ExpectNothingElse(const Outcome& outcome) {
+        for (const auto& [path, bytes] : outcome.files)
+            EXPECT_TRUE(whole_.files.count(path) && whole_.files.at(path) == bytes) << path;
+    }
+
+    std::string archive_;
+    std::vector<Entry> entries_;
+    Outcome whole_;
+};
+
+class Truncated : public Damaged, public testing::WithParamInterface<Kind> {};
+
+TEST_P(Truncated, EveryCutGivesBackEveryFileBeforeItAndOnlyWholeFiles) {
+    MakeArchive(GetParam());
+    for (std::size_t length = 0; length < archive_.size(); ++length) {
+        const Outcome outcome = Restore(archive_.substr(0, length), false);
+        EXPECT_EQ(outcome.code, length < 32 ? BR_ERR_SRC_FILE_READ_ERROR : BR_ERR_BR_FILE_CORRUPTED)
+            << "cut at " << length;
+        ExpectEverythingBefore(outcome, length);
+        ExpectNothingElse(outcome);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Archives, Truncated, testing::Values(Kind::HandWritten, Kind::Engine));
+
+// A changed byte in a file's descriptor or stored bytes is laid to that file; in its length word or
+// its name, the file before it is the last one read whole.
+TEST_F(Damaged, EveryFlippedByteIsReportedWithTheManifestAndWhatPrecedesItComesBack) {
+    MakeArchive(Kind::Engine);
+    std::mt19937 engine(20240601);
+    for (int flip = 0; flip < 200; ++flip) {
+        const std::size_t offset = engine() % archive_.size();
+        std::string bytes = archive_;
+        bytes[offset] = static_cast<char>(bytes[offset] ^ (1 + engine() % 255));
+        SCOPED_TRACE("byte " + std::to_string(offset));
+        ExpectEverythingBefore(Restore(bytes, false), offset);
+
+        const Outcome checked = Restore(bytes, true);
+        ExpectEverythingBefore(checked, offset);
+        ExpectNothingElse(checked);
+        EXPECT_TRUE(checked.code != BR_OK || checked.report.manifest == ManifestUse::OtherArchive);
+        const auto in = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+            return e.start <= offset && offset < e.end;
+        });
+        if (in == entries_.end()) continue;
+        EXPECT_EQ(checked.files.count(PathOf(*in)), 0u);
+        EXPECT_EQ(checked.report.stoppedAfter, in == entries_.begin() ? "" : (in - 1)->stored);
+        if ((offset >= in->descriptor && offset < in->name) || offset >= in->data) {
+            EXPECT_EQ(checked.report.stoppedIn, in->stored);
+        }
+    }
+}
 
 struct HostileCase {
     const char* label;

@@ -1,5 +1,7 @@
-// The fixed-drive cases at the edges of a backup: nothing to save, nothing where to save it, no
-// room, names the archive cannot hold, what is left out, and the event dispatch rule.
+// The fixed-drive cases at the edges of a backup and a restore: nothing to save, nothing where to
+// save it, no room, names the archive cannot hold, what is left out (volumes written into the
+// source included), the event dispatch rule, the result codes and their words, files in the way,
+// relative paths without a root, and the manifest found beside the volume.
 #include "backup_fixture.hpp"
 
 #include <sys/stat.h>
@@ -235,15 +237,141 @@ TEST_F(BackupTest, HandlerSuppliedDirectoriesAreStoredWithTheirDescriptions) {
     EXPECT_EQ(ReadBytes(target_ / root_.relative_path() / "ailleurs" / "g.txt"), "g");
 }
 
-TEST(CodeMessages, MatchBackToTheirCodes) {
+struct CodeMessage {
+    BR_CODE code;
+    const char* message;
+};
+
+class ResultCode : public testing::TestWithParam<CodeMessage> {};
+
+TEST_P(ResultCode, HasItsMessageAndIsFoundFromIt) {
     CBackupRestore component;
-    for (int value = 0; value < kvarn::backup::kCodeCount; ++value) {
-        const auto code = static_cast<BR_CODE>(value);
-        EXPECT_EQ(component.GetCodeErr(component.GetMsgErr(code)), code);
-    }
-    EXPECT_EQ(component.GetCodeErr("Disque plein"), BR_ERR_DRIVE_OUTOFSPACE);
-    EXPECT_EQ(component.GetCodeErr("disque plein"), BR_OK);
+    EXPECT_EQ(component.GetMsgErr(GetParam().code), GetParam().message);
+    EXPECT_EQ(component.GetCodeErr(GetParam().message), GetParam().code);
+    EXPECT_EQ(component.GetCodeErr(std::string(GetParam().message) + " "), BR_OK);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ResultCode,
+    testing::Values(CodeMessage{BR_OK, "Opération réussie avec succès"},
+                    CodeMessage{BR_REDO, "Action en cours"},
+                    CodeMessage{BR_STOP, "Action arrêtée"},
+                    CodeMessage{BR_ERR_ACTION_CANCELED, "Processus abandonné"},
+                    CodeMessage{BR_ERR_EXHAUSTED_MEMORY, "Mémoire insuffisante"},
+                    CodeMessage{BR_ERR_BR_PATH_NOT_FOUND, "Répertoire Backup/Restore non trouvé"},
+                    CodeMessage{BR_ERR_NO_SRC_FILE_TO_BACKUP, "Aucun fichier à sauvegarder"},
+                    CodeMessage{BR_ERR_TMP_FILE_ACCESS_IO_ERROR, "Erreur d'accès au fichier temporaire"},
+                    CodeMessage{BR_ERR_IMPLODING_FILE, "Erreur durant la compression"},
+                    CodeMessage{BR_ERR_EXPLODING_FILE, "Erreur durant la décompression"},
+                    CodeMessage{BR_ERR_DEST_FILE_WRITE_ERROR, "Erreur d'écriture du fichier destination"},
+                    CodeMessage{BR_ERR_SRC_FILE_READ_ERROR, "Erreur de lecture du fichier source"},
+                    CodeMessage{BR_ERR_SRC_FILE_DELETED_DURING_BACKUP, "Fichier détruit durant la sauvegarde"},
+                    CodeMessage{BR_ERR_BR_FILE_CORRUPTED, "Fichier de sauvegarde corrompu"},
+                    CodeMessage{BR_ERR_DRIVE_UNKNOW, "Lecteur invalide"},
+                    CodeMessage{BR_ERR_DRIVE_PROTECT, "Disque plein ou protégé en écriture"},
+                    CodeMessage{BR_ERR_DRIVE_OUTOFSPACE, "Disque plein"}));
+
+// The volumes written into a directory being saved are left out, the second time round too.
+class VolumesInTheSource : public BackupTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(VolumesInTheSource, AreLeftOutAndNothingIsDestroyedDuringTheBackup) {
+    WriteBytes(source_ / "S" / "f.txt", std::string(5000, 'f'));
+    WriteBytes(source_ / "racine.txt", "r");
+    volumes_ = source_ / GetParam();
+    for (int run = 0; run < 2; ++run) {
+        CBackupRestore& component = Component();
+        component.SetSubDirectory(true);
+        component.SetManifest(true);
+        ASSERT_EQ(BackupTo(), BR_OK) << run;
+        EXPECT_EQ(component.GetWarnings().size(), run == 0 ? 0u : 2u);
+    }
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(FilesBelow(target_), (std::vector<std::string>{"S/f.txt", "racine.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, VolumesInTheSource, testing::Values("", "S"));
+
+// Stored paths relative to the root restore under the current directory when Directory is empty.
+TEST_F(BackupTest, RelativePathsWithoutADirectoryGoUnderTheCurrentOne) {
+    WriteBytes(source_ / "S" / "f.txt", "f");
+    Component().SetSubDirectory(true);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    fs::create_directories(target_);
+    const fs::path before = fs::current_path();
+    fs::current_path(target_);
+    CBackupRestore& component = Component();
+    component.SetBRFileName("SAUVEGARDE");
+    component.SetDirectory("");
+    const BR_CODE code = component.Restore();
+    fs::current_path(before);
+    ASSERT_EQ(code, BR_OK);
+    EXPECT_EQ(ReadBytes(target_ / "S" / "f.txt"), "f");
+}
+
+// Without replacing, each file in the way is asked about as it comes; one kept is counted.
+TEST_F(BackupTest, FilesInTheWayAreAskedAboutOneByOne) {
+    for (const char* name : {"a", "b", "c"})
+        WriteBytes(source_ / name, std::string("nouveau ") + name);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    WriteBytes(target_ / "a", "ancien a");
+    WriteBytes(target_ / "b", "ancien b");
+    CBackupRestore& component = Component();
+    component.SetReplaceExisting(false);
+    std::vector<std::string> asked;
+    component.OnReplaceFile = [&](CBackupRestore&, const std::string& path, bool& replace) {
+        asked.push_back(fs::path(path).filename().string());
+        replace = asked.size() == 2;
+    };
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(asked, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ReadBytes(target_ / "a"), "ancien a");
+    EXPECT_EQ(ReadBytes(target_ / "b"), "nouveau b");
+    EXPECT_EQ(ReadBytes(target_ / "c"), "nouveau c");
+    const RestoreReport& report = component.GetRestoreReport();
+    EXPECT_EQ(report.restored, 2u);
+    EXPECT_EQ(report.keptExisting, 1u);
+    EXPECT_EQ(report.firstKept, (target_ / "a").string());
+}
+
+struct ManifestCase {
+    const char* label;
+    void (*change)(const fs::path& manifest);
+    ManifestUse use;
+};
+
+class ManifestBesideTheVolume : public BackupTest,
+                                public testing::WithParamInterface<ManifestCase> {};
+
+// A manifest that cannot serve is said, and the archive is read without it.
+TEST_P(ManifestBesideTheVolume, IsUsedOnlyWhenItIsThisArchives) {
+    WriteBytes(source_ / "f", "f");
+    Component().SetManifest(true);
+    ASSERT_EQ(BackupTo(), BR_OK);
+    GetParam().change(volumes_ / "SAUVEGARDE.SHA256");
+    CBackupRestore& component = Component();
+    component.SetManifest(true);
+    component.SetVerifyOnly(true);
+    EXPECT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(component.GetRestoreReport().manifest, GetParam().use);
+    EXPECT_EQ(component.GetRestoreReport().restored, 1u);
+    EXPECT_FALSE(fs::exists(target_)) << "a verification creates nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ManifestBesideTheVolume,
+    testing::Values(
+        ManifestCase{"as_written", [](const fs::path&) {}, ManifestUse::Checked},
+        ManifestCase{"absent", [](const fs::path& m) { fs::remove(m); }, ManifestUse::Absent},
+        ManifestCase{"cut", [](const fs::path& m) { fs::resize_file(m, fs::file_size(m) - 1); },
+                     ManifestUse::Unreadable},
+        ManifestCase{"of_another_backup",
+                     [](const fs::path& m) {
+                         std::string text = ReadBytes(m);
+                         text.replace(text.find("ensemble ") + 9, 1, "9");
+                         WriteBytes(m, text);
+                     },
+                     ManifestUse::OtherArchive}),
+    ByLabel());
 
 }  // namespace
 }  // namespace kvarn::backup::testing_support

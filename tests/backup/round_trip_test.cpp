@@ -92,16 +92,5 @@ TEST_F(RoundTrip, ATreeComesBackByteForByteWithAttributesAndTimes) {
     }
 }
 
-TEST_F(RoundTrip, VerifyingReadsEverythingAndCreatesNothing) {
-    MakeTree();
-    Component().SetSubDirectory(true);
-    ASSERT_EQ(BackupTo(), BR_OK);
-    CBackupRestore& component = Component();
-    component.SetVerifyOnly(true);
-    EXPECT_EQ(RestoreFrom(), BR_OK);
-    EXPECT_FALSE(fs::exists(target_));
-    EXPECT_EQ(VolumeDirectory(), std::vector<std::string>{"SAUVEGARDE.BR"});
-}
-
 }  // namespace
 }  // namespace kvarn::backup::testing_support

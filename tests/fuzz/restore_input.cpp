@@ -14,67 +14,6 @@ namespace {
 const fs::path kTarget = "/cible";
 const fs::path kVolumes = "/volumes";
 
-// A file in memory: a volume (read only) or the temporary file.
-class MemoryStream final : public Stream {
-public:
-    explicit MemoryStream(std::string bytes = {}, bool writable = true)
-        : bytes_(std::move(bytes)), writable_(writable) {}
-    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
-        const std::size_t available = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
-        const std::size_t count = std::min(size, available);
-        if (count > 0) std::memcpy(buffer, bytes_.data() + position_, count);
-        position_ += count;
-        return count;
-    }
-    bool Write(const std::uint8_t* data, std::size_t size) override {
-        if (!writable_) return false;
-        if (size == 0) return true;
-        if (bytes_.size() < position_ + size) bytes_.resize(position_ + size);
-        std::memcpy(bytes_.data() + position_, data, size);
-        position_ += size;
-        return true;
-    }
-    bool Seek(std::uint64_t offset) override {
-        position_ = offset;
-        return true;
-    }
-    bool Truncate() override {
-        bytes_.resize(std::min<std::uint64_t>(position_, bytes_.size()));
-        return true;
-    }
-    std::uint64_t Position() const override { return position_; }
-    std::optional<std::uint64_t> Size() override { return bytes_.size(); }
-    bool Failed() const override { return false; }
-
-private:
-    std::string bytes_;
-    std::uint64_t position_ = 0;
-    bool writable_;
-};
-
-// A restored file: counted, checked, not kept.
-class Sink final : public PendingFile {
-public:
-    explicit Sink(RestoreOutcome& outcome) : outcome_(outcome) {}
-    std::size_t Read(std::uint8_t*, std::size_t) override { return 0; }
-    bool Write(const std::uint8_t*, std::size_t size) override {
-        outcome_.bytesWritten += size;
-        return true;
-    }
-    bool Seek(std::uint64_t) override { return true; }
-    bool Truncate() override { return true; }
-    std::uint64_t Position() const override { return 0; }
-    std::optional<std::uint64_t> Size() override { return 0; }
-    bool Failed() const override { return false; }
-    bool Commit(const FileStamp*) override {
-        ++outcome_.filesCommitted;
-        return true;
-    }
-
-private:
-    RestoreOutcome& outcome_;
-};
-
 bool IsPlainComponent(const std::string& text) {
     return !text.empty() && text != "." && text != ".." &&
            text.find_first_of(std::string("/\0", 2)) == std::string::npos;
@@ -99,6 +38,7 @@ public:
     std::optional<std::uint64_t> FreeSpace(const fs::path&) override { return std::nullopt; }
     ProbeResult Probe(const fs::path&) override { return ProbeResult::Ok; }
     bool IsDirectory(const fs::path&) override { return true; }
+    bool Exists(const fs::path&) override { return false; }
     bool MakeDirectories(const fs::path&) override { return true; }
     bool RemoveFile(const fs::path&) override { return true; }
     std::optional<std::vector<DirectoryEntry>> List(const fs::path&) override {
@@ -115,8 +55,14 @@ public:
         bool safe = (root / "").lexically_normal() == (kTarget / "") && IsPlainComponent(name);
         for (const fs::path& component : relative) safe = safe && IsPlainComponent(component);
         if (!safe) ++outcome_.unsafePlaces;
-        return std::make_unique<Sink>(outcome_);
+        // Counted, checked, not kept.
+        return std::make_unique<MemoryFile>([this](std::string bytes) {
+            ++outcome_.filesCommitted;
+            outcome_.bytesWritten += bytes.size();
+        });
     }
+    void SweepTemporaries(const fs::path&, const fs::path&,
+                          std::chrono::system_clock::time_point) override {}
 
 private:
     std::vector<std::string> volumes_;
@@ -136,6 +82,38 @@ std::vector<std::string> SplitVolumes(std::string_view input) {
 }
 
 }  // namespace
+
+std::size_t MemoryStream::Read(std::uint8_t* buffer, std::size_t size) {
+    const std::size_t available = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
+    const std::size_t count = std::min(size, available);
+    if (count > 0) std::memcpy(buffer, bytes_.data() + position_, count);
+    position_ += count;
+    return count;
+}
+
+bool MemoryStream::Write(const std::uint8_t* data, std::size_t size) {
+    if (!writable_) return false;
+    if (size == 0) return true;
+    if (bytes_.size() < position_ + size) bytes_.resize(position_ + size);
+    std::memcpy(bytes_.data() + position_, data, size);
+    position_ += size;
+    return true;
+}
+
+bool MemoryStream::Seek(std::uint64_t offset) {
+    position_ = offset;
+    return true;
+}
+
+bool MemoryStream::Truncate() {
+    bytes_.resize(std::min<std::uint64_t>(position_, bytes_.size()));
+    return true;
+}
+
+bool MemoryFile::Commit(const FileStamp*) {
+    committed_(std::move(bytes_));
+    return true;
+}
 
 RestoreOutcome RestoreFromMemory(const std::uint8_t* data, std::size_t size) {
     RestoreOutcome outcome;

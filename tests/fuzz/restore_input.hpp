@@ -9,9 +9,11 @@
 #pragma once
 
 #include "backup/br_codes.hpp"
+#include "backup/os_layer.hpp"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,38 @@ struct RestoreOutcome {
 };
 
 RestoreOutcome RestoreFromMemory(const std::uint8_t* data, std::size_t size);
+
+// A file in memory: a volume (read only), the temporary file, or a restored file.
+class MemoryStream : public virtual Stream {
+public:
+    explicit MemoryStream(std::string bytes = {}, bool writable = true)
+        : bytes_(std::move(bytes)), writable_(writable) {}
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override;
+    bool Write(const std::uint8_t* data, std::size_t size) override;
+    bool Seek(std::uint64_t offset) override;
+    bool Truncate() override;
+    std::uint64_t Position() const override { return position_; }
+    std::optional<std::uint64_t> Size() override { return bytes_.size(); }
+    bool Failed() const override { return false; }
+
+protected:
+    std::string bytes_;
+
+private:
+    std::uint64_t position_ = 0;
+    bool writable_;
+};
+
+// A restored file that, once committed, hands its bytes over.
+class MemoryFile final : public MemoryStream, public PendingFile {
+public:
+    explicit MemoryFile(std::function<void(std::string bytes)> committed)
+        : committed_(std::move(committed)) {}
+    bool Commit(const FileStamp*) override;
+
+private:
+    std::function<void(std::string bytes)> committed_;
+};
 
 // Volumes joined as the fuzz input carries them.
 std::string JoinVolumes(const std::vector<std::string>& volumes);
