@@ -13,8 +13,8 @@ namespace kvarn::db {
 namespace {
 
 [[noreturn]] void Refuse(const FieldDef& field, const std::string& shown) {
-    throw DbError("« " + shown + " » n'est pas une valeur valide pour le champ " + field.name + " (" +
-                  TypeLabel(field.type) + ")");
+    throw ValeurRefusee("« " + shown + " » n'est pas une valeur valide pour le champ " + field.name + " (" +
+                        TypeLabel(field.type) + ")");
 }
 
 std::pair<std::int64_t, std::int64_t> RangeOf(FieldType type) {
@@ -27,8 +27,8 @@ Value CheckedInteger(const FieldDef& field, std::int64_t value) {
     if (field.type == FieldType::Logical) return Value(value != 0);
     const auto [low, high] = RangeOf(field.type);
     if (value < low || value > high)
-        throw DbError("La valeur " + std::to_string(value) + " est hors des limites du champ " +
-                      field.name + " (" + std::to_string(low) + " à " + std::to_string(high) + ")");
+        throw ValeurRefusee("La valeur " + std::to_string(value) + " est hors des limites du champ " +
+                            field.name + " (" + std::to_string(low) + " à " + std::to_string(high) + ")");
     return Value(static_cast<long long>(value));
 }
 

@@ -78,6 +78,20 @@ Value Normalized(const FieldDef& field, const Value& raw) {
     return raw;
 }
 
+// Runs one step of running a statement of the module's: an error SQLite raises is restated to quote
+// the statement as the module wrote it, keeping its kind; a busy dossier keeps its own message.
+template <class Step>
+auto QuotingRefusals(sqlite3* db, const std::string& written, Step&& step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (const DossierEnCoursUtilisation&) {
+        throw;
+    } catch (DbError& error) {
+        error.Restate("Instruction SQL refusée (" + std::string(sqlite3_errmsg(db)) + ") :\n" + written);
+        throw;
+    }
+}
+
 Value RawCell(const Statement& statement, int column) {
     switch (sqlite3_column_type(statement.Handle(), column)) {
     case SQLITE_NULL: return Value();
@@ -107,18 +121,14 @@ void CQuery::SetSessionName(std::string_view name) {
         throw DbError("Session inconnue : « " + std::string(name) + " »");
 }
 
-void CQuery::Refuse(const std::string& written) {
-    throw DbError("Instruction SQL refusée (" + std::string(sqlite3_errmsg(session_->connection().Handle())) +
-                  ") :\n" + written);
-}
-
 std::string CQuery::PreparedText(const std::string& written) {
     session_->SchemaOfAlias(alias_);  // an unknown or closed alias is refused before anything
     std::string text;
     try {
         text = RewriteStatement(written, CatalogueOf(*session_, alias_));
-    } catch (const DbError& error) {
-        throw DbError(std::string(error.what()) + "\n" + written);
+    } catch (DbError& error) {
+        error.Restate(error.Message() + "\n" + written);
+        throw;
     }
     // One statement per run: a second one after a ';' would otherwise be dropped unseen.
     const std::vector<Token> tokens = Tokenize(text);
@@ -132,13 +142,8 @@ void CQuery::Open() {
     Close();
     const std::string written = sql_.Text();
     const std::string text = PreparedText(written);
-    Statement statement;
-    try {
-        statement = Statement(session_->connection().Handle(), text);
-    } catch (const DbError& error) {
-        if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-        Refuse(written);
-    }
+    sqlite3* db = session_->connection().Handle();
+    Statement statement = QuotingRefusals(db, written, [&] { return Statement(db, text); });
     const int columns = statement.ColumnCount();
     if (columns == 0) throw DbError("La requête ne renvoie pas de lignes (ExecSQL attendu) :\n" + written);
     std::vector<FieldDef> defs;
@@ -151,14 +156,11 @@ void CQuery::Open() {
         declared.push_back(field.has_value());
     }
     std::vector<Value> cells;
-    try {
+    QuotingRefusals(db, written, [&] {
         while (statement.Step())
             for (int c = 0; c < columns; ++c)
                 cells.push_back(declared[c] ? ReadStored(statement, c, defs[c]) : RawCell(statement, c));
-    } catch (const DbError& error) {
-        if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-        Refuse(written);
-    }
+    });
     statement.Reset();
     const auto width = static_cast<std::size_t>(columns);
     for (std::size_t c = 0; c < width; ++c) {
@@ -193,13 +195,7 @@ void CQuery::ExecSQL() {
     const std::string text = PreparedText(written);
     Connection& connection = session_->connection();
     AllOrNothing(*session_, [&] {
-        try {
-            Statement statement(connection.Handle(), text);
-            statement.Run();
-        } catch (const DbError& error) {
-            if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-            Refuse(written);
-        }
+        QuotingRefusals(connection.Handle(), written, [&] { Statement(connection.Handle(), text).Run(); });
         rowsAffected_ = sqlite3_changes(connection.Handle());
     });
     connection.MarkAllChanged();

@@ -301,9 +301,10 @@ void CTable::Restructure(std::uint32_t location, Change&& change) {
             throw DbError("La table " + name + " est ouverte par un autre composant : sa structure ne peut pas changer");
         Close();
         change(schema, name);
-    } catch (const DbError& error) {
+    } catch (DbError& error) {
+        error.SetLocation(location);
         if (wasOpen && !Active()) Open();
-        throw LocatedDbError(location, error.what());
+        throw;
     }
     if (wasOpen) Open();
 }
@@ -315,10 +316,13 @@ void CTable::AddField(std::uint32_t location, std::string_view name, std::uint32
     });
 }
 
-void CTable::ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width) {
+TypeChange CTable::ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode,
+                                   int width) {
+    TypeChange change;
     Restructure(location, [&](const std::string& schema, const std::string& table) {
-        db::ChangeFieldType(*session_, schema, table, {std::string(name), typeCode, width, false});
+        change = db::ChangeFieldType(*session_, schema, table, {std::string(name), typeCode, width, false});
     });
+    return change;
 }
 
 void CTable::DropField(std::uint32_t location, std::string_view name) {

@@ -51,6 +51,7 @@
 #include "db/row_order.hpp"
 #include "db/session.hpp"
 #include "db/statement.hpp"
+#include "db/structure.hpp"
 #include "db/value.hpp"
 
 #include <array>
@@ -180,10 +181,10 @@ public:
     void EmptyTable();
 
     // Structure operations over the physical type codes (0x101 Alpha ... 0x10F AutoInc);
-    // `location` is the caller's place, carried by the error (LocatedDbError).
+    // `location` is the caller's place, carried by the error (DbError::Location).
     void AddField(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int position,
                   int width, bool required);
-    void ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width);
+    TypeChange ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width);
     void DropField(std::uint32_t location, std::string_view name);
 
 private:

@@ -153,8 +153,9 @@ void CTable::Post() {
     try {
         if (state_ == DataSetState::Insert) PostInsert(written);
         else if (!written.empty()) PostEdit(written);
-    } catch (const DbError& error) {
-        throw DbError("Enregistrement refusé par la table " + tableName_ + " : " + error.what());
+    } catch (DbError& error) {
+        error.Restate("Enregistrement refusé par la table " + tableName_ + " : " + error.Message());
+        throw;
     }
     // A row that no longer passes the filter, or no longer belongs to the master, leaves the
     // component at its next use.

@@ -57,7 +57,7 @@ long long DossierTest::Count(const std::string& table) {
     return std::stoll(Scalar("SELECT count(*) FROM " + table));
 }
 
-int DossierTest::AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms) {
+int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms) {
     table.Append();
     table.FieldByName("Nom").SetAsString(nom);
     table.FieldByName("Prenoms").SetAsString(prenoms);

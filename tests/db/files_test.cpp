@@ -106,7 +106,7 @@ TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
     try {
         session.OpenDossier(dir);
         FAIL() << "opened a damaged file";
-    } catch (const DbError& error) {
+    } catch (const FichierEndommage& error) {
         EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
     }
     EXPECT_EQ(ReadBytes(file), before);
@@ -187,7 +187,7 @@ TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
     try {
         session.OpenDossier(dir);
         ADD_FAILURE() << "the dossier was opened twice";
-    } catch (const DbError& error) {
+    } catch (const DossierEnCoursUtilisation& error) {
         EXPECT_STREQ(error.what(), "Le dossier est en cours d'utilisation");
     }
     const auto waited = std::chrono::steady_clock::now() - start;

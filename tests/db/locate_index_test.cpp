@@ -177,7 +177,7 @@ TEST_F(DossierTest, AUniqueIndexRefusesADuplicateAndKeepsTheRowInInsertion) {
     table->Post();
     table->Append();
     table->FieldByName("IDAssocie").SetAsInteger(7);
-    EXPECT_THROW(table->Post(), DbError);
+    EXPECT_THROW(table->Post(), ContrainteViolee);
     EXPECT_EQ(table->State(), DataSetState::Insert);
     table->FieldByName("IDAssocie").SetAsInteger(8);
     table->Post();
