@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sqlite3.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,6 +67,48 @@ TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
     EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(dossier_), {}),
               std::vector<std::filesystem::path>{dossier_ / "kvarn.sqlite"});
 }
+
+// The file is a plain SQLite database: nothing of the engine's (collation, function) is named in
+// its schema, so any SQLite program checks and writes it. A dossier whose name indexes named the
+// engine's French collation, as they once did, is brought to that form when it opens.
+class PlainFile : public DossierTest, public ::testing::WithParamInterface<bool> {};
+
+std::string RunPlain(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    std::string result;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    char* error = nullptr;
+    sqlite3_exec(db, sql.c_str(), [](void* out, int, char** values, char**) {
+        *static_cast<std::string*>(out) += values[0] ? values[0] : "";
+        return 0;
+    }, &result, &error);
+    if (error) result = std::string("erreur : ") + error;
+    sqlite3_free(error);
+    sqlite3_close(db);
+    return result;
+}
+
+TEST_P(PlainFile, IsCheckedAndWrittenByAnySqliteAndKeepsTheFrenchOrder) {
+    auto table = OpenTable("KOLMIKV1", "idxRaisonSociale");
+    for (const char* nom : {"Fabre", "émile", "Durand"}) AddAssocie(*table, nom);
+    table.reset();
+    if (GetParam()) {
+        session_->connection().Execute(
+            "DROP INDEX \"KOLMIKV1$idxRaisonSociale\"; CREATE INDEX \"KOLMIKV1$idxRaisonSociale\" ON KOLMIKV1 "
+            "(Nom COLLATE FRENCH_CI, Prenoms COLLATE FRENCH_CI)");
+        session_->OpenDossier(dossier_);  // the older layout is brought to the plain one here
+    }
+    session_->Close();
+    EXPECT_EQ(RunPlain(dossier_ / "kvarn.sqlite", "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(RunPlain(dossier_ / "kvarn.sqlite", "UPDATE KOLMIKV1 SET Nom='dubois' WHERE Nom='Fabre'"), "");
+    session_->OpenDossier(dossier_);
+    table = OpenTable("KOLMIKV1", "idxRaisonSociale");
+    std::vector<std::string> names;
+    for (table->First(); !table->Eof(); table->Next()) names.push_back(table->FieldByName("Nom").AsString());
+    EXPECT_EQ(names, (std::vector<std::string>{"dubois", "Durand", "émile"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(NewAndOlderLayout, PlainFile, ::testing::Bool());
 
 TEST(Session, AMissingDossierDirectoryIsRefused) {
     Session session;
