@@ -1,5 +1,6 @@
 #include "db/query.hpp"
 
+#include "common/dates.hpp"
 #include "common/text.hpp"
 #include "db/catalogue.hpp"
 #include "db/errors.hpp"
@@ -51,27 +52,38 @@ DialectCatalogue CatalogueOf(Session& session, const std::string& alias) {
 }
 
 // A computed column takes the type of its values: whole numbers a Long (a Number when one is
-// beyond 32 bits), any real a Number, any text an Alpha as wide as its longest value.
+// beyond 32 bits), any real a Number, texts that are all dates as the tables store them
+// (MAX(DateMouvement)) a Date, other texts an Alpha as wide as the longest. A column of nulls only
+// is a Number, which reads as 0, "", false and no date alike.
 FieldDef TypeOfValues(std::string name, const std::vector<Value>& cells, std::size_t column, std::size_t columns) {
     FieldDef field{std::move(name), FieldType::Long, 0, false};
     std::size_t width = 1;
-    bool text = false, real = false;
+    bool any = false, text = false, dates = true, number = false, real = false;
     for (std::size_t i = column; i < cells.size(); i += columns) {
         const Value& cell = cells[i];
-        if (cell.IsText()) text = true, width = std::max(width, CharacterCount(cell.Text()));
-        else if (cell.IsReal()) real = true;
-        else if (cell.IsInteger() && (cell.Integer() < std::numeric_limits<std::int32_t>::min() ||
-                                      cell.Integer() > std::numeric_limits<std::int32_t>::max()))
+        if (cell.IsNull()) continue;
+        any = true;
+        if (cell.IsText()) {
+            text = true;
+            width = std::max(width, CharacterCount(cell.Text()));
+            dates = dates && ParseIsoDate(cell.Text()).has_value();
+            continue;
+        }
+        number = true;
+        if (cell.IsReal() || cell.Integer() < std::numeric_limits<std::int32_t>::min() ||
+            cell.Integer() > std::numeric_limits<std::int32_t>::max())
             real = true;
     }
-    if (text) field = {field.name, FieldType::Alpha, static_cast<int>(width), false};
-    else if (real) field.type = FieldType::Number;
+    if (text && dates && !number) field.type = FieldType::Date;
+    else if (text) field = {field.name, FieldType::Alpha, static_cast<int>(width), false};
+    else if (real || !any) field.type = FieldType::Number;
     return field;
 }
 
 // A cell of a computed column in the form its type holds.
 Value Normalized(const FieldDef& field, const Value& raw) {
     if (raw.IsNull()) return raw;
+    if (field.type == FieldType::Date) return Value(*ParseIsoDate(raw.Text()));
     if (field.type == FieldType::Number) return Value(raw.IsInteger() ? static_cast<double>(raw.Integer()) : raw.Real());
     if (field.type == FieldType::Alpha && !raw.IsText())
         return Value(raw.IsInteger() ? std::to_string(raw.Integer()) : std::to_string(raw.Real()));

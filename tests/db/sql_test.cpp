@@ -101,6 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{"AssociatesUsufructLinksGo", ALIAS_DOSSIER, {"DELETE FROM KOLMIKVA WHERE IDU=3"}, kLinks,
                       "4,5,6"},
         // Positions and synthesis.
+        StatementCase{"LastMovementDate", ALIAS_DOSSIER, {"SELECT MAX(DateMouvement) AS DERNIERE FROM KOLMIKVM"},
+                      "DERNIERE", "01/06/2024"},
         StatementCase{"EveryAssociateKey", ALIAS_DOSSIER, {"SELECT SHIDASSOCIE FROM KOLMIKV1"}, "ShIDAssocie",
                       "1,2,3,4,5"},
         StatementCase{"SynthesisOfAMovementGoes", ALIAS_TMP, {"DELETE FROM SYNTHESEMOUVEMENTKV WHERE IDMOUVEMENT=1"},
@@ -191,6 +193,13 @@ TEST_F(PopulatedDossier, AFailingStatementQuotesItselfAndWritesNothing) {
     query.SQL().Add("DELETE FROM KOLMIKV2; DELETE FROM KOLMIKV1");
     EXPECT_THROW(query.ExecSQL(), DbError);  // one statement at a time, never a second one unseen
     EXPECT_EQ(Count("KOLMIKV2"), 4);
+}
+
+TEST_F(DossierTest, AComputedColumnOverNoDateReadsAsNoDate) {
+    CQuery query(*session_);
+    query.SQL().Add("SELECT MAX(DateMouvement) AS DERNIERE FROM KOLMIKVM");
+    query.Open();
+    EXPECT_EQ(query.FieldByName("DERNIERE").AsDateTime(), 0);
 }
 
 TEST_F(PopulatedDossier, TableComponentsSeeWhatAStatementDeleted) {
