@@ -87,6 +87,7 @@ FieldDisplay& CTable::FieldDisplayOf(std::string_view fieldName) {
 }
 
 void CTable::SetIndexName(std::string_view name) {
+    const Checked checked(*this);
     if (!Active()) {
         indexName_ = name;
         return;
@@ -228,6 +229,7 @@ void CTable::PrepareStatements() {
 // Open and close
 
 void CTable::Open() {
+    const Checked checked(*this);
     if (Active()) return;
     Fire(BeforeOpen);
     try {
@@ -251,7 +253,8 @@ void CTable::Open() {
         bof_ = true;
         eof_ = order_.Empty();
     } catch (...) {
-        Close();
+        if (Active()) Close();
+        else Release();
         throw;
     }
     Fire(AfterOpen);
@@ -260,8 +263,15 @@ void CTable::Open() {
 }
 
 void CTable::Close() {
+    const Checked checked(*this);
     if (!Active()) return;
     Fire(BeforeClose);
+    Release();
+    Fire(AfterClose);
+    Notify();
+}
+
+void CTable::Release() {
     session_->Unregister(*this);
     state_ = DataSetState::Inactive;
     readOrder_ = {};
@@ -284,8 +294,6 @@ void CTable::Close() {
     changes_ = nullptr;
     ClearCurrent();
     bof_ = eof_ = true;
-    Fire(AfterClose);
-    Notify();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -293,6 +301,7 @@ void CTable::Close() {
 
 template <class Change>
 void CTable::Restructure(std::uint32_t location, Change&& change) {
+    const Checked checked(*this);
     const bool wasOpen = Active();
     try {
         const std::string schema = session_->SchemaOfAlias(alias_);

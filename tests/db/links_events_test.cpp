@@ -194,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         EventCase{"MovePostsFirst", [](CTable& table) { table.Edit(); table.FieldByName("NbU").SetAsFloat(2); table.Next(); },
                   "BeforeEdit AfterEdit BeforePost AfterPost BeforeScroll AfterScroll"},
         EventCase{"Cancel", [](CTable& table) { table.Edit(); table.Cancel(); }, "BeforeEdit AfterEdit BeforeCancel AfterCancel"},
+        EventCase{"CancelAppend", [](CTable& table) { table.Append(); table.Cancel(); },
+                  "BeforeInsert BeforeScroll OnNewRecord AfterInsert AfterScroll BeforeCancel BeforeScroll AfterCancel AfterScroll"},
         EventCase{"Delete", [](CTable& table) { table.Delete(); }, "BeforeDelete BeforeScroll AfterDelete AfterScroll"},
         EventCase{"Locate", [](CTable& table) { table.Locate("IdU", 5); table.Locate("IdU", 99); },
                   "BeforeScroll AfterScroll BeforeScroll"},

@@ -82,9 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"KeyOutOfRange", "ShIDAssocie", {99}, {}, nullptr}),
     LocateName);
 
-TEST_F(NamedRows, LocateRefusesAMismatchOfFieldsAndValues) {
+TEST_F(NamedRows, LocateRefusesAMismatchOfFieldsAndValuesAndWrongTypes) {
     EXPECT_THROW(table_->Locate("Nom;Prenoms", std::vector<Value>{"Durand"}), DbError);
     EXPECT_THROW(table_->Locate("Inconnu", "x"), DbError);
+    EXPECT_THROW(table_->Locate("Nom", 5), ValeurRefusee);  // a value of another type than the field's
+    EXPECT_THROW(table_->Locate("ShIDAssocie", "cinq"), ValeurRefusee);
 }
 
 TEST_F(NamedRows, ThePostedRowKeepsItsKeyAndTheCursorWhereverTheOrderPutsIt) {
