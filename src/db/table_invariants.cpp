@@ -18,7 +18,7 @@ namespace {
 
 void Require(bool holds, const std::string& table, const char* rule) {
     if (holds) return;
-    std::fprintf(stderr, "CTable %s : état incohérent (%s)\n", table.c_str(), rule);
+    std::fprintf(stderr, "CTable %s: inconsistent state (%s)\n", table.c_str(), rule);
     std::abort();
 }
 
