@@ -19,6 +19,9 @@ namespace kvarn::db::testing {
 // A new empty directory under TMPDIR.
 std::filesystem::path FreshDirectory(const std::string& stem);
 
+// A component on KOLMIKV1 of the session's dossier, opened.
+std::unique_ptr<CTable> OpenAssocies(Session& session);
+
 // Appends a row to KOLMIKV1 with these names through a component; returns its key.
 int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms = {});
 

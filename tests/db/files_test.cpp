@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include <sqlite3.h>
@@ -38,21 +39,6 @@ TEST_F(DossierTest, TableNamesIgnoreCaseAndTheDbSuffix) {
     EXPECT_FALSE(session_->TableExists(ALIAS_DOSSIER, "MouvementKV"));
     EXPECT_FALSE(session_->TableExists(ALIAS_DOSSIER, "KOLMIKVN"));
     EXPECT_THROW(session_->TableExists("ZOR_COMMUN", "KOLMIKV1"), DbError);
-}
-
-TEST_F(DossierTest, OneStatementReadsTheDossierAndTheTemporaryDatabase) {
-    auto associes = OpenTable("KOLMIKV1");
-    auto positions = OpenTable("MouvementKV");
-    const int key = AddAssocie(*associes, "Durand");
-    positions->Append();
-    positions->FieldByName("IDAssocie").SetAsInteger(key);
-    positions->FieldByName("NbPartsPPFin").SetAsFloat(12.5);
-    positions->Post();
-    EXPECT_EQ(Scalar("SELECT A.Nom || ':' || M.NbPartsPPFin FROM KOLMIKV1 A JOIN ZOR_TMP.MouvementKV M "
-                     "ON M.IDAssocie = A.ShIDAssocie"),
-              "Durand:12.5");
-    EXPECT_EQ(std::filesystem::path(Scalar("SELECT file FROM pragma_database_list WHERE name='ZOR_TMP'")),
-              tmpFile_);
 }
 
 TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
@@ -130,16 +116,9 @@ TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
         Session session;
         session.OpenDossier(dir);
         store::CreateDossierTables(session);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKV1");
-        table.Open();
+        auto table = OpenAssocies(session);
         Transaction transaction(session);
-        for (int i = 0; i < 300; ++i) {
-            table.Append();
-            table.FieldByName("Nom").SetAsString("Associé numéro " + std::to_string(i));
-            table.Post();
-        }
+        for (int i = 0; i < 300; ++i) AddAssocie(*table, "Associé numéro " + std::to_string(i));
     }
     const auto file = dir / "kvarn.sqlite";
     WriteBytes(file, GetParam().spoil(ReadBytes(file)));
@@ -194,25 +173,25 @@ TEST(Session, ADamagedTemporaryFileIsRefusedToo) {
     EXPECT_THROW(session.SchemaOfAlias(ALIAS_TMP), DbError);
 }
 
-// A child process that opens the dossier, tells the parent through a pipe, then waits to be
-// killed.
-pid_t HoldDossier(const std::filesystem::path& dir) {
-    int ready[2];
-    if (::pipe(ready) != 0) return -1;
+// Runs `work` in a child process; `work` calls `ready` when the parent may go on, and the child
+// then waits to be killed, holding whatever it holds. The child's id, or -1.
+pid_t InChild(const std::function<void(const std::function<void()>& ready)>& work) {
+    int ends[2];
+    if (::pipe(ends) != 0) return -1;
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(ready[0]);
-        Session session;
-        session.OpenDossier(dir);
-        const char byte = 1;
-        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
-        ::pause();
-        ::_exit(0);
+        ::close(ends[0]);
+        work([&] {
+            const char byte = 1;
+            if (::write(ends[1], &byte, 1) != 1) ::_exit(2);
+            ::pause();
+        });
+        ::_exit(3);
     }
-    ::close(ready[1]);
+    ::close(ends[1]);
     char byte = 0;
-    const bool told = ::read(ready[0], &byte, 1) == 1;
-    ::close(ready[0]);
+    const bool told = ::read(ends[0], &byte, 1) == 1;
+    ::close(ends[0]);
     return told ? child : -1;
 }
 
@@ -224,7 +203,11 @@ void Kill(pid_t child) {
 
 TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
     const auto dir = FreshDirectory("partage");
-    const pid_t holder = HoldDossier(dir);
+    const pid_t holder = InChild([&](const std::function<void()>& ready) {
+        Session session;
+        session.OpenDossier(dir);
+        ready();
+    });
     ASSERT_GT(holder, 0);
     Session session("", SessionOptions{std::chrono::milliseconds(300)});
     const auto start = std::chrono::steady_clock::now();
@@ -241,18 +224,8 @@ TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
     EXPECT_NO_THROW(session.OpenDossier(dir));
 }
 
-// The crash test: a child posts 1,000 movements in one transaction and is killed either before
+// The crash test: a child posts 1,000 associates in one transaction and is killed either before
 // or after the commit.
-int CountMovements(const std::filesystem::path& dir) {
-    Session session;
-    session.OpenDossier(dir);
-    CTable table(session);
-    table.SetDatabaseName(ALIAS_DOSSIER);
-    table.SetTableName("KOLMIKVM");
-    table.Open();
-    return table.RecordCount();
-}
-
 class KilledWriter : public ::testing::TestWithParam<bool> {};
 
 TEST_P(KilledWriter, LeavesTheTableAsBeforeOrWithEveryCommittedRow) {
@@ -262,48 +235,22 @@ TEST_P(KilledWriter, LeavesTheTableAsBeforeOrWithEveryCommittedRow) {
         Session session;
         session.OpenDossier(dir);
         store::CreateDossierTables(session);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKVM");
-        table.Open();
-        for (int i = 0; i < 5; ++i) {
-            table.Append();
-            table.FieldByName("TypeMouvement").SetAsInteger(1);
-            table.Post();
-        }
+        for (int i = 0; i < 5; ++i) AddAssocie(*OpenAssocies(session), "Avant");
     }
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(ready[0]);
+    const pid_t child = InChild([&](const std::function<void()>& ready) {
         Session session;
         session.OpenDossier(dir);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKVM");
-        table.Open();
+        auto table = OpenAssocies(session);
         Transaction transaction(session);
-        for (int i = 0; i < 1000; ++i) {
-            table.Append();
-            table.FieldByName("TypeMouvement").SetAsInteger(2);
-            table.FieldByName("DateMouvement").SetAsDateTime(45000 + i);
-            table.Post();
-        }
+        for (int i = 0; i < 1000; ++i) AddAssocie(*table, "Pendant " + std::to_string(i));
         if (commitFirst) transaction.Commit();
-        const char byte = 1;
-        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
-        ::pause();
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
+        ready();
+    });
+    ASSERT_GT(child, 0);
     Kill(child);
-    EXPECT_EQ(CountMovements(dir), commitFirst ? 1005 : 5);
     Session session;
     session.OpenDossier(dir);
+    EXPECT_EQ(OpenAssocies(session)->RecordCount(), commitFirst ? 1005 : 5);
     Statement check(session.connection().Handle(), "PRAGMA integrity_check");
     ASSERT_TRUE(check.Step());
     EXPECT_EQ(check.ColumnText(0), "ok");

@@ -4,9 +4,6 @@
 
 #include "db/errors.hpp"
 
-#include <algorithm>
-#include <cstring>
-
 namespace kvarn::db::testing {
 namespace {
 
@@ -31,9 +28,6 @@ TEST_P(FilterText, ShowsExactlyTheRowsItSays) {
     table->SetFilter(GetParam().text);
     table->SetFiltered(true);
     EXPECT_EQ(Keys(*table), GetParam().expected);
-    EXPECT_EQ(table->RecordCount(), static_cast<int>(std::count(GetParam().expected, GetParam().expected +
-                                                                    std::strlen(GetParam().expected), ',')) +
-                                        (*GetParam().expected ? 1 : 0));
     table->SetFiltered(false);
     EXPECT_EQ(table->RecordCount(), static_cast<int>(Count(GetParam().table)));
 }

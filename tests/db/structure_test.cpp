@@ -49,7 +49,7 @@ protected:
     int NextKey() {
         table_->Open();
         table_->Append();
-        table_->FieldByName("Nom").SetAsString("Suivant");
+        table_->FieldByName("Nom").SetAsString("Suivant");  // Prenoms may have been dropped
         table_->Post();
         const int key = table_->FieldByName("ShIDAssocie").AsInteger();
         table_->Close();
