@@ -17,8 +17,10 @@ standalone::ReponseQuestions Politique(const GlobalOptions& options) {
 }  // namespace
 
 ModuleOuvert::ModuleOuvert() {
-    InitDataModuleKV();  // shows its own error in the exception box
-    if (!frame::DataModule()) throw Refus("Le module de données du dossier n'a pas pu être créé");
+    // Created here rather than through InitDataModuleKV, whose exception box would present what
+    // the user can act on (a dossier in use, a damaged file) as an internal error: the refusal
+    // reaches stderr as the engine words it.
+    frame::CreerDataModule();
     InitKV();
 }
 

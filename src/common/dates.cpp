@@ -1,7 +1,6 @@
 #include "common/dates.hpp"
 
 #include <cmath>
-#include <cstdio>
 
 namespace kvarn {
 namespace {
@@ -31,6 +30,16 @@ CalendarDate CivilFromDays(long z) {
     return {year, month, day};
 }
 
+// The two fixed ten-character layouts of a date as text: where the day, month and year digits
+// stand, and the separator at the two other places.
+struct TextLayout {
+    std::size_t day, month, year, firstSeparator, secondSeparator;
+    char separator;
+};
+constexpr TextLayout kFrench{0, 3, 6, 2, 5, '/'};  // dd/mm/yyyy
+constexpr TextLayout kIso{8, 5, 0, 4, 7, '-'};     // yyyy-mm-dd
+constexpr std::size_t kTextLength = 10;
+
 bool Digits(std::string_view text, std::size_t from, std::size_t count, int& value) {
     value = 0;
     for (std::size_t i = from; i < from + count; ++i) {
@@ -38,6 +47,30 @@ bool Digits(std::string_view text, std::size_t from, std::size_t count, int& val
         value = value * 10 + (text[i] - '0');
     }
     return true;
+}
+
+void PutDigits(std::string& text, std::size_t from, std::size_t count, int value) {
+    for (std::size_t i = from + count; i-- > from; value /= 10) text[i] = static_cast<char>('0' + value % 10);
+}
+
+std::string FormatIn(const TextLayout& layout, double dayCount) {
+    const CalendarDate d = DecodeDate(dayCount);
+    std::string text(kTextLength, layout.separator);
+    PutDigits(text, layout.day, 2, d.day);
+    PutDigits(text, layout.month, 2, d.month);
+    PutDigits(text, layout.year, 4, d.year);
+    return text;
+}
+
+std::optional<double> ParseIn(const TextLayout& layout, std::string_view text) {
+    if (text.size() != kTextLength || text[layout.firstSeparator] != layout.separator ||
+        text[layout.secondSeparator] != layout.separator)
+        return std::nullopt;
+    CalendarDate d;
+    if (!Digits(text, layout.day, 2, d.day) || !Digits(text, layout.month, 2, d.month) ||
+        !Digits(text, layout.year, 4, d.year))
+        return std::nullopt;
+    return EncodeDate(d);
 }
 
 constexpr int kDosFirstYear = 1980;
@@ -70,19 +103,14 @@ CalendarDate DecodeDate(double dayCount) {
 
 std::string FormatDate(double dayCount) {
     if (dayCount == 0) return {};
-    const CalendarDate d = DecodeDate(dayCount);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.day, d.month, d.year);
-    return text;
+    return FormatIn(kFrench, dayCount);
 }
 
-std::optional<double> ParseDate(std::string_view text) {
-    if (text.size() != 10 || text[2] != '/' || text[5] != '/') return std::nullopt;
-    CalendarDate d;
-    if (!Digits(text, 0, 2, d.day) || !Digits(text, 3, 2, d.month) || !Digits(text, 6, 4, d.year))
-        return std::nullopt;
-    return EncodeDate(d);
-}
+std::optional<double> ParseDate(std::string_view text) { return ParseIn(kFrench, text); }
+
+std::string FormatIsoDate(double dayCount) { return FormatIn(kIso, dayCount); }
+
+std::optional<double> ParseIsoDate(std::string_view text) { return ParseIn(kIso, text); }
 
 double Today() {
     const std::time_t now = std::time(nullptr);

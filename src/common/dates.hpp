@@ -3,7 +3,8 @@
 // Inside the module a date is a double counting days from 30 December 1899 (day 0, which also
 // means "no date"); any fractional part is a time of day and is ignored here. This unit converts
 // that count to and from a calendar date, to and from the "dd/mm/yyyy" text the French screens and
-// settings use (parsing is strict: 31/02/2025 and 1/1/25 are refused), to and from the host's
+// settings use and the "yyyy-mm-dd" text the dossier's tables store (parsing is strict: 31/02/2025
+// and 1/1/25 are refused), to and from the host's
 // 4-byte dateDOS record, and turns file times into MS-DOS date and time words (local time,
 // two-second precision) as the archive format stores them.
 #pragma once
@@ -39,6 +40,10 @@ CalendarDate DecodeDate(double dayCount);
 std::string FormatDate(double dayCount);
 // Exactly two digits, "/", two digits, "/", four digits, naming a valid date; else nullopt.
 std::optional<double> ParseDate(std::string_view text);
+
+// "yyyy-mm-dd", as the dossier's tables store dates; and back, as strictly as ParseDate.
+std::string FormatIsoDate(double dayCount);
+std::optional<double> ParseIsoDate(std::string_view text);
 
 // Today's date in local time, as a day count.
 double Today();

@@ -18,6 +18,10 @@ const FieldDef& FieldNamed(const TableDef& table, std::string_view name) {
                   std::string(name));
 }
 
+// The collation that marks the text fields of a case-insensitive index in the schema: SQLite's
+// own, so that any SQLite program can maintain the index.
+constexpr const char* STORED_COLLATION = "NOCASE";
+
 std::string ColumnDefinition(const FieldDef& field) {
     return QuoteIdentifier(field.name) + " " + DeclaredType(field.type, field.size);
 }
@@ -32,8 +36,7 @@ std::string IndexStatement(const std::string& schema, const TableDef& table, con
         const FieldDef& field = FieldNamed(table, index.fields[i]);
         if (i) sql += ", ";
         sql += QuoteIdentifier(field.name);
-        if (field.type == FieldType::Alpha && index.caseInsensitive)
-            sql += std::string(" COLLATE ") + FRENCH_COLLATION;
+        if (field.type == FieldType::Alpha && index.caseInsensitive) sql += std::string(" COLLATE ") + STORED_COLLATION;
     }
     return sql + ")";
 }
@@ -103,13 +106,35 @@ std::vector<IndexDef> ReadIndexes(Connection& connection, const std::string& sch
         columns.BindText(2, schema);
         while (columns.Step()) {
             index.fields.emplace_back(columns.ColumnText(0));
-            if (columns.ColumnText(1) == FRENCH_COLLATION) index.caseInsensitive = true;
+            const std::string_view collation = columns.ColumnText(1);
+            if (collation == STORED_COLLATION || collation == FRENCH_COLLATION) index.caseInsensitive = true;
         }
         columns.Reset();
         indexes.push_back(std::move(index));
     }
     list.Reset();
     return indexes;
+}
+
+void PlainIndexes(Session& session, std::string_view alias) {
+    const std::string schema = session.SchemaOfAlias(alias);
+    Connection& connection = session.connection();
+    Statement find(connection.Handle(), "SELECT DISTINCT tbl_name FROM " + schema +
+                                            ".sqlite_master WHERE type='index' AND sql LIKE ?1");
+    find.BindText(1, std::string("%COLLATE ") + FRENCH_COLLATION + "%");
+    std::vector<std::string> tables;
+    while (find.Step()) tables.emplace_back(find.ColumnText(0));
+    find.Reset();
+    if (tables.empty()) return;
+    AllOrNothing(session, [&] {
+        for (const std::string& table : tables) {
+            const TableDef definition{table, ReadFields(connection, schema, table), {}};
+            for (const IndexDef& index : ReadIndexes(connection, schema, table)) {
+                connection.Execute("DROP INDEX " + schema + "." + QuoteIdentifier(PhysicalIndexName(table, index.name)));
+                connection.Execute(IndexStatement(schema, definition, index));
+            }
+        }
+    });
 }
 
 std::vector<std::string> SplitFieldList(std::string_view list) {

@@ -4,9 +4,14 @@
 // named indexes. A named index is what the module selects a sort order by ("idxTri",
 // "idxRaisonSociale"): a list of fields, unique or not, case-insensitive or not. It lives in
 // SQLite as a real index called "<table>$<index name>" (index names are per database in SQLite,
-// and the working tables share the name "idxTRI"); text fields of a case-insensitive index carry
-// the FRENCH_CI collation, so the index serves the French order directly. Index names compare
-// without regard to case.
+// and the working tables share the name "idxTRI"). Text fields of a case-insensitive index carry
+// SQLite's own NOCASE collation, which marks the index as case-insensitive in the catalogue; the
+// French order itself is applied when a component reads its rows (french_collation.hpp), so that
+// no collation of the engine's is named in the schema and the stock sqlite3 shell can check and
+// write the file. Index names compare without regard to case.
+//
+// Dossiers made when the indexes named the French collation are brought to that form when they
+// are opened (PlainIndexes): their indexes are dropped and created again, in one transaction.
 //
 // The engine learns a table's fields and indexes from the catalogue when a component opens it,
 // never from the module's schema, so it opens a dossier of an older layout as it stands.
@@ -54,6 +59,10 @@ const IndexDef* FindIndex(const std::vector<IndexDef>& indexes, std::string_view
 
 // The CREATE INDEX statement of a named index of the table, in `schema`.
 std::string IndexStatement(const std::string& schema, const TableDef& table, const IndexDef& index);
+
+// Creates again, with NOCASE, the named indexes of the alias's tables that name the engine's
+// French collation.
+void PlainIndexes(Session& session, std::string_view alias);
 
 // The physical SQLite name of a named index.
 std::string PhysicalIndexName(std::string_view table, std::string_view index);

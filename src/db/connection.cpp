@@ -29,7 +29,7 @@ void RequireSqliteHeader(const std::filesystem::path& file) {
     in.read(header, sizeof header);
     if (in.gcount() != static_cast<std::streamsize>(sizeof header) ||
         std::memcmp(header, "SQLite format 3", sizeof header) != 0)
-        throw DbError("Le fichier " + Quoted(file) + " n'est pas une base de données");
+        throw FichierEndommage("Le fichier " + Quoted(file) + " n'est pas une base de données");
 }
 
 }  // namespace
@@ -74,14 +74,15 @@ void Connection::CheckFile(const std::filesystem::path& file, std::string_view s
         Statement check(db_, "PRAGMA " + std::string(schema) + ".quick_check(1)");
         if (check.Step()) verdict = check.ColumnText(0);
         check.Reset();
-    } catch (const DbError& error) {
-        if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
+    } catch (const DossierEnCoursUtilisation&) {
+        throw;
+    } catch (const DbError&) {
         const int code = sqlite3_extended_errcode(db_) & 0xFF;
         if (code == SQLITE_NOTADB)
-            throw DbError("Le fichier " + Quoted(file) + " n'est pas une base de données");
-        throw DbError("Le fichier " + Quoted(file) + " est endommagé");
+            throw FichierEndommage("Le fichier " + Quoted(file) + " n'est pas une base de données");
+        throw FichierEndommage("Le fichier " + Quoted(file) + " est endommagé");
     }
-    if (verdict != "ok") throw DbError("Le fichier " + Quoted(file) + " est endommagé (" + verdict + ")");
+    if (verdict != "ok") throw FichierEndommage("Le fichier " + Quoted(file) + " est endommagé (" + verdict + ")");
 }
 
 void Connection::Execute(std::string_view sql) {
@@ -91,9 +92,7 @@ void Connection::Execute(std::string_view sql) {
     if (rc == SQLITE_OK) return;
     const std::string detail = message ? message : sqlite3_errstr(rc);
     sqlite3_free(message);
-    if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
-        throw DbError(DOSSIER_EN_COURS_UTILISATION);
-    throw DbError("Erreur de la base de données (" + detail + ") : " + text);
+    RaiseSqliteFailure(rc, "Erreur de la base de données (" + detail + ") : " + text);
 }
 
 void Connection::Attach(const std::filesystem::path& file, std::string_view schema, bool durable) {
@@ -159,24 +158,27 @@ void Connection::CommitTransaction() {
     try {
         Execute("COMMIT");
         transactionDepth_ = 0;
-    } catch (...) {
-        // A commit that fails leaves nothing half-written: roll back so the connection is usable.
+    } catch (DbError& error) {
+        // A commit that fails (a full disk, an I/O error) leaves nothing half-written: roll back so
+        // that the connection is usable, and say that nothing of the transaction is on disk.
+        const std::string detail = sqlite3_errmsg(db_);
         RollbackTransaction();
+        error.Restate("Les modifications n'ont pas pu être enregistrées dans le fichier " + Quoted(file_) + " (" +
+                      detail + ") : aucune n'a été gardée");
         throw;
     }
 }
 
 void Connection::RollbackTransaction() {
     if (transactionDepth_ == 0) return;
-    if (transactionDepth_ > 1) {
-        const std::string name = SavepointName(transactionDepth_ - 1);
+    // Rows come back or go away without the update hook seeing them.
+    MarkAllChanged();
+    if (--transactionDepth_ > 0) {
+        const std::string name = SavepointName(transactionDepth_);
         Execute("ROLLBACK TO " + name + "; RELEASE " + name);
     } else if (!sqlite3_get_autocommit(db_)) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     }
-    --transactionDepth_;
-    // Rows came back or went away without the update hook seeing them.
-    MarkAllChanged();
 }
 
 }  // namespace kvarn::db

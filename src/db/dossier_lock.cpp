@@ -23,7 +23,7 @@ DossierLock::DossierLock(const std::filesystem::path& file, std::chrono::millise
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd_);
             fd_ = -1;
-            throw DbError(DOSSIER_EN_COURS_UTILISATION);
+            throw DossierEnCoursUtilisation();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

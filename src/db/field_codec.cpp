@@ -5,40 +5,11 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
-#include <cstdio>
-
 namespace kvarn::db {
-namespace {
-
-std::optional<int> Digits(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-}  // namespace
-
-std::string IsoDate(double dayCount) {
-    const CalendarDate date = DecodeDate(dayCount);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
-}
-
-std::optional<double> ParseIsoDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = Digits(text.substr(0, 4));
-    const auto month = Digits(text.substr(5, 2));
-    const auto day = Digits(text.substr(8, 2));
-    if (!year || !month || !day) return std::nullopt;
-    return EncodeDate({*year, *month, *day});
-}
 
 void BindStored(Statement& statement, int parameter, const FieldDef& field, const Value& held) {
     if (held.IsNull()) statement.BindNull(parameter);
-    else if (field.type == FieldType::Date) statement.BindText(parameter, IsoDate(held.Real()));
+    else if (field.type == FieldType::Date) statement.BindText(parameter, FormatIsoDate(held.Real()));
     else if (held.IsInteger()) statement.BindInteger(parameter, held.Integer());
     else if (held.IsReal()) statement.BindReal(parameter, held.Real());
     else statement.BindText(parameter, held.Text());

@@ -13,8 +13,8 @@ namespace kvarn::db {
 namespace {
 
 [[noreturn]] void Refuse(const FieldDef& field, const std::string& shown) {
-    throw DbError("« " + shown + " » n'est pas une valeur valide pour le champ " + field.name + " (" +
-                  TypeLabel(field.type) + ")");
+    throw ValeurRefusee("« " + shown + " » n'est pas une valeur valide pour le champ " + field.name + " (" +
+                        TypeLabel(field.type) + ")");
 }
 
 std::pair<std::int64_t, std::int64_t> RangeOf(FieldType type) {
@@ -27,8 +27,8 @@ Value CheckedInteger(const FieldDef& field, std::int64_t value) {
     if (field.type == FieldType::Logical) return Value(value != 0);
     const auto [low, high] = RangeOf(field.type);
     if (value < low || value > high)
-        throw DbError("La valeur " + std::to_string(value) + " est hors des limites du champ " +
-                      field.name + " (" + std::to_string(low) + " à " + std::to_string(high) + ")");
+        throw ValeurRefusee("La valeur " + std::to_string(value) + " est hors des limites du champ " +
+                            field.name + " (" + std::to_string(low) + " à " + std::to_string(high) + ")");
     return Value(static_cast<long long>(value));
 }
 
@@ -77,13 +77,22 @@ Value FromText(const FieldDef& field, const std::string& text) {
     }
 }
 
+// A day count names a date of years 1 to 9999, the dates the tables can store as text.
+Value DayCount(const FieldDef& field, double value) {
+    if (value == 0) return Value();
+    static const double first = *EncodeDate({1, 1, 1}), last = *EncodeDate({9999, 12, 31});
+    const double day = std::floor(value);
+    if (day < first || day > last) Refuse(field, FormatReal(value));
+    return Value(day);
+}
+
 Value FromReal(const FieldDef& field, double value) {
     if (!std::isfinite(value)) Refuse(field, FormatReal(value));
     switch (field.type) {
     case FieldType::Alpha: return FromText(field, FormatReal(value));
     case FieldType::Number:
     case FieldType::Money: return Value(value);
-    case FieldType::Date: return value == 0 ? Value() : Value(std::floor(value));
+    case FieldType::Date: return DayCount(field, value);
     default:
         if (std::fabs(value) > 9.0e18) Refuse(field, FormatReal(value));
         return CheckedInteger(field, std::llround(value));
@@ -95,7 +104,7 @@ Value FromInteger(const FieldDef& field, std::int64_t value) {
     case FieldType::Alpha: return FromText(field, std::to_string(value));
     case FieldType::Number:
     case FieldType::Money: return Value(static_cast<double>(value));
-    case FieldType::Date: return value == 0 ? Value() : Value(static_cast<double>(value));
+    case FieldType::Date: return DayCount(field, static_cast<double>(value));
     default: return CheckedInteger(field, value);
     }
 }

@@ -1,5 +1,6 @@
 #include "db/query.hpp"
 
+#include "common/dates.hpp"
 #include "common/text.hpp"
 #include "db/catalogue.hpp"
 #include "db/errors.hpp"
@@ -51,31 +52,56 @@ DialectCatalogue CatalogueOf(Session& session, const std::string& alias) {
 }
 
 // A computed column takes the type of its values: whole numbers a Long (a Number when one is
-// beyond 32 bits), any real a Number, any text an Alpha as wide as its longest value.
+// beyond 32 bits), any real a Number, texts that are all dates as the tables store them
+// (MAX(DateMouvement)) a Date, other texts an Alpha as wide as the longest. A column of nulls only
+// is a Number, which reads as 0, "", false and no date alike.
 FieldDef TypeOfValues(std::string name, const std::vector<Value>& cells, std::size_t column, std::size_t columns) {
     FieldDef field{std::move(name), FieldType::Long, 0, false};
     std::size_t width = 1;
-    bool text = false, real = false;
+    bool any = false, text = false, dates = true, number = false, real = false;
     for (std::size_t i = column; i < cells.size(); i += columns) {
         const Value& cell = cells[i];
-        if (cell.IsText()) text = true, width = std::max(width, CharacterCount(cell.Text()));
-        else if (cell.IsReal()) real = true;
-        else if (cell.IsInteger() && (cell.Integer() < std::numeric_limits<std::int32_t>::min() ||
-                                      cell.Integer() > std::numeric_limits<std::int32_t>::max()))
+        if (cell.IsNull()) continue;
+        any = true;
+        if (cell.IsText()) {
+            text = true;
+            width = std::max(width, CharacterCount(cell.Text()));
+            dates = dates && ParseIsoDate(cell.Text()).has_value();
+            continue;
+        }
+        number = true;
+        if (cell.IsReal() || cell.Integer() < std::numeric_limits<std::int32_t>::min() ||
+            cell.Integer() > std::numeric_limits<std::int32_t>::max())
             real = true;
     }
-    if (text) field = {field.name, FieldType::Alpha, static_cast<int>(width), false};
-    else if (real) field.type = FieldType::Number;
+    if (text && dates && !number) field.type = FieldType::Date;
+    else if (text) field = {field.name, FieldType::Alpha, static_cast<int>(width), false};
+    else if (real || !any) field.type = FieldType::Number;
     return field;
 }
 
 // A cell of a computed column in the form its type holds.
 Value Normalized(const FieldDef& field, const Value& raw) {
     if (raw.IsNull()) return raw;
+    if (field.type == FieldType::Date) return Value(*ParseIsoDate(raw.Text()));
     if (field.type == FieldType::Number) return Value(raw.IsInteger() ? static_cast<double>(raw.Integer()) : raw.Real());
     if (field.type == FieldType::Alpha && !raw.IsText())
         return Value(raw.IsInteger() ? std::to_string(raw.Integer()) : std::to_string(raw.Real()));
     return raw;
+}
+
+// Runs one step of running a statement of the module's: an error SQLite raises is restated to quote
+// the statement as the module wrote it, keeping its kind; a busy dossier keeps its own message.
+template <class Step>
+auto QuotingRefusals(sqlite3* db, const std::string& written, Step&& step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (const DossierEnCoursUtilisation&) {
+        throw;
+    } catch (DbError& error) {
+        error.Restate("Instruction SQL refusée (" + std::string(sqlite3_errmsg(db)) + ") :\n" + written);
+        throw;
+    }
 }
 
 Value RawCell(const Statement& statement, int column) {
@@ -107,18 +133,14 @@ void CQuery::SetSessionName(std::string_view name) {
         throw DbError("Session inconnue : « " + std::string(name) + " »");
 }
 
-void CQuery::Refuse(const std::string& written) {
-    throw DbError("Instruction SQL refusée (" + std::string(sqlite3_errmsg(session_->connection().Handle())) +
-                  ") :\n" + written);
-}
-
 std::string CQuery::PreparedText(const std::string& written) {
     session_->SchemaOfAlias(alias_);  // an unknown or closed alias is refused before anything
     std::string text;
     try {
         text = RewriteStatement(written, CatalogueOf(*session_, alias_));
-    } catch (const DbError& error) {
-        throw DbError(std::string(error.what()) + "\n" + written);
+    } catch (DbError& error) {
+        error.Restate(error.Message() + "\n" + written);
+        throw;
     }
     // One statement per run: a second one after a ';' would otherwise be dropped unseen.
     const std::vector<Token> tokens = Tokenize(text);
@@ -132,13 +154,8 @@ void CQuery::Open() {
     Close();
     const std::string written = sql_.Text();
     const std::string text = PreparedText(written);
-    Statement statement;
-    try {
-        statement = Statement(session_->connection().Handle(), text);
-    } catch (const DbError& error) {
-        if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-        Refuse(written);
-    }
+    sqlite3* db = session_->connection().Handle();
+    Statement statement = QuotingRefusals(db, written, [&] { return Statement(db, text); });
     const int columns = statement.ColumnCount();
     if (columns == 0) throw DbError("La requête ne renvoie pas de lignes (ExecSQL attendu) :\n" + written);
     std::vector<FieldDef> defs;
@@ -151,14 +168,11 @@ void CQuery::Open() {
         declared.push_back(field.has_value());
     }
     std::vector<Value> cells;
-    try {
+    QuotingRefusals(db, written, [&] {
         while (statement.Step())
             for (int c = 0; c < columns; ++c)
                 cells.push_back(declared[c] ? ReadStored(statement, c, defs[c]) : RawCell(statement, c));
-    } catch (const DbError& error) {
-        if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-        Refuse(written);
-    }
+    });
     statement.Reset();
     const auto width = static_cast<std::size_t>(columns);
     for (std::size_t c = 0; c < width; ++c) {
@@ -193,13 +207,7 @@ void CQuery::ExecSQL() {
     const std::string text = PreparedText(written);
     Connection& connection = session_->connection();
     AllOrNothing(*session_, [&] {
-        try {
-            Statement statement(connection.Handle(), text);
-            statement.Run();
-        } catch (const DbError& error) {
-            if (std::string_view(error.what()) == DOSSIER_EN_COURS_UTILISATION) throw;
-            Refuse(written);
-        }
+        QuotingRefusals(connection.Handle(), written, [&] { Statement(connection.Handle(), text).Run(); });
         rowsAffected_ = sqlite3_changes(connection.Handle());
     });
     connection.MarkAllChanged();

@@ -10,9 +10,10 @@
 // sums) and closes the statement, so no read stays open across the module's writes; the rows are
 // walked with First/Next/Eof and read by field name, case-insensitive, through the same Field
 // class as the tables. A result column that is a table's column keeps that column's type (a Date
-// reads as a day count, a Logical as a boolean); a computed one (SUM(...)) takes the type of its
-// values. ExecSQL runs inside its own transaction level: a statement that fails raises an error
-// quoting the statement as the module wrote it, and writes nothing. After ExecSQL every table
+// reads as a day count, a Logical as a boolean); a computed one (SUM(...), MAX(DateMouvement))
+// takes the type of its values, a date for the dates the tables store. ExecSQL runs inside its own
+// transaction level: a statement that fails raises an error of its kind quoting the statement as
+// the module wrote it, and writes nothing. After ExecSQL every table
 // component sees the rows as they now are at its next move (SQLite does not report every row a
 // statement removes, so all of them are told).
 #pragma once
@@ -79,7 +80,6 @@ private:
     FieldDisplay& DisplayOf(std::size_t index) override { return displays_[index]; }
 
     std::string PreparedText(const std::string& written);
-    [[noreturn]] void Refuse(const std::string& written);
 
     Session* session_;
     std::string alias_;

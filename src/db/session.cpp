@@ -1,6 +1,7 @@
 #include "db/session.hpp"
 
 #include "common/text.hpp"
+#include "db/catalogue.hpp"
 #include "db/errors.hpp"
 #include "db/identifiers.hpp"
 #include "db/statement.hpp"
@@ -21,11 +22,18 @@ void Session::OpenDossier(const std::filesystem::path& dossierDir) {
     auto lock = std::make_unique<DossierLock>(file, options_.busyTimeout);
     connection_ = std::make_unique<Connection>(file, options_.busyTimeout);
     lock_ = std::move(lock);
+    try {
+        PlainIndexes(*this, ALIAS_DOSSIER);
+    } catch (...) {
+        Close();
+        throw;
+    }
 }
 
 void Session::AttachTemporary(const std::filesystem::path& file) {
     // Working tables are rebuilt from the dossier whenever needed: they need not wait for the disk.
     connection().Attach(file, ALIAS_TMP, false);
+    PlainIndexes(*this, ALIAS_TMP);
 }
 
 void Session::Close() {

@@ -53,7 +53,8 @@ public:
 
     const std::string& SessionName() const { return name_; }
 
-    // Opens `<dossierDir>/kvarn.sqlite` (created empty when missing) as "ZOR_DOSSIER".
+    // Opens `<dossierDir>/kvarn.sqlite` (created empty when missing) as "ZOR_DOSSIER"; indexes
+    // of the earlier layout are brought to the plain one (catalogue.hpp).
     void OpenDossier(const std::filesystem::path& dossierDir);
     // Attaches the working database file as "ZOR_TMP" (created when missing).
     void AttachTemporary(const std::filesystem::path& file);

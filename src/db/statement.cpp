@@ -14,10 +14,8 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
-        if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
-            throw DbError(DOSSIER_EN_COURS_UTILISATION);
-        throw DbError("Instruction SQL refusée (" + std::string(sqlite3_errmsg(db)) + ") : " +
-                      std::string(sql));
+        RaiseSqliteFailure(rc, "Instruction SQL refusée (" + std::string(sqlite3_errmsg(db)) + ") : " +
+                                   std::string(sql));
     }
 }
 
@@ -63,9 +61,7 @@ bool Statement::Step() {
     const int extended = sqlite3_extended_errcode(db_);
     std::string message = sqlite3_errmsg(db_);
     sqlite3_reset(stmt_);
-    if ((extended & 0xFF) == SQLITE_BUSY || (extended & 0xFF) == SQLITE_LOCKED)
-        throw DbError(DOSSIER_EN_COURS_UTILISATION);
-    throw DbError("Erreur de la base de données (" + message + ") : " + sqlite3_sql(stmt_));
+    RaiseSqliteFailure(extended, "Erreur de la base de données (" + message + ") : " + sqlite3_sql(stmt_));
 }
 
 void Statement::Run() {

@@ -84,33 +84,43 @@ void RestoreKeySequence(Connection& connection, const std::string& schema, const
     insert.Run();
 }
 
-// Converts every value of the changed field from its old type to the new one.
-void ConvertColumn(Connection& connection, const std::string& from, const std::string& to, const FieldDef& before,
-                   const FieldDef& after) {
-    Statement read(connection.Handle(), "SELECT rowid, " + QuoteIdentifier(before.name) + " FROM " + from);
+// Converts every value of the changed field from its old type to the new one; returns how many
+// values the new type cannot hold and were left null.
+int ConvertColumn(Connection& connection, const std::string& from, const std::string& to, const FieldDef& before,
+                  const FieldDef& after) {
+    Statement read(connection.Handle(), "SELECT rowid, " + QuoteIdentifier(before.name) + " FROM " + from +
+                                            " WHERE " + QuoteIdentifier(before.name) + " IS NOT NULL");
     Statement write(connection.Handle(),
                     "UPDATE " + to + " SET " + QuoteIdentifier(after.name) + "=?1 WHERE rowid=?2");
+    int cleared = 0;
     while (read.Step()) {
-        const Value held = ReadStored(read, 1, before);
         Value converted;
         try {
-            converted = ToFieldValue(after, held.IsText() ? Value(held.Text()) : held);
-        } catch (const DbError& error) {
-            read.Reset();
-            throw DbError("Le champ " + before.name + " ne peut pas devenir " + TypeLabel(after.type) + " : " +
-                          error.what());
+            converted = ToFieldValue(after, ReadStored(read, 1, before));
+        } catch (const ValeurRefusee&) {
+            ++cleared;
+            continue;  // the rebuilt column starts null
         }
         BindStored(write, 1, after, converted);
         write.BindInteger(2, read.ColumnInteger(0));
         write.Run();
     }
     read.Reset();
+    return cleared;
+}
+
+std::string ClearedMessage(const std::string& table, const FieldDef& after, int cleared) {
+    if (cleared == 0) return {};
+    const bool one = cleared == 1;
+    return "Le champ " + after.name + " de la table " + table + " est devenu " + TypeLabel(after.type) + " : " +
+           std::to_string(cleared) + (one ? " valeur qu'il ne peut pas contenir a été effacée"
+                                          : " valeurs qu'il ne peut pas contenir ont été effacées");
 }
 
 // Rebuilds the table with `fields` (the stored fields in their new order). Columns present
 // before keep their values; `changed`, when given, is converted from its old definition.
-void Rebuild(Session& session, const std::string& schema, const std::string& table,
-             const std::vector<FieldDef>& fields, const std::optional<FieldDef>& changedBefore) {
+int Rebuild(Session& session, const std::string& schema, const std::string& table,
+            const std::vector<FieldDef>& fields, const std::optional<FieldDef>& changedBefore) {
     Connection& connection = session.connection();
     const std::vector<FieldDef> before = ReadFields(connection, schema, table);
     const std::vector<IndexDef> indexes = ReadIndexes(connection, schema, table);
@@ -134,15 +144,16 @@ void Rebuild(Session& session, const std::string& schema, const std::string& tab
     if (!columns.empty())
         connection.Execute("INSERT INTO " + Qualified(schema, rebuilt) + " (" + columns + ") SELECT " + columns +
                            " FROM " + Qualified(schema, table));
-    if (changedBefore)
-        ConvertColumn(connection, Qualified(schema, table), Qualified(schema, rebuilt), *changedBefore,
-                      fields[*PlaceOf(fields, changedBefore->name)]);
+    const int cleared = changedBefore ? ConvertColumn(connection, Qualified(schema, table), Qualified(schema, rebuilt),
+                                                      *changedBefore, fields[*PlaceOf(fields, changedBefore->name)])
+                                      : 0;
 
     connection.Execute("DROP TABLE " + Qualified(schema, table));
     connection.Execute("ALTER TABLE " + Qualified(schema, rebuilt) + " RENAME TO " + QuoteIdentifier(table));
     definition.name = table;
     for (const IndexDef& index : indexes) connection.Execute(IndexStatement(schema, definition, index));
     if (sequence) RestoreKeySequence(connection, schema, table, *sequence);
+    return cleared;
 }
 
 }  // namespace
@@ -166,7 +177,8 @@ void AddField(Session& session, const std::string& schema, const std::string& ta
     connection.MarkChanged(schema, table);
 }
 
-void ChangeFieldType(Session& session, const std::string& schema, const std::string& table, const NewField& field) {
+TypeChange ChangeFieldType(Session& session, const std::string& schema, const std::string& table,
+                           const NewField& field) {
     const FieldDef changed = DefinitionOf(field, table);
     Connection& connection = session.connection();
     std::vector<FieldDef> fields = ReadFields(connection, schema, table);
@@ -176,8 +188,10 @@ void ChangeFieldType(Session& session, const std::string& schema, const std::str
     if (before.type == FieldType::AutoInc)
         throw DbError("Le champ clé " + before.name + " de la table " + table + " ne peut pas changer de type");
     fields[*place] = {before.name, changed.type, changed.size, false};
-    AllOrNothing(session, [&] { Rebuild(session, schema, table, fields, before); });
+    int cleared = 0;
+    AllOrNothing(session, [&] { cleared = Rebuild(session, schema, table, fields, before); });
     connection.MarkChanged(schema, table);
+    return {cleared, ClearedMessage(table, fields[*place], cleared)};
 }
 
 void DropField(Session& session, const std::string& schema, const std::string& table, std::string_view name) {

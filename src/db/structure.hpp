@@ -13,9 +13,11 @@
 // is dropped, the new one takes its name, its named indexes are created again and the AutoInc
 // sequence is carried over, so a key freed by a delete is still never reused. Values of the
 // changed field are converted as the field would convert a written value (an Alpha cut to its
-// new width, a Number rounded into a Short); a value the new type cannot hold stops the change.
-// Dropping a field drops the named indexes that use it first. The key field (AutoInc) can be
-// neither added, changed nor dropped.
+// new width, a Number rounded into a Short); a value the new type cannot hold (a text that is no
+// number, a Short out of range) becomes null and is counted in what the change reports, so that a
+// migration step goes through on a dossier holding one odd value rather than stop at every
+// start-up. Dropping a field drops the named indexes that use it first. The key field (AutoInc)
+// can be neither added, changed nor dropped.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +38,14 @@ struct NewField {
 // `schema` as Session::SchemaOfAlias gives it; `table` as the catalogue spells it.
 void AddField(Session& session, const std::string& schema, const std::string& table, const NewField& field,
               int position);
-void ChangeFieldType(Session& session, const std::string& schema, const std::string& table,
-                     const NewField& field);
+// What a change of type could not carry over.
+struct TypeChange {
+    int cleared = 0;      // values the new type cannot hold, now null
+    std::string message;  // "" when none was; otherwise names the table and field and counts them
+};
+
+TypeChange ChangeFieldType(Session& session, const std::string& schema, const std::string& table,
+                           const NewField& field);
 void DropField(Session& session, const std::string& schema, const std::string& table, std::string_view name);
 
 }  // namespace kvarn::db

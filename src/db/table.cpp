@@ -87,6 +87,7 @@ FieldDisplay& CTable::FieldDisplayOf(std::string_view fieldName) {
 }
 
 void CTable::SetIndexName(std::string_view name) {
+    const Checked checked(*this);
     if (!Active()) {
         indexName_ = name;
         return;
@@ -228,6 +229,7 @@ void CTable::PrepareStatements() {
 // Open and close
 
 void CTable::Open() {
+    const Checked checked(*this);
     if (Active()) return;
     Fire(BeforeOpen);
     try {
@@ -251,7 +253,8 @@ void CTable::Open() {
         bof_ = true;
         eof_ = order_.Empty();
     } catch (...) {
-        Close();
+        if (Active()) Close();
+        else Release();
         throw;
     }
     Fire(AfterOpen);
@@ -260,8 +263,15 @@ void CTable::Open() {
 }
 
 void CTable::Close() {
+    const Checked checked(*this);
     if (!Active()) return;
     Fire(BeforeClose);
+    Release();
+    Fire(AfterClose);
+    Notify();
+}
+
+void CTable::Release() {
     session_->Unregister(*this);
     state_ = DataSetState::Inactive;
     readOrder_ = {};
@@ -284,8 +294,6 @@ void CTable::Close() {
     changes_ = nullptr;
     ClearCurrent();
     bof_ = eof_ = true;
-    Fire(AfterClose);
-    Notify();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -293,6 +301,7 @@ void CTable::Close() {
 
 template <class Change>
 void CTable::Restructure(std::uint32_t location, Change&& change) {
+    const Checked checked(*this);
     const bool wasOpen = Active();
     try {
         const std::string schema = session_->SchemaOfAlias(alias_);
@@ -301,9 +310,10 @@ void CTable::Restructure(std::uint32_t location, Change&& change) {
             throw DbError("La table " + name + " est ouverte par un autre composant : sa structure ne peut pas changer");
         Close();
         change(schema, name);
-    } catch (const DbError& error) {
+    } catch (DbError& error) {
+        error.SetLocation(location);
         if (wasOpen && !Active()) Open();
-        throw LocatedDbError(location, error.what());
+        throw;
     }
     if (wasOpen) Open();
 }
@@ -315,10 +325,13 @@ void CTable::AddField(std::uint32_t location, std::string_view name, std::uint32
     });
 }
 
-void CTable::ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width) {
+TypeChange CTable::ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode,
+                                   int width) {
+    TypeChange change;
     Restructure(location, [&](const std::string& schema, const std::string& table) {
-        db::ChangeFieldType(*session_, schema, table, {std::string(name), typeCode, width, false});
+        change = db::ChangeFieldType(*session_, schema, table, {std::string(name), typeCode, width, false});
     });
+    return change;
 }
 
 void CTable::DropField(std::uint32_t location, std::string_view name) {

@@ -36,7 +36,21 @@
 // Rows written by other components or statements on the same connection are seen when the
 // component is opened or refreshed, and at its next move, Locate or count: the connection's
 // change counter of the table says when to read the order again. Editing a row that another
-// component deleted raises an error.
+// component deleted raises an error. When the current row leaves the rows shown — deleted by
+// another component or a statement, or posted with values the filter or the master link no longer
+// accept — the cursor goes beside it: to the row that took its place when it was deleted, to its
+// neighbour in the order (the row after it, else the row before) when it still exists; and the
+// next Next or Prior visits that row rather than stepping over it, so a walk misses no row.
+//
+// Bookmarks: a bookmark taken where there is no row (an empty table) names no row, and going back
+// to it leaves the cursor where it is; going back to a row that was deleted raises an error.
+// Locate takes the values it seeks as the fields take written values: a text for an Alpha field,
+// and for the other types what the field would accept (a number, its text); any other value is a
+// ValeurRefusee error naming the field.
+//
+// In builds with assertions (Debug, the sanitizer build), the component checks the consistency of
+// its state after each public operation, whether the operation returned or raised, and stops the
+// program naming the rule broken (table_invariants.cpp); release builds leave the check out.
 //
 // The structure operations (AddField, ChangeFieldType, DropField; structure.hpp) work on the
 // table whether the component is open or closed, and refuse while another component has it
@@ -51,6 +65,7 @@
 #include "db/row_order.hpp"
 #include "db/session.hpp"
 #include "db/statement.hpp"
+#include "db/structure.hpp"
 #include "db/value.hpp"
 
 #include <array>
@@ -180,10 +195,10 @@ public:
     void EmptyTable();
 
     // Structure operations over the physical type codes (0x101 Alpha ... 0x10F AutoInc);
-    // `location` is the caller's place, carried by the error (LocatedDbError).
+    // `location` is the caller's place, carried by the error (DbError::Location).
     void AddField(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int position,
                   int width, bool required);
-    void ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width);
+    TypeChange ChangeFieldType(std::uint32_t location, std::string_view name, std::uint32_t typeCode, int width);
     void DropField(std::uint32_t location, std::string_view name);
 
 private:
@@ -199,6 +214,9 @@ private:
     void SessionClosing() override { Close(); }
     bool HoldsTable(std::string_view schema, std::string_view table) const override;
 
+    class Checked;  // checks the state's consistency when a public operation ends
+    void CheckInvariants() const;
+
     void RequireActive() const;
     void RequireClosed(const char* what) const;
     std::string ResolveCatalogueName();
@@ -207,11 +225,19 @@ private:
     void ApplyIndex();
     void ApplyFilter();
     void PrepareStatements();
+    void Release();  // drops everything opening built
     template <class Change>
     void Restructure(std::uint32_t location, Change&& change);
 
     // Which rows are shown (table_rows.cpp).
-    std::string OrderStatementText() const;
+    enum class Beside { None, Following, Preceding };  // where the row that left stood
+    struct Neighbour {
+        std::size_t position;
+        Beside side;
+    };
+    std::string OrderStatementText(bool orRow) const;
+    int BindOrderParameters(Statement& statement);
+    std::optional<Neighbour> NeighbourOf(std::int64_t rowid, const RowOrder& previous, std::size_t was);
     std::vector<std::size_t> LinkFields() const;
     std::optional<std::vector<Value>> MasterValues() const;
     bool MasterMoved();
@@ -223,6 +249,7 @@ private:
     bool OrderOutdated() const;
     void ReadOrder();
     void Synchronize();  // reads the order again when rows changed, keeping the current row
+    void StandBeside(const RowOrder& previous, std::size_t was);
     void RefilterAndGoFirst();
     void MoveTo(std::size_t position);
     void ClearCurrent();
@@ -241,6 +268,7 @@ private:
     void RequireCurrentRowStillThere();
 
     Statement& WriteStatement(bool insert, const std::vector<std::size_t>& written);
+    Value SoughtValue(const Field& field, const Value& value, LocateOptions options) const;
     Statement& LocateStatement(const std::vector<std::size_t>& fields, const std::vector<Value>& values,
                                LocateOptions options);
     void PostInsert(const std::vector<std::size_t>& written);
@@ -328,6 +356,8 @@ private:
     std::size_t position_ = 0;
     std::optional<std::int64_t> current_;
     std::optional<std::int64_t> beforeInsert_;
+    // Not None: the current row is the one beside a row that left, which no move has visited yet.
+    Beside beside_ = Beside::None;
     bool bof_ = true;
     bool eof_ = true;
 
@@ -341,5 +371,22 @@ private:
     bool loaded_ = false;      // the buffer belongs to the current row
     bool calcStale_ = false;   // a stored field changed since the calculated fields were filled
 };
+
+// Checks the component's consistency when the public operation that holds it ends, by a return
+// or by an exception.
+class CTable::Checked {
+public:
+    explicit Checked(const CTable& table) : table_(table) {}
+    ~Checked() { table_.CheckInvariants(); }
+    Checked(const Checked&) = delete;
+    Checked& operator=(const Checked&) = delete;
+
+private:
+    const CTable& table_;
+};
+
+#ifdef NDEBUG
+inline void CTable::CheckInvariants() const {}
+#endif
 
 }  // namespace kvarn::db

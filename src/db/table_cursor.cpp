@@ -21,6 +21,7 @@ void CTable::CheckBrowseMode() {
 void CTable::MoveTo(std::size_t position) {
     position_ = position;
     current_ = order_.At(position);
+    beside_ = Beside::None;
     loaded_ = false;
     ++recordVersion_;
 }
@@ -28,6 +29,7 @@ void CTable::MoveTo(std::size_t position) {
 void CTable::ClearCurrent() {
     current_.reset();
     position_ = 0;
+    beside_ = Beside::None;
     loaded_ = false;
     ++recordVersion_;
 }
@@ -45,6 +47,7 @@ void CTable::Scroll(Move&& move) {
 }
 
 void CTable::First() {
+    const Checked checked(*this);
     Scroll([&] {
         bof_ = true;
         eof_ = order_.Empty();
@@ -55,6 +58,7 @@ void CTable::First() {
 }
 
 void CTable::Last() {
+    const Checked checked(*this);
     Scroll([&] {
         bof_ = order_.Empty();
         eof_ = true;
@@ -64,7 +68,10 @@ void CTable::Last() {
     });
 }
 
+// Standing beside a row that left, the cursor's row is the one the move visits when it lies in
+// the move's direction.
 void CTable::Next() {
+    const Checked checked(*this);
     CheckBrowseMode();
     Synchronize();
     if (eof_ || order_.Empty()) {
@@ -74,13 +81,15 @@ void CTable::Next() {
     }
     Scroll([&] {
         bof_ = false;
-        if (position_ + 1 < order_.Size()) MoveTo(position_ + 1);
+        const std::size_t next = beside_ == Beside::Following ? position_ : position_ + 1;
+        if (next < order_.Size()) MoveTo(next);
         else eof_ = true;
         return true;
     });
 }
 
 void CTable::Prior() {
+    const Checked checked(*this);
     CheckBrowseMode();
     Synchronize();
     if (bof_ || order_.Empty()) {
@@ -90,25 +99,29 @@ void CTable::Prior() {
     }
     Scroll([&] {
         eof_ = false;
-        if (position_ > 0) MoveTo(position_ - 1);
+        if (beside_ == Beside::Preceding) MoveTo(position_);
+        else if (position_ > 0) MoveTo(position_ - 1);
         else bof_ = true;
         return true;
     });
 }
 
 bool CTable::IsEmpty() {
+    const Checked checked(*this);
     RequireActive();
     Synchronize();
     return order_.Empty();
 }
 
 int CTable::RecordCount() {
+    const Checked checked(*this);
     RequireActive();
     Synchronize();
     return static_cast<int>(order_.Size());
 }
 
 int CTable::RecNo() {
+    const Checked checked(*this);
     RequireActive();
     Synchronize();
     return current_ ? static_cast<int>(position_) + 1 : 0;
@@ -121,15 +134,18 @@ TBookmark CTable::GetBookmark() {
 }
 
 bool CTable::BookmarkValid(const TBookmark& bookmark) {
+    const Checked checked(*this);
     RequireActive();
     Synchronize();
     return bookmark.valid && order_.PositionOf(bookmark.rowid).has_value();
 }
 
 void CTable::GotoBookmark(const TBookmark& bookmark) {
+    const Checked checked(*this);
     CheckBrowseMode();
+    if (!bookmark.valid) return;  // taken where there was no row: there is nowhere to go back to
     Synchronize();
-    const auto position = bookmark.valid ? order_.PositionOf(bookmark.rowid) : std::nullopt;
+    const auto position = order_.PositionOf(bookmark.rowid);
     if (!position)
         throw DbError("L'enregistrement marqué n'existe plus dans la table " + tableName_);
     Scroll([&] {
@@ -175,8 +191,21 @@ Statement& CTable::LocateStatement(const std::vector<std::size_t>& fields,
     return locateStatements_.emplace(std::move(key), std::move(statement)).first->second;
 }
 
+// The value a Locate seeks in a field: an Alpha's text as given, never cut to the width (a longer
+// text matches no row), upper-cased for a case-insensitive search; for the other types, the value
+// as the field would take it written. Anything else is refused, naming the field.
+Value CTable::SoughtValue(const Field& field, const Value& value, LocateOptions options) const {
+    if (field.DataType() != FieldType::Alpha) return ToFieldValue(field.Definition(), value);
+    if (!value.IsNull() && !value.IsText())
+        throw ValeurRefusee("Recherche dans la table " + tableName_ + " : le champ alphanumérique " +
+                            field.FieldName() + " se compare à un texte, non à un nombre");
+    if (value.IsNull() || value.Text().empty()) return Value();
+    return options.caseInsensitive ? Value(ToUpperFrench(value.Text())) : value;
+}
+
 bool CTable::Locate(std::string_view fieldNames, const std::vector<Value>& values,
                     LocateOptions options) {
+    const Checked checked(*this);
     CheckBrowseMode();
     const std::vector<std::string> names = SplitFieldList(fieldNames);
     if (names.size() != values.size() || names.empty())
@@ -190,19 +219,7 @@ bool CTable::Locate(std::string_view fieldNames, const std::vector<Value>& value
         if (field.Calculated())
             throw DbError("Recherche impossible sur le champ calculé " + field.FieldName());
         fields.push_back(index);
-        const Value& value = values[k];
-        if (field.DataType() == FieldType::Alpha) {
-            // Texts are sought as given, never cut to the width: a longer text matches no row.
-            std::string text = value.IsNull() ? std::string() : ReadAsString(FieldDef{}, value);
-            if (!text.empty() && options.caseInsensitive) text = ToUpperFrench(text);
-            sought.push_back(text.empty() ? Value() : Value(std::move(text)));
-            continue;
-        }
-        try {
-            sought.push_back(ToFieldValue(field.Definition(), value));
-        } catch (const DbError&) {
-            return false;  // a value the field cannot hold is held by no row
-        }
+        sought.push_back(SoughtValue(field, values[k], options));
     }
     Synchronize();
     Statement& statement = LocateStatement(fields, sought, options);

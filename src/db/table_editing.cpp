@@ -25,6 +25,7 @@ void CTable::RequireCurrentRowStillThere() {
 }
 
 void CTable::Edit() {
+    const Checked checked(*this);
     RequireActive();
     if (state_ == DataSetState::Edit || state_ == DataSetState::Insert) return;
     FollowMaster();
@@ -43,6 +44,7 @@ void CTable::Edit() {
 }
 
 void CTable::Append() {
+    const Checked checked(*this);
     CheckBrowseMode();
     FollowMaster();
     Fire(BeforeInsert);
@@ -64,14 +66,21 @@ void CTable::Append() {
 // the same row.
 void CTable::Insert() { Append(); }
 
+// Cancelling a new row goes back to the row the cursor stood on: a move, with its scroll events.
 void CTable::Cancel() {
+    const Checked checked(*this);
     if (state_ != DataSetState::Edit && state_ != DataSetState::Insert) return;
+    const bool inserting = state_ == DataSetState::Insert;
     Fire(BeforeCancel);
-    if (state_ == DataSetState::Insert) current_ = beforeInsert_;
+    if (inserting) {
+        Fire(BeforeScroll);
+        current_ = beforeInsert_;
+    }
     state_ = DataSetState::Browse;
     loaded_ = false;
     ++recordVersion_;
     Fire(AfterCancel);
+    if (inserting) Fire(AfterScroll);
     Notify();
 }
 
@@ -144,6 +153,7 @@ void CTable::PostEdit(const std::vector<std::size_t>& written) {
 }
 
 void CTable::Post() {
+    const Checked checked(*this);
     RequireActive();
     if (state_ != DataSetState::Edit && state_ != DataSetState::Insert) return;
     Fire(BeforePost);
@@ -153,8 +163,9 @@ void CTable::Post() {
     try {
         if (state_ == DataSetState::Insert) PostInsert(written);
         else if (!written.empty()) PostEdit(written);
-    } catch (const DbError& error) {
-        throw DbError("Enregistrement refusé par la table " + tableName_ + " : " + error.what());
+    } catch (DbError& error) {
+        error.Restate("Enregistrement refusé par la table " + tableName_ + " : " + error.Message());
+        throw;
     }
     // A row that no longer passes the filter, or no longer belongs to the master, leaves the
     // component at its next use.
@@ -170,6 +181,7 @@ void CTable::Post() {
 }
 
 void CTable::Delete() {
+    const Checked checked(*this);
     RequireActive();
     if (state_ == DataSetState::Insert) {  // deleting the row being inserted drops it
         Cancel();
@@ -210,6 +222,7 @@ void CTable::Delete() {
 }
 
 void CTable::EmptyTable() {
+    const Checked checked(*this);
     Cancel();
     const std::string schema = session_->SchemaOfAlias(alias_);
     const std::string name = ResolveCatalogueName();

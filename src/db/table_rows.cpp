@@ -32,6 +32,7 @@ void CTable::RefilterAndGoFirst() {
 }
 
 void CTable::SetFilter(std::string_view text) {
+    const Checked checked(*this);
     const std::string previous = filterText_;
     filterText_ = text;
     try {
@@ -44,6 +45,7 @@ void CTable::SetFilter(std::string_view text) {
 }
 
 void CTable::SetFiltered(bool filtered) {
+    const Checked checked(*this);
     if (filtered == filtered_) return;
     filtered_ = filtered;
     try {
@@ -56,6 +58,7 @@ void CTable::SetFiltered(bool filtered) {
 }
 
 void CTable::SetOnFilterRecord(TFilterRecordEvent handler) {
+    const Checked checked(*this);
     onFilterRecord_ = std::move(handler);
     if (filtered_) RefilterAndGoFirst();
 }
@@ -98,12 +101,14 @@ bool CTable::Accepts(std::int64_t rowid) {
 // Master link
 
 void CTable::SetMasterSource(CDataSource* source) {
+    const Checked checked(*this);
     masterSource_ = source;
     seenMaster_ = nullptr;
     if (Active()) Refresh();
 }
 
 void CTable::SetMasterFields(std::string_view fields) {
+    const Checked checked(*this);
     masterFields_ = fields;
     seenMaster_ = nullptr;
     if (Active()) Refresh();
@@ -152,9 +157,10 @@ bool CTable::MasterMoved() {
     return true;
 }
 
-// A detail whose master moved shows the master's rows, from the first.
+// A detail whose master moved shows the master's rows, from the first; one whose master source
+// was taken away shows every row again.
 void CTable::FollowMaster() {
-    if (!masterSource_ || (state_ != DataSetState::Browse) || !MasterMoved()) return;
+    if ((!masterSource_ && !linkValues_) || state_ != DataSetState::Browse || !MasterMoved()) return;
     ReadOrder();
     if (order_.Empty()) ClearCurrent();
     else MoveTo(0);
@@ -188,6 +194,7 @@ void CTable::Notify() {
 }
 
 void CTable::EnableControls() {
+    const Checked checked(*this);
     if (controlsDisabled_ == 0) return;
     if (--controlsDisabled_ > 0 || !notificationPending_) return;
     notificationPending_ = false;
@@ -197,21 +204,20 @@ void CTable::EnableControls() {
 // ---------------------------------------------------------------------------------------------
 // Reading the rows
 
-std::string CTable::OrderStatementText() const {
+// The rows shown, in order; with `orRow`, also the row of one more key (the last parameter)
+// wherever the order puts it.
+std::string CTable::OrderStatementText(bool orRow) const {
     std::string where;
     if (linkValues_) {
         for (std::size_t i : LinkFields()) where += (where.empty() ? "" : " AND ") + QuoteIdentifier(defs_[i].name) + " = ?";
     }
     if (!filter_.condition.empty()) where += (where.empty() ? "" : " AND ") + filter_.condition;
+    if (orRow && !where.empty()) where = "(" + where + ") OR rowid = ?";
     return "SELECT rowid FROM " + qualified_ + (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + orderBy_;
 }
 
-void CTable::ReadOrder() {
-    const std::string text = OrderStatementText();
-    if (text != readOrderText_ || !readOrder_.Prepared()) {
-        readOrder_ = Statement(session_->connection().Handle(), text);
-        readOrderText_ = text;
-    }
+// Binds the master's values and the filter's literals; returns the next parameter's number.
+int CTable::BindOrderParameters(Statement& statement) {
     int parameter = 1;
     if (linkValues_) {
         const std::vector<std::size_t> link = LinkFields();
@@ -219,13 +225,23 @@ void CTable::ReadOrder() {
             Value value;
             try {
                 value = ToFieldValue(defs_[link[k]], (*linkValues_)[k]);
-            } catch (const DbError&) {
+            } catch (const ValeurRefusee&) {
                 // A master value the detail field cannot hold matches no row: bound as null.
             }
-            BindStored(readOrder_, parameter++, defs_[link[k]], value);
+            BindStored(statement, parameter++, defs_[link[k]], value);
         }
     }
-    for (const FilterParameter& p : filter_.parameters) BindStored(readOrder_, parameter++, p.field, p.value);
+    for (const FilterParameter& p : filter_.parameters) BindStored(statement, parameter++, p.field, p.value);
+    return parameter;
+}
+
+void CTable::ReadOrder() {
+    const std::string text = OrderStatementText(false);
+    if (text != readOrderText_ || !readOrder_.Prepared()) {
+        readOrder_ = Statement(session_->connection().Handle(), text);
+        readOrderText_ = text;
+    }
+    BindOrderParameters(readOrder_);
     std::vector<std::int64_t> rows;
     rows.reserve(order_.Size());
     while (readOrder_.Step()) rows.push_back(readOrder_.ColumnInteger(0));
@@ -240,28 +256,81 @@ void CTable::ReadOrder() {
 
 bool CTable::OrderOutdated() const { return orderStale_ || *changes_ != seenChanges_; }
 
+// Where the row of key `rowid`, no longer shown, leaves the cursor. A row that still exists has
+// its place in the order, read again with that row included: its neighbour is the first row shown
+// after it, else the last one shown before it. A deleted row has only its place in the order the
+// component showed before (`previous`, where it stood at `was`): the first row after it there that
+// is still shown took its place, else the last one before it. nullopt when neither tells.
+std::optional<CTable::Neighbour> CTable::NeighbourOf(std::int64_t rowid, const RowOrder& previous,
+                                                      std::size_t was) {
+    rowExists_.BindInteger(1, rowid);
+    const bool exists = rowExists_.Step();
+    rowExists_.Reset();
+    std::vector<std::int64_t> around;
+    if (exists) {
+        Statement withRow(session_->connection().Handle(), OrderStatementText(true));
+        const int parameter = BindOrderParameters(withRow);
+        if (linkValues_ || !filter_.condition.empty()) withRow.BindInteger(parameter, rowid);
+        while (withRow.Step()) around.push_back(withRow.ColumnInteger(0));
+        withRow.Reset();
+    } else if (was < previous.Size() && previous.At(was) == rowid) {
+        for (std::size_t i = 0; i < previous.Size(); ++i) around.push_back(previous.At(i));
+    }
+    const auto found = std::find(around.begin(), around.end(), rowid);
+    if (found == around.end()) return std::nullopt;
+    const auto at = static_cast<std::size_t>(found - around.begin());
+    for (std::size_t i = at + 1; i < around.size(); ++i)
+        if (const auto position = order_.PositionOf(around[i])) return Neighbour{*position, Beside::Following};
+    for (std::size_t i = at; i-- > 0;)
+        if (const auto position = order_.PositionOf(around[i])) return Neighbour{*position, Beside::Preceding};
+    return std::nullopt;
+}
+
+// The current row left the rows shown: the cursor stands beside where it was.
+void CTable::StandBeside(const RowOrder& previous, std::size_t was) {
+    std::optional<Neighbour> neighbour;
+    if (current_ && !order_.Empty()) neighbour = NeighbourOf(*current_, previous, was);
+    if (!neighbour && !order_.Empty()) {
+        // Nothing tells where the row stood: the row now at its old position number.
+        neighbour = was < order_.Size() ? Neighbour{was, Beside::Following}
+                                        : Neighbour{order_.Size() - 1, Beside::Preceding};
+    }
+    if (!neighbour) {
+        if (state_ == DataSetState::Browse) ClearCurrent();
+        bof_ = eof_ = true;
+        return;
+    }
+    if (state_ != DataSetState::Browse) {
+        position_ = neighbour->position;
+        return;
+    }
+    MoveTo(neighbour->position);
+    beside_ = neighbour->side;
+    bof_ = eof_ = false;  // no move has reached either end from there yet
+}
+
 void CTable::Synchronize() {
     FollowMaster();
     if (!OrderOutdated()) return;
-    ReadOrder();
+    const std::size_t was = position_;
+    RowOrder previous = std::move(order_);
+    try {
+        ReadOrder();
+    } catch (...) {
+        order_ = std::move(previous);
+        throw;
+    }
     if (current_) {
         if (const auto position = order_.PositionOf(*current_)) {
             position_ = *position;
             return;
         }
     }
-    // The current row went away: the cursor stands on the row that took its place.
-    if (order_.Empty()) {
-        if (state_ == DataSetState::Browse) ClearCurrent();
-        bof_ = eof_ = true;
-        return;
-    }
-    const std::size_t position = std::min(position_, order_.Size() - 1);
-    if (state_ == DataSetState::Browse) MoveTo(position);
-    else position_ = position;
+    StandBeside(previous, was);
 }
 
 void CTable::Refresh() {
+    const Checked checked(*this);
     CheckBrowseMode();
     orderStale_ = true;
     loaded_ = false;

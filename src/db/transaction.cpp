@@ -2,19 +2,28 @@
 
 #include "db/session.hpp"
 
+#include <exception>
+
 namespace kvarn::db {
 
-Transaction::Transaction(Session& session) : connection_(&session.connection()) {
+Transaction::Transaction(Session& session)
+    : connection_(&session.connection()), uncaughtAtStart_(std::uncaught_exceptions()) {
     connection_->BeginTransaction();
 }
 
-Transaction::~Transaction() {
+Transaction::~Transaction() noexcept(false) {
     if (ended_) return;
-    try {
-        connection_->CommitTransaction();
-    } catch (...) {
-        // CommitTransaction has already rolled back what could not be committed.
+    if (std::uncaught_exceptions() > uncaughtAtStart_) {
+        ended_ = true;
+        try {
+            connection_->RollbackTransaction();
+        } catch (...) {
+            // Raising here would end the process; the exception in flight already tells the
+            // caller that the work stopped.
+        }
+        return;
     }
+    Commit();
 }
 
 void Transaction::Commit() {

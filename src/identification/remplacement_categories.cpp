@@ -29,15 +29,15 @@ void Remplacer(frame::CGestTRPIni& parametres, db::Session& session, std::span<c
     associes.SetTableName("KOLMIKV1");
     if (!associes.Exists()) return;
     associes.Open();
-    db::Transaction transaction(session);
-    for (associes.First(); !associes.Eof(); associes.Next()) {
-        db::Field& categorie = associes.FieldByName("CategorieJuridique");
-        if (!EstParmi(categorie.AsString(), anciens)) continue;
-        associes.Edit();
-        categorie.SetAsString(nouveau);  // an empty text stores null
-        associes.Post();
-    }
-    transaction.Commit();
+    db::KeepWhatWasPosted(session, [&] {
+        for (associes.First(); !associes.Eof(); associes.Next()) {
+            db::Field& categorie = associes.FieldByName("CategorieJuridique");
+            if (!EstParmi(categorie.AsString(), anciens)) continue;
+            associes.Edit();
+            categorie.SetAsString(nouveau);  // an empty text stores null
+            associes.Post();
+        }
+    });
 }
 
 }  // namespace

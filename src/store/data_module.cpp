@@ -162,8 +162,7 @@ void TdmKvarn::VerifierRegimesAssocies() {
     if (!associes.Exists()) return;
     associes.Open();
     bool corrige = false;
-    {
-        db::Transaction transaction(donnees_->Session());
+    db::KeepWhatWasPosted(donnees_->Session(), [&] {
         for (associes.First(); !associes.Eof(); associes.Next()) {
             db::Field& regime = associes.FieldByName("RegimeImpositionSCI");
             if (regime.IsNull() || (regime.AsInteger() != kRegimeBA && regime.AsInteger() != kRegimeRF)) continue;
@@ -172,8 +171,7 @@ void TdmKvarn::VerifierRegimesAssocies() {
             associes.Post();
             corrige = true;
         }
-        transaction.Commit();
-    }
+    });
     associes.Close();
     if (corrige) host::ZORInformation(kMessageRegimes);
 }

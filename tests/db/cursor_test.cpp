@@ -4,6 +4,7 @@
 
 #include "db/errors.hpp"
 
+#include <algorithm>
 #include <functional>
 
 namespace kvarn::db::testing {
@@ -11,13 +12,14 @@ namespace {
 
 class CursorWalk : public DossierTest, public ::testing::WithParamInterface<int> {};
 
-// Names the walk collects, in the order met.
+// "Nom@RecNo" of the rows the walk meets, in the order met.
 std::vector<std::string> Walk(CTable& table, bool forward) {
     std::vector<std::string> seen;
+    const auto see = [&] { seen.push_back(table.FieldByName("Nom").AsString() + "@" + std::to_string(table.RecNo())); };
     if (forward) {
-        for (table.First(); !table.Eof(); table.Next()) seen.push_back(table.FieldByName("Nom").AsString());
+        for (table.First(); !table.Eof(); table.Next()) see();
     } else {
-        for (table.Last(); !table.Bof(); table.Prior()) seen.push_back(table.FieldByName("Nom").AsString());
+        for (table.Last(); !table.Bof(); table.Prior()) see();
     }
     return seen;
 }
@@ -27,8 +29,8 @@ TEST_P(CursorWalk, VisitsEveryRowOnceInBothDirections) {
     auto table = OpenTable("KOLMIKV1");
     std::vector<std::string> expected;
     for (int i = 0; i < rows; ++i) {
-        expected.push_back("Associe" + std::to_string(i));
-        AddAssocie(*table, expected.back());
+        AddAssocie(*table, "Associe" + std::to_string(i));
+        expected.push_back("Associe" + std::to_string(i) + "@" + std::to_string(i + 1));
     }
     table->Close();
     table->Open();
@@ -54,32 +56,17 @@ TEST_P(CursorWalk, VisitsEveryRowOnceInBothDirections) {
 
 INSTANTIATE_TEST_SUITE_P(EmptyOneAndMany, CursorWalk, ::testing::Values(0, 1, 2, 7));
 
-TEST_F(DossierTest, RecNoFollowsTheCursor) {
-    auto table = OpenTable("KOLMIKV1");
-    for (const char* nom : {"A", "B", "C", "D"}) AddAssocie(*table, nom);
-    table->First();
-    table->Next();
-    table->Next();
-    EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->FieldByName("Nom").AsString(), "C");
-    table->Prior();
-    EXPECT_EQ(table->RecNo(), 2);
-    EXPECT_FALSE(table->Bof());
-    EXPECT_FALSE(table->Eof());
-}
-
 TEST_F(DossierTest, BookmarksSurviveEditsAndDeletesOfOtherRows) {
     auto table = OpenTable("KOLMIKV1");
+    const TBookmark onEmpty = table->GetBookmark();  // a first computation on an empty table
     for (const char* nom : {"A", "B", "C", "D", "E"}) AddAssocie(*table, nom);
+    table->GotoBookmark(onEmpty);  // going back to "no row" leaves the cursor where it is
+    EXPECT_EQ(table->FieldByName("Nom").AsString(), "E");
     ASSERT_TRUE(table->Locate("Nom", "C"));
     const TBookmark onC = table->GetBookmark();
     ASSERT_TRUE(table->Locate("Nom", "B"));
     const TBookmark onB = table->GetBookmark();
 
-    table->First();
-    table->Edit();
-    table->FieldByName("Prenoms").SetAsString("modifié");
-    table->Post();
     ASSERT_TRUE(table->Locate("Nom", "C"));
     table->Edit();
     table->FieldByName("Prenoms").SetAsString("aussi");
@@ -129,49 +116,31 @@ TEST_P(AutoPost, MovingPostsTheEditedAndTheInsertedRow) {
     EXPECT_EQ(Count("KOLMIKV1 WHERE Nom='Nouveau'"), 1);
 }
 
-void MoveFirst(CTable& table, const TBookmark&) { table.First(); }
-void MoveNext(CTable& table, const TBookmark&) { table.Next(); }
-void MovePrior(CTable& table, const TBookmark&) { table.Prior(); }
-void MoveLast(CTable& table, const TBookmark&) { table.Last(); }
-void MoveLocate(CTable& table, const TBookmark&) { table.Locate("Nom", "A"); }
-void MoveToBookmark(CTable& table, const TBookmark& bookmark) { table.GotoBookmark(bookmark); }
+INSTANTIATE_TEST_SUITE_P(
+    EveryMove, AutoPost,
+    ::testing::Values(Move{"First", [](CTable& table, const TBookmark&) { table.First(); }},
+                      Move{"Next", [](CTable& table, const TBookmark&) { table.Next(); }},
+                      Move{"Prior", [](CTable& table, const TBookmark&) { table.Prior(); }},
+                      Move{"Last", [](CTable& table, const TBookmark&) { table.Last(); }},
+                      Move{"Locate", [](CTable& table, const TBookmark&) { table.Locate("Nom", "A"); }},
+                      Move{"GotoBookmark", [](CTable& table, const TBookmark& first) { table.GotoBookmark(first); }}),
+    [](const auto& move) { return std::string(move.param.name); });
 
-std::string MoveName(const ::testing::TestParamInfo<Move>& move) { return move.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(EveryMove, AutoPost,
-                         ::testing::Values(Move{"First", MoveFirst}, Move{"Next", MoveNext},
-                                           Move{"Prior", MovePrior}, Move{"Last", MoveLast},
-                                           Move{"Locate", MoveLocate},
-                                           Move{"GotoBookmark", MoveToBookmark}),
-                         MoveName);
-
-TEST_F(DossierTest, CloseCancelsTheEditedAndTheInsertedRow) {
-    auto table = OpenTable("KOLMIKV1");
-    AddAssocie(*table, "A");
-    table->Edit();
-    table->FieldByName("Nom").SetAsString("Changé");
-    table->Close();
-    EXPECT_EQ(Scalar("SELECT Nom FROM KOLMIKV1"), "A");
-    table->Open();
-    table->Append();
-    table->FieldByName("Nom").SetAsString("Jamais");
-    table->Close();
-    EXPECT_EQ(Count("KOLMIKV1"), 1);
-}
-
-TEST_F(DossierTest, CancelReturnsToTheRowBeforeTheInsert) {
+TEST_F(DossierTest, CancelAndCloseDropTheEditAndTheNewRow) {
     auto table = OpenTable("KOLMIKV1");
     for (const char* nom : {"A", "B", "C"}) AddAssocie(*table, nom);
-    ASSERT_TRUE(table->Locate("Nom", "B"));
-    table->Insert();
-    table->FieldByName("Nom").SetAsString("X");
-    table->Cancel();
-    EXPECT_EQ(table->FieldByName("Nom").AsString(), "B");
-    table->Edit();
-    table->FieldByName("Nom").SetAsString("Y");
-    table->Cancel();
-    EXPECT_EQ(table->FieldByName("Nom").AsString(), "B");
-    EXPECT_EQ(Count("KOLMIKV1"), 3);
+    for (const bool inserting : {true, false}) {
+        ASSERT_TRUE(table->Locate("Nom", "B"));
+        inserting ? table->Insert() : table->Edit();
+        table->FieldByName("Nom").SetAsString("X");
+        table->Cancel();
+        EXPECT_EQ(table->FieldByName("Nom").AsString(), "B");
+        inserting ? table->Insert() : table->Edit();
+        table->FieldByName("Nom").SetAsString("X");
+        table->Close();
+        table->Open();
+    }
+    EXPECT_EQ(Column("SELECT Nom FROM KOLMIKV1"), (std::vector<std::string>{"A", "B", "C"}));
 }
 
 TEST_F(DossierTest, DeleteMovesToTheFollowingRowThenToTheNewLast) {
@@ -191,18 +160,6 @@ TEST_F(DossierTest, DeleteMovesToTheFollowingRowThenToTheNewLast) {
     EXPECT_EQ(Count("KOLMIKV1"), 0);
 }
 
-TEST_F(DossierTest, DeletingWhileWalkingVisitsEveryRow) {
-    auto table = OpenTable("KOLMIKV1");
-    for (int i = 0; i < 10; ++i) AddAssocie(*table, std::to_string(i));
-    table->First();
-    while (!table->Eof()) {
-        if (table->FieldByName("Nom").AsInteger() % 2 == 0) table->Delete();
-        else table->Next();
-    }
-    EXPECT_EQ(Column("SELECT Nom FROM KOLMIKV1 ORDER BY ShIDAssocie"),
-              (std::vector<std::string>{"1", "3", "5", "7", "9"}));
-}
-
 TEST_F(DossierTest, EditOnAnEmptyTableStartsANewRow) {
     auto table = OpenTable("KOLMIKVM");
     table->Edit();
@@ -212,57 +169,55 @@ TEST_F(DossierTest, EditOnAnEmptyTableStartsANewRow) {
     EXPECT_EQ(Count("KOLMIKVM"), 1);
 }
 
-TEST_F(DossierTest, AnotherComponentsPostsAndDeletesAreSeenOnFirstAndLocate) {
-    auto reader = OpenTable("KOLMIKV1");
-    auto writer = OpenTable("KOLMIKV1");
-    AddAssocie(*writer, "A");
-    AddAssocie(*writer, "B");
-    reader->First();
-    EXPECT_EQ(reader->RecordCount(), 2);
-    EXPECT_TRUE(reader->Locate("Nom", "B"));
-    writer->Delete();  // writer stands on B
-    EXPECT_FALSE(reader->Locate("Nom", "B"));
-    reader->First();
-    EXPECT_EQ(reader->FieldByName("Nom").AsString(), "A");
-    writer->Edit();
-    writer->FieldByName("Nom").SetAsString("A2");
-    writer->Post();
-    reader->First();
-    EXPECT_EQ(reader->FieldByName("Nom").AsString(), "A2");
+// A walk during which another component or a statement deletes the current row visits the row
+// that took its place next, in either direction.
+struct DeletionElsewhere {
+    const char* name;
+    bool forward;
+    bool byStatement;
+};
+
+class DeletedUnderTheCursor : public DossierTest, public ::testing::WithParamInterface<DeletionElsewhere> {};
+
+TEST_P(DeletedUnderTheCursor, TheNextMoveVisitsTheRowThatTookItsPlace) {
+    auto walker = OpenTable("KOLMIKV1");
+    auto other = OpenTable("KOLMIKV1");
+    for (int i = 0; i < 10; ++i) AddAssocie(*walker, std::to_string(i));
+    std::vector<std::string> visited;
+    const bool forward = GetParam().forward;
+    for (forward ? walker->First() : walker->Last(); !(forward ? walker->Eof() : walker->Bof());
+         forward ? walker->Next() : walker->Prior()) {
+        const std::string nom = walker->FieldByName("Nom").AsString();
+        visited.push_back(nom);
+        if (std::stoi(nom) % 3 != 0) continue;
+        if (GetParam().byStatement) {
+            session_->connection().Execute("DELETE FROM KOLMIKV1 WHERE Nom='" + nom + "'");
+        } else {
+            ASSERT_TRUE(other->Locate("Nom", nom));
+            other->Delete();
+        }
+    }
+    if (!forward) std::reverse(visited.begin(), visited.end());
+    EXPECT_EQ(visited, (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(walker->RecordCount(), 6);
 }
 
-TEST_F(DossierTest, EditingARowAnotherComponentDeletedIsRefused) {
-    auto first = OpenTable("KOLMIKV1");
-    auto second = OpenTable("KOLMIKV1");
-    AddAssocie(*first, "A");
-    second->First();
-    second->Edit();
-    first->First();
-    first->Delete();
-    second->FieldByName("Nom").SetAsString("B");
-    EXPECT_THROW(second->Post(), DbError);
-    EXPECT_EQ(second->State(), DataSetState::Edit);
-    second->Cancel();
-    EXPECT_EQ(Count("KOLMIKV1"), 0);
-}
+INSTANTIATE_TEST_SUITE_P(ByWhomAndWhichWay, DeletedUnderTheCursor,
+                         ::testing::Values(DeletionElsewhere{"ComponentForward", true, false},
+                                           DeletionElsewhere{"StatementForward", true, true},
+                                           DeletionElsewhere{"ComponentBackward", false, false},
+                                           DeletionElsewhere{"StatementBackward", false, true}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(DossierTest, EmptyTableRemovesEveryRowOpenOrClosed) {
-    auto table = OpenTable("KOLMIKVP");
-    for (int i = 0; i < 3; ++i) {
-        table->Append();
-        table->FieldByName("IdMouv").SetAsInteger(i);
-        table->Post();
-    }
+    auto table = OpenTable("KOLMIKV1");
+    for (const char* nom : {"A", "B"}) AddAssocie(*table, nom);
     table->EmptyTable();
-    EXPECT_TRUE(table->IsEmpty());
-    EXPECT_TRUE(table->Eof());
-    table->Close();
+    EXPECT_TRUE(table->IsEmpty() && table->Eof());
+    AddAssocie(*table, "C");
     CTable closed(*session_);
     closed.SetDatabaseName(ALIAS_DOSSIER);
-    closed.SetTableName("KOLMIKVP");
-    table->Open();
-    table->Append();
-    table->Post();
+    closed.SetTableName("KOLMIKV1");
     closed.EmptyTable();
     EXPECT_EQ(table->RecordCount(), 0);
 }
@@ -279,12 +234,6 @@ TEST_F(DossierTest, NamesCannotChangeWhileOpenAndUnknownTablesAreRefused) {
     EXPECT_FALSE(missing.Active());
     EXPECT_THROW(missing.SetSessionName("autre"), DbError);
 }
-
-}  // namespace
-}  // namespace kvarn::db::testing
-
-namespace kvarn::db::testing {
-namespace {
 
 // A walk reads its rows ahead in blocks; a row written meanwhile is read again, in any order.
 class ReadAhead : public DossierTest, public ::testing::WithParamInterface<const char*> {};

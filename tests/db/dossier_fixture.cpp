@@ -57,7 +57,15 @@ long long DossierTest::Count(const std::string& table) {
     return std::stoll(Scalar("SELECT count(*) FROM " + table));
 }
 
-int DossierTest::AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms) {
+std::unique_ptr<CTable> OpenAssocies(Session& session) {
+    auto table = std::make_unique<CTable>(session);
+    table->SetDatabaseName(ALIAS_DOSSIER);
+    table->SetTableName("KOLMIKV1");
+    table->Open();
+    return table;
+}
+
+int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms) {
     table.Append();
     table.FieldByName("Nom").SetAsString(nom);
     table.FieldByName("Prenoms").SetAsString(prenoms);

@@ -19,6 +19,12 @@ namespace kvarn::db::testing {
 // A new empty directory under TMPDIR.
 std::filesystem::path FreshDirectory(const std::string& stem);
 
+// A component on KOLMIKV1 of the session's dossier, opened.
+std::unique_ptr<CTable> OpenAssocies(Session& session);
+
+// Appends a row to KOLMIKV1 with these names through a component; returns its key.
+int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms = {});
+
 class DossierTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -31,9 +37,6 @@ protected:
     std::vector<std::string> Column(const std::string& sql);
     std::string Scalar(const std::string& sql);
     long long Count(const std::string& table);
-
-    // Appends a row to KOLMIKV1 with these names through a component; returns its key.
-    int AddAssocie(CTable& table, const std::string& nom, const std::string& prenoms = {});
 
     std::filesystem::path dossier_;
     std::filesystem::path tmpFile_;

@@ -9,7 +9,10 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iterator>
+
+#include <sqlite3.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,21 +41,6 @@ TEST_F(DossierTest, TableNamesIgnoreCaseAndTheDbSuffix) {
     EXPECT_THROW(session_->TableExists("ZOR_COMMUN", "KOLMIKV1"), DbError);
 }
 
-TEST_F(DossierTest, OneStatementReadsTheDossierAndTheTemporaryDatabase) {
-    auto associes = OpenTable("KOLMIKV1");
-    auto positions = OpenTable("MouvementKV");
-    const int key = AddAssocie(*associes, "Durand");
-    positions->Append();
-    positions->FieldByName("IDAssocie").SetAsInteger(key);
-    positions->FieldByName("NbPartsPPFin").SetAsFloat(12.5);
-    positions->Post();
-    EXPECT_EQ(Scalar("SELECT A.Nom || ':' || M.NbPartsPPFin FROM KOLMIKV1 A JOIN ZOR_TMP.MouvementKV M "
-                     "ON M.IDAssocie = A.ShIDAssocie"),
-              "Durand:12.5");
-    EXPECT_EQ(std::filesystem::path(Scalar("SELECT file FROM pragma_database_list WHERE name='ZOR_TMP'")),
-              tmpFile_);
-}
-
 TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
     EXPECT_EQ(Scalar("PRAGMA main.journal_mode"), "truncate");
     EXPECT_EQ(Scalar("PRAGMA main.locking_mode"), "exclusive");
@@ -65,6 +53,48 @@ TEST_F(DossierTest, TheDossierIsWrittenWithARollbackJournalAndFullSync) {
     EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(dossier_), {}),
               std::vector<std::filesystem::path>{dossier_ / "kvarn.sqlite"});
 }
+
+// The file is a plain SQLite database: nothing of the engine's (collation, function) is named in
+// its schema, so any SQLite program checks and writes it. A dossier whose name indexes named the
+// engine's French collation, as they once did, is brought to that form when it opens.
+class PlainFile : public DossierTest, public ::testing::WithParamInterface<bool> {};
+
+std::string RunPlain(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    std::string result;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    char* error = nullptr;
+    sqlite3_exec(db, sql.c_str(), [](void* out, int, char** values, char**) {
+        *static_cast<std::string*>(out) += values[0] ? values[0] : "";
+        return 0;
+    }, &result, &error);
+    if (error) result = std::string("erreur : ") + error;
+    sqlite3_free(error);
+    sqlite3_close(db);
+    return result;
+}
+
+TEST_P(PlainFile, IsCheckedAndWrittenByAnySqliteAndKeepsTheFrenchOrder) {
+    auto table = OpenTable("KOLMIKV1", "idxRaisonSociale");
+    for (const char* nom : {"Fabre", "émile", "Durand"}) AddAssocie(*table, nom);
+    table.reset();
+    if (GetParam()) {
+        session_->connection().Execute(
+            "DROP INDEX \"KOLMIKV1$idxRaisonSociale\"; CREATE INDEX \"KOLMIKV1$idxRaisonSociale\" ON KOLMIKV1 "
+            "(Nom COLLATE FRENCH_CI, Prenoms COLLATE FRENCH_CI)");
+        session_->OpenDossier(dossier_);  // the older layout is brought to the plain one here
+    }
+    session_->Close();
+    EXPECT_EQ(RunPlain(dossier_ / "kvarn.sqlite", "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(RunPlain(dossier_ / "kvarn.sqlite", "UPDATE KOLMIKV1 SET Nom='dubois' WHERE Nom='Fabre'"), "");
+    session_->OpenDossier(dossier_);
+    table = OpenTable("KOLMIKV1", "idxRaisonSociale");
+    std::vector<std::string> names;
+    for (table->First(); !table->Eof(); table->Next()) names.push_back(table->FieldByName("Nom").AsString());
+    EXPECT_EQ(names, (std::vector<std::string>{"dubois", "Durand", "émile"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(NewAndOlderLayout, PlainFile, ::testing::Bool());
 
 TEST(Session, AMissingDossierDirectoryIsRefused) {
     Session session;
@@ -86,16 +116,9 @@ TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
         Session session;
         session.OpenDossier(dir);
         store::CreateDossierTables(session);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKV1");
-        table.Open();
+        auto table = OpenAssocies(session);
         Transaction transaction(session);
-        for (int i = 0; i < 300; ++i) {
-            table.Append();
-            table.FieldByName("Nom").SetAsString("Associé numéro " + std::to_string(i));
-            table.Post();
-        }
+        for (int i = 0; i < 300; ++i) AddAssocie(*table, "Associé numéro " + std::to_string(i));
     }
     const auto file = dir / "kvarn.sqlite";
     WriteBytes(file, GetParam().spoil(ReadBytes(file)));
@@ -106,7 +129,7 @@ TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
     try {
         session.OpenDossier(dir);
         FAIL() << "opened a damaged file";
-    } catch (const DbError& error) {
+    } catch (const FichierEndommage& error) {
         EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
     }
     EXPECT_EQ(ReadBytes(file), before);
@@ -150,25 +173,25 @@ TEST(Session, ADamagedTemporaryFileIsRefusedToo) {
     EXPECT_THROW(session.SchemaOfAlias(ALIAS_TMP), DbError);
 }
 
-// A child process that opens the dossier, tells the parent through a pipe, then waits to be
-// killed.
-pid_t HoldDossier(const std::filesystem::path& dir) {
-    int ready[2];
-    if (::pipe(ready) != 0) return -1;
+// Runs `work` in a child process; `work` calls `ready` when the parent may go on, and the child
+// then waits to be killed, holding whatever it holds. The child's id, or -1.
+pid_t InChild(const std::function<void(const std::function<void()>& ready)>& work) {
+    int ends[2];
+    if (::pipe(ends) != 0) return -1;
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(ready[0]);
-        Session session;
-        session.OpenDossier(dir);
-        const char byte = 1;
-        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
-        ::pause();
-        ::_exit(0);
+        ::close(ends[0]);
+        work([&] {
+            const char byte = 1;
+            if (::write(ends[1], &byte, 1) != 1) ::_exit(2);
+            ::pause();
+        });
+        ::_exit(3);
     }
-    ::close(ready[1]);
+    ::close(ends[1]);
     char byte = 0;
-    const bool told = ::read(ready[0], &byte, 1) == 1;
-    ::close(ready[0]);
+    const bool told = ::read(ends[0], &byte, 1) == 1;
+    ::close(ends[0]);
     return told ? child : -1;
 }
 
@@ -180,14 +203,18 @@ void Kill(pid_t child) {
 
 TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
     const auto dir = FreshDirectory("partage");
-    const pid_t holder = HoldDossier(dir);
+    const pid_t holder = InChild([&](const std::function<void()>& ready) {
+        Session session;
+        session.OpenDossier(dir);
+        ready();
+    });
     ASSERT_GT(holder, 0);
     Session session("", SessionOptions{std::chrono::milliseconds(300)});
     const auto start = std::chrono::steady_clock::now();
     try {
         session.OpenDossier(dir);
         ADD_FAILURE() << "the dossier was opened twice";
-    } catch (const DbError& error) {
+    } catch (const DossierEnCoursUtilisation& error) {
         EXPECT_STREQ(error.what(), "Le dossier est en cours d'utilisation");
     }
     const auto waited = std::chrono::steady_clock::now() - start;
@@ -197,18 +224,8 @@ TEST(Session, ASecondProcessWaitsABoundedTimeThenIsToldTheDossierIsInUse) {
     EXPECT_NO_THROW(session.OpenDossier(dir));
 }
 
-// The crash test: a child posts 1,000 movements in one transaction and is killed either before
+// The crash test: a child posts 1,000 associates in one transaction and is killed either before
 // or after the commit.
-int CountMovements(const std::filesystem::path& dir) {
-    Session session;
-    session.OpenDossier(dir);
-    CTable table(session);
-    table.SetDatabaseName(ALIAS_DOSSIER);
-    table.SetTableName("KOLMIKVM");
-    table.Open();
-    return table.RecordCount();
-}
-
 class KilledWriter : public ::testing::TestWithParam<bool> {};
 
 TEST_P(KilledWriter, LeavesTheTableAsBeforeOrWithEveryCommittedRow) {
@@ -218,48 +235,22 @@ TEST_P(KilledWriter, LeavesTheTableAsBeforeOrWithEveryCommittedRow) {
         Session session;
         session.OpenDossier(dir);
         store::CreateDossierTables(session);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKVM");
-        table.Open();
-        for (int i = 0; i < 5; ++i) {
-            table.Append();
-            table.FieldByName("TypeMouvement").SetAsInteger(1);
-            table.Post();
-        }
+        for (int i = 0; i < 5; ++i) AddAssocie(*OpenAssocies(session), "Avant");
     }
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(ready[0]);
+    const pid_t child = InChild([&](const std::function<void()>& ready) {
         Session session;
         session.OpenDossier(dir);
-        CTable table(session);
-        table.SetDatabaseName(ALIAS_DOSSIER);
-        table.SetTableName("KOLMIKVM");
-        table.Open();
+        auto table = OpenAssocies(session);
         Transaction transaction(session);
-        for (int i = 0; i < 1000; ++i) {
-            table.Append();
-            table.FieldByName("TypeMouvement").SetAsInteger(2);
-            table.FieldByName("DateMouvement").SetAsDateTime(45000 + i);
-            table.Post();
-        }
+        for (int i = 0; i < 1000; ++i) AddAssocie(*table, "Pendant " + std::to_string(i));
         if (commitFirst) transaction.Commit();
-        const char byte = 1;
-        if (::write(ready[1], &byte, 1) != 1) ::_exit(2);
-        ::pause();
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
+        ready();
+    });
+    ASSERT_GT(child, 0);
     Kill(child);
-    EXPECT_EQ(CountMovements(dir), commitFirst ? 1005 : 5);
     Session session;
     session.OpenDossier(dir);
+    EXPECT_EQ(OpenAssocies(session)->RecordCount(), commitFirst ? 1005 : 5);
     Statement check(session.connection().Handle(), "PRAGMA integrity_check");
     ASSERT_TRUE(check.Step());
     EXPECT_EQ(check.ColumnText(0), "ok");

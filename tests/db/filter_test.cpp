@@ -4,9 +4,6 @@
 
 #include "db/errors.hpp"
 
-#include <algorithm>
-#include <cstring>
-
 namespace kvarn::db::testing {
 namespace {
 
@@ -31,9 +28,6 @@ TEST_P(FilterText, ShowsExactlyTheRowsItSays) {
     table->SetFilter(GetParam().text);
     table->SetFiltered(true);
     EXPECT_EQ(Keys(*table), GetParam().expected);
-    EXPECT_EQ(table->RecordCount(), static_cast<int>(std::count(GetParam().expected, GetParam().expected +
-                                                                    std::strlen(GetParam().expected), ',')) +
-                                        (*GetParam().expected ? 1 : 0));
     table->SetFiltered(false);
     EXPECT_EQ(table->RecordCount(), static_cast<int>(Count(GetParam().table)));
 }
@@ -85,16 +79,22 @@ TEST_F(PopulatedDossier, TheRecordFilterCombinesWithTheText) {
     EXPECT_EQ(positions->RecordCount(), 2);
 }
 
-TEST_F(PopulatedDossier, APostedRowThatLeavesTheFilterLeavesTheComponent) {
-    auto associes = OpenTable("KOLMIKV1");
+// In name order Blanc, Durand, Martin, Roux are shown (Petit is a manager without shares). Blanc
+// renamed Pascal and made a manager leaves: the cursor goes to the row that follows Pascal in the
+// order, not to the row now standing at Blanc's old place.
+TEST_F(PopulatedDossier, APostedRowThatLeavesTheFilterLeavesTheCursorOnItsNeighbour) {
+    auto associes = OpenTable("KOLMIKV1", "idxRaisonSociale");
     associes->SetFilter("(Qualite <> 9)");
     associes->SetFiltered(true);
-    ASSERT_TRUE(associes->Locate("ShIDAssocie", 4));
+    ASSERT_EQ(associes->FieldByName("Nom").AsString(), "Blanc");
     associes->Edit();
+    associes->FieldByName("Nom").SetAsString("Pascal");
     associes->FieldByName("Qualite").SetAsInteger(9);
     associes->Post();
     EXPECT_EQ(associes->RecordCount(), 3);
-    EXPECT_EQ(associes->FieldByName("ShIDAssocie").AsInteger(), 5);  // the row that took its place
+    EXPECT_EQ(associes->FieldByName("Nom").AsString(), "Roux");
+    associes->Prior();  // the row before the one that left
+    EXPECT_EQ(associes->FieldByName("Nom").AsString(), "Martin");
 }
 
 class BadFilter : public PopulatedDossier, public ::testing::WithParamInterface<const char*> {};

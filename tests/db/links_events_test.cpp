@@ -4,7 +4,6 @@
 
 #include "db/display_format.hpp"
 #include "db/errors.hpp"
-#include "db/query.hpp"
 #include "store/schema.hpp"
 
 namespace kvarn::db::testing {
@@ -90,6 +89,9 @@ TEST_F(PopulatedDossier, CalculatedFieldsAreFilledOnEveryRecordAndNeverWritten) 
     details->Post();
     EXPECT_EQ(Scalar("SELECT IdAsso FROM KOLMIKVP WHERE AutoID=1"), "3");
     EXPECT_EQ(Count("pragma_table_info('KOLMIKVP') WHERE name='NomAsso'"), 0);
+    details->FieldByName("NomAsso").SetAsString("à la main");  // written outside an edit, never posted
+    EXPECT_EQ(details->FieldByName("NomAsso").AsString(), "à la main");
+    EXPECT_THROW(details->Locate("NomAsso", "à la main"), DbError);
 }
 
 TEST_F(PopulatedDossier, DisplayTextsUseTheFormatOrTheGetTextHandler) {
@@ -131,34 +133,23 @@ INSTANTIATE_TEST_SUITE_P(
 class EventLog {
 public:
     explicit EventLog(CTable& table) {
-        const auto log = [this](const char* name) { return [this, name](CTable&) { events_.push_back(name); }; };
-        table.BeforeOpen = log("BeforeOpen");
-        table.AfterOpen = log("AfterOpen");
-        table.BeforeClose = log("BeforeClose");
-        table.AfterClose = log("AfterClose");
-        table.BeforeInsert = log("BeforeInsert");
-        table.AfterInsert = log("AfterInsert");
-        table.BeforeEdit = log("BeforeEdit");
-        table.AfterEdit = log("AfterEdit");
-        table.BeforePost = log("BeforePost");
-        table.AfterPost = log("AfterPost");
-        table.BeforeCancel = log("BeforeCancel");
-        table.AfterCancel = log("AfterCancel");
-        table.BeforeDelete = log("BeforeDelete");
-        table.AfterDelete = log("AfterDelete");
-        table.BeforeScroll = log("BeforeScroll");
-        table.AfterScroll = log("AfterScroll");
-        table.OnNewRecord = log("OnNewRecord");
+        const std::pair<TDataSetNotifyEvent DataSetEvents::*, const char*> events[] = {
+            {&DataSetEvents::BeforeOpen, "BeforeOpen"},     {&DataSetEvents::AfterOpen, "AfterOpen"},
+            {&DataSetEvents::BeforeClose, "BeforeClose"},   {&DataSetEvents::AfterClose, "AfterClose"},
+            {&DataSetEvents::BeforeInsert, "BeforeInsert"}, {&DataSetEvents::AfterInsert, "AfterInsert"},
+            {&DataSetEvents::BeforeEdit, "BeforeEdit"},     {&DataSetEvents::AfterEdit, "AfterEdit"},
+            {&DataSetEvents::BeforePost, "BeforePost"},     {&DataSetEvents::AfterPost, "AfterPost"},
+            {&DataSetEvents::BeforeCancel, "BeforeCancel"}, {&DataSetEvents::AfterCancel, "AfterCancel"},
+            {&DataSetEvents::BeforeDelete, "BeforeDelete"}, {&DataSetEvents::AfterDelete, "AfterDelete"},
+            {&DataSetEvents::BeforeScroll, "BeforeScroll"}, {&DataSetEvents::AfterScroll, "AfterScroll"},
+            {&DataSetEvents::OnNewRecord, "OnNewRecord"}};
+        for (const auto& [event, name] : events)
+            table.*event = [this, name = std::string(name)](CTable&) { text_ += (text_.empty() ? "" : " ") + name; };
     }
-    std::string Take() {
-        std::string text;
-        for (const char* e : events_) text += (text.empty() ? "" : " ") + std::string(e);
-        events_.clear();
-        return text;
-    }
+    std::string Take() { return std::exchange(text_, {}); }
 
 private:
-    std::vector<const char*> events_;
+    std::string text_;
 };
 
 struct EventCase {
@@ -194,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
         EventCase{"MovePostsFirst", [](CTable& table) { table.Edit(); table.FieldByName("NbU").SetAsFloat(2); table.Next(); },
                   "BeforeEdit AfterEdit BeforePost AfterPost BeforeScroll AfterScroll"},
         EventCase{"Cancel", [](CTable& table) { table.Edit(); table.Cancel(); }, "BeforeEdit AfterEdit BeforeCancel AfterCancel"},
+        EventCase{"CancelAppend", [](CTable& table) { table.Append(); table.Cancel(); },
+                  "BeforeInsert BeforeScroll OnNewRecord AfterInsert AfterScroll BeforeCancel BeforeScroll AfterCancel AfterScroll"},
         EventCase{"Delete", [](CTable& table) { table.Delete(); }, "BeforeDelete BeforeScroll AfterDelete AfterScroll"},
         EventCase{"Locate", [](CTable& table) { table.Locate("IdU", 5); table.Locate("IdU", 99); },
                   "BeforeScroll AfterScroll BeforeScroll"},
@@ -254,40 +247,34 @@ TEST_F(PopulatedDossier, TheViewsReadTheirOwnFieldsAtTheirWidths) {
     EXPECT_THROW(wrong.Open(), DbError);
 }
 
-// The module opens KOLMIKV1 through four components and MouvementKV through two.
+// The module opens KOLMIKV1 through four components and MouvementKV through two: each sees the
+// others' writes at its next Locate, Refresh or move, and editing a row that another deleted is
+// refused, whether the edit started before the delete or after it.
 TEST_F(PopulatedDossier, SeveralComponentsOverOneTableSeeEachOthersWrites) {
     auto associes = OpenTable("KOLMIKV1", "idxAssocies");
     auto resultats = View(*session_, "tblResultatsAssocies");
     auto traitement = View(*session_, "tblAssociesKVTraitement");
-    CQuery query(*session_);
-    query.SQL().Add("SELECT SHIDASSOCIE FROM KOLMIKV1");
-
     const int added = AddAssocie(*associes, "Nouveau");
-    EXPECT_TRUE(resultats->Locate("ShIDAssocie", added));  // seen on Locate
-    traitement->Refresh();
-    EXPECT_EQ(traitement->RecordCount(), 6);  // seen on Refresh
-    query.Open();
-    EXPECT_EQ(query.RecordCount(), 6);  // seen on Open
-
-    ASSERT_TRUE(traitement->Locate("ShIDAssocie", 2));
-    traitement->Delete();
-    resultats->First();
-    EXPECT_EQ(resultats->RecordCount(), 5);
-    ASSERT_TRUE(associes->Locate("ShIDAssocie", 3));
     associes->Edit();
     associes->FieldByName("Nom").SetAsString("Petit-Durand");
     associes->Post();
-    ASSERT_TRUE(resultats->Locate("ShIDAssocie", 3));
+    ASSERT_TRUE(resultats->Locate("ShIDAssocie", added));
     EXPECT_EQ(resultats->FieldByName("Nom").AsString(), "Petit-Durand");
+    traitement->Refresh();
+    EXPECT_EQ(traitement->RecordCount(), 6);
 
-    // Editing a row another component deleted is refused, whatever the order of the steps.
-    ASSERT_TRUE(resultats->Locate("ShIDAssocie", 4));
-    ASSERT_TRUE(associes->Locate("ShIDAssocie", 4));
+    traitement->Edit();  // on associate 1
+    ASSERT_TRUE(resultats->Locate("ShIDAssocie", 1));
+    ASSERT_TRUE(associes->Locate("ShIDAssocie", 1));
     associes->Delete();
+    traitement->FieldByName("AdrVille").SetAsString("NICE");
+    EXPECT_THROW(traitement->Post(), DbError);
+    EXPECT_EQ(traitement->State(), DataSetState::Edit);
+    traitement->Cancel();
     EXPECT_THROW(resultats->Edit(), DbError);
     EXPECT_EQ(resultats->State(), DataSetState::Browse);
     EXPECT_THROW(resultats->Delete(), DbError);
-    EXPECT_EQ(Count("KOLMIKV1"), 4);
+    EXPECT_EQ(Count("KOLMIKV1"), 5);
 
     auto positions = OpenTable("MouvementKV", "idxIDAssocie");
     auto positionsU = OpenTable("MouvementKV");
