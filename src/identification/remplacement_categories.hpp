@@ -7,11 +7,11 @@
 #pragma once
 
 #include "db/session.hpp"
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 
 namespace kvarn::identification {
 
-void RemplacerCategoriesPremierNiveau(frame::CGestTRPIni& parametres, db::Session& session);
-void EffacerCategoriesRetirees(frame::CGestTRPIni& parametres, db::Session& session);
+void RemplacerCategoriesPremierNiveau(environment::CGestTRPIni& parametres, db::Session& session);
+void EffacerCategoriesRetirees(environment::CGestTRPIni& parametres, db::Session& session);
 
 }  // namespace kvarn::identification

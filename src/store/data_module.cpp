@@ -1,7 +1,7 @@
 #include "store/data_module.hpp"
 
 #include "db/transaction.hpp"
-#include "frame/environnement_courant.hpp"
+#include "environment/environnement_courant.hpp"
 #include "host/environnement.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
@@ -75,8 +75,8 @@ std::vector<db::FieldDef> ChampsCalcules(const ComposantTable& composant) {
     return calcules;
 }
 
-std::unique_ptr<frame::cEnvironKV> EnvironnementInitialise() {
-    auto environnement = std::make_unique<frame::cEnvironKV>();
+std::unique_ptr<environment::cEnvironKV> EnvironnementInitialise() {
+    auto environnement = std::make_unique<environment::cEnvironKV>();
     environnement->Initialiser();
     return environnement;
 }
@@ -111,7 +111,7 @@ db::CTable& TdmDonnees::Composant(std::string_view nom) {
 }
 
 TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(EnvironnementInitialise()) {
-    frame::DefinirEnvironnementCourant(environnement_.get());
+    environment::DefinirEnvironnementCourant(environnement_.get());
     // The schema is the module's: the host's table copy creates a missing table through it.
     if (host::pEnvironnement)
         host::pEnvironnement->SetTableCreator(
@@ -120,7 +120,7 @@ TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(
 
 TdmKvarn::~TdmKvarn() {
     if (host::pEnvironnement) host::pEnvironnement->SetTableCreator({});
-    if (frame::EnvironnementCourant() == environnement_.get()) frame::DefinirEnvironnementCourant(nullptr);
+    if (environment::EnvironnementCourant() == environnement_.get()) environment::DefinirEnvironnementCourant(nullptr);
 }
 
 db::CDataSource& TdmKvarn::Source(std::string_view nom) {
@@ -132,7 +132,7 @@ db::CDataSource& TdmKvarn::Source(std::string_view nom) {
 void TdmKvarn::DemarrerDossier() {
     for (const AttacheGestionnaires& attacher : gestionnaires_) attacher(*this);
     LierSources();
-    frame::CGestTRPIni* parametres = environnement_->GestIni();
+    environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
     ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
     VerifierRegimesAssocies();

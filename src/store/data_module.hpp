@@ -18,7 +18,7 @@
 #include "db/data_source.hpp"
 #include "db/session.hpp"
 #include "db/table.hpp"
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 #include "store/migrations.hpp"
 
 #include <functional>
@@ -40,7 +40,7 @@ public:
     TdmDonnees& operator=(const TdmDonnees&) = delete;
 
     db::Session& Session() { return session_; }
-    frame::cEnvironKV& Environnement() { return *environnement_; }
+    environment::cEnvironKV& Environnement() { return *environnement_; }
     // The component of that name ("tblAssociesKV"); std::out_of_range for an unknown name.
     db::CTable& Composant(std::string_view nom);
 
@@ -49,7 +49,7 @@ public:
     const std::string IndexTri = "idxTri";
 
 private:
-    std::unique_ptr<frame::cEnvironKV> environnement_;
+    std::unique_ptr<environment::cEnvironKV> environnement_;
     db::Session session_;
     std::map<std::string, std::unique_ptr<db::CTable>, std::less<>> composants_;
 };
@@ -65,7 +65,7 @@ public:
     TdmKvarn& operator=(const TdmKvarn&) = delete;
 
     TdmDonnees& Donnees() { return *donnees_; }
-    frame::cEnvironKV& Environnement() { return *environnement_; }
+    environment::cEnvironKV& Environnement() { return *environnement_; }
     // The data source of that name ("dsAssociesKV"), bound at the dossier start-up.
     db::CDataSource& Source(std::string_view nom);
 
@@ -96,7 +96,7 @@ private:
     void VerifierRegimesAssocies();
 
     std::unique_ptr<TdmDonnees> donnees_;
-    std::unique_ptr<frame::cEnvironKV> environnement_;
+    std::unique_ptr<environment::cEnvironKV> environnement_;
     std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
     std::vector<AttacheGestionnaires> gestionnaires_;
     ChainesMigration migrations_;

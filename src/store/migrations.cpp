@@ -14,7 +14,7 @@ constexpr std::uint32_t kDerniereStructureSansDonnees = 0x10407;
 
 }  // namespace
 
-CMigrations::CMigrations(std::string nomService, frame::CGestTRPIni& parametres)
+CMigrations::CMigrations(std::string nomService, environment::CGestTRPIni& parametres)
     : nomService_(std::move(nomService)), parametres_(parametres) {}
 
 void CMigrations::Ajouter(EtapeMigration etape) { etapes_.push_back(std::move(etape)); }
@@ -50,7 +50,7 @@ bool CMigrations::Executer(const std::string& titre) {
     return true;
 }
 
-void ExecuterMigrations(frame::CGestTRPIni& parametres, const ChainesMigration& chaines,
+void ExecuterMigrations(environment::CGestTRPIni& parametres, const ChainesMigration& chaines,
                         const std::function<void()>& copierTables) {
     CMigrations structure(kServiceStructure, parametres);
     const std::optional<std::uint32_t> versionAvant = structure.VersionEnregistree();

@@ -5,7 +5,7 @@
 #include "common/dates.hpp"
 #include "common/nulls.hpp"
 #include "exports_fixture.hpp"
-#include "frame/ouvreur_num_generaux.hpp"
+#include "environment/ouvreur_num_generaux.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,16 @@
 // for the tests of the exported functions; and the text of the last exception box shown.
 #pragma once
 
-#include "frame/environ_kv.hpp"
-#include "frame/environnement_courant.hpp"
+#include "environment/environ_kv.hpp"
+#include "environment/environnement_courant.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <string>
 
 namespace kvarn::frame {
+
+// The exports run over the environment layer; its names are used here as they stand.
+using namespace kvarn::environment;
 
 class Exports : public testing_support::DossierOuvert {
 protected:

@@ -3,7 +3,7 @@
 
 #include "common/dates.hpp"
 #include "frame/etat_module.hpp"
-#include "frame/environnement_courant.hpp"
+#include "environment/environnement_courant.hpp"
 #include "identification/remplacement_categories.hpp"
 #include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
@@ -41,7 +41,7 @@ protected:
         DossierOuvert::SetUp();
         store::InitialiserNouveauDossier(dir_);
         InitDataModuleKV();
-        ASSERT_NE(frame::EnvironnementCourant(), nullptr);
+        ASSERT_NE(environment::EnvironnementCourant(), nullptr);
     }
     void TearDown() override {
         DetruireDataModuleKV();
@@ -114,7 +114,7 @@ TEST_P(Withdrawn, CompanyAndAssociatesAreReplaced) {
         }
     }
     CSiret::SetCategorieJuridique(GetParam().avant);
-    frame::CGestTRPIni& parametres = frame::ParametresCourants();
+    environment::CGestTRPIni& parametres = environment::ParametresCourants();
     RemplacerCategoriesPremierNiveau(parametres, session);
     EffacerCategoriesRetirees(parametres, session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), GetParam().apres);
@@ -131,7 +131,7 @@ TEST_F(SiretStore, ReplacementWithoutAssociatesTableChangesTheCompanyOnly) {
     db::Session& session = frame::DataModule()->Donnees().Session();
     session.connection().Execute("DROP TABLE KOLMIKV1");
     CSiret::SetCategorieJuridique("1300");
-    RemplacerCategoriesPremierNiveau(frame::ParametresCourants(), session);
+    RemplacerCategoriesPremierNiveau(environment::ParametresCourants(), session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), "1000");
 }
 

@@ -1,11 +1,11 @@
 // cEnvironKV, operations 16 to 43 and 48 to 58: the dossier record's dates, codes, address,
 // identification numbers and activity codes, each read or written through the current dossier.
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
 #include "common/text.hpp"
-#include "frame/hote_courant.hpp"
+#include "environment/hote_courant.hpp"
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 constexpr int kFormeEntrepriseIndividuelle = 1;
@@ -76,4 +76,4 @@ void cEnvironKV::SetCodeAPE2008(const std::string& code) { DossierCourant().SetC
 std::string cEnvironKV::GetCodeNACE() const { return DossierCourant().GetCodeNACE(); }
 void cEnvironKV::SetCodeNACE(const std::string& code) { DossierCourant().SetCodeNACE(code); }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

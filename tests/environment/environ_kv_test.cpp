@@ -1,4 +1,4 @@
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
 #include "common/dates.hpp"
 #include "support/dossier_ouvert.hpp"
@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 namespace fs = std::filesystem;
@@ -167,4 +167,4 @@ TEST_F(Environ, DestroyingForgetsTheStoreAndKeepsItsFile) {
 }
 
 }  // namespace
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

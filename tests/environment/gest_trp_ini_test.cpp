@@ -1,4 +1,4 @@
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 
 #include "common/atomic_file.hpp"
 #include "common/dates.hpp"
@@ -11,7 +11,7 @@
 #include <functional>
 #include <stdexcept>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 namespace fs = std::filesystem;
@@ -269,4 +269,4 @@ TEST_F(Store, InterruptedWriteLeavesThePreviousFile) {
 }
 
 }  // namespace
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

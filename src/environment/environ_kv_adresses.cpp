@@ -6,16 +6,16 @@
 // the second in section "CERFA", where the BP is stored in the OEM code page as older programs of
 // the suite wrote it. Members 1 to 8 (complements, number, repetition index, street, BP,
 // postcode, town) travel between the layouts; the Cerfa record takes them in the OEM code page.
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
 #include "common/codepage.hpp"
 #include "common/fixed_field.hpp"
 #include "common/nulls.hpp"
-#include "frame/hote_courant.hpp"
+#include "environment/hote_courant.hpp"
 
 #include <cstring>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 using host::CAdresse;
@@ -166,4 +166,4 @@ ADRESSE_CERFA_KV cEnvironKV::GetAdresseSiegeSocial_PourCerfa(bool courant) const
     return cerfa;
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -6,15 +6,17 @@
 // (nullptr) before destroying it; tests set it directly. The slot never owns the object.
 #pragma once
 
-#include "frame/environ_base_kv.hpp"
+#include "environment/environ_base_kv.hpp"
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 cEnvironBaseKV* EnvironnementCourant();
 void DefinirEnvironnementCourant(cEnvironBaseKV* environnement);
 
+// The current environment; std::logic_error (in French) when there is none.
+cEnvironBaseKV& EnvironnementRequis();
 // The settings store of the current environment; std::logic_error (in French) when there is no
 // environment or no store.
 CGestTRPIni& ParametresCourants();
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -5,14 +5,14 @@
 // part. The dossier's accountant follows the practice's rule: when the companion module is
 // installed and the practice's record (kind 7) says that each dossier chooses its own accountant,
 // a dossier without one attached has none; otherwise it falls back to the directory's default.
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
-#include "frame/hote_courant.hpp"
+#include "environment/hote_courant.hpp"
 #include "host/annuaire.hpp"
 
 #include <cstring>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 using host::FicheIntervenant;
@@ -112,4 +112,4 @@ bool cEnvironKV::GetIntervenantOga(int id, INTERVENANT_KV& i, bool aga) const {
 
 bool cEnvironKV::GetAssistantCompagnonInstalle() const { return Hote().AssistantEstInstalle(kAssistantCompagnon); }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -1,8 +1,8 @@
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
-#include "frame/hote_courant.hpp"
+#include "environment/hote_courant.hpp"
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 cEnvironKV::~cEnvironKV() = default;
 
@@ -48,4 +48,4 @@ void cEnvironKV::CreateFichierIni() {
 
 void cEnvironKV::DetruireFichierIni() { gestIni_.reset(); }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

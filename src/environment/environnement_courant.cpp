@@ -1,8 +1,8 @@
-#include "frame/environnement_courant.hpp"
+#include "environment/environnement_courant.hpp"
 
 #include <stdexcept>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 cEnvironBaseKV* g_environnementCourant = nullptr;
@@ -13,12 +13,16 @@ cEnvironBaseKV* EnvironnementCourant() { return g_environnementCourant; }
 
 void DefinirEnvironnementCourant(cEnvironBaseKV* environnement) { g_environnementCourant = environnement; }
 
+cEnvironBaseKV& EnvironnementRequis() {
+    if (!g_environnementCourant)
+        throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
+    return *g_environnementCourant;
+}
+
 CGestTRPIni& ParametresCourants() {
-    cEnvironBaseKV* environnement = EnvironnementCourant();
-    if (!environnement) throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
-    CGestTRPIni* parametres = environnement->GestIni();
+    CGestTRPIni* parametres = EnvironnementRequis().GestIni();
     if (!parametres) throw std::logic_error("Le fichier de paramètres du dossier n'est pas ouvert");
     return *parametres;
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -14,7 +14,7 @@
 // the caller and filled or read in place.
 #pragma once
 
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 #include "host/adresse.hpp"
 
 #include <kvarn/kvarn.h>
@@ -22,7 +22,7 @@
 #include <memory>
 #include <string>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 class cEnvironBaseKV {
 public:
@@ -151,4 +151,4 @@ protected:
     std::unique_ptr<CGestTRPIni> gestIni_;
 };
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -1,4 +1,4 @@
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 
 #include "common/dates.hpp"
 #include "common/ini_values.hpp"
@@ -9,7 +9,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 // The directory always ends with the platform's separator, so that the file name is simply
@@ -155,4 +155,4 @@ std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> CGestTRPIni
     return contenu;
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

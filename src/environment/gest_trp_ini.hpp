@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 inline constexpr const char* kNomFichierParametres = "KOLMI$$G.dat";
 inline constexpr const char* kSectionOuverture = "DEFAUT";
@@ -75,4 +75,4 @@ private:
     std::string section_;
 };
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -9,9 +9,9 @@
 #include "host/dossier.hpp"
 #include "host/environnement.hpp"
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 host::TEnvironnement& Hote();
 host::CDossier& DossierCourant();
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -5,13 +5,13 @@
 // computed from the administration's reports (ARS). The record's setters change the entered one
 // and are always asked to write at once; the getters pass the caller's choice between the two.
 // TDFC and IS references come in two parts (code letters and number) that the module joins.
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 
-#include "frame/hote_courant.hpp"
-#include "frame/ouvreur_num_generaux.hpp"
+#include "environment/hote_courant.hpp"
+#include "environment/ouvreur_num_generaux.hpp"
 #include "host/boites.hpp"
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 using host::TypeROF;
@@ -112,4 +112,4 @@ bool cEnvironKV::GetEstPMEAuSensCommunautaire() const {
     return DossierCourant().FichierINI().GetBool(kSectionKV, kClePME, false);
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

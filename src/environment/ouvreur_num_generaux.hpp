@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 // Receives the obligation's type (0 TVA, 1 TDFC, 2 IS, 3 CVAE, 4 RCM) and whether its entry is
 // mandatory; returns when the screen is closed.
@@ -22,4 +22,4 @@ OuvreurNumGeneraux DefinirOuvreurNumGeneraux(OuvreurNumGeneraux ouvreur);
 // Opens the screen through the installed opener; does nothing when there is none.
 void OuvrirNumGenerauxPourROF(int typeRof, bool obligatoire);
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

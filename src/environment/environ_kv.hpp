@@ -15,11 +15,11 @@
 // the returns). Each reads or writes the host at the moment it is called and keeps nothing.
 #pragma once
 
-#include "frame/environ_base_kv.hpp"
+#include "environment/environ_base_kv.hpp"
 
 #include <cstdint>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 inline constexpr const char* kAliasDossier = "ZOR_DOSSIER";
 inline constexpr const char* kAliasTmp = "ZOR_TMP";
@@ -159,4 +159,4 @@ public:
     /* 105 */ bool GetAssistantCompagnonInstalle() const override;
 };
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

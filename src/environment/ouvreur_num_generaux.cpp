@@ -1,8 +1,8 @@
-#include "frame/ouvreur_num_generaux.hpp"
+#include "environment/ouvreur_num_generaux.hpp"
 
 #include <utility>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 namespace {
 
 OuvreurNumGeneraux& Ouvreur() {
@@ -20,4 +20,4 @@ void OuvrirNumGenerauxPourROF(int typeRof, bool obligatoire) {
     if (Ouvreur()) Ouvreur()(typeRof, obligatoire);
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment

@@ -1,8 +1,8 @@
-#include "frame/hote_courant.hpp"
+#include "environment/hote_courant.hpp"
 
 #include <stdexcept>
 
-namespace kvarn::frame {
+namespace kvarn::environment {
 
 host::TEnvironnement& Hote() {
     if (!host::pEnvironnement) throw std::runtime_error("Aucun environnement hôte n'est installé");
@@ -14,4 +14,4 @@ host::CDossier& DossierCourant() {
     return *host::pCurDossier;
 }
 
-}  // namespace kvarn::frame
+}  // namespace kvarn::environment
