@@ -31,7 +31,7 @@ void AjouterCode(Valeurs& out, const char* cle, const std::optional<std::string>
     if (!valeur) return;
     if (!valeur->empty()) {
         const auto code = ParseIniInteger(*valeur);
-        if (!code || !existe(static_cast<int>(*code)))
+        if (!code || !existe(*code))
             throw Refus("Code inconnu pour " + std::string(nomListe) + " : « " + *valeur + " » (voir kvarn " +
                         commandeListe + ")");
     }

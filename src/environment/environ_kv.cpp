@@ -1,6 +1,9 @@
 #include "environment/environ_kv.hpp"
 
+#include "db/session.hpp"
 #include "environment/hote_courant.hpp"
+#include "environment/tables_dossier.hpp"
+#include "host/boites.hpp"
 
 namespace kvarn::environment {
 
@@ -18,8 +21,8 @@ std::string cEnvironKV::GetRepDossier() const { return Hote().NomFichier2(host::
 std::string cEnvironKV::GetRepTmp() const { return Hote().NomFichier2(host::kRepertoireTemporaire); }
 // The empty name is the database engine's default session, the only one the module uses.
 std::string cEnvironKV::GetNomSession() const { return {}; }
-std::string cEnvironKV::GetAliasDossier() const { return kAliasDossier; }
-std::string cEnvironKV::GetAliasTmp() const { return kAliasTmp; }
+std::string cEnvironKV::GetAliasDossier() const { return db::ALIAS_DOSSIER; }
+std::string cEnvironKV::GetAliasTmp() const { return db::ALIAS_TMP; }
 std::string cEnvironKV::GetAliasCommun() const { return kAliasCommun; }
 
 bool cEnvironKV::GetTraitementISAGI() const {
@@ -32,8 +35,9 @@ std::string cEnvironKV::GetLibelleDossier() const { return DossierCourant().GetL
 
 void cEnvironKV::CopierTables() {
     host::TEnvironnement& hote = Hote();
-    for (const TableACopier& table : kTablesACopier)
-        hote.DuplicateTableAssistants(table.codeLocalisation, table.suffixe, false);
+    for (const TableDossier* table : kTablesACopier)
+        hote.DuplicateTableAssistants(host::CodeLocalisation(kUniteEnvironnement, table->placeCopie), table->suffixe,
+                                      false);
 }
 
 // The module keeps no settings file name of its own: its store is always "KOLMI$$G.dat" of the

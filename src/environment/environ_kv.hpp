@@ -21,9 +21,11 @@
 
 namespace kvarn::environment {
 
-inline constexpr const char* kAliasDossier = "ZOR_DOSSIER";
-inline constexpr const char* kAliasTmp = "ZOR_TMP";
+// The dossier and temporary aliases are the engine's (db/session.hpp); the common one is named
+// only here, since no table of the module lives there.
 inline constexpr const char* kAliasCommun = "ZOR_COMMUN";
+// The environment adapter's unit in the location codes of the exception box.
+inline constexpr std::uint32_t kUniteEnvironnement = 2202;
 
 // Where the host's settings file keeps the flag "the declarant's address differs from the
 // recipient's": section "DEFAULT", in English, not the "DEFAUT" of the other host settings. The
@@ -32,17 +34,6 @@ inline constexpr const char* kSectionAdrDeclarDifDest = "DEFAULT";
 inline constexpr const char* kCleAdrDeclarDifDest = "AdrDeclarDifDest";
 // The companion module whose presence decides how the dossier's accountant is found.
 inline constexpr int kAssistantCompagnon = 148;
-
-// The module's tables the host copies, in the order it copies them, with their location codes.
-struct TableACopier {
-    const char* suffixe;
-    std::uint32_t codeLocalisation;
-};
-inline constexpr TableACopier kTablesACopier[] = {
-    {"kv1", 0x89A00FF}, {"kv2", 0x89A0100}, {"kvm", 0x89A0101},
-    // No table takes 0x89A0102: the sequence skips it on purpose.
-    {"kv3", 0x89A0103}, {"kvp", 0x89A0104}, {"kva", 0x89A0105}, {"kvs", 0x89A0106},
-};
 
 class cEnvironKV : public cEnvironBaseKV {
 public:

@@ -6,7 +6,6 @@
 #include "common/numbers.hpp"
 #include "host/environnement.hpp"
 
-#include <limits>
 #include <stdexcept>
 
 namespace kvarn::environment {
@@ -62,11 +61,7 @@ std::string CGestTRPIni::GetString(std::string_view cle, std::string_view defaut
 }
 
 int CGestTRPIni::GetInteger(std::string_view cle, int defaut) const {
-    const auto texte = Lire(cle);
-    const auto valeur = texte ? ParseIniInteger(*texte) : std::nullopt;
-    if (!valeur || *valeur < std::numeric_limits<int>::min() || *valeur > std::numeric_limits<int>::max())
-        return defaut;
-    return static_cast<int>(*valeur);
+    return ParseIniInteger(Lire(cle).value_or("")).value_or(defaut);
 }
 
 bool CGestTRPIni::GetBool(std::string_view cle, bool defaut) const { return GetInteger(cle, defaut ? 1 : 0) != 0; }

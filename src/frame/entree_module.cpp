@@ -16,15 +16,14 @@
 namespace kvarn::frame {
 namespace {
 
-// Location codes of the data module (unit 1015).
-constexpr std::uint32_t kUniteDataModule = 1015;
+// Places of the data module's unit (store::kUniteDataModule).
 enum Place : std::uint32_t {
     kCreation = 1, kDemarrage = 2, kOuvrirAssocies = 3, kFermerAssocies = 4, kOuvrirDeductions = 5,
     kFermerDeductions = 6,
 };
 
 void Signaler(Place place, const std::exception& erreur) {
-    host::ZORDisplayException(kUniteDataModule << 16 | place, erreur);
+    host::ZORDisplayException(host::CodeLocalisation(store::kUniteDataModule, place), erreur);
 }
 
 // Runs a table function: the error is shown, then raised to the caller.

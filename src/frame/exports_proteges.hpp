@@ -9,6 +9,7 @@
 // from 300 on the accessors that read the settings store directly.
 #pragma once
 
+#include "environment/environ_kv.hpp"
 #include "environment/environnement_courant.hpp"
 #include "host/boites.hpp"
 
@@ -17,7 +18,7 @@
 
 namespace kvarn::frame {
 
-inline constexpr std::uint32_t kUniteEnvironnement = 2202;
+using environment::kUniteEnvironnement;
 inline constexpr std::uint32_t kPlacesOperations = 100;
 inline constexpr std::uint32_t kPlacesParametres = 300;
 
@@ -34,7 +35,7 @@ Resultat Proteger(std::uint32_t place, Resultat echec, Operation&& operation) {
     try {
         return operation();
     } catch (const std::exception& erreur) {
-        host::ZORDisplayException(kUniteEnvironnement * 65536 + place, erreur);
+        host::ZORDisplayException(host::CodeLocalisation(kUniteEnvironnement, place), erreur);
         return echec;
     }
 }

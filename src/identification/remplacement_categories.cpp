@@ -3,6 +3,7 @@
 #include "common/text.hpp"
 #include "db/table.hpp"
 #include "db/transaction.hpp"
+#include "environment/tables_dossier.hpp"
 
 #include <algorithm>
 #include <array>
@@ -26,7 +27,7 @@ void Remplacer(environment::CGestTRPIni& parametres, db::Session& session, std::
         parametres.SetAssString("KV", "CategorieJuridique", nouveau);
     db::CTable associes(session);
     associes.SetDatabaseName(db::ALIAS_DOSSIER);
-    associes.SetTableName("KOLMIKV1");
+    associes.SetTableName(environment::kTableAssocies.nom);
     if (!associes.Exists()) return;
     associes.Open();
     db::Transaction transaction(session);

@@ -218,8 +218,7 @@ std::string DossierFichier::Texte(std::string_view section, std::string_view cle
 }
 
 int DossierFichier::Entier(std::string_view section, std::string_view cle, int defaut) const {
-    const auto valeur = ParseIniInteger(Texte(section, cle));
-    return valeur ? static_cast<int>(*valeur) : defaut;
+    return ParseIniInteger(Texte(section, cle)).value_or(defaut);
 }
 
 double DossierFichier::Date(std::string_view section, std::string_view cle) const {

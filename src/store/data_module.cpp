@@ -2,6 +2,7 @@
 
 #include "db/transaction.hpp"
 #include "environment/environnement_courant.hpp"
+#include "environment/tables_dossier.hpp"
 #include "host/environnement.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
@@ -158,7 +159,7 @@ void TdmKvarn::VerifierRegimesAssocies() {
     db::CTable associes(donnees_->Session());
     associes.SetDatabaseName(environnement_->GetAliasDossier());
     associes.SetSessionName(environnement_->GetNomSession());
-    associes.SetTableName("KOLMIKV1.DB");
+    associes.SetTableName(environment::kTableAssocies.nom);
     if (!associes.Exists()) return;
     associes.Open();
     bool corrige = false;

@@ -21,6 +21,7 @@
 #include "environment/environ_kv.hpp"
 #include "store/migrations.hpp"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,6 +30,9 @@
 #include <vector>
 
 namespace kvarn::store {
+
+// The data module's unit in the location codes of the exception box.
+inline constexpr std::uint32_t kUniteDataModule = 1015;
 
 class TdmKvarn;
 
