@@ -3,6 +3,7 @@
 #include "backup/backup_restore.hpp"
 
 #include "backup/archive_paths.hpp"
+#include "common/clock.hpp"
 #include "common/dates.hpp"
 
 #include <algorithm>
@@ -130,7 +131,7 @@ BR_CODE CBackupRestore::Backup() {
         BREnd();
         return code;
     }
-    header_.setId = static_cast<std::uint32_t>(std::time(nullptr));
+    header_.setId = static_cast<std::uint32_t>(kvarn::Now());
 
     std::uint16_t size = 0, hiVersion = 0, loVersion = 0;
     if (OnBeginBackup)

@@ -84,13 +84,6 @@ std::optional<double> ParseDate(std::string_view text) {
     return EncodeDate(d);
 }
 
-double Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return *EncodeDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
-}
-
 dateDOS ToDateDOS(double dayCount) {
     dateDOS out{};
     if (dayCount == 0) return out;

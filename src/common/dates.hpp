@@ -40,9 +40,6 @@ std::string FormatDate(double dayCount);
 // Exactly two digits, "/", two digits, "/", four digits, naming a valid date; else nullopt.
 std::optional<double> ParseDate(std::string_view text);
 
-// Today's date in local time, as a day count.
-double Today();
-
 dateDOS ToDateDOS(double dayCount);            // all zero for the empty date
 double FromDateDOS(const dateDOS& date);       // 0 for all zero or an invalid record
 

@@ -1,5 +1,6 @@
 #include "standalone/dossier_fichier.hpp"
 
+#include "common/clock.hpp"
 #include "common/dates.hpp"
 #include "common/fixed_field.hpp"
 #include "common/ini_values.hpp"

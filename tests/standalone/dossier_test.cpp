@@ -1,4 +1,5 @@
 #include "common/atomic_file.hpp"
+#include "common/clock.hpp"
 #include "common/dates.hpp"
 #include "common/ini_document.hpp"
 #include "standalone/dossier_fichier.hpp"
@@ -176,13 +177,14 @@ TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {
     EXPECT_EQ(dossier->GetSIRET(), "123");
 }
 
-TEST(DossierFichier, NewDossierTakesTheCurrentCalendarYear) {
+TEST(DossierFichier, NewDossierTakesTheCalendarYearOfTheLocalDay) {
+    SetClockForTests([] { return std::time_t{1956526200}; });  // 31/12/2031 23:30 UTC, 2032 in France
     const auto dossier = DossierFichier::Creer(FreshDossierDirectory("dossier-defaults"), {});
-    const int year = DecodeDate(Today()).year;
-    EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({year, 1, 1}));
-    EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({year, 12, 31}));
+    SetClockForTests(nullptr);
+    EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({2032, 1, 1}));
+    EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({2032, 12, 31}));
     EXPECT_EQ(dossier->GetDateSituation(), dossier->GetDateFinExercice());
-    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), *EncodeDate({year - 1, 12, 31}));
+    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), *EncodeDate({2031, 12, 31}));
 }
 
 TEST(DossierFichier, RefusesASecondDossierAndAMissingOne) {
