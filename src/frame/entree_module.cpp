@@ -52,6 +52,17 @@ void CreerDataModule() {
     if (!Etat().dataModule) Etat().dataModule = std::make_unique<store::TdmKvarn>();
 }
 
+environment::cEnvironBaseKV& Environnement() {
+    if (!DataModule()) throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
+    return DataModule()->Environnement();
+}
+
+environment::CGestTRPIni& Parametres() {
+    environment::CGestTRPIni* parametres = Environnement().GestIni();
+    if (!parametres) throw std::logic_error("Le fichier de paramètres du dossier n'est pas ouvert");
+    return *parametres;
+}
+
 }  // namespace kvarn::frame
 
 using kvarn::frame::Etat;

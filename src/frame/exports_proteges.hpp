@@ -2,7 +2,7 @@
 // environment object, with every error kept inside the module.
 //
 // The exported functions take no context argument; they reach the environment object through the
-// module-wide slot (environment/environnement_courant.hpp). An error (no data module, no host, a damaged
+// frame's module-wide state (etat_module.hpp). An error (no data module, no host, a damaged
 // settings file) is shown in the host's exception box with the environment adapter's location
 // code, unit 2202 and the function's place, and the function returns its failure value. Places
 // 1 to 29 are the environment and settings functions, 100 + n the accessor of operation n, and
@@ -10,7 +10,7 @@
 #pragma once
 
 #include "environment/environ_kv.hpp"
-#include "environment/environnement_courant.hpp"
+#include "frame/etat_module.hpp"
 #include "host/boites.hpp"
 
 #include <cstdint>
@@ -24,9 +24,6 @@ inline constexpr std::uint32_t kPlacesParametres = 300;
 
 using environment::cEnvironBaseKV;
 using environment::CGestTRPIni;
-// The data module's environment and its settings store; both throw in French when missing.
-inline cEnvironBaseKV& Environnement() { return environment::EnvironnementRequis(); }
-inline CGestTRPIni& Parametres() { return environment::ParametresCourants(); }
 
 // Runs one exported operation; an error never leaves the module: it is shown in the host's
 // exception box and the function returns `echec`.

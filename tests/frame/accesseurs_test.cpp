@@ -342,13 +342,13 @@ TEST_F(Exports, DeclarantFlagIsWrittenUnderDefaultAndReadBackThroughTheStore) {
     SetAdrDeclarDiffDeAdrDest(true);
     EXPECT_EQ(OctetsParametres(), "[DEFAUT]\r\nAdrDeclarDifDest=0\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
     EXPECT_TRUE(GetAdrDeclarDiffDeAdrDest());
-    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+    EXPECT_EQ(Env().GestIni()->Section(), "KV");
 }
 
 TEST_F(Exports, WithoutAStoreTheStoreReadersGiveTheirUnsetValueAndWritersDoNothing) {
     PlanterParametres("[KV]\r\nNbVirementsCRL=3\r\nModePaiementCRL=2\r\nMontantCapital=10\r\n"
                       "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
-    env_.DetruireFichierIni();
+    Env().DetruireFichierIni();
     EXPECT_EQ(GetNbVirements(), NULL_ENTIER);
     EXPECT_EQ(GetModePaiement(), NULL_ENTIER);
     EXPECT_EQ(GetMontantCapital(), 0);
@@ -371,7 +371,7 @@ struct EchecAccesseur {
 class AccesseurSansModule : public Exports, public testing::WithParamInterface<EchecAccesseur> {};
 
 TEST_P(AccesseurSansModule, IsReportedWithItsLocationAndGivesTheFailureValue) {
-    DefinirEnvironnementCourant(nullptr);
+    DetruireDataModuleKV();
     EXPECT_TRUE(GetParam().appelEtResultat());
     EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
         << DerniereException();

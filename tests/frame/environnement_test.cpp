@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 TEST_F(Exports, TextFunctionsForwardToTheEnvironment) {
     EXPECT_EQ(GetRepDossier(), dir_.string());
     EXPECT_EQ(GetRaisonSociale(), "SARL Dupont & Fils");
-    EXPECT_EQ(GetNomUtilisateur(), env_.GetNomUtilisateur());
-    EXPECT_EQ(GetRepCommun(), env_.GetRepCommun());
-    EXPECT_EQ(GetRepExe(), env_.GetRepExe());
-    EXPECT_EQ(GetRepTmp(), env_.GetRepTmp());
+    EXPECT_EQ(GetNomUtilisateur(), Env().GetNomUtilisateur());
+    EXPECT_EQ(GetRepCommun(), Env().GetRepCommun());
+    EXPECT_EQ(GetRepExe(), Env().GetRepExe());
+    EXPECT_EQ(GetRepTmp(), Env().GetRepTmp());
     EXPECT_EQ(GetAliasDossier(), "ZOR_DOSSIER");
     EXPECT_EQ(GetAliasTmp(), "ZOR_TMP");
     EXPECT_EQ(GetAliasCommun(), "ZOR_COMMUN");
@@ -46,7 +46,7 @@ TEST_P(SettingsScenario, FileAndReadsAgree) {
     GetParam().ecritures();
     EXPECT_EQ(OctetsParametres(), GetParam().apres);
     EXPECT_TRUE(GetParam().lectures());
-    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+    EXPECT_EQ(Env().GestIni()->Section(), "KV");
     EXPECT_EQ(DerniereException(), "");
 }
 
@@ -93,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing_support::NomDuCas());
 
 TEST_F(Exports, CreateFichierIniLeavesAnOpenStoreAlone) {
-    CGestTRPIni* ouvert = env_.GestIni();
+    CGestTRPIni* ouvert = Env().GestIni();
     CreateFichierIni();
-    EXPECT_EQ(env_.GestIni(), ouvert);
+    EXPECT_EQ(Env().GestIni(), ouvert);
 }
 
 // --- Failures are shown in the exception box and give the failure value ---
@@ -109,7 +109,7 @@ struct Echec {
 class FailureWithoutEnvironment : public Exports, public testing::WithParamInterface<Echec> {};
 
 TEST_P(FailureWithoutEnvironment, IsReportedWithItsLocationAndGivesTheFailureValue) {
-    DefinirEnvironnementCourant(nullptr);
+    DetruireDataModuleKV();
     EXPECT_TRUE(GetParam().appelEtResultat());
     EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
         << DerniereException();
@@ -135,7 +135,7 @@ TEST_F(Exports, DamagedSettingsFileIsReportedAndLeftAsItIs) {
     SetString("NbParts", "200");
     SetAssBool("DEFAULT", "AdrDeclarDifDest", true);
     EXPECT_EQ(OctetsParametres(), abime);
-    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+    EXPECT_EQ(Env().GestIni()->Section(), "KV");
 }
 
 TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
@@ -150,7 +150,7 @@ TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
 }
 
 TEST_F(Exports, WithoutAStoreSettingsAreRefusedAndNothingIsWritten) {
-    env_.DetruireFichierIni();
+    Env().DetruireFichierIni();
     SetString("X", "v");
     EXPECT_EQ(DerniereException().rfind("2202:17 ", 0), 0u) << DerniereException();
     EXPECT_EQ(GetString("X"), "");

@@ -3,7 +3,6 @@
 
 #include "common/dates.hpp"
 #include "frame/etat_module.hpp"
-#include "environment/environnement_courant.hpp"
 #include "identification/remplacement_categories.hpp"
 #include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
@@ -41,7 +40,7 @@ protected:
         DossierOuvert::SetUp();
         store::InitialiserNouveauDossier(dir_);
         InitDataModuleKV();
-        ASSERT_NE(environment::EnvironnementCourant(), nullptr);
+        ASSERT_NE(frame::DataModule(), nullptr);
     }
     void TearDown() override {
         DetruireDataModuleKV();
@@ -114,7 +113,7 @@ TEST_P(Withdrawn, CompanyAndAssociatesAreReplaced) {
         }
     }
     CSiret::SetCategorieJuridique(GetParam().avant);
-    environment::CGestTRPIni& parametres = environment::ParametresCourants();
+    environment::CGestTRPIni& parametres = frame::Parametres();
     RemplacerCategoriesPremierNiveau(parametres, session);
     EffacerCategoriesRetirees(parametres, session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), GetParam().apres);
@@ -131,7 +130,7 @@ TEST_F(SiretStore, ReplacementWithoutAssociatesTableChangesTheCompanyOnly) {
     db::Session& session = frame::DataModule()->Donnees().Session();
     session.connection().Execute("DROP TABLE KOLMIKV1");
     CSiret::SetCategorieJuridique("1300");
-    RemplacerCategoriesPremierNiveau(environment::ParametresCourants(), session);
+    RemplacerCategoriesPremierNiveau(frame::Parametres(), session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), "1000");
 }
 
