@@ -6,7 +6,7 @@
 #include "identification/screens/categorie_juridique_picker.hpp"
 #include "json.hpp"
 #include "session.hpp"
-#include "standalone/verifications.hpp"
+#include "identification/verifications.hpp"
 
 #include <kvarn/categorie_juridique.hpp>
 #include <kvarn/siret.hpp>
@@ -28,7 +28,7 @@ void VerifierSaisieSiret(const SiretOptions& o) {
         throw Refus(identification::kMessagePseudoSiretInvalide);
     if (o.idsp && !CSiret::IDSPValide(*o.idsp)) throw Refus(identification::kMessageIdspInvalide);
     if (o.siret && !o.siret->empty())
-        if (const auto verdict = standalone::VerifierSaisieSIRET(*o.siret); !verdict) throw Refus(verdict.raison);
+        if (const auto verdict = identification::VerifierSaisieSIRET(*o.siret); !verdict) throw Refus(verdict.raison);
 }
 
 void EcrireNoeud(JsonWriter& json, const identification::NoeudCategorie& noeud) {

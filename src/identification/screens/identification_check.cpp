@@ -1,6 +1,8 @@
 #include "identification/screens/identification_check.hpp"
 
+#include "host/boites.hpp"
 #include "host/verifications.hpp"
+#include "identification/numeros_dossier.hpp"
 
 namespace kvarn::identification {
 
@@ -8,9 +10,9 @@ bool VerifierNumerosIdentification(const NumerosSaisis& n) {
     const std::string siren = n.siren1 + n.siren2 + n.siren3;
     if (siren.empty()) return true;
     if (!host::VerificationDuSIRET(siren + n.nic)) return false;
-    if (!host::EstUnSIREN(siren, true, false)) return true;
-    if (n.prefixe.empty()) return true;
-    return host::EstUnNumeroTVAIntraCommFrancaisValide(n.prefixe + siren, true);
+    const Verdict coherence = VerifierCoherence(n.prefixe, siren);
+    if (!coherence) host::ZORErreur(coherence.raison);
+    return coherence.valide;
 }
 
 Champ ChampApresSaisie(Champ champ, std::size_t longueurAvantTouche) {

@@ -13,8 +13,8 @@ struct NumerosSaisis {
 };
 
 // True when the screen may close. No SIREN: nothing checked. A SIREN and NIC the host refuses:
-// false. A text that is no SIREN, or no prefix: accepted. Otherwise the host judges the
-// intra-community number made of prefix and SIREN.
+// false (the host says why). No prefix: accepted. Otherwise the prefix must fit the SIREN
+// (numeros_dossier.hpp), else an error box says why.
 bool VerifierNumerosIdentification(const NumerosSaisis& numeros);
 
 // The entry fields of the SIREN line, in focus order.

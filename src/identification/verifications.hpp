@@ -1,5 +1,5 @@
-// The rules behind the host's checks, each a plain function giving its verdict and, when it
-// refuses, the reason in French.
+// The rules of the identification numbers, each a plain function giving its verdict and, when it
+// refuses, the reason in French. The standalone host's checks (host/verifications.hpp) apply them.
 //
 // SIREN: 9 digits whose Luhn key is right. SIRET: 14 digits, Luhn over the 14, the first nine a
 // valid SIREN; La Poste (SIREN 356000000) numbers its establishments otherwise: every SIRET of it
@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvarn::standalone {
+namespace kvarn::identification {
 
 struct Verdict {
     bool valide = false;
@@ -32,4 +32,4 @@ Verdict VerifierTVAIntracommunautaire(std::string_view numero);
 Verdict VerifierNumeroFiscal(std::string_view numero);
 Verdict VerifierCodePostal(std::string_view codePostal);
 
-}  // namespace kvarn::standalone
+}  // namespace kvarn::identification
