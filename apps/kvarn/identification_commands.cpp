@@ -100,7 +100,8 @@ int Nomenclature(const NomenclatureOptions& o) {
     }
     if (o.arbre) {
         if (!o.json) throw MauvaisUsage("l'arbre ne s'affiche qu'en JSON (--arbre --json)");
-        const identification::TfrmCategorieJuridique picker({"", "", ""});
+        identification::EchangeCategorieJuridique echange;
+        const identification::TfrmCategorieJuridique picker(echange);
         JsonWriter json;
         json.BeginArray();
         for (const auto& racine : picker.Arbre()) EcrireNoeud(json, racine);

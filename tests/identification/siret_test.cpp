@@ -4,7 +4,6 @@
 #include "common/dates.hpp"
 #include "frame/etat_module.hpp"
 #include "identification/remplacement_categories.hpp"
-#include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <gtest/gtest.h>
@@ -34,18 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Textes, Idsp,
                                          Texte{"11234567890123", false}, Texte{"A123456789012", false},
                                          Texte{"A12345678901234", false}, Texte{"É1234567890123", false}));
 
-class SiretStore : public testing_support::DossierOuvert {
+class SiretStore : public testing_support::ModuleOuvert {
 protected:
-    void SetUp() override {
-        DossierOuvert::SetUp();
-        store::InitialiserNouveauDossier(dir_);
-        InitDataModuleKV();
-        ASSERT_NE(frame::DataModule(), nullptr);
-    }
-    void TearDown() override {
-        DetruireDataModuleKV();
-        DossierOuvert::TearDown();
-    }
     static double Date(const char* texte) { return *ParseDate(texte); }
 };
 
