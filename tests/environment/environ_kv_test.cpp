@@ -56,8 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const fs::path&) { return (fs::path(std::getenv("XDG_DATA_HOME")) / "kvarn").string(); }},
         OperationTexte{"RepExe", &cEnvironBaseKV::GetRepExe,
                        [](const fs::path&) { return fs::read_symlink("/proc/self/exe").parent_path().string(); }},
-        OperationTexte{"RepTmp", &cEnvironBaseKV::GetRepTmp,
-                       [](const fs::path&) { return host::pEnvironnement->NomFichier2(host::kRepertoireTemporaire); }},
         OperationTexte{"NomSession", &cEnvironBaseKV::GetNomSession, [](const fs::path&) { return Constant(""); }},
         OperationTexte{"AliasDossier", &cEnvironBaseKV::GetAliasDossier,
                        [](const fs::path&) { return Constant("ZOR_DOSSIER"); }},
@@ -67,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         OperationTexte{"FichierINI", &cEnvironBaseKV::GetFichierINI, [](const fs::path&) { return Constant(""); }}),
     testing_support::NomDuCas());
 
-TEST_F(Environ, UserNameIsTheHostsAndTheTemporaryDirectoryIsPrivate) {
-    EXPECT_EQ(env_.GetNomUtilisateur(), host::pEnvironnement->NomUtilisateur());
+TEST_F(Environ, ThereIsAUserAndTheTemporaryDirectoryIsPrivate) {
     EXPECT_FALSE(env_.GetNomUtilisateur().empty());
     EXPECT_EQ(fs::path(env_.GetRepTmp()).parent_path(), fs::path(std::getenv("TMPDIR")));
 }

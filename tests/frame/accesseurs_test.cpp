@@ -93,13 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"Activite", "Debut", "02/01/2010"}, {"Activite", "Cessation", "31/12/2030"}},
                   [] { return Date(GetDateDebActivite()) + " " + Date(GetDateCessationActivite()); },
                   "02/01/2010 31/12/2030"},
-        CasValeur{"ActiviteEcrite", {},
-                  [] {
-                      SetDateDebActivite(*EncodeDate({2011, 3, 4}));
-                      SetDateCessationActivite(*EncodeDate({2029, 5, 6}));
-                      return Date(GetDateDebActivite()) + " " + Date(GetDateCessationActivite());
-                  },
-                  "04/03/2011 06/05/2029"},
         CasValeur{"Regimes",
                   {{"Dossier", "FormeJuridique", "5"}, {"Dossier", "RegimeFiscal", "3"},
                    {"Dossier", "RegimeImposition", "2"}, {"Dossier", "Categorie", "1"}},
@@ -117,14 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "1 EI"},
         CasValeur{"ExerciceEtMonnaie", {{"Exercice", "Fin", "31/12/2031"}},
                   [] { return GetExerciceDossier() + " " + GetTenuEn(); }, "2031 EUR"},
-        CasValeur{"CodesActivite", {},
-                  [] {
-                      SetCodeAPE("6820A");
-                      SetCodeAPE2008("6820B");
-                      SetCodeNACE("68.20");
-                      SetActivitePrincipale("Location de terrains");
-                      return GetCodeAPE() + "|" + GetCodeAPE2008() + "|" + GetCodeNACE() + "|" + GetActivitePrincipale();
-                  },
+        CasValeur{"CodesActivite",
+                  {{"Activite", "CodeAPE", "6820A"}, {"Activite", "CodeAPE2008", "6820B"},
+                   {"Activite", "CodeNACE", "68.20"}, {"Activite", "ActivitePrincipale", "Location de terrains"}},
+                  [] { return GetCodeAPE() + "|" + GetCodeAPE2008() + "|" + GetCodeNACE() + "|" + GetActivitePrincipale(); },
                   "6820A|6820B|68.20|Location de terrains"},
         CasValeur{"BureauDistributeur", {},
                   [] {

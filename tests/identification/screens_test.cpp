@@ -222,6 +222,16 @@ TEST_F(SiretScreen, LoadsBothClosingsUnderTheirYears) {
     EXPECT_TRUE(ecran->GetField("idsp-n").enabled);
 }
 
+TEST_F(SiretScreen, TheDossiersSiretStandsForYearN) {
+    ModifierDossier({{"Identification", "Siren", "552081317"}, {"Identification", "Nic", "66522"}});
+    CSiret::SetIDSP(D("31/12/2025"), "A1234567890123");
+    const auto ecran = Ouvrir();
+    EXPECT_EQ(ecran->GetField("siret-principal").value, "55208131766522");
+    EXPECT_FALSE(ecran->GetField("pseudo-siret-n").enabled);
+    EXPECT_EQ(ecran->GetField("idsp-n").value, "");  // emptied as it is disabled
+    EXPECT_TRUE(ecran->GetField("pseudo-siret-n-1").enabled);
+}
+
 TEST_F(SiretScreen, ASiretDigitDisablesAndEmptiesTheIdspOfItsYear) {
     const auto ecran = Ouvrir();
     ecran->Edit("idsp-n", "A1234567890123");
@@ -236,14 +246,6 @@ TEST_F(SiretScreen, ASiretDigitDisablesAndEmptiesTheIdspOfItsYear) {
     EXPECT_TRUE(ecran->GetField("idsp-n").enabled);
 }
 
-TEST_F(SiretScreen, ADossierWithItsSiretHasNoPseudoSiretForTheYear) {
-    ModifierDossier({{"Identification", "Siren", "552081317"}, {"Identification", "Nic", "66522"}});
-    const auto ecran = Ouvrir();
-    EXPECT_EQ(ecran->GetField("siret-principal").value, "55208131766522");
-    EXPECT_FALSE(ecran->GetField("pseudo-siret-n").enabled);
-    EXPECT_TRUE(ecran->GetField("pseudo-siret-n-1").enabled);
-}
-
 TEST_F(SiretScreen, ChecksInOrderThenSaves) {
     const auto ecran = Ouvrir();
     ecran->Edit("idsp-n", "P1234567890123");
@@ -255,6 +257,7 @@ TEST_F(SiretScreen, ChecksInOrderThenSaves) {
     ecran->Edit("siret-n-1", "55208131766523");  // disables the pseudo-SIRET N-1, which is not saved
     EXPECT_EQ(ecran->Leave(), "siret-n-1");
     ASSERT_EQ(boxes_.shown().size(), 3u);
+    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
     EXPECT_EQ(boxes_.shown()[0].texte,
               "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
     EXPECT_EQ(boxes_.shown()[1].texte,

@@ -52,22 +52,6 @@ TEST_F(SiretStore, NumbersAreKeptPerClosingDate) {
     EXPECT_EQ(CSiret::GetCategorieJuridique(), "5499");
 }
 
-TEST_F(SiretStore, ErrorMessagesAreExact) {
-    CSiret::DonnerMessageErreurPseudoSiretInvalide();
-    CSiret::DonnerMessageErreurIDSPInvalide();
-    ASSERT_EQ(boxes_.shown().size(), 2u);
-    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
-    EXPECT_EQ(boxes_.shown()[0].texte, "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
-    EXPECT_EQ(boxes_.shown()[1].texte,
-              "Le numéro IDSP doit commencer par une lettre autre que P et avoir 14 caractères,\nveuillez rectifier votre saisie.");
-}
-
-TEST_F(SiretStore, ScreenParameterCarriesTheYear) {
-    const CSiret parametre(2025);
-    EXPECT_EQ(parametre.GetTypeEcran(), TE_SIRET);
-    EXPECT_EQ(parametre.GetAnnee(), 2025);
-}
-
 struct Remplacement {
     const char* avant;
     const char* apres;
