@@ -2,9 +2,10 @@
 //
 // Directories come from the host environment's NomFichier2 codes, the user and company from the
 // host environment, the dossier's name, first name and label from the current dossier record; the
-// aliases are the module's own constants and the session is always the default one. Operation 14
+// aliases are the table engine's names and the session is always the default one. Operation 14
 // combines the host's start-up flag with the dossier's ISA link; operation 44 asks the host to copy
-// the module's tables; operations 46 and 47 create and destroy the settings store. The host is
+// the module's tables (tables_dossier.hpp); operations 46 and 47 create and destroy the settings
+// store. The host is
 // read through the globals it installs (pEnvironnement, pCurDossier), at each call, so the object
 // may be built before a dossier is open; an operation that needs a missing host throws in French.
 //
