@@ -9,122 +9,121 @@
 #include "json.hpp"
 #include "presentation.hpp"
 #include "session.hpp"
-#include "standalone/verifications.hpp"
+#include "identification/numeros_dossier.hpp"
+#include "identification/verifications.hpp"
 #include "store/nouveau_dossier.hpp"
 
-#include <functional>
 #include <iostream>
+#include <tuple>
 
 namespace kvarn::cli {
 namespace {
 
-using standalone::ValeurDossier;
-using Valeurs = std::vector<ValeurDossier>;
+using standalone::DossierFichier;
 
-void Ajouter(Valeurs& out, const char* section, const char* cle, const std::optional<std::string>& valeur) {
-    if (valeur) out.push_back({section, cle, *valeur});
+// A code option: empty clears it (0), otherwise it must be one of the list's codes.
+int Code(const std::string& valeur, const char* nomListe, const char* commandeListe, bool (*existe)(int)) {
+    if (valeur.empty()) return 0;
+    const auto code = ParseIniInteger(valeur);
+    if (!code || !existe(*code))
+        throw Refus("Code inconnu pour " + std::string(nomListe) + " : « " + valeur + " » (voir kvarn " +
+                    commandeListe + ")");
+    return *code;
 }
 
-// A code option: empty clears it, otherwise it must be one of the list's codes.
-void AjouterCode(Valeurs& out, const char* cle, const std::optional<std::string>& valeur, const char* nomListe,
-                 const char* commandeListe, const std::function<bool(int)>& existe) {
-    if (!valeur) return;
-    if (!valeur->empty()) {
-        const auto code = ParseIniInteger(*valeur);
-        if (!code || !existe(static_cast<int>(*code)))
-            throw Refus("Code inconnu pour " + std::string(nomListe) + " : « " + *valeur + " » (voir kvarn " +
-                        commandeListe + ")");
-    }
-    out.push_back({"Dossier", cle, *valeur});
+// A date option: empty clears it (0).
+double Date(const std::string& valeur, const char* option) {
+    if (valeur.empty()) return 0;
+    const auto date = ParseDate(valeur);
+    if (!date) throw Refus("Date invalide pour " + std::string(option) + " : « " + valeur + " » (format jj/mm/aaaa)");
+    return *date;
 }
 
-void AjouterDate(Valeurs& out, const char* section, const char* cle, const std::optional<std::string>& valeur,
-                 const char* option) {
-    if (valeur && !valeur->empty() && !ParseDate(*valeur))
-        throw Refus("Date invalide pour " + std::string(option) + " : « " + *valeur + " » (format jj/mm/aaaa)");
-    Ajouter(out, section, cle, valeur);
-}
-
-// The SIRET sets the SIREN and the NIC; the VAT number sets the prefix, and the SIREN only for a
-// dossier that has none yet (the record refuses a VAT number that does not fit its SIREN).
-void AjouterIdentification(Valeurs& out, const DossierValeurs& v, const std::string& sirenActuel) {
-    std::optional<std::string> sirenDuSiret;
-    if (v.siret) {
-        if (const auto verdict = standalone::VerifierSaisieSIRET(*v.siret); !verdict) throw Refus(verdict.raison);
-        sirenDuSiret = v.siret->substr(0, std::min<std::size_t>(9, v.siret->size()));
-        out.push_back({"Identification", "Siren", *sirenDuSiret});
-        out.push_back({"Identification", "Nic", v.siret->size() > 9 ? v.siret->substr(9) : ""});
-    }
-    if (v.tvaIntracom) {
-        if (v.tvaIntracom->empty()) {
-            out.push_back({"Identification", "Prefixe", ""});
-            return;
-        }
-        if (const auto verdict = standalone::VerifierTVAIntracommunautaire(*v.tvaIntracom); !verdict)
-            throw Refus(verdict.raison);
-        const std::string siren = v.tvaIntracom->substr(4);
-        if (sirenDuSiret && !sirenDuSiret->empty() && *sirenDuSiret != siren)
-            throw Refus("Le numéro de TVA intracommunautaire " + *v.tvaIntracom + " ne porte pas le SIREN du SIRET (" +
-                        *sirenDuSiret + ")");
-        out.push_back({"Identification", "Prefixe", v.tvaIntracom->substr(0, 4)});
-        if (!sirenDuSiret && sirenActuel.empty()) out.push_back({"Identification", "Siren", siren});
-    }
-}
-
-void AjouterAdresse(Valeurs& out, const AdresseOptions& a) {
+// The address options given, over the dossier's address; nothing happens when none is given.
+void ModifierAdresse(DossierFichier& d, const AdresseOptions& a) {
     // A French postal code, as "kvarn verifier cp" checks it; other countries have their own forms.
     if (!a.cp.empty() && (!a.pays || *a.pays == PAYS_FRANCE))
-        if (const auto verdict = standalone::VerifierCodePostal(a.cp); !verdict) throw Refus(verdict.raison);
-    const std::pair<const char*, const std::string*> textes[] = {
-        {"Complement1", &a.complement1}, {"Complement2", &a.complement2}, {"NoVoie", &a.numeroVoie},
-        {"CmplNoVoie", &a.indiceRepetition}, {"NomVoie", &a.voie}, {"BP", &a.bp}, {"CP", &a.cp},
-        {"Ville", &a.ville}, {"Telephone", &a.telephone}, {"Fax", &a.fax}, {"Email", &a.email},
-        {"BureauDistributeur", &a.bureauDistributeur}, {"CodeInsee", &a.codeInsee}};
-    for (const auto& [cle, valeur] : textes)
-        if (!valeur->empty()) out.push_back({"Adresse", cle, *valeur});
+        if (const auto verdict = identification::VerifierCodePostal(a.cp); !verdict) throw Refus(verdict.raison);
+    host::CAdresse adresse = d.GetAdresse();
+    bool modifiee = false;
+    const std::pair<std::string*, const std::string*> textes[] = {
+        {&adresse.Complement1, &a.complement1}, {&adresse.Complement2, &a.complement2},
+        {&adresse.NoVoie, &a.numeroVoie},       {&adresse.CmplNoVoie, &a.indiceRepetition},
+        {&adresse.NomVoie, &a.voie},            {&adresse.BP, &a.bp},
+        {&adresse.CP, &a.cp},                   {&adresse.Ville, &a.ville},
+        {&adresse.Telephone, &a.telephone},     {&adresse.Fax, &a.fax},
+        {&adresse.Email, &a.email},             {&adresse.BureauDistributeur, &a.bureauDistributeur},
+        {&adresse.CodeInsee, &a.codeInsee}};
+    for (const auto& [champ, valeur] : textes) {
+        if (valeur->empty()) continue;
+        *champ = *valeur;
+        modifiee = true;
+    }
     if (a.pays) {
         if (!host::TListePays::Trouver(*a.pays)) throw Refus("Pays inconnu : " + std::to_string(*a.pays) + " (voir kvarn pays)");
-        out.push_back({"Adresse", "Pays", std::to_string(*a.pays)});
+        adresse.IDPays = *a.pays;
+        modifiee = true;
     }
+    if (modifiee) d.MAJAdresse(adresse);
 }
 
-Valeurs ValeursDuDossier(const DossierValeurs& v, const std::string& sirenActuel) {
-    Valeurs out;
-    AjouterAdresse(out, v.adresse);
-    Ajouter(out, "Dossier", "RaisonSociale", v.raisonSociale);
-    Ajouter(out, "Dossier", "Nom", v.nom);
-    Ajouter(out, "Dossier", "Prenom", v.prenom);
-    Ajouter(out, "Dossier", "Libelle", v.libelle);
-    AjouterCode(out, "FormeJuridique", v.formeJuridique, "la forme juridique", "formes-juridiques",
-                [](int c) { return host::cFormeJuridique::Trouver(c) != nullptr; });
-    AjouterCode(out, "Categorie", v.categorie, "la catégorie d'imposition", "categories",
-                [](int c) { return host::cCategoriesImposition::DonnerInfos(c, nullptr, nullptr); });
-    AjouterCode(out, "RegimeFiscal", v.regimeFiscal, "le régime fiscal", "regimes",
-                [](int c) { return host::cRegimesFiscaux::DonnerInfos(c, nullptr, nullptr); });
-    AjouterCode(out, "RegimeImposition", v.regimeImposition, "le régime d'imposition", "regimes",
-                [](int c) { return host::cRegimesImposition::DonnerInfos(c, nullptr, nullptr); });
-    AjouterDate(out, "Exercice", "Debut", v.debutExercice, "--debut-exercice");
-    AjouterDate(out, "Exercice", "Fin", v.finExercice, "--fin-exercice");
-    AjouterDate(out, "Exercice", "DebutPrecedent", v.debutExercicePrecedent, "--debut-exercice-precedent");
-    AjouterDate(out, "Exercice", "FinPrecedent", v.finExercicePrecedent, "--fin-exercice-precedent");
-    AjouterDate(out, "Exercice", "Situation", v.dateSituation, "--date-situation");
-    AjouterDate(out, "Activite", "Debut", v.debutActivite, "--debut-activite");
-    AjouterDate(out, "Activite", "Cessation", v.cessationActivite, "--cessation-activite");
-    AjouterDate(out, "Dossier", "DernierExportISACOMPTA", v.dernierExportIsacompta, "--dernier-export-isacompta");
-    AjouterIdentification(out, v, sirenActuel);
-    Ajouter(out, "Activite", "CodeAPE", v.codeApe);
-    Ajouter(out, "Activite", "CodeAPE2008", v.codeApe2008);
-    Ajouter(out, "Activite", "CodeNACE", v.codeNace);
-    Ajouter(out, "Activite", "ActivitePrincipale", v.activite);
-    const std::pair<const char*, const std::optional<std::string>*> rofs[] = {
-        {"TVA", &v.rofTva}, {"TDFC", &v.rofTdfc}, {"IS", &v.rofIs}, {"CVAE", &v.rofCvae}, {"RCM", &v.rofRcm},
-        {"TVACalculee", &v.rofTvaCalculee}, {"TDFCCalculee", &v.rofTdfcCalculee}, {"ISCalculee", &v.rofIsCalculee},
-        {"CVAECalculee", &v.rofCvaeCalculee}, {"RCMCalculee", &v.rofRcmCalculee}};
-    for (const auto& [cle, valeur] : rofs) Ajouter(out, "ROF", cle, *valeur);
-    Ajouter(out, "Dossier", "IdentifiantISA", v.identifiantIsa);
-    Ajouter(out, "Hote", "LanceParISAGI", v.lanceParIsa);
-    Ajouter(out, "Hote", "AssistantsInstalles", v.assistants);
-    return out;
+bool FormeExiste(int code) { return host::cFormeJuridique::Trouver(code) != nullptr; }
+bool CategorieExiste(int code) { return host::cCategoriesImposition::DonnerInfos(code, nullptr, nullptr); }
+bool RegimeFiscalExiste(int code) { return host::cRegimesFiscaux::DonnerInfos(code, nullptr, nullptr); }
+bool RegimeImpositionExiste(int code) { return host::cRegimesImposition::DonnerInfos(code, nullptr, nullptr); }
+
+// Every option given, through the record's setters; the record writes them all or none.
+void ModifierDossier(DossierFichier& d, const DossierValeurs& v) {
+    using Option = const std::optional<std::string>*;
+    ModifierAdresse(d, v.adresse);
+    const std::pair<Option, void (DossierFichier::*)(const std::string&)> textes[] = {
+        {&v.raisonSociale, &DossierFichier::SetRaisonSociale}, {&v.nom, &DossierFichier::SetNom},
+        {&v.prenom, &DossierFichier::SetPrenom},             {&v.libelle, &DossierFichier::SetLibelle},
+        {&v.codeApe, &DossierFichier::SetCodeAPE},           {&v.codeApe2008, &DossierFichier::SetCodeAPE_2008},
+        {&v.codeNace, &DossierFichier::SetCodeNACE},         {&v.activite, &DossierFichier::SetActivitePrincipale},
+        {&v.identifiantIsa, &DossierFichier::SetIdentifiantISA},
+        {&v.assistants, &DossierFichier::SetAssistantsInstalles}};
+    for (const auto& [option, poser] : textes)
+        if (*option) (d.*poser)(**option);
+    const struct {
+        Option option;
+        void (DossierFichier::*poser)(int);
+        const char* nomListe;
+        const char* commandeListe;
+        bool (*existe)(int);
+    } codes[] = {{&v.formeJuridique, &DossierFichier::SetFormeJuridique, "la forme juridique", "formes-juridiques", FormeExiste},
+                 {&v.categorie, &DossierFichier::SetCategorie, "la catégorie d'imposition", "categories", CategorieExiste},
+                 {&v.regimeFiscal, &DossierFichier::SetRegimeFiscal, "le régime fiscal", "regimes", RegimeFiscalExiste},
+                 {&v.regimeImposition, &DossierFichier::SetRegimeImposition, "le régime d'imposition", "regimes",
+                  RegimeImpositionExiste}};
+    for (const auto& c : codes)
+        if (*c.option) (d.*c.poser)(Code(**c.option, c.nomListe, c.commandeListe, c.existe));
+    const std::tuple<Option, void (DossierFichier::*)(double), const char*> dates[] = {
+        {&v.debutExercice, &DossierFichier::SetDateDebutExercice, "--debut-exercice"},
+        {&v.finExercice, &DossierFichier::SetDateFinExercice, "--fin-exercice"},
+        {&v.debutExercicePrecedent, &DossierFichier::SetDateDebutExercicePrecedent, "--debut-exercice-precedent"},
+        {&v.finExercicePrecedent, &DossierFichier::SetDateFinExercicePrecedent, "--fin-exercice-precedent"},
+        {&v.dateSituation, &DossierFichier::SetDateSituation, "--date-situation"},
+        {&v.debutActivite, &DossierFichier::SetDateDebutActivite, "--debut-activite"},
+        {&v.cessationActivite, &DossierFichier::SetDateCessation, "--cessation-activite"},
+        {&v.dernierExportIsacompta, &DossierFichier::SetDernierExportVersISACOMPTA, "--dernier-export-isacompta"}};
+    for (const auto& [option, poser, nom] : dates)
+        if (*option) (d.*poser)(Date(**option, nom));
+    if (v.siret || v.tvaIntracom)
+        d.SetNumerosIdentification(identification::AppliquerSaisie(d.GetNumerosIdentification(), {v.siret, v.tvaIntracom}));
+    const std::tuple<host::TypeROF, Option, Option> rofs[] = {
+        {host::TypeROF::TVA, &v.rofTva, &v.rofTvaCalculee}, {host::TypeROF::TDFC, &v.rofTdfc, &v.rofTdfcCalculee},
+        {host::TypeROF::IS, &v.rofIs, &v.rofIsCalculee},    {host::TypeROF::CVAE, &v.rofCvae, &v.rofCvaeCalculee},
+        {host::TypeROF::RCM, &v.rofRcm, &v.rofRcmCalculee}};
+    for (const auto& [type, saisie, calculee] : rofs) {
+        if (*saisie) d.SetROFSaisie(type, **saisie);
+        if (*calculee) d.SetROFCalculee(type, **calculee);
+    }
+    if (v.lanceParIsa) {
+        const auto lance = ParseIniInteger(v.lanceParIsa->empty() ? "0" : *v.lanceParIsa);
+        if (!lance) throw Refus("--lance-par-isa attend 1 ou 0 : « " + *v.lanceParIsa + " »");
+        d.SetLanceParISAGI(*lance != 0);
+    }
 }
 
 std::string Libelle(int code, bool (*donner)(int, std::string*, std::string*)) {
@@ -139,7 +138,7 @@ std::string LibelleForme(int code) {
     return libelle;
 }
 
-std::vector<Groupe> Presentation(standalone::DossierFichier& d) {
+std::vector<Groupe> Presentation(DossierFichier& d) {
     const auto date = [](double jour) { return FormatDate(jour); };
     const auto code = [](int c, const std::string& libelle) {
         return c == 0 ? std::string() : std::to_string(c) + (libelle.empty() ? "" : " - " + libelle);
@@ -195,22 +194,20 @@ std::vector<Groupe> Presentation(standalone::DossierFichier& d) {
 int DossierCreer(const GlobalOptions& globals, const DossierCreerOptions& options) {
     if (options.repertoire.empty()) throw MauvaisUsage("le répertoire du dossier à créer est obligatoire");
     (void)globals;
-    standalone::DossierFichier::Creer(options.repertoire, ValeursDuDossier(options.valeurs, ""));
+    DossierFichier::Creer(options.repertoire, [&](DossierFichier& d) { ModifierDossier(d, options.valeurs); });
     store::InitialiserNouveauDossier(options.repertoire);
     return kSucces;
 }
 
 int DossierModifier(const GlobalOptions& globals, const DossierValeurs& valeurs) {
     Session session = Session::WithDossier(globals);
-    tagNOINTRACOMM numero;
-    session.dossier().GetNoIntraComm(numero);
-    session.dossier().Modifier(ValeursDuDossier(valeurs, ReadField(numero.Siren, sizeof numero.Siren, CodePage::Ansi)));
+    session.dossier().Modifier([&](DossierFichier& d) { ModifierDossier(d, valeurs); });
     return kSucces;
 }
 
 int DossierAfficher(const GlobalOptions& globals, const DossierAfficherOptions& options) {
     Session session = Session::WithDossier(globals);
-    standalone::DossierFichier& d = session.dossier();
+    DossierFichier& d = session.dossier();
     const auto groupes = Presentation(d);
     if (options.json) {
         JsonWriter json;

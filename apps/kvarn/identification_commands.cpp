@@ -7,7 +7,7 @@
 #include "identification/screens/categorie_juridique_picker.hpp"
 #include "json.hpp"
 #include "session.hpp"
-#include "standalone/verifications.hpp"
+#include "identification/verifications.hpp"
 
 #include <kvarn/categorie_juridique.hpp>
 #include <kvarn/siret.hpp>
@@ -29,7 +29,7 @@ void VerifierSaisieSiret(const SiretOptions& o) {
         throw Refus(identification::kMessagePseudoSiretInvalide);
     if (o.idsp && !CSiret::IDSPValide(*o.idsp)) throw Refus(identification::kMessageIdspInvalide);
     if (o.siret && !o.siret->empty())
-        if (const auto verdict = standalone::VerifierSaisieSIRET(*o.siret); !verdict) throw Refus(verdict.raison);
+        if (const auto verdict = identification::VerifierSaisieSIRET(*o.siret); !verdict) throw Refus(verdict.raison);
 }
 
 void EcrireNoeud(JsonWriter& json, const identification::NoeudCategorie& noeud) {
@@ -106,7 +106,8 @@ int Nomenclature(const NomenclatureOptions& o) {
     }
     if (o.arbre) {
         if (!o.json) throw MauvaisUsage("l'arbre ne s'affiche qu'en JSON (--arbre --json)");
-        const identification::TfrmCategorieJuridique picker({"", "", ""});
+        identification::EchangeCategorieJuridique echange;
+        const identification::TfrmCategorieJuridique picker(echange);
         JsonWriter json;
         json.BeginArray();
         for (const auto& racine : picker.Arbre()) EcrireNoeud(json, racine);

@@ -1,7 +1,7 @@
 #include "parametre_commands.hpp"
 
 #include "common/text.hpp"
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 #include "json.hpp"
 #include "session.hpp"
 
@@ -16,11 +16,11 @@ public:
     explicit DossierParametres(const GlobalOptions& globals) : session_(Session::WithDossier(globals)) {
         environnement_.Initialiser();
     }
-    frame::CGestTRPIni& Store() { return *environnement_.GestIni(); }
+    environment::CGestTRPIni& Store() { return *environnement_.GestIni(); }
 
 private:
     Session session_;
-    frame::cEnvironKV environnement_;
+    environment::cEnvironKV environnement_;
 };
 
 void EcrireTexte(const std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>>& contenu) {

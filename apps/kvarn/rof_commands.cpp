@@ -1,7 +1,7 @@
 #include "rof_commands.hpp"
 
 #include "common/text.hpp"
-#include "frame/ouvreur_num_generaux.hpp"
+#include "environment/ouvreur_num_generaux.hpp"
 #include "session.hpp"
 
 #include <kvarn/accesseurs.hpp>
@@ -25,17 +25,17 @@ int TypeDe(const std::string& texte) {
 class OuvreurConsole {
 public:
     explicit OuvreurConsole(std::string dossier)
-        : precedent_(frame::DefinirOuvreurNumGeneraux([dossier = std::move(dossier)](int type, bool obligatoire) {
+        : precedent_(environment::DefinirOuvreurNumGeneraux([dossier = std::move(dossier)](int type, bool obligatoire) {
               std::cerr << "Saisissez la ROF " << kTypesROF[type] << (obligatoire ? " (obligatoire)" : "")
                         << " avec : kvarn --dossier " << dossier << " dossier modifier " << kOptionsROF[type]
                         << " VALEUR\n";
           })) {}
-    ~OuvreurConsole() { frame::DefinirOuvreurNumGeneraux(precedent_); }
+    ~OuvreurConsole() { environment::DefinirOuvreurNumGeneraux(precedent_); }
     OuvreurConsole(const OuvreurConsole&) = delete;
     OuvreurConsole& operator=(const OuvreurConsole&) = delete;
 
 private:
-    frame::OuvreurNumGeneraux precedent_;
+    environment::OuvreurNumGeneraux precedent_;
 };
 
 }  // namespace

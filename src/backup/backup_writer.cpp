@@ -3,6 +3,7 @@
 #include "backup/backup_restore.hpp"
 
 #include "backup/archive_paths.hpp"
+#include "common/clock.hpp"
 #include "common/codepage.hpp"
 #include "common/dates.hpp"
 

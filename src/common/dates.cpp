@@ -112,13 +112,6 @@ std::string FormatIsoDate(double dayCount) { return FormatIn(kIso, dayCount); }
 
 std::optional<double> ParseIsoDate(std::string_view text) { return ParseIn(kIso, text); }
 
-double Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return *EncodeDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
-}
-
 dateDOS ToDateDOS(double dayCount) {
     dateDOS out{};
     if (dayCount == 0) return out;

@@ -45,9 +45,6 @@ std::optional<double> ParseDate(std::string_view text);
 std::string FormatIsoDate(double dayCount);
 std::optional<double> ParseIsoDate(std::string_view text);
 
-// Today's date in local time, as a day count.
-double Today();
-
 dateDOS ToDateDOS(double dayCount);            // all zero for the empty date
 double FromDateDOS(const dateDOS& date);       // 0 for all zero or an invalid record
 

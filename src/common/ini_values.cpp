@@ -7,11 +7,11 @@
 
 namespace kvarn {
 
-std::optional<long long> ParseIniInteger(std::string_view text) {
+std::optional<int> ParseIniInteger(std::string_view text) {
     const std::string trimmed = Trim(text);
     const char* begin = trimmed.data() + (trimmed.starts_with('+') ? 1 : 0);
     const char* end = trimmed.data() + trimmed.size();
-    long long value = 0;
+    int value = 0;  // a number beyond an int's range is refused (errc::result_out_of_range)
     const auto [stop, error] = std::from_chars(begin, end, value);
     if (error != std::errc() || stop != end || begin == end) return std::nullopt;
     return value;

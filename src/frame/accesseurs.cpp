@@ -9,7 +9,7 @@
 
 namespace {
 
-using kvarn::frame::cEnvironBaseKV;
+using kvarn::environment::cEnvironBaseKV;
 
 // Calls operation `numero` on the current environment; on error the place is 100 + `numero` and
 // the result the type's empty value (0, false, empty text, a zeroed record).

@@ -9,7 +9,7 @@
 #include <kvarn/accesseurs.hpp>
 
 #include "common/nulls.hpp"
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 #include "frame/exports_proteges.hpp"
 
 #include <cstdint>
@@ -18,7 +18,7 @@
 namespace {
 
 using kvarn::NULL_ENTIER;
-using kvarn::frame::CGestTRPIni;
+using kvarn::environment::CGestTRPIni;
 
 constexpr const char* kCleMontantCapital = "MontantCapital";
 constexpr const char* kCleMontantCapitalDebEx = "MontantCapitalDebEx";
@@ -101,6 +101,6 @@ std::string GetSiretSEP_SCP_SCM_Dossier() {
 
 bool GetAdrDeclarDiffDeAdrDest() {
     return Lire(kPlaceAdrDeclarDiffDeAdrDest, false, [](CGestTRPIni& s) {
-        return s.GetAssBool(kvarn::frame::kSectionAdrDeclarDifDest, kvarn::frame::kCleAdrDeclarDifDest);
+        return s.GetAssBool(kvarn::environment::kSectionAdrDeclarDifDest, kvarn::environment::kCleAdrDeclarDifDest);
     });
 }

@@ -1,5 +1,7 @@
 #include <kvarn/assistant.hpp>
 
+#include "frame/etat_module.hpp"
+
 #include <stdexcept>
 
 namespace {
@@ -39,9 +41,6 @@ std::vector<NoeudEcran> Conception() {
     };
 }
 
-// The module's main window; the host owns it.
-TFenMainAssistant* g_fenetrePrincipale = nullptr;
-
 }  // namespace
 
 CTree::CTree() : noeuds_(Conception()) {}
@@ -67,12 +66,11 @@ void CTree::SelectScreen(int ecran) {
 TFenMainAssistant::TFenMainAssistant(TComponent* owner) : owner_(owner) {}
 
 TFenMainAssistant::~TFenMainAssistant() {
-    if (g_fenetrePrincipale == this) g_fenetrePrincipale = nullptr;
+    if (kvarn::frame::Etat().fenetrePrincipale == this) kvarn::frame::Etat().fenetrePrincipale = nullptr;
 }
 
 TFenMainAssistant* TFenMainAssistant::CreateInstance(TComponent* owner) {
-    g_fenetrePrincipale = new TFenMainAssistant(owner);
-    return g_fenetrePrincipale;
+    return kvarn::frame::Etat().fenetrePrincipale = new TFenMainAssistant(owner);
 }
 
-TFenMainAssistant* TFenMainAssistant::Instance() { return g_fenetrePrincipale; }
+TFenMainAssistant* TFenMainAssistant::Instance() { return kvarn::frame::Etat().fenetrePrincipale; }

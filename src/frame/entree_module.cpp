@@ -16,15 +16,14 @@
 namespace kvarn::frame {
 namespace {
 
-// Location codes of the data module (unit 1015).
-constexpr std::uint32_t kUniteDataModule = 1015;
+// Places of the data module's unit (store::kUniteDataModule).
 enum Place : std::uint32_t {
     kCreation = 1, kDemarrage = 2, kOuvrirAssocies = 3, kFermerAssocies = 4, kOuvrirDeductions = 5,
     kFermerDeductions = 6,
 };
 
 void Signaler(Place place, const std::exception& erreur) {
-    host::ZORDisplayException(kUniteDataModule << 16 | place, erreur);
+    host::ZORDisplayException(host::CodeLocalisation(store::kUniteDataModule, place), erreur);
 }
 
 // Runs a table function: the error is shown, then raised to the caller.
@@ -51,6 +50,17 @@ store::TdmKvarn* DataModule() { return Etat().dataModule.get(); }
 
 void CreerDataModule() {
     if (!Etat().dataModule) Etat().dataModule = std::make_unique<store::TdmKvarn>();
+}
+
+environment::cEnvironBaseKV& Environnement() {
+    if (!DataModule()) throw std::logic_error("Le module de données n'est pas créé : environnement du dossier absent");
+    return DataModule()->Environnement();
+}
+
+environment::CGestTRPIni& Parametres() {
+    environment::CGestTRPIni* parametres = Environnement().GestIni();
+    if (!parametres) throw std::logic_error("Le fichier de paramètres du dossier n'est pas ouvert");
+    return *parametres;
 }
 
 }  // namespace kvarn::frame

@@ -6,7 +6,7 @@
 
 namespace {
 
-using kvarn::frame::cEnvironBaseKV;
+using kvarn::environment::cEnvironBaseKV;
 using kvarn::frame::Environnement;
 using kvarn::frame::Parametres;
 using kvarn::frame::Proteger;

@@ -2,14 +2,15 @@
 // environment object, with every error kept inside the module.
 //
 // The exported functions take no context argument; they reach the environment object through the
-// module-wide slot (environnement_courant.hpp). An error (no data module, no host, a damaged
+// frame's module-wide state (etat_module.hpp). An error (no data module, no host, a damaged
 // settings file) is shown in the host's exception box with the environment adapter's location
 // code, unit 2202 and the function's place, and the function returns its failure value. Places
 // 1 to 29 are the environment and settings functions, 100 + n the accessor of operation n, and
 // from 300 on the accessors that read the settings store directly.
 #pragma once
 
-#include "frame/environ_base_kv.hpp"
+#include "environment/environ_kv.hpp"
+#include "frame/etat_module.hpp"
 #include "host/boites.hpp"
 
 #include <cstdint>
@@ -17,14 +18,12 @@
 
 namespace kvarn::frame {
 
-inline constexpr std::uint32_t kUniteEnvironnement = 2202;
+using environment::kUniteEnvironnement;
 inline constexpr std::uint32_t kPlacesOperations = 100;
 inline constexpr std::uint32_t kPlacesParametres = 300;
 
-// The data module's environment; throws in French when there is no data module.
-cEnvironBaseKV& Environnement();
-// Its settings store; throws in French when it is not open.
-CGestTRPIni& Parametres();
+using environment::cEnvironBaseKV;
+using environment::CGestTRPIni;
 
 // Runs one exported operation; an error never leaves the module: it is shown in the host's
 // exception box and the function returns `echec`.
@@ -33,7 +32,7 @@ Resultat Proteger(std::uint32_t place, Resultat echec, Operation&& operation) {
     try {
         return operation();
     } catch (const std::exception& erreur) {
-        host::ZORDisplayException(kUniteEnvironnement * 65536 + place, erreur);
+        host::ZORDisplayException(host::CodeLocalisation(kUniteEnvironnement, place), erreur);
         return echec;
     }
 }

@@ -2,7 +2,7 @@
 //
 // A long task opens a bar with a text, sets its maximum and steps it; the host decides how it is
 // shown (a bar on the terminal, a dialog). The host installs a factory; without one the bar is
-// silent.
+// silent (BarreMuette).
 #pragma once
 
 #include <memory>
@@ -17,6 +17,15 @@ public:
     virtual void SetMax(long maximum) = 0;
     virtual void SetPosition(long position) = 0;
     virtual void Avancer() = 0;
+};
+
+// The bar that shows nothing: without a factory, and wherever there is nowhere to draw.
+class BarreMuette final : public CBarre {
+public:
+    void SetTexte(const std::string&) override {}
+    void SetMax(long) override {}
+    void SetPosition(long) override {}
+    void Avancer() override {}
 };
 
 // A new progress bar showing `texte`, from the installed factory.

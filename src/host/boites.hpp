@@ -37,6 +37,8 @@ void ZORMsgBox(const std::string& texte, const std::string& titre, int icone);
 void ZORDisplayException(std::uint32_t codeLocalisation, const std::exception& erreur,
                          const void* module = nullptr);
 
+// The location code of a handler: its unit's number times 65536 plus its place within the unit.
+constexpr std::uint32_t CodeLocalisation(std::uint32_t unite, std::uint32_t place) { return unite * 65536 + place; }
 // "unit:place" of a location code.
 std::string FormatLocalisation(std::uint32_t codeLocalisation);
 

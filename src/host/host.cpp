@@ -26,14 +26,6 @@ bool Show(TypeBoite type, const std::string& texte, const std::string& titre, in
     return boites ? boites->Show(type, texte, titre, drapeaux) : ShowWithoutHost(type, texte);
 }
 
-class SilentBarre final : public CBarre {
-public:
-    void SetTexte(const std::string&) override {}
-    void SetMax(long) override {}
-    void SetPosition(long) override {}
-    void Avancer() override {}
-};
-
 Annuaire& RequireAnnuaire() {
     if (!Installed().annuaire) throw std::logic_error("aucun annuaire d'intervenants n'est installé");
     return *Installed().annuaire;
@@ -78,7 +70,7 @@ void ZORDisplayException(std::uint32_t codeLocalisation, const std::exception& e
 
 std::unique_ptr<CBarre> OuvrirBarre(const std::string& texte) {
     if (Installed().barres) return Installed().barres(texte);
-    return std::make_unique<SilentBarre>();
+    return std::make_unique<BarreMuette>();
 }
 
 bool EstTypeIntervenant(int type) {

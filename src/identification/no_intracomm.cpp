@@ -23,7 +23,7 @@ enum Operation : std::uint32_t {
 };
 
 void Signaler(Operation operation, const std::exception& erreur) {
-    kvarn::host::ZORDisplayException(kUnite << 16 | operation, erreur);
+    kvarn::host::ZORDisplayException(kvarn::host::CodeLocalisation(kUnite, operation), erreur);
 }
 
 template <typename Action>

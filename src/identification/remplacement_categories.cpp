@@ -3,6 +3,7 @@
 #include "common/text.hpp"
 #include "db/table.hpp"
 #include "db/transaction.hpp"
+#include "environment/tables_dossier.hpp"
 
 #include <algorithm>
 #include <array>
@@ -20,13 +21,13 @@ bool EstParmi(std::string_view code, std::span<const std::string_view> codes) {
     return std::any_of(codes.begin(), codes.end(), [&](std::string_view c) { return EqualsIgnoringCase(code, c); });
 }
 
-void Remplacer(frame::CGestTRPIni& parametres, db::Session& session, std::span<const std::string_view> anciens,
+void Remplacer(environment::CGestTRPIni& parametres, db::Session& session, std::span<const std::string_view> anciens,
                std::string_view nouveau) {
     if (EstParmi(parametres.GetAssString("KV", "CategorieJuridique"), anciens))
         parametres.SetAssString("KV", "CategorieJuridique", nouveau);
     db::CTable associes(session);
     associes.SetDatabaseName(db::ALIAS_DOSSIER);
-    associes.SetTableName("KOLMIKV1");
+    associes.SetTableName(environment::kTableAssocies.nom);
     if (!associes.Exists()) return;
     associes.Open();
     db::KeepWhatWasPosted(session, [&] {
@@ -42,11 +43,11 @@ void Remplacer(frame::CGestTRPIni& parametres, db::Session& session, std::span<c
 
 }  // namespace
 
-void RemplacerCategoriesPremierNiveau(frame::CGestTRPIni& parametres, db::Session& session) {
+void RemplacerCategoriesPremierNiveau(environment::CGestTRPIni& parametres, db::Session& session) {
     Remplacer(parametres, session, kPremierNiveau, "1000");
 }
 
-void EffacerCategoriesRetirees(frame::CGestTRPIni& parametres, db::Session& session) {
+void EffacerCategoriesRetirees(environment::CGestTRPIni& parametres, db::Session& session) {
     Remplacer(parametres, session, kRetirees, "");
 }
 

@@ -7,15 +7,15 @@
 #pragma once
 
 #include "db/session.hpp"
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 
 #include <string>
 #include <string_view>
 
 namespace kvarn::identification {
 
-void RemplacerCategoriesPremierNiveau(frame::CGestTRPIni& parametres, db::Session& session);
-void EffacerCategoriesRetirees(frame::CGestTRPIni& parametres, db::Session& session);
+void RemplacerCategoriesPremierNiveau(environment::CGestTRPIni& parametres, db::Session& session);
+void EffacerCategoriesRetirees(environment::CGestTRPIni& parametres, db::Session& session);
 
 // The code to enter in place of a withdrawn one; empty when `code` is not withdrawn. The migration
 // clears the last three rather than guess for a stored value; a person entering one is pointed to

@@ -2,7 +2,7 @@
 
 #include "common/dates.hpp"
 #include "common/text.hpp"
-#include "frame/environnement_courant.hpp"
+#include "frame/etat_module.hpp"
 #include "host/boites.hpp"
 #include "identification/messages_siret.hpp"
 
@@ -13,10 +13,10 @@ constexpr std::size_t kLongueur = 14;
 
 std::string Cle(const char* prefixe, double date) { return prefixe + kvarn::FormatDate(date); }
 
-std::string Lire(const std::string& cle) { return kvarn::frame::ParametresCourants().GetAssString(kSection, cle); }
+std::string Lire(const std::string& cle) { return kvarn::frame::Parametres().GetAssString(kSection, cle); }
 
 void Ecrire(const std::string& cle, const std::string& valeur) {
-    kvarn::frame::ParametresCourants().SetAssString(kSection, cle, valeur);
+    kvarn::frame::Parametres().SetAssString(kSection, cle, valeur);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ std::optional<int> IdDeSection(const std::string& section) {
     if (!EqualsIgnoringCase(section.substr(0, std::strlen(kPrefixeSection)), kPrefixeSection)) return std::nullopt;
     const auto id = ParseIniInteger(section.substr(std::strlen(kPrefixeSection)));
     if (!id || *id < 1 || *id > kIdMaximum) return std::nullopt;
-    return static_cast<int>(*id);
+    return id;
 }
 
 void Valider(const IniDocument& document, const std::string& source) {
@@ -99,7 +99,7 @@ Intervenant Lu(const IniDocument& document, const std::string& section, int id) 
     i.Id = id;
     for (const ChampTexte& champ : kChampsTexte) i.*champ.membre = document.Get(section, champ.cle).value_or("");
     for (const ChampEntier& champ : kChampsEntier)
-        if (const auto texte = document.Get(section, champ.cle)) i.*champ.membre = static_cast<int>(*ParseIniInteger(*texte));
+        if (const auto texte = document.Get(section, champ.cle)) i.*champ.membre = *ParseIniInteger(*texte);
     for (const ChampBooleen& champ : kChampsBooleen)
         if (const auto texte = document.Get(section, champ.cle)) i.*champ.membre = ParseIniInteger(*texte).value_or(0) != 0;
     return i;
@@ -117,7 +117,7 @@ std::optional<int> TypeIntervenantDeNom(const std::string& nom) {
     for (const NomType& n : kNomsTypes)
         if (EqualsIgnoringCase(nom, n.nom)) return n.type;
     const auto numero = ParseIniInteger(nom);
-    if (numero && host::EstTypeIntervenant(static_cast<int>(*numero))) return static_cast<int>(*numero);
+    if (numero && host::EstTypeIntervenant(*numero)) return numero;
     return std::nullopt;
 }
 

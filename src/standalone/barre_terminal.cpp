@@ -41,19 +41,11 @@ private:
     long dernier_ = -1;
 };
 
-class BarreMuette final : public host::CBarre {
-public:
-    void SetTexte(const std::string&) override {}
-    void SetMax(long) override {}
-    void SetPosition(long) override {}
-    void Avancer() override {}
-};
-
 }  // namespace
 
 std::unique_ptr<host::CBarre> OuvrirBarreTerminal(const std::string& texte) {
     if (::isatty(STDERR_FILENO)) return std::make_unique<BarreTerminal>(texte);
-    return std::make_unique<BarreMuette>();
+    return std::make_unique<host::BarreMuette>();
 }
 
 }  // namespace kvarn::standalone

@@ -1,5 +1,6 @@
 #include "standalone/dossier_fichier.hpp"
 
+#include "common/clock.hpp"
 #include "common/dates.hpp"
 #include "common/fixed_field.hpp"
 #include "common/ini_values.hpp"
@@ -7,7 +8,6 @@
 #include "common/text.hpp"
 #include "host/formes_juridiques.hpp"
 #include "standalone/fichier_ini_partage.hpp"
-#include "standalone/verifications.hpp"
 
 #include <algorithm>
 #include <array>
@@ -86,14 +86,11 @@ void VerifierExercices(const IniDocument& document) {
     verifier("DebutPrecedent", "FinPrecedent", "l'exercice précédent");
 }
 
-// The intra-community number's key is computed from the SIREN: both must agree.
-void VerifierIdentification(const IniDocument& document) {
-    const std::string prefixe = document.Get("Identification", "Prefixe").value_or("");
-    const std::string siren = document.Get("Identification", "Siren").value_or("");
-    if (prefixe.empty() || siren.empty()) return;
-    if (const Verdict verdict = VerifierTVAIntracommunautaire(prefixe + siren); !verdict)
-        throw std::runtime_error("Le numéro de TVA intracommunautaire " + prefixe + siren +
-                                 " ne convient pas au SIREN du dossier : " + verdict.raison);
+constexpr const char* kSectionIdentification = "Identification";
+
+identification::NumerosIdentification NumerosDe(const IniDocument& document) {
+    const auto texte = [&](const char* cle) { return document.Get(kSectionIdentification, cle).value_or(""); };
+    return {texte("Prefixe"), texte("Siren"), texte("Nic")};
 }
 
 constexpr std::array kClesAdresse{"Complement1", "Complement2", "NoVoie",  "CmplNoVoie", "NomVoie",
@@ -179,15 +176,41 @@ std::unique_ptr<DossierFichier> DossierFichier::Ouvrir(const std::filesystem::pa
 }
 
 std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::path& repertoire,
-                                                      const std::vector<ValeurDossier>& valeurs) {
+                                                      const Changements& changements) {
     if (Existe(repertoire))
         throw std::runtime_error("Le répertoire " + repertoire.string() + " contient déjà un dossier");
     std::filesystem::create_directories(repertoire);
     std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
+    const std::vector<ValeurDossier> valeurs = dossier->Recueillir(changements);
     std::vector<ValeurDossier> toutes = ValeursParDefaut(valeurs);
     toutes.insert(toutes.end(), valeurs.begin(), valeurs.end());
     dossier->Modifier(toutes);
     return dossier;
+}
+
+std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::path& repertoire,
+                                                      const std::vector<ValeurDossier>& valeurs) {
+    return Creer(repertoire, [&](DossierFichier& dossier) { dossier.Enregistrer(valeurs); });
+}
+
+std::vector<ValeurDossier> DossierFichier::Recueillir(const Changements& changements) {
+    std::vector<ValeurDossier> recueil;
+    recueil_ = &recueil;
+    try {
+        changements(*this);
+    } catch (...) {
+        recueil_ = nullptr;
+        throw;
+    }
+    recueil_ = nullptr;
+    return recueil;
+}
+
+void DossierFichier::Modifier(const Changements& changements) { Modifier(Recueillir(changements)); }
+
+void DossierFichier::Enregistrer(const std::vector<ValeurDossier>& valeurs) {
+    if (recueil_) recueil_->insert(recueil_->end(), valeurs.begin(), valeurs.end());
+    else Modifier(valeurs);
 }
 
 void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
@@ -201,7 +224,7 @@ void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
         else apres.Set(v.section, v.cle, v.valeur);
     }
     VerifierExercices(apres);
-    VerifierIdentification(apres);
+    identification::ExigerCoherence(NumerosDe(apres));
     fichier_.Apply(Suppressions(valeurs), Affectations(valeurs));
 }
 
@@ -218,8 +241,7 @@ std::string DossierFichier::Texte(std::string_view section, std::string_view cle
 }
 
 int DossierFichier::Entier(std::string_view section, std::string_view cle, int defaut) const {
-    const auto valeur = ParseIniInteger(Texte(section, cle));
-    return valeur ? static_cast<int>(*valeur) : defaut;
+    return ParseIniInteger(Texte(section, cle)).value_or(defaut);
 }
 
 double DossierFichier::Date(std::string_view section, std::string_view cle) const {
@@ -227,11 +249,15 @@ double DossierFichier::Date(std::string_view section, std::string_view cle) cons
 }
 
 void DossierFichier::Ecrire(std::string_view section, std::string_view cle, const std::string& valeur) {
-    Modifier({{std::string(section), std::string(cle), valeur}});
+    Enregistrer({{std::string(section), std::string(cle), valeur}});
 }
 
 void DossierFichier::EcrireDate(std::string_view section, std::string_view cle, double date) {
     Ecrire(section, cle, FormatDate(date));
+}
+
+void DossierFichier::EcrireCode(std::string_view section, std::string_view cle, int code) {
+    Ecrire(section, cle, code == 0 ? std::string() : FormatIniInteger(code));
 }
 
 bool DossierFichier::LanceParISAGI() const { return Entier("Hote", "LanceParISAGI", 0) != 0; }
@@ -251,6 +277,34 @@ bool DossierFichier::AssistantInstalle(int code) const {
 }
 
 int DossierFichier::DonneesEdi() const { return Entier("Hote", "DonneesEdi", 0); }
+
+void DossierFichier::SetRaisonSociale(const std::string& raison) { Ecrire("Dossier", "RaisonSociale", raison); }
+void DossierFichier::SetNom(const std::string& nom) { Ecrire("Dossier", "Nom", nom); }
+void DossierFichier::SetPrenom(const std::string& prenom) { Ecrire("Dossier", "Prenom", prenom); }
+void DossierFichier::SetLibelle(const std::string& libelle) { Ecrire("Dossier", "Libelle", libelle); }
+void DossierFichier::SetFormeJuridique(int code) { EcrireCode("Dossier", "FormeJuridique", code); }
+void DossierFichier::SetCategorie(int code) { EcrireCode("Dossier", "Categorie", code); }
+void DossierFichier::SetRegimeFiscal(int code) { EcrireCode("Dossier", "RegimeFiscal", code); }
+void DossierFichier::SetRegimeImposition(int code) { EcrireCode("Dossier", "RegimeImposition", code); }
+void DossierFichier::SetDateDebutExercice(double date) { EcrireDate("Exercice", "Debut", date); }
+void DossierFichier::SetDateFinExercice(double date) { EcrireDate("Exercice", "Fin", date); }
+void DossierFichier::SetDateDebutExercicePrecedent(double date) { EcrireDate("Exercice", "DebutPrecedent", date); }
+void DossierFichier::SetDateFinExercicePrecedent(double date) { EcrireDate("Exercice", "FinPrecedent", date); }
+void DossierFichier::SetDateSituation(double date) { EcrireDate("Exercice", "Situation", date); }
+void DossierFichier::SetIdentifiantISA(const std::string& identifiant) { Ecrire("Dossier", "IdentifiantISA", identifiant); }
+void DossierFichier::SetDernierExportVersISACOMPTA(double date) { EcrireDate("Dossier", "DernierExportISACOMPTA", date); }
+void DossierFichier::SetLanceParISAGI(bool lance) { Ecrire("Hote", "LanceParISAGI", lance ? "1" : "0"); }
+void DossierFichier::SetAssistantsInstalles(const std::string& codes) { Ecrire("Hote", "AssistantsInstalles", codes); }
+
+identification::NumerosIdentification DossierFichier::GetNumerosIdentification() const {
+    return NumerosDe(fichier_.Document());
+}
+
+void DossierFichier::SetNumerosIdentification(const identification::NumerosIdentification& numeros) {
+    Enregistrer({{kSectionIdentification, "Prefixe", numeros.prefixe},
+                 {kSectionIdentification, "Siren", numeros.siren},
+                 {kSectionIdentification, "Nic", numeros.nic}});
+}
 
 std::string DossierFichier::GetLibelle() const { return Texte("Dossier", "Libelle"); }
 std::string DossierFichier::GetNom() const { return Texte("Dossier", "Nom"); }
@@ -281,7 +335,8 @@ double DossierFichier::GetDernierExportVersISACOMPTA() const { return Date("Doss
 std::string DossierFichier::Rof(TypeROF type, bool calculee) const { return Texte("ROF", CleROF(type, calculee)); }
 
 // The record is written at every change, so the "write now" flag of the setters changes nothing.
-void DossierFichier::EcrireRof(TypeROF type, const std::string& rof) { Ecrire("ROF", CleROF(type, false), rof); }
+void DossierFichier::SetROFSaisie(TypeROF type, const std::string& rof) { Ecrire("ROF", CleROF(type, false), rof); }
+void DossierFichier::SetROFCalculee(TypeROF type, const std::string& rof) { Ecrire("ROF", CleROF(type, true), rof); }
 
 void DecouperROF(const std::string& rof, std::string& partie1, std::string& partie2) {
     std::size_t lettres = 0;
@@ -291,19 +346,19 @@ void DecouperROF(const std::string& rof, std::string& partie1, std::string& part
 }
 
 std::string DossierFichier::GetROF_TVA(bool calculee) const { return Rof(TypeROF::TVA, calculee); }
-void DossierFichier::SetROF_TVA(const std::string& rof, bool) { EcrireRof(TypeROF::TVA, rof); }
+void DossierFichier::SetROF_TVA(const std::string& rof, bool) { SetROFSaisie(TypeROF::TVA, rof); }
 void DossierFichier::GetROF_TDFC(std::string& partie1, std::string& partie2, bool calculee) const {
     DecouperROF(Rof(TypeROF::TDFC, calculee), partie1, partie2);
 }
-void DossierFichier::SetROF_TDFC(const std::string& rof, bool) { EcrireRof(TypeROF::TDFC, rof); }
+void DossierFichier::SetROF_TDFC(const std::string& rof, bool) { SetROFSaisie(TypeROF::TDFC, rof); }
 void DossierFichier::GetROF_IS(std::string& partie1, std::string& partie2, bool calculee) const {
     DecouperROF(Rof(TypeROF::IS, calculee), partie1, partie2);
 }
-void DossierFichier::SetROF_IS(const std::string& rof, bool) { EcrireRof(TypeROF::IS, rof); }
+void DossierFichier::SetROF_IS(const std::string& rof, bool) { SetROFSaisie(TypeROF::IS, rof); }
 std::string DossierFichier::GetROF_CVAE(bool calculee) const { return Rof(TypeROF::CVAE, calculee); }
-void DossierFichier::SetROF_CVAE(const std::string& rof, bool) { EcrireRof(TypeROF::CVAE, rof); }
+void DossierFichier::SetROF_CVAE(const std::string& rof, bool) { SetROFSaisie(TypeROF::CVAE, rof); }
 std::string DossierFichier::GetROF_RCM(bool calculee) const { return Rof(TypeROF::RCM, calculee); }
-void DossierFichier::SetROF_RCM(const std::string& rof, bool) { EcrireRof(TypeROF::RCM, rof); }
+void DossierFichier::SetROF_RCM(const std::string& rof, bool) { SetROFSaisie(TypeROF::RCM, rof); }
 
 std::string DossierFichier::GetRofRetenue(TypeROF type) const {
     const std::string calculee = Rof(type, true);
@@ -340,7 +395,7 @@ void DossierFichier::EcrireAdresse(std::string_view section, const host::CAdress
     std::vector<ValeurDossier> changements;
     for (std::size_t i = 0; i < kClesAdresse.size(); ++i)
         changements.push_back({std::string(section), kClesAdresse[i], valeurs[i]});
-    Modifier(changements);
+    Enregistrer(changements);
 }
 
 host::CAdresse DossierFichier::GetAdresse() const { return LireAdresse("Adresse"); }
@@ -411,16 +466,16 @@ void DossierFichier::GetDonneesAdministratives(tagDONNEES_ADM& donnees) const {
 }
 
 void DossierFichier::SetDonneesAdministratives(const tagDONNEES_ADM& donnees) {
-    Modifier(ValeursDuRecord(donnees, kChampsAdm, Terminaison::Zero, "Administratif"));
+    Enregistrer(ValeursDuRecord(donnees, kChampsAdm, Terminaison::Zero, "Administratif"));
 }
 
 void DossierFichier::GetNoIntraComm(tagNOINTRACOMM& numero) const {
     RemplirRecord(numero, kChampsIntraComm, Terminaison::Remplissage,
-                  [&](const char* cle) { return Texte("Identification", cle); });
+                  [&](const char* cle) { return Texte(kSectionIdentification, cle); });
 }
 
 void DossierFichier::SetNoIntraComm(const tagNOINTRACOMM& numero) {
-    Modifier(ValeursDuRecord(numero, kChampsIntraComm, Terminaison::Remplissage, "Identification"));
+    Enregistrer(ValeursDuRecord(numero, kChampsIntraComm, Terminaison::Remplissage, kSectionIdentification));
 }
 
 std::string DossierFichier::GetSIRET() const {

@@ -6,13 +6,16 @@
 // never overwritten by defaults. The dossier's settings file ("KOLMI$$G.dat", beside it) is shared
 // with the module's settings store. Besides the values the module reads, the record keeps the host
 // settings the environment reports (started by the ISA package, installed assistants) and the
-// outside party attached for each kind.
+// outside party attached for each kind. The record's setters name its keys; the programs and the
+// module change it through them, several at once inside Modifier(changements).
 #pragma once
 
 #include "common/ini_file.hpp"
 #include "host/dossier.hpp"
+#include "identification/numeros_dossier.hpp"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,18 +35,25 @@ struct ValeurDossier {
 
 class DossierFichier final : public host::CDossier {
 public:
+    // Calls of the record's setters, to be checked and written together.
+    using Changements = std::function<void(DossierFichier&)>;
+
     // Opens the record of an existing dossier; throws when there is none or it is damaged.
     static std::unique_ptr<DossierFichier> Ouvrir(const std::filesystem::path& repertoire);
     // Creates the record in `repertoire` (created when missing); throws when one is already there
     // or a value is refused. Values not given keep their defaults.
+    static std::unique_ptr<DossierFichier> Creer(const std::filesystem::path& repertoire, const Changements& valeurs);
     static std::unique_ptr<DossierFichier> Creer(const std::filesystem::path& repertoire,
                                                  const std::vector<ValeurDossier>& valeurs);
     static bool Existe(const std::filesystem::path& repertoire);
 
     const std::filesystem::path& Repertoire() const { return repertoire_; }
 
-    // Several values checked, then written in one replacement of the file; throws on a refused
-    // value (naming it), writing nothing.
+    // Runs the setters `changements` calls, then checks every value they set and writes them in
+    // one replacement of the file; a refused value, or an error thrown by `changements`, writes
+    // nothing. Inside, the getters still give the values as they were.
+    void Modifier(const Changements& changements);
+    // The same with values given by section and key (tests, fixtures).
     void Modifier(const std::vector<ValeurDossier>& valeurs);
     // Every section and its values, as stored.
     std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> Contenu();
@@ -51,6 +61,34 @@ public:
     bool LanceParISAGI() const;
     bool AssistantInstalle(int code) const;
     int DonneesEdi() const;
+
+    // The values only the dossier's owner changes (the host's own screens, the command line). A
+    // code or a date of 0, an empty text, removes the value.
+    void SetRaisonSociale(const std::string& raison);
+    void SetNom(const std::string& nom);
+    void SetPrenom(const std::string& prenom);
+    void SetLibelle(const std::string& libelle);
+    void SetFormeJuridique(int code);
+    void SetCategorie(int code);
+    void SetRegimeFiscal(int code);
+    void SetRegimeImposition(int code);
+    void SetDateDebutExercice(double date);
+    void SetDateFinExercice(double date);
+    void SetDateDebutExercicePrecedent(double date);
+    void SetDateFinExercicePrecedent(double date);
+    void SetDateSituation(double date);
+    // The reference the user entered (as the SetROF_... of the host's record), and the one computed
+    // from the administration's reports (ARS).
+    void SetROFSaisie(host::TypeROF type, const std::string& rof);
+    void SetROFCalculee(host::TypeROF type, const std::string& rof);
+    void SetIdentifiantISA(const std::string& identifiant);
+    void SetDernierExportVersISACOMPTA(double date);
+    void SetLanceParISAGI(bool lance);
+    // Codes separated by commas or blanks.
+    void SetAssistantsInstalles(const std::string& codes);
+    identification::NumerosIdentification GetNumerosIdentification() const;
+    // Refused (identification::NumeroRefuse) when the prefix does not fit the SIREN.
+    void SetNumerosIdentification(const identification::NumerosIdentification& numeros);
 
     // host::CDossier
     std::string GetLibelle() const override;
@@ -119,16 +157,20 @@ private:
     std::string Texte(std::string_view section, std::string_view cle, std::string_view defaut = "") const;
     int Entier(std::string_view section, std::string_view cle, int defaut) const;
     double Date(std::string_view section, std::string_view cle) const;
+    // Writes at once, or adds to the changes being gathered (Modifier(changements)).
+    void Enregistrer(const std::vector<ValeurDossier>& valeurs);
     void Ecrire(std::string_view section, std::string_view cle, const std::string& valeur);
     void EcrireDate(std::string_view section, std::string_view cle, double date);
+    void EcrireCode(std::string_view section, std::string_view cle, int code);
+    std::vector<ValeurDossier> Recueillir(const Changements& changements);
     host::CAdresse LireAdresse(std::string_view section) const;
     void EcrireAdresse(std::string_view section, const host::CAdresse& adresse);
     std::string Rof(host::TypeROF type, bool calculee) const;
-    void EcrireRof(host::TypeROF type, const std::string& rof);
 
     std::filesystem::path repertoire_;
     mutable IniFile fichier_;
     std::unique_ptr<host::StaticFichierINI> parametres_;
+    std::vector<ValeurDossier>* recueil_ = nullptr;  // the changes being gathered, if any
 };
 
 // Splits a TDFC or IS reference into its code letters and the number that follows.

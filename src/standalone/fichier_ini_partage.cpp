@@ -2,7 +2,6 @@
 
 #include "common/ini_values.hpp"
 
-#include <limits>
 
 namespace kvarn::standalone {
 
@@ -14,11 +13,7 @@ std::string FichierIniPartage::GetString(const std::string& section, const std::
 }
 
 int FichierIniPartage::GetInteger(const std::string& section, const std::string& cle, int defaut) const {
-    const auto texte = fichier_->Get(section, cle);
-    const auto valeur = texte ? ParseIniInteger(*texte) : std::nullopt;
-    if (!valeur || *valeur < std::numeric_limits<int>::min() || *valeur > std::numeric_limits<int>::max())
-        return defaut;
-    return static_cast<int>(*valeur);
+    return ParseIniInteger(fichier_->Get(section, cle).value_or("")).value_or(defaut);
 }
 
 bool FichierIniPartage::GetBool(const std::string& section, const std::string& cle, bool defaut) const {

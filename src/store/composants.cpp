@@ -1,26 +1,30 @@
 #include "store/composants.hpp"
 
+#include "environment/tables_dossier.hpp"
+
 namespace kvarn::store {
 namespace {
 
+using namespace environment;  // the tables' names
+
 constexpr ComposantTable kComposants[] = {
-    {"tblAssociesKV", "KOLMIKV1"},
-    {"tblResultatsAssocies", "KOLMIKV1"},
-    {"tblAssociesKVTraitement", "KOLMIKV1"},
-    {"tblDiversFisc", "KOLMIKV2"},
-    {"tblDiversFiscPartAssocie", "KOLMIKV3"},
-    {"tblMouvementParts", "KOLMIKVM"},
-    {"tblMouvementPartsTraitement", "KOLMIKVM"},
-    {"tblDetMouvParts", "KOLMIKVP"},
-    {"tblDetMouvPartsAssoNPU", "KOLMIKVP"},
-    {"tblDetMouvPartsTraitement", "KOLMIKVP"},
-    {"tblAssoNPU", "KOLMIKVA"},
-    {"tblFonctionsEtCapital", "KOLMIKVS"},
-    {"tblMouvementTmp", "MouvementKV"},
-    {"tblMouvementTmpU", "MouvementKV"},
-    {"tblMouvementTmpAssoNPU", "MouvementKV"},
-    {"tblMouvementTmpTraitement", "MouvementKV"},
-    {"tblSyntheseMouvement", "SyntheseMouvementKV"},
+    {"tblAssociesKV", kTableAssocies.nom},
+    {"tblResultatsAssocies", kTableAssocies.nom},
+    {"tblAssociesKVTraitement", kTableAssocies.nom},
+    {"tblDiversFisc", kTableDiversFisc.nom},
+    {"tblDiversFiscPartAssocie", kTableDiversFiscPartAssocie.nom},
+    {"tblMouvementParts", kTableMouvementParts.nom},
+    {"tblMouvementPartsTraitement", kTableMouvementParts.nom},
+    {"tblDetMouvParts", kTableDetMouvParts.nom},
+    {"tblDetMouvPartsAssoNPU", kTableDetMouvParts.nom},
+    {"tblDetMouvPartsTraitement", kTableDetMouvParts.nom},
+    {"tblAssoNPU", kTableAssoNPU.nom},
+    {"tblFonctionsEtCapital", kTableFonctionsEtCapital.nom},
+    {"tblMouvementTmp", kTableMouvementTmp},
+    {"tblMouvementTmpU", kTableMouvementTmp},
+    {"tblMouvementTmpAssoNPU", kTableMouvementTmp},
+    {"tblMouvementTmpTraitement", kTableMouvementTmp},
+    {"tblSyntheseMouvement", kTableSyntheseMouvement},
 };
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "store/data_module.hpp"
 
 #include "db/transaction.hpp"
-#include "frame/environnement_courant.hpp"
-#include "host/environnement.hpp"
+#include "environment/tables_dossier.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
+#include "host/environnement.hpp"
+#include "host/regimes.hpp"
 #include "store/composants.hpp"
+#include "store/installateurs.hpp"
 #include "store/schema.hpp"
 #include "store/tables.hpp"
 
@@ -75,8 +77,8 @@ std::vector<db::FieldDef> ChampsCalcules(const ComposantTable& composant) {
     return calcules;
 }
 
-std::unique_ptr<frame::cEnvironKV> EnvironnementInitialise() {
-    auto environnement = std::make_unique<frame::cEnvironKV>();
+std::unique_ptr<environment::cEnvironKV> EnvironnementInitialise() {
+    auto environnement = std::make_unique<environment::cEnvironKV>();
     environnement->Initialiser();
     return environnement;
 }
@@ -111,7 +113,7 @@ db::CTable& TdmDonnees::Composant(std::string_view nom) {
 }
 
 TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(EnvironnementInitialise()) {
-    frame::DefinirEnvironnementCourant(environnement_.get());
+    Installer(*this);
     // The schema is the module's: the host's table copy creates a missing table through it.
     if (host::pEnvironnement)
         host::pEnvironnement->SetTableCreator(
@@ -120,7 +122,6 @@ TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(
 
 TdmKvarn::~TdmKvarn() {
     if (host::pEnvironnement) host::pEnvironnement->SetTableCreator({});
-    if (frame::EnvironnementCourant() == environnement_.get()) frame::DefinirEnvironnementCourant(nullptr);
 }
 
 db::CDataSource& TdmKvarn::Source(std::string_view nom) {
@@ -132,7 +133,7 @@ db::CDataSource& TdmKvarn::Source(std::string_view nom) {
 void TdmKvarn::DemarrerDossier() {
     for (const AttacheGestionnaires& attacher : gestionnaires_) attacher(*this);
     LierSources();
-    frame::CGestTRPIni* parametres = environnement_->GestIni();
+    environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
     ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
     VerifierRegimesAssocies();
@@ -153,12 +154,14 @@ void TdmKvarn::LierSources() {
     }
 }
 
+// An associates' rule: it moves to src/associates, as that subsystem's attacher, when the
+// associates plug into the data module.
 void TdmKvarn::VerifierRegimesAssocies() {
-    if (!host::pCurDossier || host::pCurDossier->GetCategorie() != 8) return;
+    if (!host::pCurDossier || host::pCurDossier->GetCategorie() != host::CI_BIC_2036) return;
     db::CTable associes(donnees_->Session());
     associes.SetDatabaseName(environnement_->GetAliasDossier());
     associes.SetSessionName(environnement_->GetNomSession());
-    associes.SetTableName("KOLMIKV1.DB");
+    associes.SetTableName(environment::kTableAssocies.nom);
     if (!associes.Exists()) return;
     associes.Open();
     bool corrige = false;
@@ -188,10 +191,10 @@ void TdmKvarn::RelacherTableAssocies() {
 int TdmKvarn::ModeChargement() const {
     if (modeChargement_ != -1) return modeChargement_;
     switch (host::pCurDossier ? host::pCurDossier->GetCategorie() : 0) {
-        case 3: return 2;
-        case 5: return 0;
-        case 8: return 1;
-        default: return 4;
+        case host::CI_BNC: return kModeNonCommercial;
+        case host::CI_RF_SOCIETE_IMMOBILIERE: return kModeSocieteImmobiliere;
+        case host::CI_BIC_2036: return kModeSocieteDeMoyens;
+        default: return kModeAutreCategorie;
     }
 }
 

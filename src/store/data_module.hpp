@@ -8,27 +8,36 @@
 // literals the statements use.
 //
 // TdmKvarn owns TdmDonnees, the main environment object (its settings store opened in section
-// "KV"), the data sources, and the module-wide working state of the dossier (holders of the
-// associates table, loaded flags, the loading-mode override, objects created on demand). Its
-// dossier start-up, run by the first InitKV, attaches the field handlers registered by the
-// subsystems, binds the data sources, runs the migration chains with the host's table copy
-// between them, and checks the associates' tax regimes on a dossier of category 8.
+// "KV"), the data sources, the holders' count of the associates table, the loading-mode
+// override, and one state per subsystem: the subsystems' installers (installateurs.hpp), run by
+// its constructor, create their state there and register their attachers; all of it goes with
+// the data module. Its dossier start-up, run by the first InitKV, runs the attachers, binds the
+// data sources, runs the migration chains with the host's table copy between them, and checks
+// the associates' tax regimes on a dossier of category 8.
 #pragma once
 
 #include "db/data_source.hpp"
 #include "db/session.hpp"
 #include "db/table.hpp"
-#include "frame/environ_kv.hpp"
+#include "environment/environ_kv.hpp"
 #include "store/migrations.hpp"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <typeindex>
+#include <typeinfo>
 #include <vector>
 
 namespace kvarn::store {
+
+// The data module's unit in the location codes of the exception box.
+inline constexpr std::uint32_t kUniteDataModule = 1015;
 
 class TdmKvarn;
 
@@ -40,7 +49,7 @@ public:
     TdmDonnees& operator=(const TdmDonnees&) = delete;
 
     db::Session& Session() { return session_; }
-    frame::cEnvironKV& Environnement() { return *environnement_; }
+    environment::cEnvironKV& Environnement() { return *environnement_; }
     // The component of that name ("tblAssociesKV"); std::out_of_range for an unknown name.
     db::CTable& Composant(std::string_view nom);
 
@@ -49,13 +58,31 @@ public:
     const std::string IndexTri = "idxTri";
 
 private:
-    std::unique_ptr<frame::cEnvironKV> environnement_;
+    std::unique_ptr<environment::cEnvironKV> environnement_;
     db::Session session_;
     std::map<std::string, std::unique_ptr<db::CTable>, std::less<>> composants_;
 };
 
 // What a subsystem registers to be attached at each dossier start-up (its field handlers).
 using AttacheGestionnaires = std::function<void(TdmKvarn&)>;
+
+// The module-wide state of one subsystem (its caches, its loaded flags), owned by the data module.
+class EtatSousSysteme {
+public:
+    virtual ~EtatSousSysteme() = default;
+};
+
+// The associates' loading modes: which return the wizard prepares, and so which associates and
+// names the module shows. The dossier's tax category gives the first four; only the host's
+// override gives the last two.
+enum ModeChargement : int {
+    kModeSocieteImmobiliere = 0,  // return 2072: property company (category 5)
+    kModeSocieteDeMoyens = 1,     // return 2036: company sharing means (category 8)
+    kModeNonCommercial = 2,       // return 2035: non-commercial profits (category 3)
+    kModeAutreCategorie = 4,      // any other category
+    kModeAvecBeneficiaires = 5,   // beneficiaries loaded too, physical persons by birth name
+    kModeCloture = 6,             // the year-end closing: every associate, no standing filter
+};
 
 class TdmKvarn {
 public:
@@ -65,7 +92,7 @@ public:
     TdmKvarn& operator=(const TdmKvarn&) = delete;
 
     TdmDonnees& Donnees() { return *donnees_; }
-    frame::cEnvironKV& Environnement() { return *environnement_; }
+    environment::cEnvironKV& Environnement() { return *environnement_; }
     // The data source of that name ("dsAssociesKV"), bound at the dossier start-up.
     db::CDataSource& Source(std::string_view nom);
 
@@ -82,26 +109,53 @@ public:
     void RelacherTableAssocies();
     int NombreDetenteursAssocies() const { return detenteursAssocies_; }
 
-    // The loading mode: the override when set, else from the dossier's tax category
-    // (3 → 2, 5 → 0, 8 → 1, any other → 4).
+    // The loading mode: the override when set, else from the dossier's tax category.
     int ModeChargement() const;
     void SetModeChargement(int mode) { modeChargement_ = mode; }
 
-    bool listeAssociesChargee = false;
-    bool cacheFonctionsChargee = false;
-    bool listeMouvementsChargee = false;
+    // A subsystem's state, one per state type: created by the subsystem's installer, destroyed
+    // with the data module, before its tables. CreerEtat refuses a second state of one type.
+    template <class Etat>
+    Etat& CreerEtat(std::unique_ptr<Etat> etat);
+    // nullptr when no installer created one.
+    template <class Etat>
+    Etat* TrouverEtat();
+    // std::logic_error when no installer created one.
+    template <class Etat>
+    Etat& EtatDe();
 
 private:
     void LierSources();
     void VerifierRegimesAssocies();
 
     std::unique_ptr<TdmDonnees> donnees_;
-    std::unique_ptr<frame::cEnvironKV> environnement_;
+    std::unique_ptr<environment::cEnvironKV> environnement_;
     std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
     std::vector<AttacheGestionnaires> gestionnaires_;
     ChainesMigration migrations_;
     int detenteursAssocies_ = 0;
     int modeChargement_ = -1;
+    std::map<std::type_index, std::unique_ptr<EtatSousSysteme>> etats_;  // last: goes first
 };
+
+template <class Etat>
+Etat& TdmKvarn::CreerEtat(std::unique_ptr<Etat> etat) {
+    static_assert(std::is_base_of_v<EtatSousSysteme, Etat>);
+    auto [place, cree] = etats_.try_emplace(typeid(Etat), std::move(etat));
+    if (!cree) throw std::logic_error(std::string("état de sous-système créé deux fois : ") + typeid(Etat).name());
+    return static_cast<Etat&>(*place->second);
+}
+
+template <class Etat>
+Etat* TdmKvarn::TrouverEtat() {
+    const auto trouve = etats_.find(typeid(Etat));
+    return trouve == etats_.end() ? nullptr : static_cast<Etat*>(trouve->second.get());
+}
+
+template <class Etat>
+Etat& TdmKvarn::EtatDe() {
+    if (Etat* etat = TrouverEtat<Etat>()) return *etat;
+    throw std::logic_error(std::string("aucun installateur n'a créé l'état ") + typeid(Etat).name());
+}
 
 }  // namespace kvarn::store

@@ -2,19 +2,20 @@
 
 #include "host/barre.hpp"
 #include "host/boites.hpp"
+#include "store/data_module.hpp"
 
 namespace kvarn::store {
 namespace {
 
-// Data-module location codes (unit 1015) of the migration service.
-constexpr std::uint32_t kLocalisationEtape = 1015u << 16 | 40;
+// The data module's place of a failing migration step.
+constexpr std::uint32_t kPlaceEtape = 40;
 
 // The last structure version of the dossiers that predate the data chain.
 constexpr std::uint32_t kDerniereStructureSansDonnees = 0x10407;
 
 }  // namespace
 
-CMigrations::CMigrations(std::string nomService, frame::CGestTRPIni& parametres)
+CMigrations::CMigrations(std::string nomService, environment::CGestTRPIni& parametres)
     : nomService_(std::move(nomService)), parametres_(parametres) {}
 
 void CMigrations::Ajouter(EtapeMigration etape) { etapes_.push_back(std::move(etape)); }
@@ -41,7 +42,7 @@ bool CMigrations::Executer(const std::string& titre) {
         try {
             etape->methode();
         } catch (const std::exception& erreur) {
-            host::ZORDisplayException(kLocalisationEtape, erreur);
+            host::ZORDisplayException(host::CodeLocalisation(kUniteDataModule, kPlaceEtape), erreur);
             return false;
         }
         Enregistrer(etape->numero);
@@ -50,7 +51,7 @@ bool CMigrations::Executer(const std::string& titre) {
     return true;
 }
 
-void ExecuterMigrations(frame::CGestTRPIni& parametres, const ChainesMigration& chaines,
+void ExecuterMigrations(environment::CGestTRPIni& parametres, const ChainesMigration& chaines,
                         const std::function<void()>& copierTables) {
     CMigrations structure(kServiceStructure, parametres);
     const std::optional<std::uint32_t> versionAvant = structure.VersionEnregistree();

@@ -10,7 +10,7 @@
 // host's exception box, is not recorded, and stops the chain, so the next start-up resumes there.
 #pragma once
 
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -36,7 +36,7 @@ struct EtapeMigration {
 
 class CMigrations {
 public:
-    CMigrations(std::string nomService, frame::CGestTRPIni& parametres);
+    CMigrations(std::string nomService, environment::CGestTRPIni& parametres);
 
     void Ajouter(EtapeMigration etape);
     std::optional<std::uint32_t> VersionEnregistree() const;
@@ -49,7 +49,7 @@ public:
 
 private:
     std::string nomService_;
-    frame::CGestTRPIni& parametres_;
+    environment::CGestTRPIni& parametres_;
     std::vector<EtapeMigration> etapes_;
 };
 
@@ -62,7 +62,7 @@ struct ChainesMigration {
 // The migration part of the dossier start-up: the structure chain, the host's table copy
 // (`copierTables`), then the data chain, which also runs, on a dossier older than it, when the
 // structure version found first was not 0 and at most 0x10407.
-void ExecuterMigrations(frame::CGestTRPIni& parametres, const ChainesMigration& chaines,
+void ExecuterMigrations(environment::CGestTRPIni& parametres, const ChainesMigration& chaines,
                         const std::function<void()>& copierTables);
 
 }  // namespace kvarn::store

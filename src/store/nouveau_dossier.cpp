@@ -1,7 +1,7 @@
 #include "store/nouveau_dossier.hpp"
 
 #include "db/session.hpp"
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 #include "store/migrations.hpp"
 #include "store/tables.hpp"
 
@@ -13,7 +13,7 @@ void InitialiserNouveauDossier(const std::filesystem::path& repertoire) {
         session.OpenDossier(repertoire);
         CreateDossierTables(session);
     }
-    frame::CGestTRPIni parametres(repertoire.string());
+    environment::CGestTRPIni parametres(repertoire.string());
     parametres.SetAssInteger(kServiceStructure, kCleMigrations, static_cast<int>(kVersionStructureCourante));
     parametres.SetAssInteger(kServiceDonnees, kCleMigrations, static_cast<int>(kVersionDonneesCourante));
 }

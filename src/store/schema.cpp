@@ -2,6 +2,7 @@
 
 #include "db/identifiers.hpp"
 #include "db/session.hpp"
+#include "environment/tables_dossier.hpp"
 
 namespace kvarn::store {
 namespace {
@@ -312,91 +313,114 @@ constexpr IndexSpec kSyntheseMouvementIndexes[] = {
     {"idxTRI", "DateMouvement;IdMouvement", false},
 };
 
-// tblResultatsAssocies: a view over KOLMIKV1 with the result fields of the distribution.
+// The components that declare their own view of KOLMIKV1 name the columns they keep; a kept
+// column has the table's type and width, unless the view was written for a narrower one (it then
+// reads the column cut to that width). A view's calculated fields are its own.
+constexpr Column ColumnOfAssocies(std::string_view name) {
+    for (const FieldSpec& field : kAssocies)
+        if (name == field.name && !field.calculated) return field.column;
+    throw "no stored column of KOLMIKV1 has that name";  // stops the compilation
+}
+
+constexpr FieldSpec Kept(const char* name) { return {name, ColumnOfAssocies(name)}; }
+
+constexpr FieldSpec KeptNarrower(const char* name, int width) {
+    const Column column = ColumnOfAssocies(name);
+    if (column.type != FieldType::Alpha || width >= column.size) throw "only a text column can be read narrower";
+    return {name, Alpha(width)};
+}
+
+constexpr FieldSpec Calculated(const char* name, Column column) { return {name, column, true}; }
+
+// tblResultatsAssocies: the result fields of the distribution beside the associate's columns.
 constexpr FieldSpec kResultatsAssocies[] = {
-    {"Benefice", Long(), true},
-    {"Deficit", Long(), true},
-    {"PVLT", Long(), true},
-    {"Denomination", Alpha(100), true},
-    {"ShIDAssocie", AutoInc()},
-    {"Nom", Alpha(31)},
-    {"Prenoms", Alpha(45)},
-    {"CleRepartition", Long()},
-    {"BeneficeSaisi", Long()},
-    {"PVLTSaisi", Long()},
-    {"RegimeImpositionSCI", Short()},
-    {"ResultatCalc", Long(), true},
-    {"ResultatTotalCalc", Long(), true},
-    {"PVLTCalc", Long(), true},
-    {"PVLTTotalCalc", Long(), true},
-    {"Profession", Alpha(35)},
-    {"ResultatTotalBICCalc", Long(), true},
-    {"ResultatTotalBACalc", Long(), true},
-    {"ResultatBICCalc", Long(), true},
-    {"ResultatBACalc", Long(), true},
-    {"ResultatBICSaisi", Long()},
-    {"ResultatBASaisi", Long()},
-    {"Qualite", Short()},
-    {"NbPartsNPFinExo", Number(), true},
-    {"NbPartsUFinExo", Number(), true},
-    {"NbPartsPPFinExo", Number(), true},
-    {"NbPartsCalc", Number(), true},
-    {"NbParts", Number()},
-    {"NbPartsU", Number()},
-    {"NbPartsN", Number()},
-    {"AbandonsTotalCalc", Long(), true},
-    {"AbandonsCalc", Long(), true},
-    {"AbandonsSaisi", Long()},
+    Calculated("Benefice", Long()),
+    Calculated("Deficit", Long()),
+    Calculated("PVLT", Long()),
+    Calculated("Denomination", Alpha(100)),
+    Kept("ShIDAssocie"),
+    Kept("Nom"),
+    Kept("Prenoms"),
+    Kept("CleRepartition"),
+    Kept("BeneficeSaisi"),
+    Kept("PVLTSaisi"),
+    Kept("RegimeImpositionSCI"),
+    Calculated("ResultatCalc", Long()),
+    Calculated("ResultatTotalCalc", Long()),
+    Calculated("PVLTCalc", Long()),
+    Calculated("PVLTTotalCalc", Long()),
+    Kept("Profession"),
+    Calculated("ResultatTotalBICCalc", Long()),
+    Calculated("ResultatTotalBACalc", Long()),
+    Calculated("ResultatBICCalc", Long()),
+    Calculated("ResultatBACalc", Long()),
+    Kept("ResultatBICSaisi"),
+    Kept("ResultatBASaisi"),
+    Kept("Qualite"),
+    Calculated("NbPartsNPFinExo", Number()),
+    Calculated("NbPartsUFinExo", Number()),
+    Calculated("NbPartsPPFinExo", Number()),
+    Calculated("NbPartsCalc", Number()),
+    Kept("NbParts"),
+    Kept("NbPartsU"),
+    Kept("NbPartsN"),
+    Calculated("AbandonsTotalCalc", Long()),
+    Calculated("AbandonsCalc", Long()),
+    Kept("AbandonsSaisi"),
 };
 // tblAssociesKVTraitement: the processing view over KOLMIKV1, in key order. Its subset is what
 // the module's processing reads and writes through it: identity and kind of the associate, its
 // codes, its address as the processing formats it and its start-of-year shares. The postal code
-// and the town are declared at the widths of the layout this view was written for (5 and 31)
-// and are read cut to them.
+// and the town are read at the widths of the layout this view was written for (5 and 31).
 constexpr FieldSpec kAssociesTraitement[] = {
-    {"ShIDAssocie", AutoInc()},
-    {"Nom", Alpha(31)},
-    {"Prenoms", Alpha(45)},
-    {"NomMarital", Alpha(31)},
-    {"PersonnePhysique", Short()},
-    {"Titre", Short()},
-    {"Qualite", Short()},
-    {"RegimeImpositionSCI", Short()},
-    {"AdrComplmt1", Alpha(35)},
-    {"AdrComplmt2", Alpha(35)},
-    {"AdrNoVoie", Alpha(5)},
-    {"AdrCmplNoVoie", Alpha(3)},
-    {"AdrNomVoie", Alpha(35)},
-    {"AdrBP", Alpha(6)},
-    {"AdrCP", Alpha(5)},
-    {"AdrVille", Alpha(31)},
-    {"AdrIDPays", Long()},
-    {"ExoTVA", Logical()},
-    {"NbParts", Number()},
-    {"NbPartsU", Number()},
-    {"NbPartsN", Number()},
+    Kept("ShIDAssocie"),
+    Kept("Nom"),
+    Kept("Prenoms"),
+    Kept("NomMarital"),
+    Kept("PersonnePhysique"),
+    Kept("Titre"),
+    Kept("Qualite"),
+    Kept("RegimeImpositionSCI"),
+    Kept("AdrComplmt1"),
+    Kept("AdrComplmt2"),
+    Kept("AdrNoVoie"),
+    Kept("AdrCmplNoVoie"),
+    Kept("AdrNomVoie"),
+    Kept("AdrBP"),
+    KeptNarrower("AdrCP", 5),
+    KeptNarrower("AdrVille", 31),
+    Kept("AdrIDPays"),
+    Kept("ExoTVA"),
+    Kept("NbParts"),
+    Kept("NbPartsU"),
+    Kept("NbPartsN"),
 };
 
+constexpr TableSpec Permanent(const environment::TableDossier& table, const char* component,
+                             std::span<const FieldSpec> fields, std::span<const IndexSpec> indexes) {
+    return {table.nom, table.suffixe, Alias::Dossier, component, fields, indexes};
+}
+
 constexpr TableSpec kPermanentTables[] = {
-    {"KOLMIKV1", "kv1", Alias::Dossier, "tblAssociesKV", kAssocies, kAssociesIndexes},
-    {"KOLMIKV2", "kv2", Alias::Dossier, "tblDiversFisc", kDiversFisc, {}},
-    {"KOLMIKV3", "kv3", Alias::Dossier, "tblDiversFiscPartAssocie", kDiversFiscPartAssocie,
-     kDiversFiscPartAssocieIndexes},
-    {"KOLMIKVM", "kvm", Alias::Dossier, "tblMouvementParts", kMouvementParts, kMouvementPartsIndexes},
-    {"KOLMIKVP", "kvp", Alias::Dossier, "tblDetMouvParts", kDetMouvParts, kDetMouvPartsIndexes},
-    {"KOLMIKVA", "kva", Alias::Dossier, "tblAssoNPU", kAssoNPU, kAssoNPUIndexes},
-    {"KOLMIKVS", "kvs", Alias::Dossier, "tblFonctionsEtCapital", kFonctionsEtCapital, {}},
+    Permanent(environment::kTableAssocies, "tblAssociesKV", kAssocies, kAssociesIndexes),
+    Permanent(environment::kTableDiversFisc, "tblDiversFisc", kDiversFisc, {}),
+    Permanent(environment::kTableDiversFiscPartAssocie, "tblDiversFiscPartAssocie", kDiversFiscPartAssocie,
+              kDiversFiscPartAssocieIndexes),
+    Permanent(environment::kTableMouvementParts, "tblMouvementParts", kMouvementParts, kMouvementPartsIndexes),
+    Permanent(environment::kTableDetMouvParts, "tblDetMouvParts", kDetMouvParts, kDetMouvPartsIndexes),
+    Permanent(environment::kTableAssoNPU, "tblAssoNPU", kAssoNPU, kAssoNPUIndexes),
+    Permanent(environment::kTableFonctionsEtCapital, "tblFonctionsEtCapital", kFonctionsEtCapital, {}),
 };
 
 constexpr TableSpec kWorkingTables[] = {
-    {"MouvementKV", "", Alias::Temporary, "tblMouvementTmp", kMouvementTmp, kMouvementTmpIndexes},
-    {"SyntheseMouvementKV", "", Alias::Temporary, "tblSyntheseMouvement", kSyntheseMouvement,
+    {environment::kTableMouvementTmp, "", Alias::Temporary, "tblMouvementTmp", kMouvementTmp, kMouvementTmpIndexes},
+    {environment::kTableSyntheseMouvement, "", Alias::Temporary, "tblSyntheseMouvement", kSyntheseMouvement,
      kSyntheseMouvementIndexes},
 };
 
 constexpr ComponentSpec kComponents[] = {
-    {"tblResultatsAssocies", "KOLMIKV1", kResultatsAssocies},
-    {"tblAssociesKVTraitement", "KOLMIKV1", kAssociesTraitement},
+    {"tblResultatsAssocies", environment::kTableAssocies.nom, kResultatsAssocies},
+    {"tblAssociesKVTraitement", environment::kTableAssocies.nom, kAssociesTraitement},
 };
 
 const TableSpec* FindIn(std::span<const TableSpec> tables, std::string_view name) {

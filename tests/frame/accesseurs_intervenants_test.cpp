@@ -138,8 +138,8 @@ TEST_P(RegleDuComptable, DecidesWhetherTheDirectorysDefaultAccountantStands) {
     INTERVENANT_KV i = Rempli();
     EXPECT_EQ(GetComptableSelectionne(i), *cas.attendu != '\0');
     EXPECT_EQ(ToUtf8(i.Nom, CodePage::Oem), cas.attendu);
-    EXPECT_EQ(env_.GetComptableChoisiParDossier(), cas.modeCabinet == 2);
-    EXPECT_EQ(env_.GetAssistantCompagnonInstalle(), cas.compagnonInstalle);
+    EXPECT_EQ(Env().GetComptableChoisiParDossier(), cas.modeCabinet == 2);
+    EXPECT_EQ(Env().GetAssistantCompagnonInstalle(), cas.compagnonInstalle);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,7 +227,7 @@ TEST_F(Intervenants, DetachingThroughTheModuleLeavesThePartiesAttached) {
     DeselectionneAdministrateur();
     EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kSIE), sie);
     EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kComptable), comptable);
-    EXPECT_FALSE(env_.GetReserve());
+    EXPECT_FALSE(Env().GetReserve());
     EXPECT_EQ(DerniereException(), "");
 }
 

@@ -5,7 +5,7 @@
 #include "common/dates.hpp"
 #include "common/nulls.hpp"
 #include "exports_fixture.hpp"
-#include "frame/ouvreur_num_generaux.hpp"
+#include "environment/ouvreur_num_generaux.hpp"
 
 #include <gtest/gtest.h>
 
@@ -93,13 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"Activite", "Debut", "02/01/2010"}, {"Activite", "Cessation", "31/12/2030"}},
                   [] { return Date(GetDateDebActivite()) + " " + Date(GetDateCessationActivite()); },
                   "02/01/2010 31/12/2030"},
-        CasValeur{"ActiviteEcrite", {},
-                  [] {
-                      SetDateDebActivite(*EncodeDate({2011, 3, 4}));
-                      SetDateCessationActivite(*EncodeDate({2029, 5, 6}));
-                      return Date(GetDateDebActivite()) + " " + Date(GetDateCessationActivite());
-                  },
-                  "04/03/2011 06/05/2029"},
         CasValeur{"Regimes",
                   {{"Dossier", "FormeJuridique", "5"}, {"Dossier", "RegimeFiscal", "3"},
                    {"Dossier", "RegimeImposition", "2"}, {"Dossier", "Categorie", "1"}},
@@ -117,14 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "1 EI"},
         CasValeur{"ExerciceEtMonnaie", {{"Exercice", "Fin", "31/12/2031"}},
                   [] { return GetExerciceDossier() + " " + GetTenuEn(); }, "2031 EUR"},
-        CasValeur{"CodesActivite", {},
-                  [] {
-                      SetCodeAPE("6820A");
-                      SetCodeAPE2008("6820B");
-                      SetCodeNACE("68.20");
-                      SetActivitePrincipale("Location de terrains");
-                      return GetCodeAPE() + "|" + GetCodeAPE2008() + "|" + GetCodeNACE() + "|" + GetActivitePrincipale();
-                  },
+        CasValeur{"CodesActivite",
+                  {{"Activite", "CodeAPE", "6820A"}, {"Activite", "CodeAPE2008", "6820B"},
+                   {"Activite", "CodeNACE", "68.20"}, {"Activite", "ActivitePrincipale", "Location de terrains"}},
+                  [] { return GetCodeAPE() + "|" + GetCodeAPE2008() + "|" + GetCodeNACE() + "|" + GetActivitePrincipale(); },
                   "6820A|6820B|68.20|Location de terrains"},
         CasValeur{"BureauDistributeur", {},
                   [] {
@@ -342,13 +331,13 @@ TEST_F(Exports, DeclarantFlagIsWrittenUnderDefaultAndReadBackThroughTheStore) {
     SetAdrDeclarDiffDeAdrDest(true);
     EXPECT_EQ(OctetsParametres(), "[DEFAUT]\r\nAdrDeclarDifDest=0\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
     EXPECT_TRUE(GetAdrDeclarDiffDeAdrDest());
-    EXPECT_EQ(env_.GestIni()->Section(), "KV");
+    EXPECT_EQ(Env().GestIni()->Section(), "KV");
 }
 
 TEST_F(Exports, WithoutAStoreTheStoreReadersGiveTheirUnsetValueAndWritersDoNothing) {
     PlanterParametres("[KV]\r\nNbVirementsCRL=3\r\nModePaiementCRL=2\r\nMontantCapital=10\r\n"
                       "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
-    env_.DetruireFichierIni();
+    Env().DetruireFichierIni();
     EXPECT_EQ(GetNbVirements(), NULL_ENTIER);
     EXPECT_EQ(GetModePaiement(), NULL_ENTIER);
     EXPECT_EQ(GetMontantCapital(), 0);
@@ -371,7 +360,7 @@ struct EchecAccesseur {
 class AccesseurSansModule : public Exports, public testing::WithParamInterface<EchecAccesseur> {};
 
 TEST_P(AccesseurSansModule, IsReportedWithItsLocationAndGivesTheFailureValue) {
-    DefinirEnvironnementCourant(nullptr);
+    DetruireDataModuleKV();
     EXPECT_TRUE(GetParam().appelEtResultat());
     EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
         << DerniereException();

@@ -1,34 +1,37 @@
-// A fresh dossier with an environment object in the module-wide slot, as the data module sets it,
-// for the tests of the exported functions; and the text of the last exception box shown.
+// A fresh dossier with the data module created (not started), for the tests of the
+// exported functions, which act on its environment; and the text of the last exception box shown.
 #pragma once
 
-#include "frame/environ_kv.hpp"
-#include "frame/environnement_courant.hpp"
+#include "frame/etat_module.hpp"
 #include "support/dossier_ouvert.hpp"
+
+#include <kvarn/module.hpp>
 
 #include <string>
 
 namespace kvarn::frame {
 
+// The exports run over the environment layer; its names are used here as they stand.
+using namespace kvarn::environment;
+
 class Exports : public testing_support::DossierOuvert {
 protected:
     void SetUp() override {
         DossierOuvert::SetUp();
-        env_.Initialiser();
-        DefinirEnvironnementCourant(&env_);
+        InitDataModuleKV();
+        ASSERT_NE(DataModule(), nullptr);
     }
     void TearDown() override {
-        DefinirEnvironnementCourant(nullptr);
+        DetruireDataModuleKV();
         DossierOuvert::TearDown();
     }
+    static cEnvironKV& Env() { return DataModule()->Environnement(); }
     // The last exception box's text, empty when none was shown.
     std::string DerniereException() const {
         for (auto it = boxes_.shown().rbegin(); it != boxes_.shown().rend(); ++it)
             if (it->type == host::TypeBoite::Exception) return it->texte;
         return {};
     }
-
-    cEnvironKV env_;
 };
 
 }  // namespace kvarn::frame

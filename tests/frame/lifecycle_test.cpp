@@ -1,6 +1,5 @@
 #include "frame/etat_module.hpp"
 #include "frame/preparation_assistant.hpp"
-#include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <kvarn/assistant.hpp>
@@ -13,18 +12,11 @@ namespace kvarn::frame {
 namespace {
 
 // A dossier in the current layout, with the data module created, and a count of start-ups.
-class Lifecycle : public testing_support::DossierOuvert {
+class Lifecycle : public testing_support::ModuleOuvert {
 protected:
     void SetUp() override {
-        DossierOuvert::SetUp();
-        store::InitialiserNouveauDossier(dir_);
-        InitDataModuleKV();
-        ASSERT_NE(DataModule(), nullptr);
+        ModuleOuvert::SetUp();
         DataModule()->Gestionnaires().push_back([this](store::TdmKvarn&) { ++demarrages_; });
-    }
-    void TearDown() override {
-        DetruireDataModuleKV();
-        DossierOuvert::TearDown();
     }
 
     void AjouterAssocie(const char* nom, std::optional<int> regime) {

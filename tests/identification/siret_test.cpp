@@ -3,9 +3,7 @@
 
 #include "common/dates.hpp"
 #include "frame/etat_module.hpp"
-#include "frame/environnement_courant.hpp"
 #include "identification/remplacement_categories.hpp"
-#include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <gtest/gtest.h>
@@ -35,18 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Textes, Idsp,
                                          Texte{"11234567890123", false}, Texte{"A123456789012", false},
                                          Texte{"A12345678901234", false}, Texte{"É1234567890123", false}));
 
-class SiretStore : public testing_support::DossierOuvert {
+class SiretStore : public testing_support::ModuleOuvert {
 protected:
-    void SetUp() override {
-        DossierOuvert::SetUp();
-        store::InitialiserNouveauDossier(dir_);
-        InitDataModuleKV();
-        ASSERT_NE(frame::EnvironnementCourant(), nullptr);
-    }
-    void TearDown() override {
-        DetruireDataModuleKV();
-        DossierOuvert::TearDown();
-    }
     static double Date(const char* texte) { return *ParseDate(texte); }
 };
 
@@ -62,22 +50,6 @@ TEST_F(SiretStore, NumbersAreKeptPerClosingDate) {
     EXPECT_EQ(host_->Dossier()->FichierINI().GetString("KV", "SIRET_31/12/2017", "absent"), "absent");
     CSiret::SetCategorieJuridique("5499");
     EXPECT_EQ(CSiret::GetCategorieJuridique(), "5499");
-}
-
-TEST_F(SiretStore, ErrorMessagesAreExact) {
-    CSiret::DonnerMessageErreurPseudoSiretInvalide();
-    CSiret::DonnerMessageErreurIDSPInvalide();
-    ASSERT_EQ(boxes_.shown().size(), 2u);
-    EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
-    EXPECT_EQ(boxes_.shown()[0].texte, "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
-    EXPECT_EQ(boxes_.shown()[1].texte,
-              "Le numéro IDSP doit commencer par une lettre autre que P et avoir 14 caractères,\nveuillez rectifier votre saisie.");
-}
-
-TEST_F(SiretStore, ScreenParameterCarriesTheYear) {
-    const CSiret parametre(2025);
-    EXPECT_EQ(parametre.GetTypeEcran(), TE_SIRET);
-    EXPECT_EQ(parametre.GetAnnee(), 2025);
 }
 
 struct Remplacement {
@@ -114,7 +86,7 @@ TEST_P(Withdrawn, CompanyAndAssociatesAreReplaced) {
         }
     }
     CSiret::SetCategorieJuridique(GetParam().avant);
-    frame::CGestTRPIni& parametres = frame::ParametresCourants();
+    environment::CGestTRPIni& parametres = frame::Parametres();
     RemplacerCategoriesPremierNiveau(parametres, session);
     EffacerCategoriesRetirees(parametres, session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), GetParam().apres);
@@ -131,7 +103,7 @@ TEST_F(SiretStore, ReplacementWithoutAssociatesTableChangesTheCompanyOnly) {
     db::Session& session = frame::DataModule()->Donnees().Session();
     session.connection().Execute("DROP TABLE KOLMIKV1");
     CSiret::SetCategorieJuridique("1300");
-    RemplacerCategoriesPremierNiveau(frame::ParametresCourants(), session);
+    RemplacerCategoriesPremierNiveau(frame::Parametres(), session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), "1000");
 }
 

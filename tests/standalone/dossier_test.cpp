@@ -1,4 +1,5 @@
 #include "common/atomic_file.hpp"
+#include "common/clock.hpp"
 #include "common/dates.hpp"
 #include "common/ini_document.hpp"
 #include "standalone/dossier_fichier.hpp"
@@ -176,13 +177,14 @@ TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {
     EXPECT_EQ(dossier->GetSIRET(), "123");
 }
 
-TEST(DossierFichier, NewDossierTakesTheCurrentCalendarYear) {
-    const auto dossier = DossierFichier::Creer(FreshDossierDirectory("dossier-defaults"), {});
-    const int year = DecodeDate(Today()).year;
-    EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({year, 1, 1}));
-    EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({year, 12, 31}));
+TEST(DossierFichier, NewDossierTakesTheCalendarYearOfTheLocalDay) {
+    SetClockForTests([] { return std::time_t{1956526200}; });  // 31/12/2031 23:30 UTC, 2032 in France
+    const auto dossier = DossierFichier::Creer(FreshDossierDirectory("dossier-defaults"), std::vector<ValeurDossier>{});
+    SetClockForTests(nullptr);
+    EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({2032, 1, 1}));
+    EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({2032, 12, 31}));
     EXPECT_EQ(dossier->GetDateSituation(), dossier->GetDateFinExercice());
-    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), *EncodeDate({year - 1, 12, 31}));
+    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), *EncodeDate({2031, 12, 31}));
 }
 
 TEST(DossierFichier, RefusesASecondDossierAndAMissingOne) {
@@ -200,6 +202,31 @@ TEST(DossierFichier, RefusedValueWritesNothing) {
     EXPECT_THROW(dossier->Modifier({{"Dossier", "Nom", "Après"}, {"Exercice", "Fin", "31/02/2025"}}),
                  std::runtime_error);
     EXPECT_THROW(dossier->Modifier({{"Dossier", "Categorie", "cinq"}}), std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(dir / kFichierDossier), before);
+}
+
+TEST(DossierFichier, ChangesThroughTheSettersAreWrittenTogetherOrNotAtAll) {
+    const fs::path dir = FreshDossierDirectory("dossier-changes");
+    auto dossier = DossierFichier::Creer(dir, [](DossierFichier& d) {
+        d.SetDateDebutExercice(D("01/01/2025"));
+        d.SetDateFinExercice(D("31/12/2025"));
+    });
+    // The next year starts after the current one ends: only both dates together are coherent.
+    dossier->Modifier([](DossierFichier& d) {
+        d.SetDateDebutExercice(D("01/01/2026"));
+        d.SetDateFinExercice(D("31/12/2026"));
+        EXPECT_EQ(d.GetDateFinExercice(), D("31/12/2025"));  // still the stored value
+    });
+    EXPECT_EQ(dossier->GetDateDebutExercice(), D("01/01/2026"));
+    const std::string before = ReadWholeFile(dir / kFichierDossier);
+    EXPECT_THROW(dossier->Modifier([](DossierFichier& d) {
+        d.SetNom("Après");
+        throw std::runtime_error("option refusée");
+    }), std::runtime_error);
+    EXPECT_THROW(dossier->Modifier([](DossierFichier& d) {
+        d.SetNom("Après");
+        d.SetNumerosIdentification({"FR04", "552081317", ""});
+    }), identification::NumeroRefuse);
     EXPECT_EQ(ReadWholeFile(dir / kFichierDossier), before);
 }
 

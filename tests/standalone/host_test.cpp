@@ -1,5 +1,6 @@
 #include "host/fichiers.hpp"
 #include "host/host.hpp"
+#include "host/verifications.hpp"
 #include "standalone/standalone_host.hpp"
 #include "support/scripted_boxes.hpp"
 
@@ -131,6 +132,27 @@ TEST(HostWithoutDossier, RefusesADirectoryWithoutRecord) {
     fs::create_directories(dir);
     EXPECT_THROW(StandaloneHost::Open(dir), std::runtime_error);
     EXPECT_EQ(host::pCurDossier, nullptr);
+}
+
+TEST(HostChecks, SiretRefusalShowsItsOwnBoxWithTheReason) {
+    testing_support::ScriptedBoxes boxes;
+    const auto hote = StandaloneHost::WithoutDossier({&boxes, nullptr, {}, {}});
+    EXPECT_TRUE(host::VerificationDuSIRET(""));
+    EXPECT_TRUE(host::VerificationDuSIRET("552081317"));
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(host::VerificationDuSIRET("55208131766523"));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].type, host::TypeBoite::Erreur);
+    EXPECT_EQ(boxes.shown()[0].texte, "La clé du SIRET 55208131766523 est incorrecte");
+
+    EXPECT_FALSE(host::EstUnSIREN("552081318", true, false));
+    EXPECT_TRUE(host::EstUnSIREN("552081318", false, false));  // the form alone
+    EXPECT_FALSE(host::EstUnNumeroTVAIntraCommFrancaisValide("FR04552081317", false));
+    EXPECT_EQ(boxes.shown().size(), 1u);  // asked not to report
+    EXPECT_NE(host::VerificationNumeroFiscal(L"1234567890066"), 0);
+    EXPECT_EQ(host::VerificationNumeroFiscal(L"1234567890067"), 0);
+    EXPECT_EQ(host::VerificationNumeroFiscal(L"12345678900é6"), 0);
+    EXPECT_TRUE(host::EstCodePostalValide("75004"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "store/migrations.hpp"
 
-#include "frame/gest_trp_ini.hpp"
+#include "environment/gest_trp_ini.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ class Migrations : public testing_support::DossierOuvert {
 protected:
     void SetUp() override {
         DossierOuvert::SetUp();
-        parametres_ = std::make_unique<frame::CGestTRPIni>();
+        parametres_ = std::make_unique<environment::CGestTRPIni>();
     }
 
     // A step that records its number when it runs, and fails when asked to.
@@ -41,7 +41,7 @@ protected:
         ExecuterMigrations(*parametres_, chaines, [this] { executees_.push_back(0); });
     }
 
-    std::unique_ptr<frame::CGestTRPIni> parametres_;
+    std::unique_ptr<environment::CGestTRPIni> parametres_;
     std::vector<std::uint32_t> executees_;  // step numbers in the order run; 0 is the table copy
 };
 

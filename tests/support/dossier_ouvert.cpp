@@ -1,6 +1,10 @@
 #include "support/dossier_ouvert.hpp"
 
 #include "common/atomic_file.hpp"
+#include "frame/etat_module.hpp"
+#include "store/nouveau_dossier.hpp"
+
+#include <kvarn/module.hpp>
 
 #include <fstream>
 
@@ -23,6 +27,18 @@ void DossierOuvert::SetUp() {
 }
 
 void DossierOuvert::TearDown() { host_.reset(); }
+
+void ModuleOuvert::SetUp() {
+    DossierOuvert::SetUp();
+    store::InitialiserNouveauDossier(dir_);
+    InitDataModuleKV();
+    ASSERT_NE(frame::DataModule(), nullptr);
+}
+
+void ModuleOuvert::TearDown() {
+    DetruireDataModuleKV();
+    DossierOuvert::TearDown();
+}
 
 void DossierOuvert::ModifierDossier(const std::vector<standalone::ValeurDossier>& valeurs) {
     host_->Dossier()->Modifier(valeurs);

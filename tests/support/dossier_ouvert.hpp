@@ -1,5 +1,5 @@
-// A fresh dossier opened through the standalone host, for the frame tests: its directory, the
-// scripted boxes that record every message, and helpers to read and plant the settings file.
+// A fresh dossier opened through the standalone host, for the tests above the host: its directory,
+// the scripted boxes that record every message, and helpers to read and plant the settings file.
 #pragma once
 
 #include "standalone/standalone_host.hpp"
@@ -39,6 +39,14 @@ protected:
     ScriptedBoxes boxes_;
     QueuedChoice choice_;
     std::unique_ptr<standalone::StandaloneHost> host_;
+};
+
+// The same dossier in the current layout, with the module's data module created over it (not
+// started: no InitKV), and released at the end.
+class ModuleOuvert : public DossierOuvert {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 }  // namespace kvarn::testing_support

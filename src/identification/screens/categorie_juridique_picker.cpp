@@ -9,6 +9,7 @@
 namespace kvarn::identification {
 namespace {
 
+constexpr const char* kChamp = "categorie";
 constexpr std::array<std::string_view, 3> kCodesMasques{"5498", "5720", "6588"};
 
 bool EstMasque(const std::string& code) {
@@ -25,9 +26,10 @@ std::vector<NoeudCategorie> Enfants(const std::vector<LigneCategorieJuridique>& 
     return enfants;
 }
 
+// The node of that code at any level (codes of different levels differ in length).
 const NoeudCategorie* Chercher(const std::vector<NoeudCategorie>& noeuds, const std::string& code) {
     for (const NoeudCategorie& noeud : noeuds) {
-        if (noeud.niveau == 3 && noeud.ligne->code == code) return &noeud;
+        if (noeud.ligne->code == code) return &noeud;
         if (const NoeudCategorie* trouve = Chercher(noeud.enfants, code)) return trouve;
     }
     return nullptr;
@@ -35,34 +37,44 @@ const NoeudCategorie* Chercher(const std::vector<NoeudCategorie>& noeuds, const 
 
 }  // namespace
 
-TfrmCategorieJuridique::TfrmCategorieJuridique(const EchangeCategorieJuridique& echange) {
+TfrmCategorieJuridique::TfrmCategorieJuridique(EchangeCategorieJuridique& echange) : echange_(echange) {
     for (const auto& un : CCategorieJuridique::Niveau1()) {
         NoeudCategorie racine{1, &un, Enfants(CCategorieJuridique::Niveau2(), un.code, 2), true};
         for (NoeudCategorie& deux : racine.enfants)
             deux.enfants = Enfants(CCategorieJuridique::Niveau3(), deux.ligne->code, 3);
         racines_.push_back(std::move(racine));
     }
-    if (!SelectionnerCode(echange.code)) selection_ = racines_.empty() ? nullptr : &racines_.front();
+    Declare({.name = kChamp, .label = "Catégorie juridique"});
 }
 
-bool TfrmCategorieJuridique::SelectionnerCode(const std::string& code) {
-    const NoeudCategorie* trouve = code.empty() ? nullptr : Chercher(racines_, code);
-    if (trouve) selection_ = trouve;
-    return trouve != nullptr;
+const NoeudCategorie* TfrmCategorieJuridique::Selection() const {
+    return Value(kChamp).empty() ? nullptr : Chercher(racines_, Value(kChamp));
 }
 
-bool TfrmCategorieJuridique::Confirmer(EchangeCategorieJuridique& echange) const {
-    if (!selection_) {
+void TfrmCategorieJuridique::Activate() {
+    const NoeudCategorie* courant = echange_.code.empty() ? nullptr : Chercher(racines_, echange_.code);
+    if (courant && courant->niveau != 3) courant = nullptr;
+    if (!courant && !racines_.empty()) courant = &racines_.front();
+    SetValue(kChamp, courant ? courant->ligne->code : "");
+}
+
+std::optional<std::string> TfrmCategorieJuridique::Leave() {
+    const NoeudCategorie* selection = Selection();
+    if (!selection) {
         host::ZORInformation("Veuillez sélectionner une catégorie juridique.");
-        return false;
+        return kChamp;
     }
-    if (selection_->niveau != 3) {
+    if (selection->niveau != 3) {
         host::ZORInformation("Veuillez sélectionner une catégorie juridique au troisième niveau.");
-        return false;
+        return kChamp;
     }
-    echange.code = selection_->ligne->code;
-    echange.libelle = selection_->ligne->libelle;
-    return true;
+    return std::nullopt;
+}
+
+void TfrmCategorieJuridique::Deactivate() {
+    const NoeudCategorie* selection = Selection();
+    echange_.code = selection->ligne->code;
+    echange_.libelle = selection->ligne->libelle;
 }
 
 }  // namespace kvarn::identification

@@ -3,13 +3,16 @@
 // The tree has the ten level-one rows as roots, their level-two rows under them and the
 // level-three rows under those, in table order, the withdrawn codes 5498, 5720 and 6588 left out
 // (and so the old first-level codes 1100 to 1900, whose groups have no level-two row). Node texts
-// are labels only. Opening selects the node of the current code, or the first node; confirming
-// accepts only a level-three node.
+// are labels only; the view shows Arbre() as a read-only tree. Its one field, "categorie", holds
+// the code of the selected node (any level; empty for none): activating selects the node of the
+// exchange's code, or the first node; leaving accepts only a level-three node; deactivating hands
+// its code and label back through the exchange.
 #pragma once
+
+#include "frame/screens/screen.hpp"
 
 #include <kvarn/categorie_juridique.hpp>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,23 +33,21 @@ struct NoeudCategorie {
     bool deploye = false;
 };
 
-class TfrmCategorieJuridique {
+class TfrmCategorieJuridique final : public frame::Screen {
 public:
-    explicit TfrmCategorieJuridique(const EchangeCategorieJuridique& echange);
+    explicit TfrmCategorieJuridique(EchangeCategorieJuridique& echange);
 
     const std::vector<NoeudCategorie>& Arbre() const { return racines_; }
-    const NoeudCategorie* Selection() const { return selection_; }
-    // Selects the node of that level-three code; false (selection unchanged) when there is none.
-    bool SelectionnerCode(const std::string& code);
-    void SelectionnerNoeud(const NoeudCategorie* noeud) { selection_ = noeud; }
+    // The selected node, or nullptr.
+    const NoeudCategorie* Selection() const;
 
-    // OK: true when a level-three node is selected, its code and label then written to `echange`;
-    // otherwise the reason is shown through the host's information box and the picker stays open.
-    bool Confirmer(EchangeCategorieJuridique& echange) const;
+    void Activate() override;
+    std::optional<std::string> Leave() override;
+    void Deactivate() override;
 
 private:
+    EchangeCategorieJuridique& echange_;
     std::vector<NoeudCategorie> racines_;
-    const NoeudCategorie* selection_ = nullptr;
 };
 
 }  // namespace kvarn::identification

@@ -3,34 +3,83 @@
 #include "host/boites.hpp"
 #include "host/formes_juridiques.hpp"
 
+#include <algorithm>
+
 namespace kvarn::identification {
+namespace {
 
-TfrmFJ::TfrmFJ(std::string formeInvalide, std::string denomination)
-    : formeInvalide_(std::move(formeInvalide)), denomination_(std::move(denomination)) {
+constexpr const char* kForme = "forme-juridique";
+constexpr const char* kPays = "pays";
+
+frame::Field Affiche(const char* name, const char* label, std::string value) {
+    return {.name = name, .label = label, .value = std::move(value), .readOnly = true};
+}
+
+frame::Field Liste(const char* name, const char* label, const host::ListeChoix& liste) {
+    frame::Field field{.name = name, .label = label};
+    for (const auto& element : liste.elements) field.choices.push_back(element.texte);
+    return field;
+}
+
+// The object of the list's item whose text is `texte`, or nothing.
+const host::ListeChoix::Element* ElementDeTexte(const host::ListeChoix& liste, const std::string& texte) {
+    const auto trouve = std::find_if(liste.elements.begin(), liste.elements.end(),
+                                     [&](const auto& element) { return element.texte == texte; });
+    return trouve == liste.elements.end() ? nullptr : &*trouve;
+}
+
+}  // namespace
+
+TfrmFJ::TfrmFJ(std::string formeInvalide, std::string denomination) {
     host::cFormeJuridique::AffecterComboBox(liste_, true, true, 0);
-    liste_.selection = -1;
+    Declare(Affiche("forme-invalide", "Forme juridique invalide", std::move(formeInvalide)));
+    Declare(Affiche("denomination", "Dénomination", std::move(denomination)));
+    Declare(Liste(kForme, "Forme juridique", liste_));
 }
 
-bool TfrmFJ::Confirmer(std::string& forme) const {
-    const bool valide = liste_.selection >= 0 && liste_.selection < static_cast<int>(liste_.elements.size()) &&
-                        host::cFormeJuridique::DonnerInfos(liste_.elements[static_cast<std::size_t>(liste_.selection)].objet,
-                                                           &forme, nullptr, nullptr, nullptr);
-    if (!valide) host::ZORInformation("Veuillez sélectionner une forme juridique valide");
-    return valide;
+void TfrmFJ::Activate() { SetValue(kForme, ""); }
+
+// The empty first item carries form 0, which the host's list does not know.
+int TfrmFJ::FormeChoisie() const {
+    const host::ListeChoix::Element* element = ElementDeTexte(liste_, Value(kForme));
+    return element && host::cFormeJuridique::DonnerInfos(element->objet, nullptr, nullptr, nullptr, nullptr)
+               ? element->objet
+               : 0;
 }
 
-TfrmPays::TfrmPays(std::string paysInvalide, std::string nomPatronymique, std::string prenoms)
-    : paysInvalide_(std::move(paysInvalide)), nomPatronymique_(std::move(nomPatronymique)), prenoms_(std::move(prenoms)) {}
-
-void TfrmPays::Choisir(int pays) { choisi_ = selecteur_.ChoisirPays(pays); }
-
-bool TfrmPays::Confirmer(int& pays) const {
-    if (!choisi_) {
-        host::ZORInformation("Veuillez sélectionner un pays valide");
-        return false;
-    }
-    pays = selecteur_.DonnerPays();
-    return true;
+std::optional<std::string> TfrmFJ::Leave() {
+    if (FormeChoisie() != 0) return std::nullopt;
+    host::ZORInformation("Veuillez sélectionner une forme juridique valide");
+    return kForme;
 }
+
+void TfrmFJ::Deactivate() { forme_ = FormeChoisie(); }
+
+TfrmPays::TfrmPays(std::string paysInvalide, std::string nomPatronymique, std::string prenoms) {
+    host::TListePays::AffecterComboBox(liste_, 0);
+    Declare(Affiche("pays-invalide", "Pays invalide", std::move(paysInvalide)));
+    Declare(Affiche("nom-patronymique", "Nom patronymique", std::move(nomPatronymique)));
+    Declare(Affiche("prenoms", "Prénoms", std::move(prenoms)));
+    Declare(Liste(kPays, "Pays", liste_));
+}
+
+void TfrmPays::Activate() {
+    SetValue(kPays, "");
+    choisi_ = false;
+}
+
+void TfrmPays::Edited(frame::Field& field, const std::string&) {
+    const host::ListeChoix::Element* element = ElementDeTexte(liste_, field.value);
+    choisi_ = element && selecteur_.ChoisirPays(element->objet);
+}
+
+std::optional<std::string> TfrmPays::Leave() {
+    if (choisi_) return std::nullopt;
+    host::ZORInformation("Veuillez sélectionner un pays valide");
+    return kPays;
+}
+
+// The choice is kept as it is made; there is nothing more to hand back.
+void TfrmPays::Deactivate() {}
 
 }  // namespace kvarn::identification

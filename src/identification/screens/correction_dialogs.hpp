@@ -1,8 +1,10 @@
 // TfrmFJ and TfrmPays: the two correction dialogs shown while older associates are migrated,
-// without their widgets. Each shows the invalid value and the associate, offers a list, and
-// refuses to close until a valid item is chosen. Both are titled "Attention" with an OK button.
+// without their widgets. Each shows the invalid value and the associate (read-only fields),
+// offers a list, and refuses to close until a valid item is chosen. Both are titled "Attention"
+// with an OK button. What the user chose is read after Deactivate.
 #pragma once
 
+#include "frame/screens/screen.hpp"
 #include "host/liste_choix.hpp"
 #include "host/pays.hpp"
 
@@ -10,41 +12,40 @@
 
 namespace kvarn::identification {
 
-class TfrmFJ {
+// Fields "forme-invalide", "denomination" (read-only) and the list "forme-juridique".
+class TfrmFJ final : public frame::Screen {
 public:
     TfrmFJ(std::string formeInvalide, std::string denomination);
 
-    const std::string& FormeInvalide() const { return formeInvalide_; }
-    const std::string& Denomination() const { return denomination_; }
-    host::ListeChoix& Liste() { return liste_; }
-
-    // True with the chosen legal form's label in `forme`; else the reason is shown.
-    bool Confirmer(std::string& forme) const;
+    void Activate() override;
+    std::optional<std::string> Leave() override;
+    void Deactivate() override;
+    // The chosen legal form, as an associate's Titre stores it; 0 before Deactivate.
+    int Forme() const { return forme_; }
 
 private:
-    std::string formeInvalide_;
-    std::string denomination_;
+    int FormeChoisie() const;  // 0 when no valid form is chosen
+
     host::ListeChoix liste_;
+    int forme_ = 0;
 };
 
-class TfrmPays {
+// Fields "pays-invalide", "nom-patronymique", "prenoms" (read-only) and the list "pays".
+class TfrmPays final : public frame::Screen {
 public:
     TfrmPays(std::string paysInvalide, std::string nomPatronymique, std::string prenoms);
 
-    const std::string& PaysInvalide() const { return paysInvalide_; }
-    const std::string& NomPatronymique() const { return nomPatronymique_; }
-    const std::string& Prenoms() const { return prenoms_; }
-    host::CPays& Selecteur() { return selecteur_; }
-    void Effacer() { choisi_ = false; }
-    void Choisir(int pays);
+    void Activate() override;
+    std::optional<std::string> Leave() override;
+    void Deactivate() override;
+    // The chosen country; meaningful after Deactivate.
+    int Pays() const { return selecteur_.DonnerPays(); }
 
-    // True with the chosen country in `pays`; else the reason is shown.
-    bool Confirmer(int& pays) const;
+protected:
+    void Edited(frame::Field& field, const std::string& before) override;
 
 private:
-    std::string paysInvalide_;
-    std::string nomPatronymique_;
-    std::string prenoms_;
+    host::ListeChoix liste_;
     host::CPays selecteur_;
     bool choisi_ = false;  // the accountant must pick the country, even France
 };

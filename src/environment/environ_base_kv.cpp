@@ -1,0 +1,7 @@
+#include "environment/environ_base_kv.hpp"
+
+namespace kvarn::environment {
+
+cEnvironBaseKV::~cEnvironBaseKV() = default;
+
+}  // namespace kvarn::environment
