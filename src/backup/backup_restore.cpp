@@ -4,7 +4,6 @@
 
 #include "backup/archive_paths.hpp"
 #include "backup/posix_os_layer.hpp"
-#include "common/clock.hpp"
 
 #include <algorithm>
 #include <system_error>
@@ -137,9 +136,10 @@ fs::path CBackupRestore::VolumePath() const { return workDirectory_ / workName_;
 BR_CODE CBackupRestore::BRBegin(const std::string& fileName, const std::string& directory) {
     // The one reading of the clock: the set identifier of a backup, and the age below which a
     // temporary may belong to a run still going.
-    // Whole seconds, from the module's clock: a temporary written in the second the run began is
-    // kept, never swept as an older run's.
-    runStart_ = std::chrono::system_clock::from_time_t(kvarn::Now());
+    // The system's own time, not the module's clock: it is compared with the times the file system
+    // stamps on temporaries, to the fraction of a second (a killed run and the next one often
+    // fall in the same second).
+    runStart_ = std::chrono::system_clock::now();
     swept_.clear();
     description_.clear();
     header_ = VolumeHeader{};

@@ -144,7 +144,7 @@ BR_CODE CBackupRestore::Backup() {
         BREnd();
         return code;
     }
-    header_.setId = static_cast<std::uint32_t>(std::chrono::system_clock::to_time_t(runStart_));
+    header_.setId = static_cast<std::uint32_t>(kvarn::Now());
     check_.reset();
     written_.reset();
     if (manifest_) written_ = Manifest{header_.setId, {}, {}};

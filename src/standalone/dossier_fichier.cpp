@@ -179,13 +179,21 @@ std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::pat
                                                       const Changements& changements) {
     if (Existe(repertoire))
         throw std::runtime_error("Le répertoire " + repertoire.string() + " contient déjà un dossier");
+    // A refused value leaves no trace: a directory made here for the dossier goes with it.
+    const bool repertoireCree = !std::filesystem::exists(repertoire);
     std::filesystem::create_directories(repertoire);
-    std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
-    const std::vector<ValeurDossier> valeurs = dossier->Recueillir(changements);
-    std::vector<ValeurDossier> toutes = ValeursParDefaut(valeurs);
-    toutes.insert(toutes.end(), valeurs.begin(), valeurs.end());
-    dossier->Modifier(toutes);
-    return dossier;
+    try {
+        std::unique_ptr<DossierFichier> dossier(new DossierFichier(repertoire));
+        const std::vector<ValeurDossier> valeurs = dossier->Recueillir(changements);
+        std::vector<ValeurDossier> toutes = ValeursParDefaut(valeurs);
+        toutes.insert(toutes.end(), valeurs.begin(), valeurs.end());
+        dossier->Modifier(toutes);
+        return dossier;
+    } catch (...) {
+        std::error_code ignore;
+        if (repertoireCree) std::filesystem::remove_all(repertoire, ignore);
+        throw;
+    }
 }
 
 std::unique_ptr<DossierFichier> DossierFichier::Creer(const std::filesystem::path& repertoire,
