@@ -135,7 +135,8 @@ void TdmKvarn::DemarrerDossier() {
     LierSources();
     environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
-    ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
+    ExecuterMigrations(*parametres, migrations_, [this] { return LayoutDifference(donnees_->Session()); },
+                       [this] { environnement_->CopierTables(); });
     VerifierRegimesAssocies();
 }
 
