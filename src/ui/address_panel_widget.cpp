@@ -43,7 +43,6 @@ AddressPanelWidget::AddressPanelWidget(const QString& title, const frame::Addres
         grille->addWidget(view.Label(nom), p.row, p.column);
         grille->addWidget(saisie, p.row, p.column + 1, 1, p.span);
     }
-    grille->setColumnStretch(1, 1);
     grille->setColumnStretch(3, 1);
 }
 

@@ -5,6 +5,9 @@ namespace kvarn::ui {
 SelecteurPays::SelecteurPays(int pays, QWidget* parent) : QComboBox(parent) {
     host::TListePays::AffecterComboBox(liste_, pays);
     for (const auto& element : liste_.elements) addItem(QString::fromStdString(element.texte), element.objet);
+    // Sized for the common names; the longest official names would push the panel wide.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(22);
     pays_.ChoisirPays(pays);
     setCurrentIndex(liste_.IndexDeObjet(pays_.DonnerPays()));
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {

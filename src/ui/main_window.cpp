@@ -62,7 +62,7 @@ FenetreAssistant::FenetreAssistant(ServiceDossiers& dossiers, int groupe, QWidge
     partage->addWidget(arbre_);
     partage->addWidget(droite);
     partage->setStretchFactor(1, 1);
-    partage->setSizes({320, 780});
+    partage->setSizes({380, 720});
     setCentralWidget(partage);
 
     connect(arbre_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
@@ -229,7 +229,12 @@ void FenetreAssistant::Montrer(int ecran) {
         Remplacer(Notice(QString::fromUtf8(kEcranIndisponible)));
     } else {
         vue_->SetAfterEntry([this] { ApresChangement(); });
-        zone_->setWidget(vue_);
+        // The view keeps its own height at the top of the area, which scrolls when it is taller.
+        auto* page = new QWidget;
+        auto* colonne = new QVBoxLayout(page);
+        colonne->addWidget(vue_);
+        colonne->addStretch(1);
+        zone_->setWidget(page);
         ActivateScreen(*ecran_, *vue_);
     }
     arbre_->ShowCurrent(ecran);

@@ -69,7 +69,8 @@ public:
     bool DossierOuvert() const { return module_ != nullptr; }
     int Groupe() const { return bloc_.groupeEcrans; }
     int EcranCourant() const { return courant_; }
-    // The view shown, or nullptr (no dossier, or the notice of a screen not available).
+    // The view shown, or nullptr (no dossier, or the notice of a screen not available); Page() is
+    // what the screen area holds: the view's page, or the notice.
     ScreenView* Vue() const { return vue_; }
     QString TitreEcran() const;
     QWidget* Page() const;
@@ -103,7 +104,7 @@ private:
     std::unique_ptr<TFenMainAssistant> module_;
     frame::BlocParametres bloc_{0, 0};
     std::unique_ptr<frame::Screen> ecran_;
-    ScreenView* vue_ = nullptr;  // the page when it is a view; owned by the screen area
+    ScreenView* vue_ = nullptr;  // on the page of the screen area, which owns it
     int courant_ = 0;
     bool lookOnly_ = false;
 };

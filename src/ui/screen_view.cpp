@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kOui = "oui";
 constexpr const char* kNon = "non";
+constexpr int kLargeurCourte = 20;
 
 QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
 
@@ -32,6 +33,9 @@ void ScreenView::Bind(QLineEdit* edit, std::string field) {
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& texte) { Entered(field, texte.toStdString()); });
     Add(edit, std::move(field), [edit](const frame::Field& f) {
         edit->setMaxLength(f.width > 0 ? f.width : 32767);
+        // A short entry is drawn to its width rather than across the whole screen.
+        if (f.width > 0 && f.width <= kLargeurCourte)
+            edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * (f.width + 4));
         if (const QString valeur = Texte(f.value); edit->text() != valeur) {
             const int curseur = edit->cursorPosition();
             edit->setText(valeur);

@@ -49,6 +49,7 @@ void WizardTree::Synchronise(const CTree& tree) {
     for (const auto& [screen, item] : items_) {
         const NoeudEcran& node = tree.Noeud(screen);
         item->setText(0, QString::fromStdString(node.libelle));
+        item->setToolTip(0, item->text(0));
         item->setHidden(!node.visible);
         item->setFlags(node.actif ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
     }
