@@ -17,6 +17,10 @@ bool RegisterScreen(std::string formClass, ScreenFactory factory) {
     return Registry().Register(std::move(formClass), std::move(factory));
 }
 
+bool RegisterScreen(std::string formClass, PlainScreenFactory factory) {
+    return RegisterScreen(std::move(formClass), [f = std::move(factory)](const ScreenRequest&) { return f(); });
+}
+
 ScreenFactory ReplaceScreen(const std::string& formClass, ScreenFactory factory) {
     return Registry().Replace(formClass, std::move(factory));
 }

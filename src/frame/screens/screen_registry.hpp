@@ -25,8 +25,12 @@ struct ScreenRequest {
 
 using ScreenFactory = std::function<std::unique_ptr<Screen>(const ScreenRequest&)>;
 
+using PlainScreenFactory = std::function<std::unique_ptr<Screen>()>;
+
 // False, and nothing registered, when the form class already has its screen.
 bool RegisterScreen(std::string formClass, ScreenFactory factory);
+// A screen that takes no request.
+bool RegisterScreen(std::string formClass, PlainScreenFactory factory);
 // Puts `factory` in the place of the form class's current one (an empty factory removes it) and
 // returns the one it replaces: a program or a test standing in for a screen puts it back after.
 ScreenFactory ReplaceScreen(const std::string& formClass, ScreenFactory factory);
@@ -36,9 +40,7 @@ std::vector<std::string> RegisteredFormClasses();
 
 struct ScreenRegistration {
     ScreenRegistration(const char* formClass, ScreenFactory factory) { RegisterScreen(formClass, std::move(factory)); }
-    // A screen that takes no request.
-    ScreenRegistration(const char* formClass, std::function<std::unique_ptr<Screen>()> factory)
-        : ScreenRegistration(formClass, ScreenFactory([f = std::move(factory)](const ScreenRequest&) { return f(); })) {}
+    ScreenRegistration(const char* formClass, PlainScreenFactory factory) { RegisterScreen(formClass, std::move(factory)); }
 };
 
 }  // namespace kvarn::frame
