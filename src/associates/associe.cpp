@@ -64,7 +64,9 @@ std::string Associe::GetTextTitre() const { return DonnerTitreOuFormeJuridique(T
 
 std::string Associe::GetTextTitreEDI() const { return DonnerTitreOuFormeJuridique(Titre, PersonnePhysique, true); }
 
-std::string Associe::GetTextQualite() const { return CQualiteAssocie::QualiteAssocie(static_cast<QUALITE_ASSOCIE>(Qualite)); }
+std::string Associe::GetTextQualite() const {
+    return CQualiteAssocie::QualiteAssocie(static_cast<QUALITE_ASSOCIE>(Qualite));
+}
 
 std::string Associe::GetTextRegimeImpositionSCI() const {
     if (RegimeImpositionSCI < 0 || RegimeImpositionSCI >= static_cast<int>(std::size(kCodesRegimes))) return {};

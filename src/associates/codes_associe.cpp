@@ -59,7 +59,9 @@ int Code(Libelles libelles, const std::string& libelle) {
 using namespace kvarn::associates;
 
 std::string CCivilite::Civilite(TITRE_ASSOCIE_PHYSIQUE code) { return Libelle(__strTitrePhy, code); }
-void CCivilite::RemplirListeCivilites(std::vector<std::string>& liste, bool trie) { Remplir(__strTitrePhy, liste, trie); }
+void CCivilite::RemplirListeCivilites(std::vector<std::string>& liste, bool trie) {
+    Remplir(__strTitrePhy, liste, trie);
+}
 TITRE_ASSOCIE_PHYSIQUE CCivilite::DonneCivilite(const std::string& libelle) {
     return static_cast<TITRE_ASSOCIE_PHYSIQUE>(Code(__strTitrePhy, libelle));
 }
