@@ -9,7 +9,8 @@
 // quantities, a dismemberment or a reconstitution; the reading splits it. The links (cAssoNPU,
 // table KOLMIKVA) say how many usufruct shares of which usufructuary stand behind a bare owner.
 //
-// The records are values owned by their holder. RecupererListeMouvParts reads every dated
+// The records are plain values owned by their holder; a new one holds its reset values, which RAZ
+// puts back. RecupererListeMouvParts reads every dated
 // movement of the dossier, ranked from 1 in date order; the storage operations append rows and
 // return their new identifiers. Each operation keeps its errors inside the module: it shows them
 // in the host's exception box and returns what it gathered so far, 0 for an identifier.
@@ -27,7 +28,6 @@ extern KVARN_EXPORT const char* const LibellesTypeParts[3];
 // One associate's gain (positive) or loss (negative) of shares of one kind in a movement.
 class KVARN_EXPORT cDetailMouvementParts {
 public:
-    cDetailMouvementParts() = default;
     void RAZ();
     // From the highest associate down, then by kind, then by number.
     bool operator<(const cDetailMouvementParts& autre) const;
@@ -41,7 +41,6 @@ public:
 // One movement; equal details collapse into one.
 class KVARN_EXPORT cMouvParts {
 public:
-    cMouvParts() = default;
     void RAZ();
     bool operator==(const cMouvParts& autre) const = default;
 
@@ -55,7 +54,6 @@ public:
 // A movement in the layout older dossiers stored; only their conversion reads it.
 class KVARN_EXPORT cMouvementParts_Obs {
 public:
-    cMouvementParts_Obs() = default;
     void RAZ();
 
     double DateMouvement = 0.0;
@@ -68,7 +66,6 @@ public:
 // One usufructuary of a bare owner and the usufruct shares standing behind that bare owner.
 class KVARN_EXPORT cUsufruitier {
 public:
-    cUsufruitier() = default;
     void RAZ();
     // The largest holding first; equal holdings by associate.
     bool operator<(const cUsufruitier& autre) const;

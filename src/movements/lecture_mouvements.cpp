@@ -79,7 +79,8 @@ bool RecupererListe(store::TdmKvarn& module, ListeMouvParts& liste) {
 
 ListeMouvParts RecupererListeMouvParts() {
     ListeMouvParts liste;
-    kvarn::movements::ExecuterExporte(kvarn::movements::Place::RecupererListeMouvParts,
-                                      [&](kvarn::store::TdmKvarn& module) { kvarn::movements::LireListeMouvParts(module, liste); });
+    namespace mv = kvarn::movements;
+    mv::ExecuterExporte(mv::Place::RecupererListeMouvParts,
+                        [&](kvarn::store::TdmKvarn& module) { mv::LireListeMouvParts(module, liste); });
     return liste;
 }

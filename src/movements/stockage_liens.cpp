@@ -49,7 +49,8 @@ void KV_OuvrirAssoNPU() { mv::ExecuterExporte(mv::Place::OuvrirAssoNPU, mv::Ouvr
 
 int KV_SauverAssoNPU(const cAssoNPU& lien) {
     int id = 0;
-    mv::ExecuterExporte(mv::Place::SauverAssoNPU, [&](kvarn::store::TdmKvarn& module) { id = mv::Sauver(module, lien); });
+    mv::ExecuterExporte(mv::Place::SauverAssoNPU,
+                        [&](kvarn::store::TdmKvarn& module) { id = mv::Sauver(module, lien); });
     return id;
 }
 
