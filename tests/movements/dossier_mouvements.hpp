@@ -1,8 +1,9 @@
-// A new dossier with its data module created and started, for the movement tests; and helpers
-// that record movements through the exported storage operations.
+// A new dossier with its data module created and started, for the movement tests; movements are
+// recorded through the exported storage operations.
 #pragma once
 
 #include "common/dates.hpp"
+#include "db/query.hpp"
 #include "frame/etat_module.hpp"
 #include "store/nouveau_dossier.hpp"
 #include "support/dossier_ouvert.hpp"
@@ -13,6 +14,7 @@
 namespace kvarn::movements {
 
 inline constexpr double kJour = 45658;  // 1 January 2025
+using D = cDetailMouvementParts;
 
 class DossierMouvements : public testing_support::DossierOuvert {
 protected:
@@ -21,7 +23,6 @@ protected:
         store::InitialiserNouveauDossier(dir_);
         InitDataModuleKV();
         InitKV();
-        ASSERT_NE(frame::DataModule(), nullptr);
     }
     void TearDown() override {
         DesinitKV();
@@ -33,34 +34,22 @@ protected:
     db::CTable& Composant(const char* nom) { return Module().Donnees().Composant(nom); }
     void Situation(double date) { ModifierDossier({{"Exercice", "Situation", date ? FormatDate(date) : ""}}); }
 
-    // A movement with its details {associate, kind, number}; its AutoID.
-    int Mouvement(double date, int type, std::vector<cDetailMouvementParts> details = {}, int cedant = 0) {
-        cMouvParts mouvement;
-        mouvement.DateMouvement = date;
-        mouvement.TypeMouvement = type;
-        mouvement.IDCedant = cedant;
+    // The new movement's AutoID.
+    int Mouvement(double date, int type, const std::vector<D>& details, int cedant = 0) {
         KV_OuvrirMouvementsParts();
-        const int id = KV_SauverMouvementsParts(mouvement);
-        for (const cDetailMouvementParts& detail : details) KV_SauverDetailMouvementsParts(detail, id);
+        const int id = KV_SauverMouvementsParts({date, cedant, 0, type, {}});
+        for (const D& detail : details) KV_SauverDetailMouvementsParts(detail, id);
         KV_FermerMouvementsParts();
         return id;
     }
 
-    // The location codes of the exception boxes shown so far.
-    std::vector<std::uint32_t> Localisations() const {
-        std::vector<std::uint32_t> codes;
-        for (const auto& boite : boxes_.shown())
-            if (boite.type == host::TypeBoite::Exception) codes.push_back(static_cast<std::uint32_t>(boite.drapeaux));
-        return codes;
+    int Compter(const char* requete) {
+        db::CQuery query(Module().Donnees().Session());
+        query.SetDatabaseName(db::ALIAS_DOSSIER);
+        query.SQL().Add(requete);
+        query.Open();
+        return query.Fields(0).AsInteger();
     }
 };
-
-inline cDetailMouvementParts D(int asso, int kind, double nombre) {
-    cDetailMouvementParts detail;
-    detail.IdAsso = asso;
-    detail.TypeParts = kind;
-    detail.NbParts = nombre;
-    return detail;
-}
 
 }  // namespace kvarn::movements

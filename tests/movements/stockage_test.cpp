@@ -1,7 +1,6 @@
 // Recording and reading movements and links through the exported operations, their failures,
 // and the processing components handed back as found.
 #include "common/nulls.hpp"
-#include "db/query.hpp"
 #include "movements/codes_mouvement.hpp"
 #include "movements/lecture_mouvements.hpp"
 #include "movements/liste_en_cache.hpp"
@@ -17,48 +16,33 @@
 namespace kvarn::movements {
 namespace {
 
-class Stockage : public DossierMouvements {
-protected:
-    int Compter(const char* requete) {
-        db::CQuery query(Module().Donnees().Session());
-        query.SetDatabaseName(db::ALIAS_DOSSIER);
-        query.SQL().Add(requete);
-        query.Open();
-        return query.Fields(0).AsInteger();
-    }
-    // The event throws at its n-th call, and only then.
-    static db::TDataSetNotifyEvent EchecAuAppel(int n) {
-        return [n, appels = 0](db::CTable&) mutable {
-            if (++appels == n) throw std::runtime_error("panne du disque");
-        };
-    }
-};
-
-cMouvParts M(double date, int type, int cedant, int id, std::set<cDetailMouvementParts> details) {
-    cMouvParts mouvement;
-    mouvement.DateMouvement = date, mouvement.TypeMouvement = type, mouvement.IDCedant = cedant, mouvement.AutoID = id;
-    mouvement.Details = std::move(details);
-    return mouvement;
+// An event that throws at its n-th call, and only then.
+db::TDataSetNotifyEvent EchecAuAppel(int n) {
+    return [n, appels = 0](db::CTable&) mutable {
+        if (++appels == n) throw std::runtime_error("panne du disque");
+    };
 }
 
-TEST_F(Stockage, MovementsAndDetailsComeBackRankedByDateWithTheirDetailsDecoded) {
-    const int vente = Mouvement(kJour + 40, kCessionPP,
-                                {D(1, kPartsPP, 10), D(2, kPartsPP, -10), D(1, kPartsPP, 10), D(3, kPartsU, 0), D(3, 9, 4)}, 2);
-    Mouvement(0, kAugmentationCapital, {D(1, kPartsPP, 1)});
-    const int augmentation = Mouvement(kJour + 10, kAugmentationCapital, {D(4, kPartsNP, 2.5), D(4, kPartsU, -1.5)});
-    KV_OuvrirMouvementsParts();
-    KV_SauverDetailMouvementsParts(D(1, kPartsPP, 99), 0);
-    KV_SauverDetailMouvementsParts(D(1, kPartsPP, 99), NULL_ENTIER);
-    KV_FermerMouvementsParts();
+using Stockage = DossierMouvements;
 
+TEST_F(Stockage, MovementsComeBackRankedByDateWithTheirDetailsDecoded) {
+    // A repeated detail, a quantity of 0, a kind that stores no quantity; transferor 2.
+    const std::vector<D> details{{1, kPartsPP, 10}, {2, kPartsPP, -10}, {1, kPartsPP, 10}, {3, kPartsU, 0}, {3, 9, 4}};
+    const int vente = Mouvement(kJour + 40, kCessionPP, details, 2);
+    Mouvement(0, kAugmentationCapital, {{1, kPartsPP, 1}});
+    const int augmentation = Mouvement(kJour + 10, kAugmentationCapital, {{4, kPartsNP, 2.5}, {4, kPartsU, -1.5}});
+    KV_OuvrirMouvementsParts();
+    KV_SauverDetailMouvementsParts({1, kPartsPP, 99}, 0);
+    KV_SauverDetailMouvementsParts({1, kPartsPP, 99}, NULL_ENTIER);
+    KV_FermerMouvementsParts();
     const ListeMouvParts attendue{
-        {1, M(kJour + 10, kAugmentationCapital, 0, augmentation, {D(4, kPartsU, -1.5), D(4, kPartsNP, 2.5)})},
-        {2, M(kJour + 40, kCessionPP, 2, vente, {D(3, kPartsU, -0.0), D(2, kPartsPP, -10), D(1, kPartsPP, 10)})}};
+        {1, {kJour + 10, 0, augmentation, kAugmentationCapital, {{4, kPartsU, -1.5}, {4, kPartsNP, 2.5}}}},
+        {2, {kJour + 40, 2, vente, kCessionPP, {{3, kPartsU, -0.0}, {2, kPartsPP, -10}, {1, kPartsPP, 10}}}}};
     EXPECT_EQ(RecupererListeMouvParts(), attendue);
     EXPECT_EQ(Compter("SELECT COUNT(*) FROM KOLMIKVP"), 8);
     EXPECT_EQ(Compter("SELECT COUNT(*) FROM KOLMIKVP WHERE NBPARTSUDIM = 0 AND NBPARTSUAUG IS NULL"), 1);
     EXPECT_EQ(Compter("SELECT COUNT(*) FROM KOLMIKVM WHERE IDCEDANT IS NULL"), 2);
-    EXPECT_TRUE(Localisations().empty());
+    EXPECT_TRUE(boxes_.shown().empty());
 }
 
 TEST_F(Stockage, LinksComeBackLatestMovementFirstAndEqualOnesCollapse) {
@@ -72,113 +56,99 @@ TEST_F(Stockage, LinksComeBackLatestMovementFirstAndEqualOnesCollapse) {
     EXPECT_EQ(lus, (std::vector<std::tuple<int, int, int, double>>{{9, 1, 3, 2}, {0, 1, 2, 4}, {0, 1, 2, 5}}));
 }
 
+// The operation fails at the n-th call of an event of a component (opening scrolls to the first row).
 struct CasEchec {
     std::string nom;
     const char* composant;
     db::TDataSetNotifyEvent db::DataSetEvents::*evenement;
-    int appel;  // the call of the event that fails (opening a table scrolls to its first row)
+    int appel;
     Place place;
-    std::function<bool()> operation;  // true when the operation returned its failure value
-
+    std::function<bool()> renvoieSonEchec;
     friend void PrintTo(const CasEchec& cas, std::ostream* os) { *os << cas.nom; }
 };
 
 class EchecOperation : public Stockage, public testing::WithParamInterface<CasEchec> {};
 
-TEST_P(EchecOperation, ShowsItsLocationAndReturnsItsFailureValue) {
-    Mouvement(kJour, kCessionPP, {D(1, kPartsPP, 1)});
-    Mouvement(kJour + 1, kCessionPP, {D(1, kPartsPP, 2)});
-    KV_OuvrirAssoNPU();
-    KV_SauverAssoNPU({0, 1, 2, 5});
-    KV_SauverAssoNPU({0, 1, 3, 5});
-    KV_FermerAssoNPU();
+TEST_P(EchecOperation, ShowsItsLocationReturnsItsFailureValueAndWritesNothing) {
+    Mouvement(kJour, kCessionPP, {{1, kPartsPP, 1}});
+    Mouvement(kJour + 1, kCessionPP, {{1, kPartsPP, 2}});
+    KV_OuvrirAssoNPU(), KV_SauverAssoNPU({0, 1, 2, 5}), KV_SauverAssoNPU({0, 1, 3, 5}), KV_FermerAssoNPU();
     Composant(GetParam().composant).*GetParam().evenement = EchecAuAppel(GetParam().appel);
-    EXPECT_TRUE(GetParam().operation());
-    EXPECT_EQ(Localisations(), std::vector{CodeLocalisation(GetParam().place)});
-    EXPECT_EQ(Compter("SELECT COUNT(*) FROM KOLMIKVM") + Compter("SELECT COUNT(*) FROM KOLMIKVP"), 4);
+    EXPECT_TRUE(GetParam().renvoieSonEchec());
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(static_cast<std::uint32_t>(boxes_.shown()[0].drapeaux), CodeLocalisation(GetParam().place));
+    EXPECT_EQ(Compter("SELECT (SELECT COUNT(*) FROM KOLMIKVM) + (SELECT COUNT(*) FROM KOLMIKVP) + "
+                      "(SELECT COUNT(*) FROM KOLMIKVA)"), 6);
 }
 
-const char* const kMouv = "tblMouvementPartsTraitement";
-const char* const kDet = "tblDetMouvPartsTraitement";
+// A failed load leaves the flag clear, so that the next use loads again.
+bool ChargementRetente() {
+    store::TdmKvarn& module = *frame::DataModule();
+    ChargerMouvements(module);
+    const bool retente = !module.listeMouvementsChargee;
+    ChargerMouvements(module);
+    return retente && module.listeMouvementsChargee && EtatMouvementsDe(module).liste.size() == 2;
+}
+
+const char *const kMouv = "tblMouvementPartsTraitement", *const kDet = "tblDetMouvPartsTraitement";
 const char* const kLiens = "tblAssoNPU";
 using E = db::DataSetEvents;
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, EchecOperation,
-    testing::Values(
-        CasEchec{"RecupererListeMouvParts", kMouv, &E::AfterScroll, 3, Place::RecupererListeMouvParts,
-                 [] { return RecupererListeMouvParts().size() == 1; }},
-        CasEchec{"OuvrirMouvementsParts", kDet, &E::BeforeOpen, 1, Place::OuvrirMouvementsParts,
-                 [] { return KV_OuvrirMouvementsParts(), true; }},
-        CasEchec{"SauverMouvementsParts", kMouv, &E::BeforePost, 1, Place::SauverMouvementsParts,
-                 [] {
-                     KV_OuvrirMouvementsParts();
-                     return KV_SauverMouvementsParts(cMouvParts()) == 0;
-                 }},
-        CasEchec{"SauverDetailMouvementsParts", kDet, &E::BeforePost, 1, Place::SauverDetailMouvementsParts,
-                 [] { return KV_OuvrirMouvementsParts(), KV_SauverDetailMouvementsParts(D(1, 0, 1), 1), true; }},
-        CasEchec{"FermerMouvementsParts", kDet, &E::BeforeClose, 1, Place::FermerMouvementsParts,
-                 [] { return KV_OuvrirMouvementsParts(), KV_FermerMouvementsParts(), true; }},
-        CasEchec{"OuvrirAssoNPU", kLiens, &E::BeforeOpen, 1, Place::OuvrirAssoNPU,
-                 [] { return KV_OuvrirAssoNPU(), true; }},
-        CasEchec{"SauverAssoNPU", kLiens, &E::BeforePost, 1, Place::SauverAssoNPU,
-                 [] { return KV_OuvrirAssoNPU(), KV_SauverAssoNPU({0, 4, 5, 1}) == 0; }},
-        CasEchec{"FermerAssoNPU", kLiens, &E::BeforeClose, 1, Place::FermerAssoNPU,
-                 [] { return KV_OuvrirAssoNPU(), KV_FermerAssoNPU(), true; }},
-        CasEchec{"RecupererAssoNPU", kLiens, &E::AfterScroll, 3, Place::RecupererAssoNPU,
-                 [] { return RecupererAssoNPU().size() == 1; }}),
+INSTANTIATE_TEST_SUITE_P(Operations, EchecOperation, testing::Values(
+    CasEchec{"Liste", kMouv, &E::AfterScroll, 3, Place::RecupererListeMouvParts,
+             [] { return RecupererListeMouvParts().size() == 1; }},
+    CasEchec{"Chargement", kMouv, &E::AfterScroll, 3, Place::RecupererListeMouvParts, ChargementRetente},
+    CasEchec{"Ouvrir", kDet, &E::BeforeOpen, 1, Place::OuvrirMouvementsParts,
+             [] { return KV_OuvrirMouvementsParts(), true; }},
+    CasEchec{"Sauver", kMouv, &E::BeforePost, 1, Place::SauverMouvementsParts,
+             [] { return KV_OuvrirMouvementsParts(), KV_SauverMouvementsParts({}) == 0; }},
+    CasEchec{"SauverDetail", kDet, &E::BeforePost, 1, Place::SauverDetailMouvementsParts,
+             [] { return KV_OuvrirMouvementsParts(), KV_SauverDetailMouvementsParts({1, 0, 1}, 1), true; }},
+    CasEchec{"Fermer", kDet, &E::BeforeClose, 1, Place::FermerMouvementsParts,
+             [] { return KV_OuvrirMouvementsParts(), KV_FermerMouvementsParts(), true; }},
+    CasEchec{"OuvrirAssoNPU", kLiens, &E::BeforeOpen, 1, Place::OuvrirAssoNPU, [] { return KV_OuvrirAssoNPU(), true; }},
+    CasEchec{"SauverAssoNPU", kLiens, &E::BeforePost, 1, Place::SauverAssoNPU,
+             [] { return KV_OuvrirAssoNPU(), KV_SauverAssoNPU({0, 4, 5, 1}) == 0; }},
+    CasEchec{"FermerAssoNPU", kLiens, &E::BeforeClose, 1, Place::FermerAssoNPU,
+             [] { return KV_OuvrirAssoNPU(), KV_FermerAssoNPU(), true; }},
+    CasEchec{"LireAssoNPU", kLiens, &E::AfterScroll, 3, Place::RecupererAssoNPU,
+             [] { return RecupererAssoNPU().size() == 1; }}),
     testing_support::NomDuCas());
-
-TEST_F(Stockage, AFailedLoadLeavesTheFlagClearAndTheNextUseLoadsAgain) {
-    Mouvement(kJour, kCessionPP, {D(1, kPartsPP, 1)});
-    Mouvement(kJour + 1, kCessionPP, {D(1, kPartsPP, 2)});
-    Composant(kMouv).AfterScroll = EchecAuAppel(2);
-    ChargerMouvements(Module());
-    EXPECT_FALSE(Module().listeMouvementsChargee);
-    EXPECT_EQ(Localisations(), std::vector{CodeLocalisation(Place::RecupererListeMouvParts)});
-    Composant(kMouv).AfterScroll = nullptr;
-    ChargerMouvements(Module());
-    EXPECT_TRUE(Module().listeMouvementsChargee);
-    EXPECT_EQ(EtatMouvementsDe(Module()).liste.size(), 2u);
-}
 
 // {reading by the linked component, components open, the walk fails}
 class ComposantsRendus : public Stockage, public testing::WithParamInterface<std::tuple<bool, bool, bool>> {};
 
-TEST_P(ComposantsRendus, AsTheyWereFoundOpenOrClosedOnTheirRowWithTheirHandler) {
+TEST_P(ComposantsRendus, OpenOrClosedOnTheirRowWithTheirHandler) {
     const auto [parLien, ouverts, echec] = GetParam();
-    for (int i = 1; i <= 3; ++i) Mouvement(kJour + 10 - i, kCessionPP, {D(i, kPartsPP, i), D(i + 1, kPartsPP, -i)});
+    for (int i = 1; i <= 3; ++i)
+        Mouvement(kJour + 10 - i, kCessionPP, {{i, kPartsPP, 1.0 * i}, {i + 1, kPartsPP, -1.0 * i}});
     db::CTable& mouvements = Composant(kMouv);
     db::CTable& details = Composant(kDet);
     int calculs = 0;
-    details.OnCalcFields = [&calculs](db::CTable&) { ++calculs; };
-    if (ouverts) {
-        KV_OuvrirMouvementsParts();
-        mouvements.Next();
-        details.Last();
-    }
+    details.OnCalcFields = [&calculs](db::CTable&) { ++calculs; };  // the component declares no calculated field
+    if (ouverts) KV_OuvrirMouvementsParts(), mouvements.Next(), details.Last();  // key order, not date order
     const auto ligne = [](db::CTable& t) { return t.Active() ? t.FieldByName("AutoID").AsInteger() : 0; };
     const int ligneMouvement = ligne(mouvements), ligneDetail = ligne(details);
     if (echec) mouvements.AfterScroll = EchecAuAppel(3);
     ListeMouvParts liste;
-    const auto lire = [&] { parLien ? LireListeMouvPartsParLien(Module(), liste) : LireListeMouvParts(Module(), liste); };
-    if (echec) {
-        EXPECT_THROW(lire(), std::runtime_error);
-    } else {
-        lire();
+    try {
+        parLien ? LireListeMouvPartsParLien(Module(), liste) : LireListeMouvParts(Module(), liste);
+        EXPECT_FALSE(echec);
         EXPECT_EQ(liste.size(), 3u);
+    } catch (const std::runtime_error&) {
+        EXPECT_TRUE(echec);
     }
     EXPECT_EQ(mouvements.Active(), ouverts);
     EXPECT_EQ(details.Active(), ouverts);
     EXPECT_EQ(ligne(mouvements), ligneMouvement);
     EXPECT_EQ(ligne(details), ligneDetail);
     EXPECT_EQ(mouvements.IndexName(), "");
-    calculs = 0;
     details.OnCalcFields(details);
     EXPECT_EQ(calculs, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lectures, ComposantsRendus, testing::Combine(testing::Bool(), testing::Bool(), testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(Lectures, ComposantsRendus,
+                         testing::Combine(testing::Bool(), testing::Bool(), testing::Bool()));
 
 }  // namespace
 }  // namespace kvarn::movements
