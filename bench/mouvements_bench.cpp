@@ -9,6 +9,8 @@
 #include "standalone/standalone_host.hpp"
 #include "store/nouveau_dossier.hpp"
 
+#include "private_root.hpp"
+
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
 
@@ -28,14 +30,7 @@ constexpr int kMouvements = 50000;
 constexpr int kDetailsParMouvement = 2;
 constexpr double kPremierJour = 45658;  // 1 January 2025
 
-fs::path PrivateRoot() {
-    static const fs::path base = fs::temp_directory_path();
-    std::string pattern = (base / "kvarn-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    setenv("XDG_DATA_HOME", pattern.c_str(), 1);
-    setenv("TMPDIR", pattern.c_str(), 1);
-    return pattern;
-}
+using kvarn::bench::PrivateRoot;
 
 void Remplir(store::TdmKvarn& module) {
     db::CTable& mouvements = module.Donnees().Composant("tblMouvementPartsTraitement");
