@@ -10,10 +10,10 @@
 // table KOLMIKVA) say how many usufruct shares of which usufructuary stand behind a bare owner.
 //
 // The records are plain values owned by their holder; a new one holds its reset values, which RAZ
-// puts back. RecupererListeMouvParts reads every dated
-// movement of the dossier, ranked from 1 in date order; the storage operations append rows and
-// return their new identifiers. Each operation keeps its errors inside the module: it shows them
-// in the host's exception box and returns what it gathered so far, 0 for an identifier.
+// puts back. RecupererListeMouvParts reads every dated movement of the dossier, ranked from 1 in
+// date order; the storage operations append rows and return their new identifiers. Each operation
+// runs inside the InitKV bracket and keeps its errors inside the module: it shows them in the
+// host's exception box and returns what it gathered so far, 0 for an identifier.
 #pragma once
 
 #include <kvarn/kvarn.h>
