@@ -30,9 +30,7 @@ void Signaler(Place place, const std::exception& erreur) {
 template <typename Action>
 void Relancer(Place place, Action&& action) {
     try {
-        store::TdmKvarn* module = DataModule();
-        if (!module) throw std::logic_error("le module de données n'est pas créé (InitDataModuleKV)");
-        action(*module);
+        action(DataModuleCree());
     } catch (const std::exception& erreur) {
         Signaler(place, erreur);
         throw;
@@ -47,6 +45,11 @@ EtatModule& Etat() {
 }
 
 store::TdmKvarn* DataModule() { return Etat().dataModule.get(); }
+
+store::TdmKvarn& DataModuleCree() {
+    if (!DataModule()) throw std::logic_error("le module de données n'est pas créé (InitDataModuleKV)");
+    return *DataModule();
+}
 
 void CreerDataModule() {
     if (!Etat().dataModule) Etat().dataModule = std::make_unique<store::TdmKvarn>();
