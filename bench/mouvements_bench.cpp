@@ -78,10 +78,10 @@ store::TdmKvarn& Module() {
 void BM_ChargerMouvements(benchmark::State& state) {
     store::TdmKvarn& module = Module();
     for (auto _ : state) {
-        module.listeMouvementsChargee = false;
+        module.EtatDe<movements::EtatMouvements>().listeChargee = false;
         movements::ChargerMouvements(module);
     }
-    if (movements::EtatMouvementsDe(module).liste.size() != kMouvements) state.SkipWithError("incomplete list");
+    if (module.EtatDe<movements::EtatMouvements>().liste.size() != kMouvements) state.SkipWithError("incomplete list");
     state.SetItemsProcessed(state.iterations() * kMouvements * kDetailsParMouvement);
 }
 BENCHMARK(BM_ChargerMouvements)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -2,7 +2,6 @@
 // designation, sex code and department of birth.
 #include <kvarn/associe.hpp>
 
-#include "associates/mode_chargement.hpp"
 #include "common/nulls.hpp"
 #include "common/text.hpp"
 #include "frame/etat_module.hpp"
@@ -74,7 +73,7 @@ std::string Associe::GetTextRegimeImpositionSCI() const {
 }
 
 std::string Associe::GetDesignationAssocie() const {
-    if (ModeChargement() != kvarn::associates::kModeNomsDeNaissance) return kvarn::Trim(Nom + " " + Prenoms);
+    if (ModeChargement() != kvarn::store::kModeAvecBeneficiaires) return kvarn::Trim(Nom + " " + Prenoms);
     return PersonnePhysique ? kvarn::Trim(NomPatronymique + " " + Prenoms) : kvarn::Trim(Nom);
 }
 

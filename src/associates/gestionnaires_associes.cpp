@@ -1,6 +1,5 @@
 #include "associates/gestionnaires_associes.hpp"
 
-#include "associates/mode_chargement.hpp"
 #include "common/text.hpp"
 #include "db/display_format.hpp"
 
@@ -12,11 +11,6 @@ namespace {
 
 // Share counts show as the number format does: grouped thousands, always 5 decimals.
 constexpr const char* kFormatParts = "#,##0.00000";
-
-EtapeFinExercice& EtapeInscrite() {
-    static EtapeFinExercice etape;
-    return etape;
-}
 
 // A double carries about 17 significant digits, of which the last two are noise from the
 // arithmetic that produced it; the figure shown keeps 15.
@@ -55,7 +49,7 @@ void TexteSituationFamille(db::Field& champ, std::string& texte, bool) {
 
 ColonnesCalculees CalculerColonnes(const Associe& associe, int modeChargement) {
     ColonnesCalculees colonnes;
-    colonnes.nomAffichage = modeChargement == kModeNomsDeNaissance && associe.PersonnePhysique
+    colonnes.nomAffichage = modeChargement == store::kModeAvecBeneficiaires && associe.PersonnePhysique
                                 ? associe.NomPatronymique
                                 : associe.Nom;
     colonnes.identite = Trim(colonnes.nomAffichage + " " + associe.Prenoms);
@@ -67,18 +61,18 @@ ColonnesCalculees CalculerColonnes(const Associe& associe, int modeChargement) {
     return colonnes;
 }
 
-void CalculerColonnesAssocies(db::CTable& table, int modeChargement) {
+void CalculerColonnesAssocies(db::CTable& table, int modeChargement, const EtapeFinExercice& etapeFinExercice) {
     const Associe associe = LireMembresCalcules(table);
     ColonnesCalculees colonnes = CalculerColonnes(associe, modeChargement);
-    if (const EtapeFinExercice& etape = EtapeInscrite()) colonnes.finExercice = etape(associe);
+    if (etapeFinExercice) colonnes.finExercice = etapeFinExercice(associe);
     EcrireColonnesCalculees(table, colonnes);
 }
 
-void DefinirEtapeFinExercice(EtapeFinExercice etape) { EtapeInscrite() = std::move(etape); }
-
 void AttacherGestionnairesAssocies(store::TdmKvarn& module) {
     db::CTable& associes = module.Donnees().Composant("tblAssociesKV");
-    associes.OnCalcFields = [&module](db::CTable& table) { CalculerColonnesAssocies(table, module.ModeChargement()); };
+    associes.OnCalcFields = [&module](db::CTable& table) {
+        CalculerColonnesAssocies(table, module.ModeChargement(), module.EtatDe<EtatAssocies>().etapeFinExercice);
+    };
     AffecterTextesColonnes(associes, {
         .titre = [&associes](db::Field&, std::string& texte, bool) { TexteTitre(associes, texte); },
         .regimeImpositionSCI = TexteRegimeImpositionSCI,

@@ -4,10 +4,11 @@
 // AttacherGestionnairesAssocies assigns them on the data module's component, replacing whatever
 // was attached, so it can run at every dossier start-up without stacking anything. The
 // calculated columns are computed from the row's own members, in the data module's current
-// loading mode; the end-of-year shares are computed by the step the movements register
-// (DefinirEtapeFinExercice), and left as they are while none is registered.
+// loading mode; the end-of-year shares are computed by the step the movements register in the
+// associates' state (etat_associes.hpp), and left as they are while none is registered.
 #pragma once
 
+#include "associates/etat_associes.hpp"
 #include "associates/table_associes.hpp"
 #include "db/field.hpp"
 #include "db/table.hpp"
@@ -15,7 +16,6 @@
 
 #include <kvarn/associe.hpp>
 
-#include <functional>
 #include <string>
 
 namespace kvarn::associates {
@@ -36,13 +36,7 @@ void TexteSituationFamille(db::Field& champ, std::string& texte, bool affichage)
 
 // NomAffichage, Identite, AdresseAffichage and IdentiteComplete of a record.
 ColonnesCalculees CalculerColonnes(const Associe& associe, int modeChargement);
-// The component's OnCalcFields: the columns above, then the end-of-year step when registered.
-void CalculerColonnesAssocies(db::CTable& table, int modeChargement);
-
-// The end-of-year shares of an associate (start-of-year shares plus the year's movements).
-using EtapeFinExercice = std::function<PartsFinExercice(const Associe&)>;
-// Registers the step (an empty function removes it). The step is code, not dossier state: it is
-// registered once by the subsystem that owns the movements and serves every data module.
-void DefinirEtapeFinExercice(EtapeFinExercice etape);
+// The component's OnCalcFields: the columns above, then the end-of-year step when there is one.
+void CalculerColonnesAssocies(db::CTable& table, int modeChargement, const EtapeFinExercice& etapeFinExercice);
 
 }  // namespace kvarn::associates

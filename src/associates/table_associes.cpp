@@ -242,6 +242,8 @@ void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonne
     table.FieldByName("NbPartsNPFinExo").SetAsFloat(colonnes.finExercice->np);
 }
 
+db::Field& RegimeImpositionSCI(db::CTable& table) { return table.FieldByName("RegimeImpositionSCI"); }
+
 void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes) {
     table.FieldDisplayOf("Titre").onGetText = std::move(textes.titre);
     table.FieldDisplayOf("RegimeImpositionSCI").onGetText = std::move(textes.regimeImpositionSCI);

@@ -5,7 +5,7 @@
 // column is empty takes its null value, which for several members differs from the reset value
 // (a quality of 0, a real of kNulReel). The handlers of the associates component come back here
 // to read the members they show and to write the calculated columns, and to find the columns
-// their display texts belong to.
+// their display texts belong to; the check of the regimes comes for the regime column.
 #pragma once
 
 #include "db/field.hpp"
@@ -54,5 +54,8 @@ struct TextesColonnes {
 
 // Assigns the handlers to their columns, replacing whatever was there.
 void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes);
+
+// The row's tax regime column, which the check of a 2036 dossier's regimes clears.
+db::Field& RegimeImpositionSCI(db::CTable& table);
 
 }  // namespace kvarn::associates

@@ -27,11 +27,11 @@ PartsPPUNP CumulerDetails(const std::vector<DetailIndexe>& details, const Exclus
 PartsPPUNP CumulerMouvementsAssocie(store::TdmKvarn& module, int idAssocie, int idMouvementExclu, double dateLimite) {
     ChargerMouvements(module);
     const Exclusions exclusions{module.Environnement().GetDateSituation(), idMouvementExclu, dateLimite};
-    return CumulerDetails(EtatMouvementsDe(module).DetailsDe(idAssocie), exclusions);
+    return CumulerDetails(module.EtatDe<EtatMouvements>().DetailsDe(idAssocie), exclusions);
 }
 
 bool AssocieAcquiertDesParts(store::TdmKvarn& module, int idAssocie) {
-    for (const DetailIndexe& detail : EtatMouvementsDe(module).DetailsDe(idAssocie)) {
+    for (const DetailIndexe& detail : module.EtatDe<EtatMouvements>().DetailsDe(idAssocie)) {
         const int type = detail.mouvement->TypeMouvement;
         if (detail.nbParts > 0 && type >= kCessionPP && type < kPremierTypeHorsMouvement && type != kReductionCapital)
             return true;

@@ -21,15 +21,4 @@ PartsPPUNP PartsFinExerciceAssocie(store::TdmKvarn& module, int idAssocie, const
     return SommerPartsFinExercice(debut, CumulerMouvementsAssocie(module, idAssocie, 0, 0));
 }
 
-// KOLMIKV1's columns as the movements see them: the key, the start-of-year shares (AsFloat reads
-// an empty start as 0, which is what it counts as) and the end-of-year calculated columns.
-void CalculerPartsFinExercice(store::TdmKvarn& module, db::CTable& associes) {
-    const PartsPPUNP debut{associes.FieldByName("NbParts").AsFloat(), associes.FieldByName("NbPartsU").AsFloat(),
-                           associes.FieldByName("NbPartsN").AsFloat()};
-    const PartsPPUNP fin = PartsFinExerciceAssocie(module, associes.FieldByName("ShIDAssocie").AsInteger(), debut);
-    associes.FieldByName("NbPartsPPFinExo").SetAsFloat(fin.pp);
-    associes.FieldByName("NbPartsUFinExo").SetAsFloat(fin.u);
-    associes.FieldByName("NbPartsNPFinExo").SetAsFloat(fin.np);
-}
-
 }  // namespace kvarn::movements

@@ -71,8 +71,7 @@ void LireListeMouvPartsParLien(store::TdmKvarn& module, ListeMouvParts& liste) {
 }
 
 bool RecupererListe(store::TdmKvarn& module, ListeMouvParts& liste) {
-    return Proteger(Place::RecupererListeMouvParts, module,
-                    [&](store::TdmKvarn& m) { LireListeMouvParts(m, liste); });
+    return Proteger(Place::RecupererListeMouvParts, [&] { LireListeMouvParts(module, liste); });
 }
 
 }  // namespace kvarn::movements

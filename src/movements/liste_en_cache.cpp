@@ -2,8 +2,6 @@
 
 #include "movements/lecture_mouvements.hpp"
 
-#include <memory>
-
 namespace kvarn::movements {
 
 void EtatMouvements::Indexer() {
@@ -19,28 +17,13 @@ const std::vector<DetailIndexe>& EtatMouvements::DetailsDe(int idAssocie) const 
     return trouves == parAssocie.end() ? aucun : trouves->second;
 }
 
-// TEMPORARY HOME of the state, until the data module keeps one slot per subsystem: the state is
-// held by an entry of the data module's list of attachers, which is the data module's own and
-// goes with it; the weak reference only finds it again. When the slot exists, this function
-// returns the slot's state and nothing else changes.
-EtatMouvements& EtatMouvementsDe(store::TdmKvarn& module) {
-    static const store::TdmKvarn* proprietaire = nullptr;
-    static std::weak_ptr<EtatMouvements> courant;
-    if (std::shared_ptr<EtatMouvements> etat = courant.lock(); etat && proprietaire == &module) return *etat;
-    auto etat = std::make_shared<EtatMouvements>();
-    module.Gestionnaires().push_back([etat](store::TdmKvarn&) {});
-    proprietaire = &module;
-    courant = etat;
-    return *etat;
-}
-
 void ChargerMouvements(store::TdmKvarn& module) {
-    if (module.listeMouvementsChargee) return;
-    EtatMouvements& etat = EtatMouvementsDe(module);
+    EtatMouvements& etat = module.EtatDe<EtatMouvements>();
+    if (etat.listeChargee) return;
     etat.liste.clear();
     const bool lue = RecupererListe(module, etat.liste);
     etat.Indexer();
-    module.listeMouvementsChargee = lue;
+    etat.listeChargee = lue;
 }
 
 }  // namespace kvarn::movements

@@ -3,18 +3,17 @@
 // Each operation has a place within the data module's unit (1015). An error is shown in the
 // host's exception box with the location code unit × 65536 + place, and the operation goes on to
 // return its failure value (what it gathered so far, 0 for an identifier). The exported
-// operations also run inside the InitKV bracket, so that the dossier is started (its components
-// linked, its tables migrated) whatever state the caller left it in.
+// operations also run inside the InitKV bracket (exports_proteges.hpp).
 #pragma once
 
+#include "frame/exports_proteges.hpp"
+#include "host/boites.hpp"
 #include "store/data_module.hpp"
 
 #include <cstdint>
-#include <functional>
+#include <utility>
 
 namespace kvarn::movements {
-
-inline constexpr std::uint32_t kUniteDataModule = 1015;
 
 enum class Place : std::uint32_t {
     RecupererListeMouvParts = 5573,
@@ -29,13 +28,21 @@ enum class Place : std::uint32_t {
 };
 
 constexpr std::uint32_t CodeLocalisation(Place place) {
-    return kUniteDataModule * 65536 + static_cast<std::uint32_t>(place);
+    return host::CodeLocalisation(store::kUniteDataModule, static_cast<std::uint32_t>(place));
 }
 
-// Runs the operation on the data module; false when an error was shown.
-bool Proteger(Place place, store::TdmKvarn& module, const std::function<void(store::TdmKvarn&)>& operation);
+// Runs the operation; false when an error was shown.
+template <class Operation>
+bool Proteger(Place place, Operation&& operation) {
+    return frame::Proteger(store::kUniteDataModule, static_cast<std::uint32_t>(place),
+                           std::forward<Operation>(operation));
+}
 
 // The same for an exported operation: on the module-wide data module, inside the InitKV bracket.
-bool ExecuterExporte(Place place, const std::function<void(store::TdmKvarn&)>& operation);
+template <class Operation>
+bool ExecuterExporte(Place place, Operation&& operation) {
+    return frame::ProtegerDansInitKV(store::kUniteDataModule, static_cast<std::uint32_t>(place),
+                                     std::forward<Operation>(operation));
+}
 
 }  // namespace kvarn::movements

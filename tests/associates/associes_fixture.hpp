@@ -26,11 +26,9 @@ protected:
         store::InitialiserNouveauDossier(dir_);
         InitDataModuleKV();
         InitKV();
-        AttacherGestionnairesAssocies(*frame::DataModule());
         Table().Open();
     }
     void TearDown() override {
-        DefinirEtapeFinExercice({});
         DesinitKV();
         DetruireDataModuleKV();
         DossierOuvert::TearDown();

@@ -104,7 +104,6 @@ TEST_F(DossierAleatoire, OnePassReadingAndIndexedSumsEqualTheLinkedReadingAndThe
 
 TEST_F(Cumul, EndOfYearColumnsAddRoundedStartsAndRoundedMovements) {
     db::CTable& associes = Composant("tblAssociesKV");
-    associes.OnCalcFields = [this](db::CTable& table) { CalculerPartsFinExercice(Module(), table); };
     associes.Open();
     associes.Append();  // NbPartsU stays empty
     associes.FieldByName("NbParts").SetAsFloat(10.123456);
@@ -113,7 +112,7 @@ TEST_F(Cumul, EndOfYearColumnsAddRoundedStartsAndRoundedMovements) {
     const int id = associes.FieldByName("ShIDAssocie").AsInteger();
     Mouvement(kJour + 1, kDemembrement, {{id, kPartsPP, 0.1}, {id, kPartsU, 1.0 / 3}, {id, kPartsNP, -0.1}});
     Mouvement(kJour + 2, kCessionPP, {{id, kPartsPP, 0.7}});
-    Module().listeMouvementsChargee = false;  // as whoever records movements does
+    Module().EtatDe<EtatMouvements>().listeChargee = false;  // as whoever records movements does
     associes.Refresh();
     EXPECT_EQ(associes.FieldByName("NbPartsPPFinExo").AsFloat(), 10.12346 + 0.8);  // 0.1 + 0.7 is not 0.8 unrounded
     EXPECT_EQ(associes.FieldByName("NbPartsUFinExo").AsFloat(), 0.33333);

@@ -85,9 +85,10 @@ TEST_P(EchecOperation, ShowsItsLocationReturnsItsFailureValueAndWritesNothing) {
 bool ChargementRetente() {
     store::TdmKvarn& module = *frame::DataModule();
     ChargerMouvements(module);
-    const bool retente = !module.listeMouvementsChargee;
+    EtatMouvements& etat = module.EtatDe<EtatMouvements>();
+    const bool retente = !etat.listeChargee;
     ChargerMouvements(module);
-    return retente && module.listeMouvementsChargee && EtatMouvementsDe(module).liste.size() == 2;
+    return retente && etat.listeChargee && etat.liste.size() == 2;
 }
 
 const char *const kMouv = "tblMouvementPartsTraitement", *const kDet = "tblDetMouvPartsTraitement";
