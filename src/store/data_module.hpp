@@ -114,10 +114,10 @@ public:
     void RelacherTableAssocies();
     int NombreDetenteursAssocies() const { return detenteursAssocies_; }
 
-    // The associates table's calculated-field handler, taken off while a caller of another
-    // program holds the table (it reads stored columns only, and each row would cost a computation
-    // over the movements) and put back when it lets go. Detaching twice keeps the handler taken
-    // off first unless the table had one again; putting back with nothing kept changes nothing.
+    // The associates table's calculated-field handler, taken off while another program holds the
+    // table (it reads the stored columns, and the handler would cost every row a computation) and
+    // put back when it lets go. A second detach keeps what the first took off unless a start-up
+    // attached the handler again in between; putting back with nothing kept changes nothing.
     void DetacherCalculsAssocies();
     void RattacherCalculsAssocies();
 
