@@ -59,36 +59,26 @@ TEST_P(ChampDeclare, ALaLargeurAuFormatEtAuTitreDeSaDeclaration) {
 
 INSTANTIATE_TEST_SUITE_P(Declarations, ChampDeclare, testing::ValuesIn(kChamps), testing_support::NomDuCas());
 
-struct CasVue {
-    const char* nom;
-    const char* composant;
-    int champs;
-    const char* premier;
-    const char* dernier;
-};
-
-const CasVue kVues[] = {
-    {"Resultats", "tblResultatsAssocies", 33, "Benefice", "AbandonsSaisi"},
-    {"Traitement", "tblAssociesKVTraitement", 21, "ShIDAssocie", "NbPartsN"},
-    {"Associes", "tblAssociesKV", 137, "ShIDAssocie", "IDSP"},
-    {"ParAssocie", "tblDiversFiscPartAssocie", 9, "AutoID", "EstPourBA"},
-};
-
-void PrintTo(const CasVue& cas, std::ostream* os) { *os << cas.composant; }
-
-class VueDeclaree : public Composants, public testing::WithParamInterface<CasVue> {};
-
-TEST_P(VueDeclaree, MontreSesChampsDansSonOrdre) {
-    const CasVue& cas = GetParam();
-    db::CTable& table = Composant(cas.composant);
-    table.Open();
-    ASSERT_EQ(table.FieldCount(), cas.champs);
-    EXPECT_EQ(table.Fields(0).FieldName(), cas.premier);
-    EXPECT_EQ(table.Fields(cas.champs - 1).FieldName(), cas.dernier);
-    table.Close();
+TEST_F(Composants, ChacunMontreLesChampsDeSaDeclarationDansLeurOrdre) {
+    struct Vue {
+        const char* composant;
+        int champs;
+        const char* premier;
+        const char* dernier;
+    };
+    for (const Vue& vue : {Vue{"tblResultatsAssocies", 33, "Benefice", "AbandonsSaisi"},
+                           Vue{"tblAssociesKVTraitement", 21, "ShIDAssocie", "NbPartsN"},
+                           Vue{"tblAssociesKV", 137, "ShIDAssocie", "IDSP"},
+                           Vue{"tblDiversFiscPartAssocie", 9, "AutoID", "EstPourBA"}}) {
+        SCOPED_TRACE(vue.composant);
+        db::CTable& table = Composant(vue.composant);
+        table.Open();
+        ASSERT_EQ(table.FieldCount(), vue.champs);
+        EXPECT_EQ(table.Fields(0).FieldName(), vue.premier);
+        EXPECT_EQ(table.Fields(vue.champs - 1).FieldName(), vue.dernier);
+        table.Close();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Declarations, VueDeclaree, testing::ValuesIn(kVues), testing_support::NomDuCas());
 
 TEST_F(Composants, LaVueDeTraitementLitLeCodePostalEtLaVilleASesLargeurs) {
     db::CTable& associes = Composant("tblAssociesKV");
