@@ -193,7 +193,7 @@ enum class Lecture { Complete, Calculs, Stockee };
 template <class Colonnes>
 void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
     for (const auto& colonne : colonnes)
-        if (lecture == Lecture::Complete || colonne.pourCalculs)
+        if (lecture != Lecture::Calculs || colonne.pourCalculs)
             associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
 }
 
