@@ -16,6 +16,7 @@ std::vector<Associe> LireAssociesISA(store::TdmDonnees& donnees) {
     std::vector<Associe> associes;
     if (!table.Exists()) return associes;
     table.Open();
+    associes.reserve(static_cast<std::size_t>(table.RecordCount()));  // a record is a few kilobytes: no regrowth
     for (table.First(); !table.Eof(); table.Next()) associes.push_back(associates::LireAssocieStocke(table));
     table.Close();
     return associes;
