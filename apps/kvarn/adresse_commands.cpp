@@ -2,10 +2,7 @@
 
 #include "host/pays.hpp"
 #include "identification/verifications.hpp"
-#include "json.hpp"
 #include "session.hpp"
-
-#include <iostream>
 
 namespace kvarn::cli {
 namespace {
@@ -78,15 +75,7 @@ int AdresseLire(const GlobalOptions& globals, const AdresseCommandeOptions& opti
     const GenreAdresse& genre = Genre(options.genre);
     Session session = Session::WithDossier(globals);
     const std::vector<Groupe> groupes{GroupeAdresse(genre.nom, genre.titre, (session.dossier().*genre.lire)())};
-    if (options.json) {
-        JsonWriter json;
-        json.BeginObject();
-        EcrireJson(json, groupes);
-        json.EndObject();
-        std::cout << json.str() << '\n';
-    } else {
-        EcrireTexte(std::cout, groupes);
-    }
+    Afficher(groupes, options.json);
     return kSucces;
 }
 

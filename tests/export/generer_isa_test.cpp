@@ -100,6 +100,19 @@ Associe Physique(int titre, const char* nom, const char* prenoms, double parts) 
     return a;
 }
 
+CAdresse Adresse(const char* numero, const char* indice, const char* voie, const char* complement, const char* cp,
+                 const char* ville, int pays) {
+    CAdresse a;
+    a.NoVoie = numero;
+    a.CmplNoVoie = indice;
+    a.NomVoie = voie;
+    a.Complement1 = complement;
+    a.CP = cp;
+    a.Ville = ville;
+    a.IDPays = pays;
+    return a;
+}
+
 void ExportISA::SCIComplete() {
     Dossier().Modifier([](standalone::DossierFichier& d) {
         d.SetIdentifiantISA("SCI042");
@@ -115,31 +128,13 @@ void ExportISA::SCIComplete() {
         d.SetRegimeImposition(1);
         d.SetDateDebutActivite(Jour("15/03/2010"));
         d.SetDateEngagement(Jour("02/01/2025"));
-        CAdresse adresse;
-        adresse.NoVoie = "12";
-        adresse.CmplNoVoie = "B";
-        adresse.NomVoie = "rue des Écoles";
-        adresse.Complement1 = "Bâtiment A";
-        adresse.CP = "75005";
-        adresse.Ville = "Paris";
+        CAdresse adresse = Adresse("12", "B", "rue des Écoles", "Bâtiment A", "75005", "Paris", PAYS_FRANCE);
         adresse.Telephone = "0102030405";
         adresse.Fax = "0102030406";
         adresse.Email = "contact@tilleuls.fr";
         d.MAJAdresse(adresse);
-        CAdresse correspondance;
-        correspondance.NoVoie = "3";
-        correspondance.NomVoie = "place du Marché";
-        correspondance.Complement1 = "Boîte 12";
-        correspondance.CP = "69002";
-        correspondance.Ville = "Lyon";
-        d.SetAdresseCorrespondance(correspondance);
-        CAdresse siege;
-        siege.NomVoie = "avenue Louise";
-        siege.Complement1 = "c/o Cabinet Martin";
-        siege.CP = "1050";
-        siege.Ville = "Bruxelles";
-        siege.IDPays = 20;
-        d.SetAdresseSiegeSocial(siege);
+        d.SetAdresseCorrespondance(Adresse("3", "", "place du Marché", "Boîte 12", "69002", "Lyon", PAYS_FRANCE));
+        d.SetAdresseSiegeSocial(Adresse("", "", "avenue Louise", "c/o Cabinet Martin", "1050", "Bruxelles", 20));
         tagNOINTRACOMM numero{};
         std::memcpy(numero.Prefixe, "FR44", 4);
         std::memcpy(numero.Siren, "732829320", 9);
