@@ -3,7 +3,6 @@
 #include "fuzz/restore_input.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -14,16 +13,6 @@
 #include <sys/stat.h>
 
 namespace kvarn::backup::testing_support {
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 void SetModified(const fs::path& path, std::time_t when) {
     const timespec times[2] = {{when, 0}, {when, 0}};

@@ -4,19 +4,7 @@
 #include "db/field_type.hpp"
 #include "store/tables.hpp"
 
-#include <unistd.h>
-
 namespace kvarn::db::testing {
-
-std::filesystem::path FreshDirectory(const std::string& stem) {
-    static int counter = 0;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      (stem + "-" + std::to_string(::getpid()) + "-" +
-                                       std::to_string(++counter));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 void DossierTest::SetUp() {
     dossier_ = FreshDirectory("dossier");

@@ -6,6 +6,7 @@
 #include "db/session.hpp"
 #include "db/statement.hpp"
 #include "db/table.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,7 @@
 
 namespace kvarn::db::testing {
 
-// A new empty directory under TMPDIR.
-std::filesystem::path FreshDirectory(const std::string& stem);
+using kvarn::testing_support::FreshDirectory;
 
 // A component on KOLMIKV1 of the session's dossier, opened.
 std::unique_ptr<CTable> OpenAssocies(Session& session);
