@@ -66,6 +66,5 @@ expect_status 1 "$KVARN" sauvegarder --source "$ROOT/nulle-part" --vers "$ROOT/s
 expect_contains "Répertoire Backup/Restore non trouvé" "missing source"
 expect_status 2 "$KVARN" sauvegarder --source "$SRC"
 expect_status 2 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/svg" --description "日本"
-expect_status 2 "$KVARN" sauvegarder --source "" --vers "$ROOT/svg"
 expect_status 2 "$KVARN" archive
 finish

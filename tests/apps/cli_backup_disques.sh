@@ -49,8 +49,6 @@ expect_contains "Processus abandonné" "cancelled restore"
 
 expect_status 1 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/v" --taille-volume 67071
 expect_contains "Disque plein" "disk smaller than volume 1 needs"
-expect_status 2 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/v" --disques "$DISQUES"
-expect_status 2 "$KVARN" sauvegarder --source "$SRC"
 expect_status 2 "$KVARN" restaurer --vers "$ROOT/cible"
 
 # One directory as the drive: the requests are answered on the command line.
