@@ -9,7 +9,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace kvarn::standalone {
 namespace {
@@ -236,9 +235,8 @@ class DamagedDossier : public testing::TestWithParam<DamagedRecord> {};
 
 TEST_P(DamagedDossier, IsReportedWithItsLineAndKeptAsItIs) {
     const fs::path dir = FreshDirectory("dossier-damaged");
-    fs::create_directories(dir);
     const std::string damaged = std::string("[Exercice]\nFin=31/12/2025\n\n[Dossier]\nNom=X\n") + GetParam().line + "\n";
-    std::ofstream(dir / kFichierDossier, std::ios::binary) << damaged;
+    testing_support::WriteBytes(dir / kFichierDossier, damaged);
     const int expectedLine = GetParam().lineNumber;
     try {
         DossierFichier::Ouvrir(dir);
