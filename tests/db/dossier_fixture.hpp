@@ -19,6 +19,9 @@ namespace kvarn::db::testing {
 
 using kvarn::testing_support::FreshDirectory;
 
+// A component on the table of the alias, not opened.
+std::unique_ptr<CTable> Component(Session& session, const char* alias, const std::string& table);
+
 // A component on KOLMIKV1 of the session's dossier, opened.
 std::unique_ptr<CTable> OpenAssocies(Session& session);
 
