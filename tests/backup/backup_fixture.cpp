@@ -127,11 +127,7 @@ CBackupRestore& BackupTest::Component() {
     auto os = std::make_unique<ControlledOs>();
     os_ = os.get();
     drive_ = nullptr;
-    component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
-    component_->SetPrompter(&prompter_);
-    component_->SetDirectory(source_.string());
-    component_->SetBRDirectory(volumes_.string());
-    return *component_;
+    return Wired(std::move(os));
 }
 
 CBackupRestore& BackupTest::RemovableComponent(std::optional<std::uint64_t> capacity) {
@@ -140,7 +136,11 @@ CBackupRestore& BackupTest::RemovableComponent(std::optional<std::uint64_t> capa
     auto drive = std::make_unique<SimulatedRemovableDrive>(std::move(os), volumes_, capacity);
     drive_ = drive.get();
     disks_.drive = drive_;
-    component_ = std::make_unique<CBackupRestore>(std::move(drive), MakeDclCodec());
+    return Wired(std::move(drive));
+}
+
+CBackupRestore& BackupTest::Wired(std::unique_ptr<OsLayer> os) {
+    component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
     component_->SetPrompter(&prompter_);
     component_->SetDirectory(source_.string());
     component_->SetBRDirectory(volumes_.string());

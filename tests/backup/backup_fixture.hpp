@@ -130,6 +130,9 @@ protected:
     DiskScript disks_;
 
 private:
+    // A new component over `os`, wired to the test's directories and prompter.
+    CBackupRestore& Wired(std::unique_ptr<OsLayer> os);
+
     std::unique_ptr<CBackupRestore> component_;
     RecordingPrompter prompter_{shown_, disks_};
 };
