@@ -23,16 +23,12 @@ for n in "${!COMMANDES[@]}"; do
 done
 wait "${WAITING[@]}"
 for n in "${!COMMANDES[@]}"; do
-  CHECKS=$((CHECKS + 1))
-  [ "$(cat "$ROOT/status$n")" = 1 ] && [ "$(cat "$ROOT/busy$n")" = "kvarn : Le dossier est en cours d'utilisation" ] ||
-    { echo "FAIL: '${COMMANDES[$n]}' on a held dossier: status $(cat "$ROOT/status$n"), $(cat "$ROOT/busy$n")"
-      FAILURES=$((FAILURES + 1)); }
+  check "'${COMMANDES[$n]}' on a held dossier: status $(cat "$ROOT/status$n"), $(cat "$ROOT/busy$n")" \
+    test "$(cat "$ROOT/status$n"):$(cat "$ROOT/busy$n")" = "1:kvarn : Le dossier est en cours d'utilisation"
 done
 kill "$HOLDER"; wait "$HOLDER" 2>/dev/null
 
-CHECKS=$((CHECKS + 1))
-[ "$(sqlite3 "$D/kvarn.sqlite" "PRAGMA integrity_check")" = "ok" ] ||
-  { echo "FAIL: the stock shell does not check the file"; FAILURES=$((FAILURES + 1)); }
+check "the stock shell does not check the file" test "$(sqlite3 "$D/kvarn.sqlite" "PRAGMA integrity_check")" = ok
 expect_status 0 sqlite3 "$D/kvarn.sqlite" "INSERT INTO KOLMIKV1 (Nom, Prenoms) VALUES ('Émile', 'Zoé'), ('durand', 'Luc');
   UPDATE KOLMIKV1 SET Nom = 'Dupont' WHERE Prenoms = 'Zoé'; SELECT group_concat(Nom) FROM KOLMIKV1;"
 expect_contains "Dupont,durand" "rows written by the stock shell"
