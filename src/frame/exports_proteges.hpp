@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <utility>
 
 namespace kvarn::frame {
 
@@ -26,23 +27,34 @@ using environment::cEnvironBaseKV;
 using environment::CGestTRPIni;
 
 // Runs one exported operation; an error never leaves the module: it is shown in the host's
-// exception box and the function returns `echec`.
+// exception box with the location of `unite` and `place`, and the function returns `echec`.
 template <class Resultat, class Operation>
-Resultat Proteger(std::uint32_t place, Resultat echec, Operation&& operation) {
+Resultat ProtegerDans(std::uint32_t unite, std::uint32_t place, Resultat echec, Operation&& operation) {
     try {
         return operation();
     } catch (const std::exception& erreur) {
-        host::ZORDisplayException(host::CodeLocalisation(kUniteEnvironnement, place), erreur);
+        host::ZORDisplayException(host::CodeLocalisation(unite, place), erreur);
         return echec;
     }
 }
 
 template <class Operation>
-void Proteger(std::uint32_t place, Operation&& operation) {
-    Proteger(place, true, [&] {
+void ProtegerDans(std::uint32_t unite, std::uint32_t place, Operation&& operation) {
+    ProtegerDans(unite, place, true, [&] {
         operation();
         return true;
     });
+}
+
+// The environment adapter's functions.
+template <class Resultat, class Operation>
+Resultat Proteger(std::uint32_t place, Resultat echec, Operation&& operation) {
+    return ProtegerDans(kUniteEnvironnement, place, echec, std::forward<Operation>(operation));
+}
+
+template <class Operation>
+void Proteger(std::uint32_t place, Operation&& operation) {
+    ProtegerDans(kUniteEnvironnement, place, std::forward<Operation>(operation));
 }
 
 }  // namespace kvarn::frame
