@@ -36,10 +36,9 @@ PARAMETRES_ETAT_DIVERS* AjouterEtatDetailDivers(CVrelMaker* maker, bool reintegr
                                                 unsigned int copies, const std::string& criteres,
                                                 const std::string& nomDocument) {
     using namespace kvarn;
-    return frame::ProtegerDans(store::kUniteDataModule, kPlaceAjouter, static_cast<PARAMETRES_ETAT_DIVERS*>(nullptr), [&] {
+    return frame::Proteger(store::kUniteDataModule, kPlaceAjouter, static_cast<PARAMETRES_ETAT_DIVERS*>(nullptr), [&] {
         if (!maker) throw std::invalid_argument("Aucun moteur d'états pour le détail des divers");
-        store::TdmKvarn* module = frame::DataModule();
-        if (!module) throw std::logic_error("Le module de données n'est pas créé (InitDataModuleKV)");
+        store::TdmKvarn* module = &frame::DataModuleCree();
         std::unique_ptr<PARAMETRES_ETAT_DIVERS, void (*)(PARAMETRES_ETAT_DIVERS*)> bloc(
             static_cast<PARAMETRES_ETAT_DIVERS*>(std::calloc(1, sizeof(PARAMETRES_ETAT_DIVERS))), Liberer);
         if (!bloc) throw std::bad_alloc();
@@ -51,7 +50,7 @@ PARAMETRES_ETAT_DIVERS* AjouterEtatDetailDivers(CVrelMaker* maker, bool reintegr
 }
 
 void SupprimerEtatDetailDivers(void* bloc) {
-    kvarn::frame::ProtegerDans(kvarn::store::kUniteDataModule, kPlaceSupprimer, [bloc] {
+    kvarn::frame::Proteger(kvarn::store::kUniteDataModule, kPlaceSupprimer, [bloc] {
         if (bloc) Liberer(static_cast<PARAMETRES_ETAT_DIVERS*>(bloc));
     });
 }

@@ -33,11 +33,7 @@ std::vector<PartAssocieDivers> LireParts(db::CQuery& requete, const Instruction&
 
 }  // namespace
 
-store::TdmKvarn& ModuleDivers() {
-    store::TdmKvarn* module = frame::DataModule();
-    if (!module) throw std::logic_error("Le module de données n'est pas créé (InitDataModuleKV)");
-    return *module;
-}
+store::TdmKvarn& ModuleDivers() { return frame::DataModuleCree(); }
 
 void Ouvrir(db::CQuery& requete, const Instruction& instruction) {
     Preparer(requete, instruction);

@@ -1,7 +1,7 @@
-// The exported functions of the deductions and reintegrations: each runs on the data module and
-// keeps its errors inside the module, shown in the host's exception box with the data module's
-// unit (1015) and the function's place, 61 onwards in the order of the exported header, and
-// returns its neutral value.
+// The exported functions of the deductions and reintegrations: each runs on the data module inside
+// the InitKV bracket and keeps its errors inside the module, shown in the host's exception box with
+// the data module's unit (1015) and the function's place, 61 onwards in the order of the exported
+// header, and returns its neutral value.
 #include <kvarn/divers.hpp>
 
 #include "frame/exports_proteges.hpp"
@@ -27,12 +27,14 @@ enum Place : std::uint32_t {
 
 template <class Resultat, class Operation>
 Resultat Proteger(Place place, Resultat echec, Operation&& operation) {
-    return kvarn::frame::ProtegerDans(kvarn::store::kUniteDataModule, place, echec, std::forward<Operation>(operation));
+    const kvarn::frame::CrochetInitKV crochet;
+    return kvarn::frame::Proteger(kvarn::store::kUniteDataModule, place, echec, std::forward<Operation>(operation));
 }
 
 template <class Operation>
 void Proteger(Place place, Operation&& operation) {
-    kvarn::frame::ProtegerDans(kvarn::store::kUniteDataModule, place, std::forward<Operation>(operation));
+    const kvarn::frame::CrochetInitKV crochet;
+    kvarn::frame::Proteger(kvarn::store::kUniteDataModule, place, std::forward<Operation>(operation));
 }
 
 TListeDeductionsReintegrations* Liste(Place place, bool reintegrations) {
