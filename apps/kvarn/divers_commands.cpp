@@ -20,10 +20,6 @@ using taxadj::LigneDiversFisc;
 constexpr const char* kTitresMontants[] = {"BIC/IS", "BA", "BNC"};
 constexpr int kColonneSaisi = 3;
 
-std::optional<CCurrency> CDeductionsReintegrationsDiverses::*const kMontants[] = {
-    &CDeductionsReintegrationsDiverses::MontantBIC, &CDeductionsReintegrationsDiverses::MontantBA,
-    &CDeductionsReintegrationsDiverses::MontantBNC};
-
 store::TdmKvarn& ModuleDuDossier(Session& session) {
     session.OuvrirModule();
     return taxadj::ModuleDivers();
@@ -34,7 +30,8 @@ void AppliquerMontants(const DiversLigneOptions& options, CDeductionsReintegrati
     for (int i = 0; i < 3; ++i) {
         if (!options.montantsDonnes[i]) continue;
         const std::optional<long> euros = taxadj::LireEurosSaisis(options.montants[i]).value();
-        ligne.*kMontants[i] = euros ? std::optional<CCurrency>(CCurrency(static_cast<double>(*euros))) : std::nullopt;
+        ligne.*taxadj::kMontantsDivers[i] =
+            euros ? std::optional<CCurrency>(CCurrency(static_cast<double>(*euros))) : std::nullopt;
     }
 }
 
@@ -44,8 +41,6 @@ std::string Cadrer(const std::string& texte, std::size_t largeur, bool aDroite) 
     const std::string blancs(longueur < largeur ? largeur - longueur : 0, ' ');
     return aDroite ? blancs + texte : texte + blancs;
 }
-
-std::string Euros(std::optional<long> euros) { return euros ? std::to_string(*euros) : std::string(); }
 
 void EcrireRangee(const std::string& designation, const std::string& sens, const std::string (&montants)[3]) {
     std::cout << Cadrer(designation, taxadj::kLargeurDesignation, false) << "  " << Cadrer(sens, 14, false);
@@ -112,7 +107,8 @@ int DiversLister(const GlobalOptions& globals, const DiversListerOptions& option
             json.BeginObject().Field("IdDiversFisc", ligne.id).Field("IsDeduction", !ligne.divers.EstReintegration);
             json.Field("Designation", ligne.divers.Designation);
             const char* cles[] = {"MontantBIC", "MontantBA", "MontantBNC"};
-            for (int i = 0; i < 3; ++i) JsonEuros(json, cles[i], taxadj::EurosEntiers(ligne.divers.*kMontants[i]));
+            for (int i = 0; i < 3; ++i)
+                JsonEuros(json, cles[i], taxadj::EurosEntiers(ligne.divers.*taxadj::kMontantsDivers[i]));
             json.EndObject();
         }
         std::cout << json.EndArray().str() << '\n';
@@ -124,7 +120,8 @@ int DiversLister(const GlobalOptions& globals, const DiversListerOptions& option
         const bool deduction = !ligne.divers.EstReintegration;
         if (!montre(deduction)) continue;
         std::string montants[3];
-        for (int i = 0; i < 3; ++i) montants[i] = Euros(taxadj::EurosEntiers(ligne.divers.*kMontants[i]));
+        for (int i = 0; i < 3; ++i)
+            montants[i] = taxadj::TexteEuros(taxadj::EurosEntiers(ligne.divers.*taxadj::kMontantsDivers[i]));
         EcrireRangee(ligne.divers.Designation, deduction ? "déduction" : "réintégration", montants);
     }
     for (const bool deduction : {true, false}) {
@@ -196,7 +193,8 @@ int DiversAssocie(const GlobalOptions& globals, const DiversAssocieOptions& opti
     const std::string titres[3] = {"Total", "Calculé", "Saisi"};
     EcrireRangee("Désignation", "", titres);
     for (const taxadj::PartAffichee& part : ecran.Parts()) {
-        const std::string valeurs[3] = {Euros(part.total), Euros(part.valeurCalcule), Euros(part.valeurSaisi)};
+        const std::string valeurs[3] = {taxadj::TexteEuros(part.total), taxadj::TexteEuros(part.valeurCalcule),
+                                        taxadj::TexteEuros(part.valeurSaisi)};
         EcrireRangee(part.designation, "", valeurs);
     }
     std::cout << "Part de l'associé : " << partAssocie << '\n';

@@ -26,6 +26,8 @@ std::optional<std::optional<long>> LireEurosSaisis(std::string_view texte) {
     return std::optional<long>(*euros);
 }
 
+std::string TexteEuros(std::optional<long> euros) { return euros ? std::to_string(*euros) : std::string(); }
+
 std::optional<long> EurosEntiers(const std::optional<CCurrency>& montant) {
     if (!montant) return std::nullopt;
     return lArrond(montant->EnDouble());

@@ -9,6 +9,7 @@
 #include <kvarn/divers.hpp>
 
 #include <map>
+#include <string>
 #include <string_view>
 #include <optional>
 #include <vector>
@@ -18,6 +19,9 @@ namespace kvarn::taxadj {
 // An amount as the user types it, in whole euros: "" is no amount, "-300" or " 12 " an amount;
 // nullopt for anything else (letters, decimals, beyond a Long).
 std::optional<std::optional<long>> LireEurosSaisis(std::string_view texte);
+
+// Whole euros as shown: "-300", "" for none.
+std::string TexteEuros(std::optional<long> euros);
 
 // An amount in whole euros, the nearest.
 std::optional<long> EurosEntiers(const std::optional<CCurrency>& montant);

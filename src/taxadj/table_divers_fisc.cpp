@@ -21,11 +21,6 @@ std::optional<CCurrency> LireMontant(const db::Field& champ) {
     return CCurrency(champ.AsFloat());
 }
 
-// The amounts of a line in the table's order.
-std::optional<CCurrency> CDeductionsReintegrationsDiverses::*const kMontants[] = {
-    &CDeductionsReintegrationsDiverses::MontantBIC, &CDeductionsReintegrationsDiverses::MontantBA,
-    &CDeductionsReintegrationsDiverses::MontantBNC};
-
 // Whole euros, as the Long columns hold them; a value they cannot hold is refused before anything
 // is written.
 std::string EurosSQL(const std::optional<CCurrency>& montant) {
@@ -58,7 +53,7 @@ LigneDiversFisc LireLigneDivers(Donnees& donnees) {
     ligne.id = donnees.FieldByName(kId).AsInteger();
     ligne.divers.EstReintegration = !donnees.FieldByName(kIsDeduction).AsBoolean();
     ligne.divers.Designation = donnees.FieldByName(kDesignation).AsString();
-    for (int i = 0; i < 3; ++i) ligne.divers.*kMontants[i] = LireMontant(donnees.FieldByName(kColonnesMontants[i]));
+    for (int i = 0; i < 3; ++i) ligne.divers.*kMontantsDivers[i] = LireMontant(donnees.FieldByName(kColonnesMontants[i]));
     return ligne;
 }
 template LigneDiversFisc LireLigneDivers(db::CTable&);
@@ -95,7 +90,7 @@ std::optional<Instruction> InstructionMAJ(store::TdmDonnees& donnees, const CDed
     if (existe) {
         Instruction miseAJour{std::string("UPDATE ") + kTable, " SET ISDEDUCTION=" + sens};
         for (int i = 0; i < 3; ++i)
-            miseAJour.push_back(std::string(",") + kColonnesMontantsSQL[i] + "=" + EurosSQL(ligne.*kMontants[i]));
+            miseAJour.push_back(std::string(",") + kColonnesMontantsSQL[i] + "=" + EurosSQL(ligne.*kMontantsDivers[i]));
         miseAJour.push_back("WHERE DESIGNATION=" + designation);
         return miseAJour;
     }
@@ -103,7 +98,7 @@ std::optional<Instruction> InstructionMAJ(store::TdmDonnees& donnees, const CDed
     Instruction insertion{std::string("INSERT INTO ") + kTable + "(DESIGNATION,ISDEDUCTION"};
     std::string valeurs = ") VALUES(" + designation + "," + sens;
     for (int i = 0; i < 3; ++i) {
-        const std::optional<CCurrency>& montant = ligne.*kMontants[i];
+        const std::optional<CCurrency>& montant = ligne.*kMontantsDivers[i];
         if (!montant) continue;
         insertion.push_back(std::string(",") + kColonnesMontantsSQL[i]);
         valeurs += "," + EurosSQL(montant);

@@ -25,6 +25,11 @@ struct LigneDiversFisc {
     CDeductionsReintegrationsDiverses divers;
 };
 
+// The amounts of a line in the table's order: BIC, BA, BNC.
+inline constexpr std::optional<CCurrency> CDeductionsReintegrationsDiverses::*kMontantsDivers[] = {
+    &CDeductionsReintegrationsDiverses::MontantBIC, &CDeductionsReintegrationsDiverses::MontantBA,
+    &CDeductionsReintegrationsDiverses::MontantBNC};
+
 // The columns of the lines' grid, in the table's order.
 enum class ColonneDivers { Designation, MontantBIC, MontantBA, MontantBNC };
 

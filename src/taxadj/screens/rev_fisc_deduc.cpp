@@ -26,8 +26,6 @@ struct SaisieAnnulee : std::runtime_error {
     SaisieAnnulee() : std::runtime_error("Saisie annulée") {}
 };
 
-std::string Euros(std::optional<long> euros) { return euros ? std::to_string(*euros) : std::string(); }
-
 }  // namespace
 
 TfrmRevFiscDeduc::TfrmRevFiscDeduc(store::TdmKvarn& module, bool deduction, SortiesDivers sorties,
@@ -100,12 +98,9 @@ void TfrmRevFiscDeduc::Recharger() {
         SetValue(kPartAssocie, std::to_string(somme));
         return;
     }
-    std::optional<CCurrency> CDeductionsReintegrationsDiverses::*const montants[] = {
-        &CDeductionsReintegrationsDiverses::MontantBIC, &CDeductionsReintegrationsDiverses::MontantBA,
-        &CDeductionsReintegrationsDiverses::MontantBNC};
     for (int c = 0; c < 3; ++c) {
         long somme = 0;
-        for (const LigneDiversFisc& ligne : lignes_) somme += EurosEntiers(ligne.divers.*montants[c]).value_or(0);
+        for (const LigneDiversFisc& ligne : lignes_) somme += EurosEntiers(ligne.divers.*kMontantsDivers[c]).value_or(0);
         SetValue(kTotaux[c], std::to_string(somme));
     }
 }
@@ -238,12 +233,11 @@ std::string TfrmRevFiscDeduc::ModeleGrille::CellText(int row, int column) const 
     if (ecran_.parAssocie_) {
         const PartAffichee& part = ecran_.parts_.at(r);
         const std::optional<long> valeurs[] = {std::nullopt, part.total, part.valeurCalcule, part.valeurSaisi};
-        return column == 0 ? part.designation : Euros(valeurs[column]);
+        return column == 0 ? part.designation : TexteEuros(valeurs[column]);
     }
     if (r == ecran_.lignes_.size()) return {};  // the new line
     const CDeductionsReintegrationsDiverses& ligne = ecran_.lignes_.at(r).divers;
-    const std::optional<CCurrency>* montants[] = {nullptr, &ligne.MontantBIC, &ligne.MontantBA, &ligne.MontantBNC};
-    return column == 0 ? ligne.Designation : Euros(EurosEntiers(*montants[column]));
+    return column == 0 ? ligne.Designation : TexteEuros(EurosEntiers(ligne.*kMontantsDivers[column - 1]));
 }
 
 bool TfrmRevFiscDeduc::ModeleGrille::CellEditable(int row, int column) const {
