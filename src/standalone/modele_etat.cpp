@@ -63,8 +63,8 @@ public:
             Partie().bandes.push_back({mots[1], {}});
         } else if (cle == "champ" && Arguments(mots, 1, 2)) {
             if (Partie().bandes.empty()) throw std::invalid_argument("champ hors d'une bande");
-            if (mots.size() == 3 && mots[2] != "titre") throw std::invalid_argument("« titre » attendu");
-            Partie().bandes.back().champs.push_back({mots[1], mots.size() == 3});
+            const bool titre = mots.size() == 3 && mots[2] == "titre";
+            Partie().bandes.back().champs.push_back({mots[1], titre, mots.size() == 3 && !titre ? mots[2] : ""});
         } else if (cle == "tableau" && Arguments(mots, 1, 1)) {
             Partie().tableaux.push_back({mots[1], {}, std::nullopt});
         } else if (cle == "colonne" && Arguments(mots, 4, 4)) {

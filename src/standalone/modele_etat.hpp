@@ -6,8 +6,9 @@
 //
 //   partie N                         starts part number N
 //   bande NOM                        starts a band of the current part
-//   champ NOM [titre]                a field of the current band, filled by the statement's owner
-//                                    (OnChamp); "titre" shows it as the statement's heading
+//   champ NOM [titre|"LIBELLE"]      a field of the current band, filled by the statement's owner
+//                                    (OnChamp); "titre" shows it as the statement's heading, a
+//                                    LIBELLE before its value ("Exercice : 2025")
 //   tableau NOM                      starts a table of the current part
 //   colonne CHAMP "TITRE" GENRE L    a column of the current table, numbered from 0 in the order
 //                                    written: the SQL column CHAMP under the heading TITRE, GENRE
@@ -30,6 +31,7 @@ namespace kvarn::standalone {
 struct ChampModele {
     std::string nom;
     bool titre = false;
+    std::string libelle;  // empty: the value alone
 };
 
 struct BandeModele {

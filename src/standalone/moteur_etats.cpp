@@ -124,7 +124,8 @@ std::optional<EtatImprime> MoteurEtats::Executer(EtatAutonome& etat) {
                 ChampAutonome rempli(etat, champ.nom);
                 if (evenements.OnChamp) evenements.OnChamp(bande, rempli);
                 if (champ.titre) imprime.titre = rempli.Valeur();
-                else imprime.entete.push_back(rempli.Valeur());
+                else imprime.entete.push_back(champ.libelle.empty() ? rempli.Valeur()
+                                                                    : champ.libelle + " : " + rempli.Valeur());
             }
         for (const TableauModele& modele : partie.tableaux) {
             TableauAutonome tableau(etat, modele.colonnes.size());

@@ -94,9 +94,10 @@ TEST_F(Impression, HeaderRowsInTheSqlOrderAndTheTotalOfTheColumnsAskedFor) {
     const std::vector<std::string> pages = Pages();
     ASSERT_EQ(pages.size(), 1u);
     const std::string& page = pages[0];
-    for (const std::string& entete : {std::string("Détail des divers à déduire"), std::string("SARL Dupont & Fils"),
-                                      std::string("SARL Dupont - exercice 2025"), GetExerciceDossier(), GetTenuEn()})
-        EXPECT_NE(page.find(entete), std::string::npos) << entete;
+    const std::string entetes[] = {"Détail des divers à déduire", "SARL Dupont & Fils",
+                                   "Dossier : SARL Dupont - exercice 2025", "Exercice : " + GetExerciceDossier(),
+                                   "Comptes tenus en : " + GetTenuEn()};
+    for (const std::string& entete : entetes) EXPECT_NE(page.find(entete), std::string::npos) << entete;
     EXPECT_TRUE(Contient(page, "Désignation +BNC +BIC/IS\\s*\\n")) << page;  // left to right, BA hidden
     EXPECT_TRUE(Contient(page, "Loyer d'été +-300 +12 345\\s*\\n[^\\n]*Amende +1 000\\s*\\n")) << page;
     EXPECT_TRUE(Contient(page, "Total +-300 +13 345")) << page;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kvarn::standalone {
 namespace {
 
@@ -15,10 +17,11 @@ TEST(ModeleEtat, TheBuiltInFileHasTheStatementsFieldsAndColumns) {
     ASSERT_EQ(modele.parties.size(), 1u);
     const PartieModele& partie = modele.parties[0];
     EXPECT_EQ(partie.numero, 0);
-    std::vector<std::string> champs;
-    for (const ChampModele& champ : partie.bandes.at(0).champs) champs.push_back(champ.nom);
-    EXPECT_EQ(champs, (std::vector<std::string>{"Titre", "RaisonSociale", "NomDossier", "Exercice", "DeviseTenue"}));
-    EXPECT_TRUE(partie.bandes[0].champs[0].titre);
+    std::vector<std::tuple<std::string, bool, std::string>> champs;
+    for (const ChampModele& champ : partie.bandes.at(0).champs) champs.emplace_back(champ.nom, champ.titre, champ.libelle);
+    EXPECT_EQ(champs, (std::vector<std::tuple<std::string, bool, std::string>>{
+                          {"Titre", true, ""}, {"RaisonSociale", false, ""}, {"NomDossier", false, "Dossier"},
+                          {"Exercice", false, "Exercice"}, {"DeviseTenue", false, "Comptes tenus en"}}));
     std::vector<std::pair<std::string, std::string>> colonnes;
     for (const ColonneModele& colonne : partie.tableaux.at(0).colonnes) colonnes.emplace_back(colonne.champ, colonne.titre);
     EXPECT_EQ(colonnes, (std::vector<std::pair<std::string, std::string>>{
