@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 
 #include <algorithm>
@@ -89,6 +90,18 @@ void ScreenView::Bind(QTableView* grid, frame::RowModel& rows) {
     grids_.push_back(adapter);
 }
 
+void ScreenView::Follow(QWidget* widget, std::function<WidgetState()> state) {
+    followers_.emplace_back(widget, std::move(state));
+}
+
+void ScreenView::Bind(QPushButton* button, std::function<void()> press, std::function<WidgetState()> state) {
+    connect(button, &QPushButton::clicked, this, [this, press = std::move(press)] {
+        Guarded(kSaisirChamp, press);
+        AfterEntry(true);
+    });
+    Follow(button, std::move(state));
+}
+
 QLabel* ScreenView::Label(std::string_view field) {
     const auto found = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.field == field; });
     if (found == bindings_.end()) return nullptr;
@@ -109,6 +122,11 @@ void ScreenView::Refresh() {
         }
     }
     for (RowModelAdapter* grid : grids_) grid->Refresh();
+    for (const auto& [widget, state] : followers_) {
+        const WidgetState now = state();
+        widget->setEnabled(now.enabled);
+        widget->setHidden(!now.visible);
+    }
     if (!tabsOrdered_) OrderTabs();
 }
 
