@@ -19,6 +19,7 @@ namespace {
 constexpr const char* kOui = "oui";
 constexpr const char* kNon = "non";
 constexpr int kLargeurCourte = 20;
+constexpr int kMargesSaisie = 8;  // the entry's frame and inner margins, in pixels
 
 QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
 
@@ -35,8 +36,13 @@ void ScreenView::Bind(QLineEdit* edit, std::string field) {
     Add(edit, std::move(field), [edit](const frame::Field& f) {
         edit->setMaxLength(f.width > 0 ? f.width : 32767);
         // A short entry is drawn to its width rather than across the whole screen.
-        if (f.width > 0 && f.width <= kLargeurCourte)
-            edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * (f.width + 4));
+        // Digits and capitals are wider than the font's average character: a full entry of
+        // them must show whole.
+        if (f.width > 0 && f.width <= kLargeurCourte) {
+            const QFontMetrics mesure = edit->fontMetrics();
+            const int caractere = std::max(mesure.averageCharWidth(), mesure.horizontalAdvance(QLatin1Char('0')));
+            edit->setMaximumWidth(caractere * (f.width + 3) + kMargesSaisie);
+        }
         if (const QString valeur = Texte(f.value); edit->text() != valeur) {
             const int curseur = edit->cursorPosition();
             edit->setText(valeur);
