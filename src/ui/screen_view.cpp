@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <algorithm>
@@ -167,7 +169,12 @@ QWidget* ScreenView::FirstField() const {
 
 bool ScreenView::FocusField(std::string_view field) {
     QWidget* widget = WidgetOf(field);
-    if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this)) return false;
+    if (!widget) return false;
+    // A field on a tab not in front brings its tab forward first.
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget())
+        if (auto* pile = qobject_cast<QStackedWidget*>(w->parentWidget()))
+            if (auto* onglets = qobject_cast<QTabWidget*>(pile->parentWidget())) onglets->setCurrentWidget(w);
+    if (!widget->isEnabled() || !widget->isVisibleTo(this)) return false;
     widget->setFocus(Qt::OtherFocusReason);
     return true;
 }

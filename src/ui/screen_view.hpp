@@ -64,7 +64,8 @@ public:
     QWidget* WidgetOf(std::string_view field) const;
     // The first bound widget the user can type into, in the order of Fields(); nullptr when none.
     QWidget* FirstField() const;
-    // Gives the focus to the field's widget; false when no shown widget is bound to it.
+    // Gives the focus to the field's widget, its tab brought forward; false when no shown widget
+    // is bound to it.
     bool FocusField(std::string_view field);
     // Called after each entry, once the view is refreshed (the window re-reads the tree).
     void SetAfterEntry(std::function<void()> afterEntry) { afterEntry_ = std::move(afterEntry); }
