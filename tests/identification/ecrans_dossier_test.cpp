@@ -5,6 +5,7 @@
 #include "common/dates.hpp"
 #include "common/nulls.hpp"
 #include "frame/etat_module.hpp"
+#include "identification/screens/adresses_screen.hpp"
 #include "identification/screens/donnees_administratives_screen.hpp"
 #include "identification/screens/general_numbers_screen.hpp"
 #include "identification/screens/impot_declarant_screen.hpp"
@@ -319,6 +320,123 @@ TEST_F(EcransDossier, DeclarantNameAndCapacity) {
     EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant2Lignes(), "  Jeanne Roux\nGérante  ");
     CIntervenants::SetNomDeclarant("");
     EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant(), "Gérante");
+}
+
+// --- Addresses ---
+
+class AdresseEnMemoire final : public Adresse1erJanvier {
+public:
+    host::TAdresseFormatTDFC Lire() const override { return adresse; }
+    void Ecrire(const host::TAdresseFormatTDFC& a) override { adresse = a; }
+    host::TAdresseFormatTDFC adresse;
+};
+
+TEST_F(EcransDossier, TheDeclarantsAddressIsTakenOnlyWhenTicked) {
+    ModifierDossier({{"Adresse", "Ville", "Montpellier"}, {"Adresse", "CP", "34000"}});
+    TfrmAdrEts ecran;
+    ecran.Activate();
+    EXPECT_EQ(ecran.GetField("identification-ville").value, "Montpellier");
+    EXPECT_TRUE(ecran.GetField("identification-ville").readOnly);
+    EXPECT_FALSE(ecran.GetField("declarant-ville").enabled);
+    EXPECT_FALSE(ecran.GetField("adresse-1er-janvier-ville").visible);  // handed no associate
+    EXPECT_THROW(ecran.Edit("declarant-ville", "Agde"), std::logic_error);
+    ecran.Edit("adresse-declarant-differente", "oui");
+    ecran.Edit("declarant-ville", "Agde");
+    ecran.Edit("declarant-code-postal", "3430");
+    ecran.Edit("nom-destinataire", "Cabinet Roux");
+    EXPECT_EQ(ecran.Leave(), "declarant-code-postal");
+    ecran.Edit("declarant-code-postal", "34300");
+    ASSERT_EQ(ecran.Leave(), std::nullopt);
+    ecran.Deactivate();
+    host::TAdresseFormatTDFC dossier, declarant;
+    GetAdresseDestDec(dossier, declarant);
+    EXPECT_EQ(declarant.Ville, "Agde");
+    EXPECT_EQ(declarant.CP, "34300");
+    EXPECT_EQ(dossier.Ville, "Montpellier");
+    EXPECT_TRUE(GetAdrDeclarDiffDeAdrDest());
+    TfrmAdrEts relu;
+    relu.Activate();
+    EXPECT_EQ(relu.GetField("nom-destinataire").value, "Cabinet Roux");
+    EXPECT_EQ(relu.GetField("adresse-declarant-differente").value, "oui");
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].texte,
+              "Le code postal « 3430 » n'est pas valide : un code postal français compte cinq chiffres.");
+}
+
+TEST_F(EcransDossier, TheAddressAtFirstJanuaryGoesBackToWhatHandedIt) {
+    AdresseEnMemoire janvier;
+    janvier.adresse.Ville = "Lodève";
+    janvier.adresse.NomVoie = "rue Neuve";
+    TfrmAdrEts ecran(CAdresseDestinataire(0, false, false, false, true), &janvier);
+    ecran.Activate();
+    EXPECT_FALSE(ecran.GetField("identification-ville").visible);
+    EXPECT_EQ(ecran.GetField("adresse-1er-janvier-ville").value, "Lodève");
+    ecran.Edit("adresse-1er-janvier-ville", "Clermont-l'Hérault");
+    ASSERT_EQ(ecran.Leave(), std::nullopt);
+    ecran.Deactivate();
+    EXPECT_EQ(janvier.adresse.Ville, "Clermont-l'Hérault");
+    EXPECT_EQ(janvier.adresse.NomVoie, "rue Neuve");
+    EXPECT_FALSE(GetAdrDeclarDiffDeAdrDest());  // a block not shown is not written
+}
+
+// --- Administrative data for a caller ---
+
+struct Appelant {
+    static inline std::string teteGroupe;
+    static inline std::string rendu;
+    static double Echeance() { return *ParseDate("15/05/2025"); }
+    static bool TeteGroupe(std::string& siret) {
+        siret = teteGroupe;
+        return true;
+    }
+    static void Rendre(const std::string& siret) { rendu = siret; }
+};
+
+TEST_F(EcransDossier, TheCallersDueDateAndGroupHeadSiret) {
+    Appelant::teteGroupe = "73282932000074";
+    Appelant::rendu.clear();
+    for (const bool acompte : {true, false}) {
+        const CDonneesAdministrative parametres(0, &Appelant::Echeance, &Appelant::TeteGroupe, &Appelant::Rendre,
+                                                "Relevé de solde", acompte);
+        TfrmDonneesAdministrative ecran(&parametres);
+        ecran.Activate();
+        EXPECT_EQ(ecran.Titre(), "Relevé de solde");
+        EXPECT_EQ(ecran.GetField("date-echeance").label, acompte ? "Acompte :" : "Liquidation :");
+        EXPECT_EQ(ecran.GetField("date-echeance").value, "15/05/2025");
+        EXPECT_TRUE(ecran.GetField("siret-tete-groupe").enabled);
+        EXPECT_EQ(ecran.GetField("siret-tete-groupe").value, "73282932000074");
+    }
+    const CDonneesAdministrative parametres(0, nullptr, &Appelant::TeteGroupe, &Appelant::Rendre, "", true);
+    TfrmDonneesAdministrative ecran(&parametres);
+    ecran.Activate();
+    EXPECT_FALSE(ecran.GetField("date-echeance").visible);
+    ecran.Edit("siret-tete-groupe", "73282932000075");
+    EXPECT_EQ(ecran.Leave(), "siret-tete-groupe");
+    ecran.Edit("siret-tete-groupe", "55208131766522");
+    ASSERT_EQ(ecran.Leave(), std::nullopt);
+    ecran.Deactivate();
+    EXPECT_EQ(Appelant::rendu, "55208131766522");
+}
+
+// --- The factory for a caller outside the wizard ---
+
+int CategorieIsGroupe() { return 6; }
+int RegimeIS() { return 2; }
+
+TEST_F(EcransDossier, TheFactoryTakesTheCallersCategoryAndRegime) {
+    ModifierDossier({{"Dossier", "Categorie", "3"}, {"Hote", "LanceParISAGI", "1"}, {"Dossier", "IdentifiantISA", "X"},
+                     {"Dossier", "DernierExportISACOMPTA", "15/03/2025"}});
+    for (const bool detache : {false, true}) {
+        std::unique_ptr<frame::Screen> ecran(DonnerFormNumGeneraux(nullptr, &CategorieIsGroupe, &RegimeIS, detache));
+        ASSERT_NE(ecran, nullptr);
+        ecran->Activate();
+        EXPECT_EQ(ecran->GetField("rof-tdfc-libelle").value, "ISGROUPE");
+        EXPECT_EQ(ecran->GetField("rof-is-libelle").value, "ISGROUPE");
+        EXPECT_EQ(ecran->GetField("rof-tva").readOnly, !detache) << detache;
+    }
+    std::unique_ptr<frame::Screen> duDossier(DonnerFormNumGeneraux(nullptr, nullptr, nullptr, true));
+    duDossier->Activate();
+    EXPECT_EQ(duDossier->GetField("rof-tdfc-libelle").value, "BNC");
 }
 
 }  // namespace
