@@ -7,6 +7,7 @@
 #include "adresse_commands.hpp"
 #include "backup_commands.hpp"
 #include "dossier_commands.hpp"
+#include "ecran_commands.hpp"
 #include "identification_commands.hpp"
 #include "info_commands.hpp"
 #include "intervenant_commands.hpp"
@@ -414,6 +415,30 @@ void AddRofCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(sub, [&globals] { return cli::RofSaisir(globals, saisir); });
 }
 
+// ecran NOM: the entries and the buttons are kept in the order given, whatever their option.
+void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
+    static cli::EcranOptions options;
+    static std::vector<std::string> saisies, actions;
+    CLI::App* sub = app.add_subcommand("ecran", "Fait passer un écran d'identification comme sa vue (--dossier)");
+    sub->add_option("NOM", options.nom, "Écran")->required()->check(CLI::IsMember(cli::NomsEcrans()));
+    sub->add_option("--annee", options.annee, "Année N de l'écran siret (par défaut : celle de la fin d'exercice)")
+        ->type_name("AAAA");
+    sub->add_option("--requis", options.requis, "ROF obligatoires de l'écran num-generaux (TVA, TDFC, CVAE, IS, RCM)")
+        ->delimiter(',')
+        ->type_name("LISTE");
+    const auto etape = [](bool bouton) {
+        return [bouton](const std::string& texte) { options.etapes.push_back({bouton, texte}); };
+    };
+    sub->add_option("--saisir", saisies, "Saisit VALEUR dans CHAMP, comme l'utilisateur")
+        ->type_name("CHAMP=VALEUR")
+        ->each(etape(false))
+        ->trigger_on_parse();
+    sub->add_option("--action", actions, "Appuie sur le bouton")->type_name("BOUTON")->each(etape(true))->trigger_on_parse();
+    sub->add_flag("--fermer", options.fermer, "Quitte l'écran (ses contrôles) puis, accepté, l'enregistre");
+    sub->add_flag("--json", options.json, "Sortie JSON");
+    Bind(sub, [&globals] { return cli::Ecran(globals, options); });
+}
+
 void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.description("kvarn : données permanentes d'un dossier de société (associés, parts, "
                     "identification, régimes), clôture, sauvegarde et export.");
@@ -509,6 +534,7 @@ int main(int argc, char** argv) {
     AddRofCommands(app, globals);
     AddAdresseCommands(app, globals);
     AddIsaCommands(app, globals);
+    AddEcranCommand(app, globals);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);
