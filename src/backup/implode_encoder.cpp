@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 namespace kvarn::backup {
 
@@ -23,9 +24,17 @@ constexpr int kEndLength = 519;
 // this good is in hand; a copy this long is taken without looking further, or without trying the
 // next byte for a longer one.
 constexpr int kMaxChain = 48;
-constexpr int kGoodLength = 24;
-constexpr int kNiceLength = 258;
-constexpr int kLazyLimit = 128;
+constexpr int kGoodLength = 8;
+constexpr int kNiceLength = 128;
+constexpr int kLazyLimit = 16;
+constexpr std::size_t kCopyEnds = 4;
+constexpr std::size_t kMissShift = 6;
+constexpr std::size_t kMaxStep = 8;
+
+// What a byte covered is worth, in quarters of a bit, when copies are weighed against each other
+// and against literals: about what a byte costs in a stream that compresses well. A copy one byte
+// longer but far back can cost more than the byte is worth.
+constexpr int kByteWorth = 22;
 
 constexpr int kHashBits = 15;
 // Input is read in blocks this large; a copy needs its whole length, and the byte after, ahead.
@@ -93,6 +102,14 @@ constexpr std::array<Code, kEndLength + 1> CopyHeads() {
 }
 constexpr std::array<Code, kEndLength + 1> kCopyHeads = CopyHeads();
 
+int CopyBits(int length, int distance) {
+    const int low = length == kMinCopy ? kPairLowBits : kDistanceLowBits;
+    return kCopyHeads[static_cast<std::size_t>(length)].count +
+           kDistanceCodes[static_cast<std::size_t>(distance - 1) >> low].count + low;
+}
+
+constexpr int kLiteralWorth = kByteWorth - 4 * 9;
+
 std::uint32_t Load32(const std::uint8_t* at) {
     std::uint32_t value;
     std::memcpy(&value, at, sizeof value);
@@ -105,13 +122,9 @@ std::uint64_t Load64(const std::uint8_t* at) {
     return value;
 }
 
-std::uint32_t Hash3(const std::uint8_t* at) {
-    return ((Load32(at) & 0xFFFFFFu) * 0x9E3779B1u) >> (32 - kHashBits);
-}
-
-std::uint32_t Hash4(const std::uint8_t* at) {
-    return (Load32(at) * 0x9E3779B1u) >> (32 - kHashBits);
-}
+// Of the first three or four bytes at a place, read as one word.
+std::uint32_t Hash3(std::uint32_t four) { return ((four & 0xFFFFFFu) * 0x9E3779B1u) >> (32 - kHashBits); }
+std::uint32_t Hash4(std::uint32_t four) { return (four * 0x9E3779B1u) >> (32 - kHashBits); }
 
 std::uint32_t PairOf(const std::uint8_t* at) { return at[0] | std::uint32_t{at[1]} << 8; }
 
@@ -141,35 +154,83 @@ void ImplodeEncoder::Implode(const ReadFunction& read, const WriteFunction& writ
     PutBits(kBinaryLiterals, 8);
     PutBits(kDictionaryCode, 8);
     Fill(read);
-    std::size_t pos = 0;
-    Match pending;  // found at pos - 1, waiting to see whether pos begins a longer copy
+    Cursor at;
     for (;;) {
-        if (!inputOver_ && end_ - pos < kLookahead) {
-            pos = Slide(pos);
+        if (!inputOver_ && end_ - at.pos < kLookahead) {
+            const std::size_t slid = at.pos - Slide(at.pos);
+            at.pos -= slid;
+            at.inserted -= slid;
             Fill(read);
         }
-        if (pos >= end_) break;
-        const Match found = pending.length >= kLazyLimit ? Match{} : Find(pos, pending.length);
-        Insert(pos);
-        if (pending.length > 0 && found.length <= pending.length) {
-            PutCopy(pending);
-            for (std::size_t p = pos + 1; p < pos - 1 + pending.length; ++p) Insert(p);
-            pos += pending.length - 1;
-            pending = {};
-        } else if (pending.length == 0 && found.length >= kNiceLength) {
-            PutCopy(found);
-            for (std::size_t p = pos + 1; p < pos + found.length; ++p) Insert(p);
-            pos += found.length;
-        } else {
-            if (pending.length > 0) PutLiteral(buffer_[pos - 1]);
-            if (found.length == 0) PutLiteral(buffer_[pos]);
-            pending = found;
-            ++pos;
-        }
+        if (at.pos >= end_) break;
+        Step(at);
         if (outUsed_ >= kOutBlock) Flush(write, false);
     }
+    PutPassedOver(at, 0);
     PutEnd();
     Flush(write, true);
+}
+
+// One decision at at.pos: a copy, a literal, or the wait for the next byte (lazy evaluation).
+void ImplodeEncoder::Step(Cursor& at) {
+    std::size_t& pos = at.pos;
+    Match& pending = at.pending;  // found at pos - 1, waiting to see whether pos begins a longer one
+    Insert(at.inserted, pos);
+    at.inserted = pos;
+    Match found = pending.length >= kLazyLimit ? Match{} : Find(pos, pending.length);
+    if (found.length > 0 && found.worth <= kLiteralWorth) found = {};
+    if (at.passedOver > 0) found = TakeBack(at, found);
+    if (pending.length > 0 && (found.length == 0 || kLiteralWorth + found.worth <= pending.worth)) {
+        PutCopy(pending);
+        pos += pending.length - 1;
+        SkipMiddle(at.inserted, pos, pending);
+        pending = {};
+    } else if (pending.length == 0 && found.length >= kNiceLength) {
+        PutCopy(found);
+        pos += found.length;
+        SkipMiddle(at.inserted, pos, found);
+    } else if (pending.length > 0 || found.length > 0) {
+        if (pending.length > 0) PutLiteral(buffer_[pos - 1]);
+        pending = found;
+        at.misses = 0;
+        ++pos;
+    } else {
+        // Data that does not repeat (compressed, enciphered) is searched ever more sparsely: the
+        // bytes passed over still go into the tables (a repetition further on is found from any
+        // of its places), and out as literals unless the next copy found reaches back over them.
+        const std::size_t step = std::min({1 + (at.misses++ >> kMissShift), kMaxStep, end_ - pos});
+        PutLiteral(buffer_[pos]);
+        pos += step;
+        at.passedOver = step - 1;
+    }
+}
+
+// The bytes passed over before at.pos that `found`, a copy from at.pos, also covers when it
+// starts that much earlier: the copy moves back over them, the others go out as literals.
+ImplodeEncoder::Match ImplodeEncoder::TakeBack(Cursor& at, Match found) {
+    std::size_t back = 0;
+    if (found.length > 0) {
+        // The source moves back too: it must stay in this stream and in the buffer.
+        const std::uint32_t firstSource = TagOf(at.pos) - static_cast<std::uint32_t>(found.distance);
+        const std::uint32_t lowest = std::max(start_, base_);
+        while (back < at.passedOver && found.length < kMaxCopy &&
+               firstSource - static_cast<std::uint32_t>(back) > lowest &&
+               buffer_[at.pos - back - 1] ==
+                   buffer_[at.pos - back - 1 - static_cast<std::size_t>(found.distance)]) {
+            ++back;
+            ++found.length;
+        }
+        found.worth = found.length * kByteWorth - 4 * CopyBits(found.length, found.distance);
+    }
+    PutPassedOver(at, back);
+    at.pos -= back;
+    return found;
+}
+
+// The bytes passed over and not taken back by a copy, but the last `kept`.
+void ImplodeEncoder::PutPassedOver(Cursor& at, std::size_t kept) {
+    for (std::size_t i = at.passedOver; i > kept; --i) PutLiteral(buffer_[at.pos - i]);
+    at.passedOver = 0;
 }
 
 // A new stream: its tags follow those of the last one, whose table entries thus fall below start_.
@@ -213,23 +274,46 @@ void ImplodeEncoder::Rebase() {
     base_ -= delta;
 }
 
-// Called for every position in order, after the search at it.
-void ImplodeEncoder::Insert(std::size_t pos) {
-    if (pos + 1 >= end_) return;
-    const std::uint32_t tag = TagOf(pos);
-    const std::uint8_t* here = &buffer_[pos];
-    pairs_[PairOf(here)] = tag;
-    if (pos + 2 >= end_) return;
-    triples_[Hash3(here)] = tag;
-    if (pos + 3 >= end_) return;
-    std::uint32_t& head = head_[Hash4(here)];
-    chain_[tag & (kWindow - 1)] = head;
-    head = tag;
+// The places [from, to), in order; each only after the search at it.
+void ImplodeEncoder::Insert(std::size_t from, std::size_t to) {
+    const std::size_t whole = std::min(to, end_ > 3 ? end_ - 3 : 0);
+    std::size_t pos = from;
+    // The tables through plain pointers: the stores into one would otherwise make the compiler
+    // read the others' addresses again.
+    std::uint32_t* const pairs = pairs_.data();
+    std::uint32_t* const triples = triples_.data();
+    std::uint32_t* const heads = head_.data();
+    std::uint32_t* const chain = chain_.data();
+    const std::uint8_t* const bytes = buffer_.data();
+    for (std::uint32_t tag = TagOf(pos); pos < whole; ++pos, ++tag) {
+        const std::uint32_t four = Load32(bytes + pos);
+        pairs[four & 0xFFFFu] = tag;
+        triples[Hash3(four)] = tag;
+        std::uint32_t& head = heads[Hash4(four)];
+        chain[tag & (kWindow - 1)] = head;
+        head = tag;
+    }
+    for (; pos < to && pos + 1 < end_; ++pos) {  // the last bytes of the stream
+        pairs_[PairOf(&buffer_[pos])] = TagOf(pos);
+        if (pos + 2 < end_) triples_[Hash3(Load32(&buffer_[pos]))] = TagOf(pos);
+    }
 }
 
-bool ImplodeEncoder::Valid(std::uint32_t tag, std::size_t pos, std::size_t reach) const {
+// A copy just written up to `end` that repeats its own beginning (a run of zeros, records over
+// and over) has only its ends inserted, which are where the next copies are found: its middle
+// holds nothing the places just before it do not, and would cost more time than it could save
+// bytes. `next` is the first place not inserted yet.
+void ImplodeEncoder::SkipMiddle(std::size_t& next, std::size_t end, const Match& copy) {
+    if (copy.distance >= copy.length || end - next <= 2 * kCopyEnds) return;
+    Insert(next, next + kCopyEnds);
+    next = end - kCopyEnds;
+}
+
+// The places of the window, reach bytes back at most, that belong to this stream, as one range.
+ImplodeEncoder::Reach ImplodeEncoder::ReachFrom(std::size_t pos, std::size_t reach) const {
     const std::uint32_t here = TagOf(pos);
-    return tag >= start_ && tag < here && here - tag <= reach;
+    return {std::max(start_, here - static_cast<std::uint32_t>(std::min<std::size_t>(reach, here))),
+            here};
 }
 
 // The chain of places with the same four bytes gives the long copies; the nearest place with the
@@ -240,34 +324,40 @@ ImplodeEncoder::Match ImplodeEncoder::Find(std::size_t pos, int atLeast) const {
     if (limit <= atLeast || limit < kMinCopy) return {};
     const std::uint8_t* here = &buffer_[pos];
     const std::uint32_t hereTag = TagOf(pos);
-    Match best{atLeast, 0};
-    // Tries the place of `tag`, and says whether a longer copy is worth looking for.
+    Match best{atLeast, 0, std::numeric_limits<int>::min()};
+    // Tries the place of `tag`, and says whether a longer copy is worth looking for. Places come
+    // nearest first: a later one is worth more only if longer.
     const auto tryPlace = [&](std::uint32_t tag) {
         const std::uint8_t* there = here - (hereTag - tag);
         if (there[best.length] != here[best.length]) return true;
         const int length = CommonLength(there, here, limit);
-        if (length <= best.length) return true;
-        best = {length, static_cast<int>(hereTag - tag)};
+        // Shorter than three: a hash shared by other bytes; two bytes are a copy only near.
+        if (length <= best.length || length < 3) return true;
+        const auto distance = static_cast<int>(hereTag - tag);
+        const int worth = length * kByteWorth - 4 * CopyBits(length, distance);
+        if (worth > best.worth) best = {length, distance, worth};
         return length < std::min(limit, kNiceLength);
     };
+    const Reach window = ReachFrom(pos, kWindow);
+    const std::uint32_t four = Load32(here);
     if (limit >= 4) {
         int tries = atLeast >= kGoodLength ? kMaxChain / 4 : kMaxChain;
-        std::uint32_t tag = head_[Hash4(here)];
-        // A place overwritten in chain_ lies more than a window back: Valid stops there.
-        while (tries-- > 0 && Valid(tag, pos, kWindow) && tryPlace(tag)) {
-            const std::uint32_t next = chain_[tag & (kWindow - 1)];
-            if (next >= tag) break;
-            tag = next;
+        // Each place in reach has its predecessor in chain_: a slot is written over only by a
+        // place a window further on, not yet inserted.
+        for (std::uint32_t tag = head_[Hash4(four)]; tries-- > 0 && window.Holds(tag) && tryPlace(tag);
+             tag = chain_[tag & (kWindow - 1)]) {
         }
     }
     if (best.length < 4 && limit >= 3) {
-        const std::uint32_t tag = triples_[Hash3(here)];
-        if (Valid(tag, pos, kWindow)) tryPlace(tag);
+        const std::uint32_t tag = triples_[Hash3(four)];
+        if (window.Holds(tag)) tryPlace(tag);
     }
-    if (best.length < 3) best = {atLeast, 0};  // two bytes are a copy only near
-    if (best.length < kMinCopy) {
+    if (best.distance == 0 && atLeast < kMinCopy) {  // two bytes are a copy only near
         const std::uint32_t tag = pairs_[PairOf(here)];
-        if (Valid(tag, pos, kPairReach)) return {kMinCopy, static_cast<int>(hereTag - tag)};
+        if (ReachFrom(pos, kPairReach).Holds(tag)) {
+            const auto distance = static_cast<int>(hereTag - tag);
+            return {kMinCopy, distance, kMinCopy * kByteWorth - 4 * CopyBits(kMinCopy, distance)};
+        }
     }
     return best.distance > 0 ? best : Match{};
 }

@@ -38,16 +38,35 @@ private:
     struct Match {
         int length = 0;
         int distance = 0;
+        int worth = 0;  // what it saves over paying each byte its worth, in quarters of a bit
+    };
+
+    // Where the parse of the stream stands.
+    struct Cursor {
+        std::size_t pos = 0;       // the next byte to decide on
+        std::size_t inserted = 0;  // the places before it are in the tables
+        Match pending;             // a copy found at pos - 1, waiting on what pos begins
+        std::size_t misses = 0;    // searches in a row that found nothing
+        std::size_t passedOver = 0;  // bytes before pos passed over and not yet sent
     };
 
     void Begin();
+    void Step(Cursor& at);
+    Match TakeBack(Cursor& at, Match found);
+    void PutPassedOver(Cursor& at, std::size_t kept);
     void Fill(const ReadFunction& read);
     std::size_t Slide(std::size_t pos);
     void Rebase();
-    void Insert(std::size_t pos);
-    // The best copy at `pos` longer than `atLeast` bytes; length 0 when none.
+    void Insert(std::size_t from, std::size_t to);
+    void SkipMiddle(std::size_t& next, std::size_t end, const Match& copy);
+    // The copy at `pos` worth most among those longer than `atLeast` bytes; length 0 when none.
     Match Find(std::size_t pos, int atLeast) const;
-    bool Valid(std::uint32_t tag, std::size_t pos, std::size_t reach) const;
+    // Tags from `lowest` up to, not including, `here`.
+    struct Reach {
+        std::uint32_t lowest, here;
+        bool Holds(std::uint32_t tag) const { return tag - lowest < here - lowest; }
+    };
+    Reach ReachFrom(std::size_t pos, std::size_t reach) const;
     std::uint32_t TagOf(std::size_t pos) const { return base_ + static_cast<std::uint32_t>(pos); }
 
     void PutBits(std::uint32_t bits, int count);
