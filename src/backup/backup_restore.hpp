@@ -7,7 +7,8 @@
 // at a time, through the codec on a pool of threads (one per core) into spools of their own, and
 // the calling thread puts the smaller of each spool and its file into the current volume, in the
 // directory's order; on restore, the stored bytes go from the volumes to the target file directly
-// or through the temporary file and the codec. The calling thread alone talks to the drive and
+// or through the temporary file and the codec, and take their names a batch at a time. The
+// calling thread alone talks to the drive and
 // raises the events. The component owns the streams and the working
 // state of the operation running; the drive facts and file access go through an OsLayer, what
 // the built-in behaviours show through a BackupPrompter, compression through a Codec.
@@ -27,6 +28,7 @@
 #include "backup/archive_paths.hpp"
 #include "backup/br_codes.hpp"
 #include "backup/codec.hpp"
+#include "backup/commit_batch.hpp"
 #include "backup/compressed_file.hpp"
 #include "backup/manifest.hpp"
 #include "backup/os_layer.hpp"
@@ -340,6 +342,7 @@ private:
     std::set<std::filesystem::path> swept_;
     std::string currentDirectory_;  // where relative paths go when Directory is empty
     kvarn::backup::RestoreReport report_;
+    std::optional<kvarn::backup::CommitBatch> commits_;  // a restore's files waiting for their names
 
     // Checksums: the manifest being written or the one read against, the running digests of the
     // volume and of the file's stored bytes, and whether the volume was read whole.

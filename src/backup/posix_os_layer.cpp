@@ -155,13 +155,26 @@ public:
         if (!committed_) ::unlinkat(dir_.get(), temporary_.c_str(), 0);
     }
 
-    bool Commit(const FileStamp* stamp) override {
-        if (Failed() || ::fsync(fd()) != 0) return false;
-        if (stamp && !Apply(*stamp)) return false;
-        if (::renameat(dir_.get(), temporary_.c_str(), dir_.get(), final_.c_str()) != 0)
+    bool Seal(const FileStamp* stamp) override {
+        if (Failed() || (stamp && !Apply(*stamp))) return false;
+        // Starts the writing out; Publish waits for it. Where the call is refused, Publish's
+        // flush does all the work.
+        ::sync_file_range(fd(), 0, 0, SYNC_FILE_RANGE_WRITE);
+        return true;
+    }
+
+    bool Publish() override {
+        if (::fsync(fd()) != 0 ||
+            ::renameat(dir_.get(), temporary_.c_str(), dir_.get(), final_.c_str()) != 0)
             return false;
         committed_ = true;
-        ::fsync(dir_.get());  // the new name itself; a failure here loses nothing written
+        return true;
+    }
+
+    // Once the directory holds every new name of a batch, the first flush puts them all on the
+    // disk and the others find nothing left to do. A failure here loses nothing written.
+    bool FlushName() override {
+        ::fsync(dir_.get());
         return true;
     }
 
