@@ -5,6 +5,8 @@
 #include "standalone/standalone_host.hpp"
 #include "store/nouveau_dossier.hpp"
 
+#include "private_root.hpp"
+
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
 
@@ -17,14 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path PrivateRoot() {
-    static const fs::path base = fs::temp_directory_path();  // before TMPDIR points into a root
-    std::string pattern = (base / "kvarn-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    setenv("XDG_DATA_HOME", pattern.c_str(), 1);
-    setenv("TMPDIR", pattern.c_str(), 1);
-    return pattern;
-}
+using kvarn::bench::PrivateRoot;
 
 void BM_DossierStartUp(benchmark::State& state) {
     static const fs::path root = PrivateRoot();

@@ -11,7 +11,7 @@
 #include "session.hpp"
 #include "identification/numeros_dossier.hpp"
 #include "identification/verifications.hpp"
-#include "store/nouveau_dossier.hpp"
+#include "standalone/nouveau_dossier.hpp"
 
 #include <iostream>
 #include <tuple>
@@ -194,8 +194,7 @@ std::vector<Groupe> Presentation(DossierFichier& d) {
 int DossierCreer(const GlobalOptions& globals, const DossierCreerOptions& options) {
     if (options.repertoire.empty()) throw MauvaisUsage("le répertoire du dossier à créer est obligatoire");
     (void)globals;
-    DossierFichier::Creer(options.repertoire, [&](DossierFichier& d) { ModifierDossier(d, options.valeurs); });
-    store::InitialiserNouveauDossier(options.repertoire);
+    standalone::CreerNouveauDossier(options.repertoire, [&](DossierFichier& d) { ModifierDossier(d, options.valeurs); });
     return kSucces;
 }
 

@@ -1,6 +1,7 @@
 #include "db/field_value.hpp"
 
 #include "common/dates.hpp"
+#include "common/nulls.hpp"
 #include "common/numbers.hpp"
 #include "common/text.hpp"
 #include "db/errors.hpp"
@@ -109,10 +110,18 @@ Value FromInteger(const FieldDef& field, std::int64_t value) {
     }
 }
 
+// The records carry "no value" in-band: an integer written as NULL_ENTIER, or a real written as
+// NULL_REEL, clears the column whatever its type. Only the sentinel of the written kind counts: the
+// real -2147483647 is a number like any other.
+bool IsSentinel(const Value& written) {
+    return (written.IsInteger() && written.Integer() == NULL_ENTIER) ||
+           (written.IsReal() && written.Real() == NULL_REEL);
+}
+
 }  // namespace
 
 Value ToFieldValue(const FieldDef& field, const Value& written) {
-    if (written.IsNull()) return Value();
+    if (written.IsNull() || IsSentinel(written)) return Value();
     if (written.IsText()) return FromText(field, written.Text());
     if (written.IsReal()) return FromReal(field, written.Real());
     return FromInteger(field, written.Integer());

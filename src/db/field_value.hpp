@@ -5,7 +5,8 @@
 // a whole number, Logical 0 or 1. ToFieldValue turns any written value into that form, refusing
 // what cannot be represented (a Short outside -32768..32767, a Long outside 32 bits, a text that
 // is no number) with an error naming the field; an empty text, like an empty date, is null, as
-// the desktop tables stored a blank. The readers turn a held value back into text, integer,
+// the desktop tables stored a blank, and so is a null sentinel of the records (NULL_ENTIER
+// written as an integer, NULL_REEL as a real). The readers turn a held value back into text, integer,
 // real, boolean or date the way desktop fields read: null reads as "", 0 or false.
 #pragma once
 

@@ -10,6 +10,7 @@
 namespace {
 
 using kvarn::environment::cEnvironBaseKV;
+using kvarn::environment::kUniteEnvironnement;
 
 // Calls operation `numero` on the current environment; on error the place is 100 + `numero` and
 // the result the type's empty value (0, false, empty text, a zeroed record).
@@ -20,8 +21,8 @@ auto Transmettre(std::uint32_t numero, Arguments&&... arguments) {
     const auto appel = [&] {
         return (kvarn::frame::Environnement().*Operation)(std::forward<Arguments>(arguments)...);
     };
-    if constexpr (std::is_void_v<Resultat>) kvarn::frame::Proteger(place, appel);
-    else return kvarn::frame::Proteger(place, Resultat{}, appel);
+    if constexpr (std::is_void_v<Resultat>) kvarn::frame::Proteger(kUniteEnvironnement, place, appel);
+    else return kvarn::frame::Proteger(kUniteEnvironnement, place, Resultat{}, appel);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ namespace {
 
 using kvarn::NULL_ENTIER;
 using kvarn::environment::CGestTRPIni;
+using kvarn::environment::kUniteEnvironnement;
 
 constexpr const char* kCleMontantCapital = "MontantCapital";
 constexpr const char* kCleMontantCapitalDebEx = "MontantCapitalDebEx";
@@ -35,7 +36,7 @@ enum Place : std::uint32_t {
 
 template <class Resultat, class Lecture>
 Resultat Lire(Place place, Resultat sansStore, Lecture&& lecture) {
-    return kvarn::frame::Proteger(place, sansStore, [&] {
+    return kvarn::frame::Proteger(kUniteEnvironnement, place, sansStore, [&] {
         CGestTRPIni* store = kvarn::frame::Environnement().GestIni();
         return store ? lecture(*store) : sansStore;
     });
@@ -43,7 +44,7 @@ Resultat Lire(Place place, Resultat sansStore, Lecture&& lecture) {
 
 template <class Ecriture>
 void Ecrire(Place place, Ecriture&& ecriture) {
-    kvarn::frame::Proteger(place, [&] {
+    kvarn::frame::Proteger(kUniteEnvironnement, place, [&] {
         if (CGestTRPIni* store = kvarn::frame::Environnement().GestIni()) ecriture(*store);
     });
 }

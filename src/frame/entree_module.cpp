@@ -1,5 +1,7 @@
 // The module's entry points: lifecycle, the InitKV bracket, the wizard's _Run, the loading-mode
-// override, and the table open/close functions.
+// override, and the table open/close functions. A program that holds the associates table through
+// OuvrirTableAssociesKV reads its stored columns: the calculated ones stay empty until
+// FermerTableAssociesKV gives the table its handler back.
 //
 // Decisions where the host's contract is silent: InitKV and _KVAffecterAssistantDeChargement do
 // nothing without a data module (InitKV does not count then); the count never goes below 0; a
@@ -30,9 +32,7 @@ void Signaler(Place place, const std::exception& erreur) {
 template <typename Action>
 void Relancer(Place place, Action&& action) {
     try {
-        store::TdmKvarn* module = DataModule();
-        if (!module) throw std::logic_error("le module de données n'est pas créé (InitDataModuleKV)");
-        action(*module);
+        action(DataModuleCree());
     } catch (const std::exception& erreur) {
         Signaler(place, erreur);
         throw;
@@ -47,6 +47,11 @@ EtatModule& Etat() {
 }
 
 store::TdmKvarn* DataModule() { return Etat().dataModule.get(); }
+
+store::TdmKvarn& DataModuleCree() {
+    if (!DataModule()) throw std::logic_error("le module de données n'est pas créé (InitDataModuleKV)");
+    return *DataModule();
+}
 
 void CreerDataModule() {
     if (!Etat().dataModule) Etat().dataModule = std::make_unique<store::TdmKvarn>();
@@ -112,13 +117,16 @@ extern "C" void _KVAffecterAssistantDeChargement(int mode) {
 void OuvrirTableAssociesKV() {
     kvarn::frame::Relancer(kvarn::frame::kOuvrirAssocies, [](kvarn::store::TdmKvarn& module) {
         module.DemarrerDossier();
+        module.DetacherCalculsAssocies();
         module.Donnees().Composant("tblAssociesKV").Open();
     });
 }
 
 void FermerTableAssociesKV() {
-    kvarn::frame::Relancer(kvarn::frame::kFermerAssocies,
-                           [](kvarn::store::TdmKvarn& module) { module.Donnees().Composant("tblAssociesKV").Close(); });
+    kvarn::frame::Relancer(kvarn::frame::kFermerAssocies, [](kvarn::store::TdmKvarn& module) {
+        module.RattacherCalculsAssocies();
+        module.Donnees().Composant("tblAssociesKV").Close();
+    });
 }
 
 void OuvrirTableDeductionsReintegrationsKV() {

@@ -7,6 +7,7 @@
 namespace {
 
 using kvarn::environment::cEnvironBaseKV;
+using kvarn::environment::kUniteEnvironnement;
 using kvarn::frame::Environnement;
 using kvarn::frame::Parametres;
 using kvarn::frame::Proteger;
@@ -24,7 +25,7 @@ enum Place : std::uint32_t {
 };
 
 std::string Texte(Place place, std::string (cEnvironBaseKV::*lecture)() const) {
-    return Proteger(place, std::string(), [&] { return (Environnement().*lecture)(); });
+    return Proteger(kUniteEnvironnement, place, std::string(), [&] { return (Environnement().*lecture)(); });
 }
 
 }  // namespace
@@ -42,75 +43,75 @@ std::string GetAliasCommun() { return Texte(kPlaceAliasCommun, &cEnvironBaseKV::
 std::string GetFichierINI() { return Texte(kPlaceFichierINI, &cEnvironBaseKV::GetFichierINI); }
 
 bool GetTraitementISAGI() {
-    return Proteger(kPlaceTraitementISAGI, false, [] { return Environnement().GetTraitementISAGI(); });
+    return Proteger(kUniteEnvironnement, kPlaceTraitementISAGI, false, [] { return Environnement().GetTraitementISAGI(); });
 }
 
 void CreateFichierIni() {
-    Proteger(kPlaceCreateFichierIni, [] { Environnement().CreateFichierIni(); });
+    Proteger(kUniteEnvironnement, kPlaceCreateFichierIni, [] { Environnement().CreateFichierIni(); });
 }
 
 std::string GetString(const std::string& cle) {
-    return Proteger(kPlaceGetString, std::string(), [&] { return Parametres().GetString(cle); });
+    return Proteger(kUniteEnvironnement, kPlaceGetString, std::string(), [&] { return Parametres().GetString(cle); });
 }
 
 int GetInteger(const std::string& cle, int defaut) {
-    return Proteger(kPlaceGetInteger, defaut, [&] { return Parametres().GetInteger(cle, defaut); });
+    return Proteger(kUniteEnvironnement, kPlaceGetInteger, defaut, [&] { return Parametres().GetInteger(cle, defaut); });
 }
 
 bool GetBool(const std::string& cle) {
-    return Proteger(kPlaceGetBool, false, [&] { return Parametres().GetBool(cle); });
+    return Proteger(kUniteEnvironnement, kPlaceGetBool, false, [&] { return Parametres().GetBool(cle); });
 }
 
 void SetString(const std::string& cle, const std::string& valeur) {
-    Proteger(kPlaceSetString, [&] { Parametres().SetString(cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetString, [&] { Parametres().SetString(cle, valeur); });
 }
 
 void SetInteger(const std::string& cle, int valeur) {
-    Proteger(kPlaceSetInteger, [&] { Parametres().SetInteger(cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetInteger, [&] { Parametres().SetInteger(cle, valeur); });
 }
 
 void SetBool(const std::string& cle, bool valeur) {
-    Proteger(kPlaceSetBool, [&] { Parametres().SetBool(cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetBool, [&] { Parametres().SetBool(cle, valeur); });
 }
 
 void SupprimerCle(const std::string& cle) {
-    Proteger(kPlaceSupprimerCle, [&] { Parametres().SupprimerCle(cle); });
+    Proteger(kUniteEnvironnement, kPlaceSupprimerCle, [&] { Parametres().SupprimerCle(cle); });
 }
 
 std::string GetAssString(const std::string& section, const std::string& cle) {
-    return Proteger(kPlaceGetAssString, std::string(), [&] { return Parametres().GetAssString(section, cle); });
+    return Proteger(kUniteEnvironnement, kPlaceGetAssString, std::string(), [&] { return Parametres().GetAssString(section, cle); });
 }
 
 double GetAssDate(const std::string& section, const std::string& cle) {
-    return Proteger(kPlaceGetAssDate, 0.0, [&] { return Parametres().GetAssDate(section, cle); });
+    return Proteger(kUniteEnvironnement, kPlaceGetAssDate, 0.0, [&] { return Parametres().GetAssDate(section, cle); });
 }
 
 int GetAssInteger(const std::string& section, const std::string& cle, int defaut) {
-    return Proteger(kPlaceGetAssInteger, defaut, [&] { return Parametres().GetAssInteger(section, cle, defaut); });
+    return Proteger(kUniteEnvironnement, kPlaceGetAssInteger, defaut, [&] { return Parametres().GetAssInteger(section, cle, defaut); });
 }
 
 bool GetAssBool(const std::string& section, const std::string& cle) {
-    return Proteger(kPlaceGetAssBool, false, [&] { return Parametres().GetAssBool(section, cle); });
+    return Proteger(kUniteEnvironnement, kPlaceGetAssBool, false, [&] { return Parametres().GetAssBool(section, cle); });
 }
 
 void SetAssString(const std::string& section, const std::string& cle, const std::string& valeur) {
-    Proteger(kPlaceSetAssString, [&] { Parametres().SetAssString(section, cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetAssString, [&] { Parametres().SetAssString(section, cle, valeur); });
 }
 
 void SetAssDate(const std::string& section, const std::string& cle, double valeur) {
-    Proteger(kPlaceSetAssDate, [&] { Parametres().SetAssDate(section, cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetAssDate, [&] { Parametres().SetAssDate(section, cle, valeur); });
 }
 
 void SetAssInteger(const std::string& section, const std::string& cle, int valeur) {
-    Proteger(kPlaceSetAssInteger, [&] { Parametres().SetAssInteger(section, cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetAssInteger, [&] { Parametres().SetAssInteger(section, cle, valeur); });
 }
 
 void SetAssBool(const std::string& section, const std::string& cle, bool valeur) {
-    Proteger(kPlaceSetAssBool, [&] { Parametres().SetAssBool(section, cle, valeur); });
+    Proteger(kUniteEnvironnement, kPlaceSetAssBool, [&] { Parametres().SetAssBool(section, cle, valeur); });
 }
 
 void SupprimerCleAss(const std::string& section, const std::string& cle) {
-    Proteger(kPlaceSupprimerCleAss, [&] { Parametres().SupprimerCleAss(section, cle); });
+    Proteger(kUniteEnvironnement, kPlaceSupprimerCleAss, [&] { Parametres().SupprimerCleAss(section, cle); });
 }
 
 int GererFichierTrp(const std::string&, const std::string&) { return 0; }

@@ -28,6 +28,8 @@ EtatModule& Etat();
 
 // The data module, or nullptr before InitDataModuleKV.
 store::TdmKvarn* DataModule();
+// The data module; std::logic_error (in French) before InitDataModuleKV.
+store::TdmKvarn& DataModuleCree();
 
 // Creates the data module when there is none; throws what its construction threw.
 void CreerDataModule();

@@ -1,6 +1,9 @@
 #include "frame/preparation_assistant.hpp"
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
 
 namespace kvarn::frame {
 namespace {
@@ -12,6 +15,13 @@ constexpr std::array<int, 15> kEcranParGroupe{1, 2, 9, 10, 11, 12, 13, 15, 16, 1
 
 int EcranDuGroupe(int groupe) {
     return groupe >= 0 && groupe < static_cast<int>(kEcranParGroupe.size()) ? kEcranParGroupe[static_cast<std::size_t>(groupe)] : 0;
+}
+
+int GroupeMontrant(const CTree& arbre, int ecran) {
+    const int parent = arbre.Noeud(ecran).parent;
+    const auto trouve = std::find(kEcranParGroupe.begin(), kEcranParGroupe.end(), parent ? parent : ecran);
+    if (trouve == kEcranParGroupe.end()) throw std::out_of_range("aucun groupe ne montre l'écran " + std::to_string(ecran));
+    return static_cast<int>(trouve - kEcranParGroupe.begin());
 }
 
 void PreparerAssistant(TFenMainAssistant& fenetre) {

@@ -17,6 +17,8 @@ struct BlocParametres {
 
 // The top-level screen shown for a group code, 0 for a code outside 0 to 14.
 int EcranDuGroupe(int groupe);
+// The group code whose _Run(0) shows the screen of `arbre`: its own, or its parent's for a child.
+int GroupeMontrant(const CTree& arbre, int ecran);
 
 void PreparerAssistant(TFenMainAssistant& fenetre);
 

@@ -1,8 +1,5 @@
 #include "store/data_module.hpp"
 
-#include "db/transaction.hpp"
-#include "environment/tables_dossier.hpp"
-#include "host/boites.hpp"
 #include "host/dossier.hpp"
 #include "host/environnement.hpp"
 #include "host/regimes.hpp"
@@ -13,6 +10,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 namespace kvarn::store {
 namespace {
@@ -20,14 +18,6 @@ namespace {
 // The working database in the process's private temporary directory; the directory is new for
 // every process, so the name need not be unique.
 constexpr const char* kFichierTemporaire = "kvarn-travail.sqlite";
-
-constexpr const char* kMessageRegimes =
-    "Le régime d'imposition de certains associés est incompatible avec la catégorie des revenus du "
-    "dossier (2036).\nPour les associés concernés vous devez modifier le régime d'imposition.";
-
-// The associates' regimes that a 2036 dossier cannot hold: BA and RF.
-constexpr int kRegimeBA = 2;
-constexpr int kRegimeRF = 3;
 
 struct Liaison {
     const char* source;
@@ -136,7 +126,7 @@ void TdmKvarn::DemarrerDossier() {
     environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
     ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
-    VerifierRegimesAssocies();
+    for (const ControleDemarrage& controler : controles_) controler(*this);
 }
 
 void TdmKvarn::LierSources() {
@@ -154,29 +144,14 @@ void TdmKvarn::LierSources() {
     }
 }
 
-// An associates' rule: it moves to src/associates, as that subsystem's attacher, when the
-// associates plug into the data module.
-void TdmKvarn::VerifierRegimesAssocies() {
-    if (!host::pCurDossier || host::pCurDossier->GetCategorie() != host::CI_BIC_2036) return;
-    db::CTable associes(donnees_->Session());
-    associes.SetDatabaseName(environnement_->GetAliasDossier());
-    associes.SetSessionName(environnement_->GetNomSession());
-    associes.SetTableName(environment::kTableAssocies.nom);
-    if (!associes.Exists()) return;
-    associes.Open();
-    bool corrige = false;
-    db::KeepWhatWasPosted(donnees_->Session(), [&] {
-        for (associes.First(); !associes.Eof(); associes.Next()) {
-            db::Field& regime = associes.FieldByName("RegimeImpositionSCI");
-            if (regime.IsNull() || (regime.AsInteger() != kRegimeBA && regime.AsInteger() != kRegimeRF)) continue;
-            associes.Edit();
-            regime.Clear();
-            associes.Post();
-            corrige = true;
-        }
-    });
-    associes.Close();
-    if (corrige) host::ZORInformation(kMessageRegimes);
+void TdmKvarn::DetacherCalculsAssocies() {
+    db::CTable& associes = donnees_->Composant("tblAssociesKV");
+    if (associes.OnCalcFields) calculsAssociesDetaches_ = std::exchange(associes.OnCalcFields, nullptr);
+}
+
+void TdmKvarn::RattacherCalculsAssocies() {
+    if (calculsAssociesDetaches_)
+        donnees_->Composant("tblAssociesKV").OnCalcFields = std::exchange(calculsAssociesDetaches_, nullptr);
 }
 
 void TdmKvarn::PrendreTableAssocies() {

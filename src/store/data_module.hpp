@@ -12,8 +12,10 @@
 // override, and one state per subsystem: the subsystems' installers (installateurs.hpp), run by
 // its constructor, create their state there and register their attachers; all of it goes with
 // the data module. Its dossier start-up, run by the first InitKV, runs the attachers, binds the
-// data sources, runs the migration chains with the host's table copy between them, and checks
-// the associates' tax regimes on a dossier of category 8.
+// data sources, runs the migration chains with the host's table copy between them, then the
+// checks the subsystems registered to end it (the associates' tax regimes on a dossier of
+// category 8). While a caller holds the associates table through OuvrirTableAssociesKV, the data
+// module keeps that table's calculated-field handler aside.
 #pragma once
 
 #include "db/data_source.hpp"
@@ -65,6 +67,8 @@ private:
 
 // What a subsystem registers to be attached at each dossier start-up (its field handlers).
 using AttacheGestionnaires = std::function<void(TdmKvarn&)>;
+// What a subsystem registers to end each dossier start-up, once the tables are migrated.
+using ControleDemarrage = std::function<void(TdmKvarn&)>;
 
 // The module-wide state of one subsystem (its caches, its loaded flags), owned by the data module.
 class EtatSousSysteme {
@@ -103,11 +107,19 @@ public:
     // what is registered when it runs.
     std::vector<AttacheGestionnaires>& Gestionnaires() { return gestionnaires_; }
     ChainesMigration& Migrations() { return migrations_; }
+    std::vector<ControleDemarrage>& ControlesDemarrage() { return controles_; }
 
     // Holders of the associates table: the first opens it, the last to release it closes it.
     void PrendreTableAssocies();
     void RelacherTableAssocies();
     int NombreDetenteursAssocies() const { return detenteursAssocies_; }
+
+    // The associates table's calculated-field handler, taken off while another program holds the
+    // table (it reads the stored columns, and the handler would cost every row a computation) and
+    // put back when it lets go. A second detach keeps what the first took off unless a start-up
+    // attached the handler again in between; putting back with nothing kept changes nothing.
+    void DetacherCalculsAssocies();
+    void RattacherCalculsAssocies();
 
     // The loading mode: the override when set, else from the dossier's tax category.
     int ModeChargement() const;
@@ -126,13 +138,14 @@ public:
 
 private:
     void LierSources();
-    void VerifierRegimesAssocies();
 
     std::unique_ptr<TdmDonnees> donnees_;
     std::unique_ptr<environment::cEnvironKV> environnement_;
     std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
     std::vector<AttacheGestionnaires> gestionnaires_;
     ChainesMigration migrations_;
+    std::vector<ControleDemarrage> controles_;
+    db::TDataSetNotifyEvent calculsAssociesDetaches_;
     int detenteursAssocies_ = 0;
     int modeChargement_ = -1;
     std::map<std::type_index, std::unique_ptr<EtatSousSysteme>> etats_;  // last: goes first

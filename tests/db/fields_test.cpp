@@ -1,6 +1,7 @@
 // Fields: the types of the dossier's tables, their widths and ranges, null, and AutoInc keys.
 #include "dossier_fixture.hpp"
 
+#include "common/nulls.hpp"
 #include "common/text.hpp"
 #include "db/errors.hpp"
 #include "store/schema.hpp"
@@ -95,6 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
                       WrittenValue{"CleRepartition", Value(-2147483648LL), "-2147483648", "-2147483648"},
                       WrittenValue{"CleRepartition", Value(2147483647.0), "2147483647", "2147483647"},
                       WrittenValue{"CPNaissance", Value(75004), "75004", "75004"},
+                      // The records' sentinels say "no value": written, they clear the column.
+                      WrittenValue{"PartBenefice", Value(NULL_REEL), "", "<null>"},
+                      WrittenValue{"DateNaissance", Value(NULL_REEL), "", "<null>"},
+                      WrittenValue{"CleRepartition", Value(NULL_ENTIER), "", "<null>"},
+                      WrittenValue{"Qualite", Value(NULL_ENTIER), "", "<null>"},
+                      WrittenValue{"PartBenefice", Value(NULL_ENTIER), "", "<null>"},
+                      WrittenValue{"CleRepartition", Value(NULL_ENTIER + 0.0), "-2147483647", "-2147483647"},
                       WrittenValue{"Qualite", Value(32768.0), nullptr},
                       WrittenValue{"Titre", Value("-32769"), nullptr},
                       WrittenValue{"NbEx_Edition", Value(70000), nullptr},

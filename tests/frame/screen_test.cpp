@@ -1,5 +1,6 @@
 // The screen contract itself: what an entry does to a field, and which fields refuse entries.
 #include "frame/screens/screen.hpp"
+#include "frame/screens/screen_registry.hpp"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,33 @@ TEST(ScreenContract, FieldsTheUserCannotTypeIntoRefuseTheEntry) {
     EXPECT_THROW(ecran.Edit("pays", "x"), std::out_of_range);
     EXPECT_TRUE(ecran.regles.empty());
     EXPECT_EQ(ecran.GetField("code").value, "");
+}
+
+}  // namespace
+}  // namespace kvarn::frame
+
+namespace kvarn::frame {
+namespace {
+
+// A stand-in takes a form class's place and hands back the one it replaced; the request of the
+// caller reaches the factory.
+TEST(ScreenRegistry, AStandInReplacesARegistrationAndPutsItBack) {
+    std::vector<ScreenRequest> demandes;
+    ASSERT_TRUE(RegisterScreen("TfrmEssai", [](const ScreenRequest&) { return std::make_unique<Essai>(); }));
+    EXPECT_FALSE(RegisterScreen("TfrmEssai", [](const ScreenRequest&) { return nullptr; }));
+    ScreenFactory original = ReplaceScreen("TfrmEssai", [&](const ScreenRequest& demande) {
+        demandes.push_back(demande);
+        return std::make_unique<Essai>();
+    });
+    ASSERT_NE(CreateScreen("TfrmEssai", {2, true}), nullptr);
+    ASSERT_EQ(demandes.size(), 1u);
+    EXPECT_EQ(demandes[0].typeRof, 2);
+    EXPECT_TRUE(demandes[0].rofObligatoire);
+    ReplaceScreen("TfrmEssai", std::move(original));
+    ASSERT_NE(CreateScreen("TfrmEssai"), nullptr);
+    EXPECT_EQ(demandes.size(), 1u);
+    EXPECT_FALSE(ReplaceScreen("TfrmEssai", {}) == nullptr);
+    EXPECT_EQ(CreateScreen("TfrmEssai"), nullptr);
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 // names the field that gets the focus; it saves on deactivation, which the caller runs only after
 // Leave accepted. The Qt views (src/ui) bind one widget per field and feed grids from row models
 // (row_model.hpp); they add nothing but presentation. Field names are kebab-case French
-// ("pseudo-siret-n"); a list field's value is the text of one of its choices, or empty.
+// ("pseudo-siret-n"); a list field's value is the text of one of its choices, or empty; a check
+// box's value is "oui" or "non".
 #pragma once
 
 #include <optional>

@@ -1,0 +1,255 @@
+#include "associates/table_associes.hpp"
+
+#include "common/nulls.hpp"
+
+#include <unicode/utf8.h>
+
+namespace kvarn::associates {
+namespace {
+
+// A column and the member it fills; `siNul` is what an empty column gives. The columns flagged
+// `pourCalculs` are those the calculated columns are computed from.
+template <class T>
+struct Colonne {
+    const char* nom;
+    T Associe::*membre;
+    T siNul;
+    bool pourCalculs = false;
+};
+
+struct ColonneTexte {
+    const char* nom;
+    std::string Associe::*membre;
+    bool pourCalculs = false;
+};
+
+constexpr bool kCalculs = true;
+
+constexpr Colonne<int> kEntiers[] = {
+    {"ShIDAssocie", &Associe::ShIDAssocie, 0, kCalculs},
+    {"CleRepartition", &Associe::CleRepartition, NULL_ENTIER},
+    {"AdrIDPays", &Associe::AdrIDPays, PAYS_FRANCE},
+    {"IDPaysNaissance", &Associe::IDPaysNaissance, PAYS_FRANCE},
+    {"Adr1JanIDPays", &Associe::Adr1JanIDPays, PAYS_FRANCE},
+    {"AnneeVersement1", &Associe::AnneeVersement1, 0},
+    {"AnneeVersement2", &Associe::AnneeVersement2, 0},
+    {"RegimeImpositionSCI", &Associe::RegimeImpositionSCI, RIS_AUCUN},
+    {"Qualite", &Associe::Qualite, 0},
+    {"Titre", &Associe::Titre, 0, kCalculs},
+    {"StatutConjoint", &Associe::StatutConjoint, 0},
+    {"RegimeMatrimonial", &Associe::RegimeMatrimonial, 0},
+    {"SituationFamille", &Associe::SituationFamille, 0},
+    {"NonCGANumerateurProrata", &Associe::NonCGANumerateurProrata, NULL_ENTIER},
+    {"NonCGADenominateurProrata", &Associe::NonCGADenominateurProrata, NULL_ENTIER},
+    {"ResultatBICSaisi", &Associe::ResultatBICSaisi, NULL_ENTIER},
+    {"ResultatBASaisi", &Associe::ResultatBASaisi, NULL_ENTIER},
+    {"BeneficeSaisi", &Associe::BeneficeSaisi, NULL_ENTIER},
+    {"PVLTSaisi", &Associe::PVLTSaisi, NULL_ENTIER},
+    {"AbandonsSaisi", &Associe::AbandonsSaisi, NULL_ENTIER},
+    {"IdComptable", &Associe::IdComptable, 0},
+    {"IdAdmin", &Associe::IdAdmin, 0},
+    {"PartResultatNumerateur", &Associe::PartResultatNumerateur, NULL_ENTIER},
+    {"PartResultatDenominateur", &Associe::PartResultatDenominateur, NULL_ENTIER},
+    {"NbHeureTravaillesConjoint", &Associe::NbHeureTravaillesConjoint, NULL_ENTIER},
+    {"NbEx_Edition", &Associe::NbEx_Edition, NULL_ENTIER},
+};
+
+constexpr Colonne<double> kReels[] = {
+    {"RemDiverseProdFinancier", &Associe::RemDiverseProdFinancier, NULL_REEL},
+    {"PVRevenantAssocie", &Associe::PVRevenantAssocie, NULL_REEL},
+    {"PartBenefice", &Associe::PartBenefice, NULL_REEL},
+    {"PartPlusValues", &Associe::PartPlusValues, NULL_REEL},
+    {"NbPartsSocialesAnnee1", &Associe::NbPartsSocialesAnnee1, NULL_REEL},
+    {"NbPartsSocialesAnnee2", &Associe::NbPartsSocialesAnnee2, NULL_REEL},
+    {"TraitementsAnnee1", &Associe::TraitementsAnnee1, NULL_REEL},
+    {"TraitementsAnnee2", &Associe::TraitementsAnnee2, NULL_REEL},
+    {"IndemniteFraisMissionA1", &Associe::IndemniteFraisMissionA1, NULL_REEL},
+    {"IndemniteFraisMissionA2", &Associe::IndemniteFraisMissionA2, NULL_REEL},
+    {"RembourstFraisMissionA1", &Associe::RembourstFraisMissionA1, NULL_REEL},
+    {"RembourstFraisMissionA2", &Associe::RembourstFraisMissionA2, NULL_REEL},
+    {"IndemniteAutresAnnee1", &Associe::IndemniteAutresAnnee1, NULL_REEL},
+    {"IndemniteAutresAnnee2", &Associe::IndemniteAutresAnnee2, NULL_REEL},
+    {"RembourstAutresAnnee1", &Associe::RembourstAutresAnnee1, NULL_REEL},
+    {"RembourstAutresAnnee2", &Associe::RembourstAutresAnnee2, NULL_REEL},
+    {"PartRevenusValeurs", &Associe::PartRevenusValeurs, NULL_REEL},
+    {"PartImpotVerse", &Associe::PartImpotVerse, NULL_REEL},
+    {"Remuneration", &Associe::Remuneration, NULL_REEL},
+    {"RFPartAssocieForce", &Associe::RFPartAssocieForce, NULL_REEL},
+    {"Honoraires", &Associe::Honoraires, NULL_REEL},
+    {"TaxeProf", &Associe::TaxeProf, NULL_REEL},
+    {"CSGDeduc", &Associe::CSGDeduc, NULL_REEL},
+    {"FraisVehiculesReels", &Associe::FraisVehiculesReels, NULL_REEL},
+    {"ChgSocPersoOblig", &Associe::ChgSocPersoOblig, NULL_REEL},
+    {"ChgSocPersoFacult", &Associe::ChgSocPersoFacult, NULL_REEL},
+    {"FraisFi", &Associe::FraisFi, NULL_REEL},
+    {"PourcentagePartAssoForce", &Associe::PourcentagePartAssoForce, NULL_REEL},
+    {"CorrPVLT", &Associe::CorrPVLT, NULL_REEL},
+    {"NbDroitsDeVote", &Associe::NbDroitsDeVote, NULL_REEL},
+    {"NbDroitsADividendes", &Associe::NbDroitsADividendes, NULL_REEL},
+};
+
+// A beneficiary holds no shares of its own: these are read only for the other qualities.
+constexpr Colonne<double> kPartsDebut[] = {
+    {"NbParts", &Associe::NbParts, 0.0, kCalculs},
+    {"NbPartsU", &Associe::NbPartsU, 0.0, kCalculs},
+    {"NbPartsN", &Associe::NbPartsN, 0.0, kCalculs},
+};
+
+// Calculated columns: what the component computed when the row came in.
+constexpr Colonne<double> kPartsFin[] = {
+    {"NbPartsPPFinExo", &Associe::NbPartsPPFinExo, 0.0},
+    {"NbPartsUFinExo", &Associe::NbPartsUFinExo, 0.0},
+    {"NbPartsNPFinExo", &Associe::NbPartsNPFinExo, 0.0},
+};
+
+constexpr Colonne<double> kDates[] = {
+    {"DateNaissance", &Associe::DateNaissance, 0.0},
+    {"DateCessionParts", &Associe::DateCessionParts, 0.0},
+    {"DateCessionParts2", &Associe::DateCessionParts2, 0.0},
+    {"DateCessionParts3", &Associe::DateCessionParts3, 0.0},
+    {"DateCessionParts4", &Associe::DateCessionParts4, 0.0},
+    {"DateEntreeSCI", &Associe::DateEntreeSCI, 0.0},
+    {"DateSortieSCI", &Associe::DateSortieSCI, 0.0},
+};
+
+// PersonnePhysique is a Short column: any value but 0 is a physical person.
+constexpr Colonne<bool> kBooleens[] = {
+    {"PersonnePhysique", &Associe::PersonnePhysique, false, kCalculs},
+    {"PVDifferee", &Associe::PVDifferee, false},
+    {"Concerne2065", &Associe::Concerne2065, false},
+    {"Holding", &Associe::Holding, false},
+};
+
+constexpr ColonneTexte kTextes[] = {
+    {"Nom", &Associe::Nom, kCalculs},
+    {"Prenoms", &Associe::Prenoms, kCalculs},
+    {"Profession", &Associe::Profession},
+    {"AdrNoVoie", &Associe::AdrNoVoie, kCalculs},
+    {"AdrCmplNoVoie", &Associe::AdrCmplNoVoie, kCalculs},
+    {"AdrNomVoie", &Associe::AdrNomVoie, kCalculs},
+    {"AdrComplmt1", &Associe::AdrComplmt1, kCalculs},
+    {"AdrComplmt2", &Associe::AdrComplmt2, kCalculs},
+    {"AdrCP", &Associe::AdrCP, kCalculs},
+    {"AdrVille", &Associe::AdrVille, kCalculs},
+    {"AdrBP", &Associe::AdrBP},
+    {"AdrTel", &Associe::AdrTel},
+    {"AdrFax", &Associe::AdrFax},
+    {"NomPatronymique", &Associe::NomPatronymique, kCalculs},
+    {"NomMarital", &Associe::NomMarital},
+    {"NoSiret", &Associe::NoSiret},
+    {"PseudoSiret", &Associe::PseudoSiret},
+    {"IDSP", &Associe::IDSP},
+    {"CPNaissance", &Associe::CPNaissance},
+    {"LieuNaissance", &Associe::LieuNaissance},
+    {"IdentiteCessionParts", &Associe::IdentiteCessionParts},
+    {"IdentiteCessionParts2", &Associe::IdentiteCessionParts2},
+    {"IdentiteCessionParts3", &Associe::IdentiteCessionParts3},
+    {"IdentiteCessionParts4", &Associe::IdentiteCessionParts4},
+    {"PrenomConjoint", &Associe::PrenomConjoint},
+    {"Adr1JanNoVoie", &Associe::Adr1JanNoVoie},
+    {"Adr1JanCmplNoVoie", &Associe::Adr1JanCmplNoVoie},
+    {"Adr1JanNomVoie", &Associe::Adr1JanNomVoie},
+    {"Adr1JanComplement1", &Associe::Adr1JanComplement1},
+    {"Adr1JanComplement2", &Associe::Adr1JanComplement2},
+    {"Adr1JanCP", &Associe::Adr1JanCP},
+    {"Adr1JanVille", &Associe::Adr1JanVille},
+    {"Adr1JanBP", &Associe::Adr1JanBP},
+    {"Adr1JanTel", &Associe::Adr1JanTel},
+    {"Adr1JanFax", &Associe::Adr1JanFax},
+    {"NoIdentFisc", &Associe::NoIdentFisc},
+    {"AdrCodeInsee", &Associe::AdrCodeInsee},
+    {"AdrBureauDistrib", &Associe::AdrBureauDistrib},
+    {"CodeInseeNaissance", &Associe::CodeInseeNaissance},
+    {"CategorieJuridique", &Associe::CategorieJuridique},
+    {"Adr1JanCodeInsee", &Associe::Adr1JanCodeInsee},
+    {"Adr1JanBureauDistrib", &Associe::Adr1JanBureauDistrib},
+    {"NomIntervGerant", &Associe::NomIntervGerant},
+    {"PrenomIntervGerant", &Associe::PrenomIntervGerant},
+    {"AdrGerantComplement1", &Associe::AdrGerantComplement1},
+    {"AdrGerantComplement2", &Associe::AdrGerantComplement2},
+    {"AdrGerantNoVoie", &Associe::AdrGerantNoVoie},
+    {"AdrGerantCpltNoVoie", &Associe::AdrGerantCpltNoVoie},
+    {"AdrGerantNomVoie", &Associe::AdrGerantNomVoie},
+    {"AdrGerantCP", &Associe::AdrGerantCP},
+    {"AdrGerantVille", &Associe::AdrGerantVille},
+    {"AdrGerantBP", &Associe::AdrGerantBP},
+};
+
+// Field::AsInteger and AsFloat give 0 for an empty column, which is not every member's null
+// value: the column is asked whether it is empty first.
+int Valeur(const db::Field& champ, const Colonne<int>& colonne) {
+    return champ.IsNull() ? colonne.siNul : champ.AsInteger();
+}
+double Valeur(const db::Field& champ, const Colonne<double>& colonne) {
+    return champ.IsNull() ? colonne.siNul : champ.AsFloat();
+}
+bool Valeur(const db::Field& champ, const Colonne<bool>& colonne) {
+    return champ.IsNull() ? colonne.siNul : champ.AsBoolean();
+}
+std::string Valeur(const db::Field& champ, const ColonneTexte&) { return champ.AsString(); }
+
+enum class Lecture { Complete, Calculs };
+
+template <class Colonnes>
+void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
+    for (const auto& colonne : colonnes)
+        if (lecture == Lecture::Complete || colonne.pourCalculs)
+            associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
+}
+
+// The first character of a text, decoded whole; U+FFFD for a byte that starts no character.
+char32_t PremierCaractere(const std::string& texte) {
+    if (texte.empty()) return 0;
+    std::int32_t i = 0;
+    UChar32 caractere = 0;
+    U8_NEXT(texte.data(), i, static_cast<std::int32_t>(texte.size()), caractere);
+    return caractere < 0 ? U'\uFFFD' : static_cast<char32_t>(caractere);
+}
+
+Associe Lire(db::CTable& table, Lecture lecture) {
+    Associe associe;
+    LireColonnes(table, associe, kEntiers, lecture);
+    LireColonnes(table, associe, kReels, lecture);
+    LireColonnes(table, associe, kDates, lecture);
+    LireColonnes(table, associe, kBooleens, lecture);
+    LireColonnes(table, associe, kTextes, lecture);
+    if (lecture == Lecture::Calculs) {
+        LireColonnes(table, associe, kPartsDebut, lecture);
+        return associe;
+    }
+    if (associe.Qualite != QA_BENEFICIAIRE) {
+        LireColonnes(table, associe, kPartsDebut, lecture);
+        LireColonnes(table, associe, kPartsFin, lecture);
+    }
+    associe.BICouMeuble = PremierCaractere(table.FieldByName("BICouMeuble").AsString());
+    return associe;
+}
+
+}  // namespace
+
+Associe LireAssocie(db::CTable& table) { return Lire(table, Lecture::Complete); }
+
+Associe LireMembresCalcules(db::CTable& table) { return Lire(table, Lecture::Calculs); }
+
+void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {
+    table.FieldByName("NomAffichage").SetAsString(colonnes.nomAffichage);
+    table.FieldByName("Identite").SetAsString(colonnes.identite);
+    table.FieldByName("AdresseAffichage").SetAsString(colonnes.adresseAffichage);
+    table.FieldByName("IdentiteComplete").SetAsString(colonnes.identiteComplete);
+    if (!colonnes.finExercice) return;
+    table.FieldByName("NbPartsPPFinExo").SetAsFloat(colonnes.finExercice->pp);
+    table.FieldByName("NbPartsUFinExo").SetAsFloat(colonnes.finExercice->u);
+    table.FieldByName("NbPartsNPFinExo").SetAsFloat(colonnes.finExercice->np);
+}
+
+db::Field& RegimeImpositionSCI(db::CTable& table) { return table.FieldByName("RegimeImpositionSCI"); }
+
+void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes) {
+    table.FieldDisplayOf("Titre").onGetText = std::move(textes.titre);
+    table.FieldDisplayOf("RegimeImpositionSCI").onGetText = std::move(textes.regimeImpositionSCI);
+    table.FieldDisplayOf("Qualite").onGetText = std::move(textes.qualite);
+    table.FieldDisplayOf("NbParts").onGetText = std::move(textes.nbParts);
+    table.FieldDisplayOf("SituationFamille").onGetText = std::move(textes.situationFamille);
+}
+
+}  // namespace kvarn::associates

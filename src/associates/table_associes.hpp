@@ -1,0 +1,61 @@
+// Table KOLMIKV1 as the associates see it: the one place that names its columns.
+//
+// A row of a component over the table (tblAssociesKV, or any other that declares the columns)
+// becomes an Associe here, member by member, with the null rules of the record: a member whose
+// column is empty takes its null value, which for several members differs from the reset value
+// (a quality of 0, a real of kNulReel). The handlers of the associates component come back here
+// to read the members they show and to write the calculated columns, and to find the columns
+// their display texts belong to; the check of the regimes comes for the regime column.
+#pragma once
+
+#include "db/field.hpp"
+#include "db/table.hpp"
+
+#include <kvarn/associe.hpp>
+
+#include <optional>
+#include <string>
+
+namespace kvarn::associates {
+
+// The current row as a record. The membership members are not read, nor the two members the
+// list of associates computes (PourcentageDetention, ConcerneExercice); a beneficiary's six share
+// members stay 0.
+Associe LireAssocie(db::CTable& table);
+
+// Only the members the calculated columns are computed from: key, person kind, title, names,
+// address parts and start-of-year shares (read whatever the quality).
+Associe LireMembresCalcules(db::CTable& table);
+
+struct PartsFinExercice {
+    double pp = 0;
+    double u = 0;
+    double np = 0;
+};
+
+struct ColonnesCalculees {
+    std::string nomAffichage;
+    std::string identite;
+    std::string adresseAffichage;
+    std::string identiteComplete;
+    std::optional<PartsFinExercice> finExercice;  // untouched when nothing computes them
+};
+
+void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes);
+
+// The display-text handlers of the component's columns; an empty handler shows the value as it is.
+struct TextesColonnes {
+    db::TFieldGetTextEvent titre;
+    db::TFieldGetTextEvent regimeImpositionSCI;
+    db::TFieldGetTextEvent qualite;
+    db::TFieldGetTextEvent nbParts;
+    db::TFieldGetTextEvent situationFamille;
+};
+
+// Assigns the handlers to their columns, replacing whatever was there.
+void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes);
+
+// The row's tax regime column, which the check of a 2036 dossier's regimes clears.
+db::Field& RegimeImpositionSCI(db::CTable& table);
+
+}  // namespace kvarn::associates

@@ -1,0 +1,21 @@
+#include "movements/table_asso_npu.hpp"
+
+namespace kvarn::movements {
+
+cAssoNPU LireAssoNPU(db::CTable& table) {
+    cAssoNPU lien;
+    lien.IdMouv = table.FieldByName("IdMouv").AsInteger();
+    lien.IdNP = table.FieldByName("IdNP").AsInteger();
+    lien.IdU = table.FieldByName("IdU").AsInteger();
+    lien.NbU = table.FieldByName("NbU").AsFloat();
+    return lien;
+}
+
+void EcrireAssoNPU(db::CTable& table, const cAssoNPU& lien) {
+    table.FieldByName("IdMouv").SetAsInteger(lien.IdMouv);
+    table.FieldByName("IdNP").SetAsInteger(lien.IdNP);
+    table.FieldByName("IdU").SetAsInteger(lien.IdU);
+    table.FieldByName("NbU").SetAsFloat(lien.NbU);
+}
+
+}  // namespace kvarn::movements

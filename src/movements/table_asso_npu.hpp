@@ -1,0 +1,15 @@
+// Table KOLMIKVA, the links between a bare owner and a usufructuary, as the movements see it: the
+// one place that names its columns. An empty column reads 0.
+#pragma once
+
+#include "db/table.hpp"
+
+#include <kvarn/mouvements.hpp>
+
+namespace kvarn::movements {
+
+cAssoNPU LireAssoNPU(db::CTable& table);
+// The columns of the row being appended (the caller appends and posts).
+void EcrireAssoNPU(db::CTable& table, const cAssoNPU& lien);
+
+}  // namespace kvarn::movements

@@ -1,0 +1,21 @@
+// Table KOLMIKVM, one row per movement, as the movements see it: the one place that names its
+// columns. A row becomes a movement without details, and a movement becomes the columns of the
+// row being appended (the caller appends and posts).
+#pragma once
+
+#include "db/table.hpp"
+
+#include <kvarn/mouvements.hpp>
+
+#include <optional>
+
+namespace kvarn::movements {
+
+// An undated movement has no record: it takes no rank. An empty transferor reads 0 (nobody), an
+// empty type -1 (none set).
+std::optional<cMouvParts> LireMouvement(db::CTable& table);
+// A transferor of 0 is stored empty: a movement whose transferor is set counts as a transfer,
+// and a capital increase stored with 0 would make its participants impossible to delete.
+void EcrireMouvement(db::CTable& table, const cMouvParts& mouvement);
+
+}  // namespace kvarn::movements
