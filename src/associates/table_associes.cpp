@@ -188,12 +188,12 @@ bool Valeur(const db::Field& champ, const Colonne<bool>& colonne) {
 }
 std::string Valeur(const db::Field& champ, const ColonneTexte&) { return champ.AsString(); }
 
-enum class Lecture { Complete, Calculs };
+enum class Lecture { Complete, Calculs, Stockee };
 
 template <class Colonnes>
 void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
     for (const auto& colonne : colonnes)
-        if (lecture == Lecture::Complete || colonne.pourCalculs)
+        if (lecture != Lecture::Calculs || colonne.pourCalculs)
             associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
 }
 
@@ -217,7 +217,8 @@ Associe Lire(db::CTable& table, Lecture lecture) {
         LireColonnes(table, associe, kPartsDebut, lecture);
         return associe;
     }
-    if (associe.Qualite != QA_BENEFICIAIRE) {
+    if (lecture == Lecture::Stockee) LireColonnes(table, associe, kPartsDebut, lecture);
+    else if (associe.Qualite != QA_BENEFICIAIRE) {
         LireColonnes(table, associe, kPartsDebut, lecture);
         LireColonnes(table, associe, kPartsFin, lecture);
     }
@@ -230,6 +231,42 @@ Associe Lire(db::CTable& table, Lecture lecture) {
 Associe LireAssocie(db::CTable& table) { return Lire(table, Lecture::Complete); }
 
 Associe LireMembresCalcules(db::CTable& table) { return Lire(table, Lecture::Calculs); }
+
+Associe LireAssocieStocke(db::CTable& table) { return Lire(table, Lecture::Stockee); }
+
+namespace {
+
+void Ecrire(db::Field& champ, int valeur) { champ.SetAsInteger(valeur); }
+void Ecrire(db::Field& champ, double valeur) { champ.SetAsFloat(valeur); }
+void Ecrire(db::Field& champ, bool valeur) { champ.SetAsBoolean(valeur); }
+void Ecrire(db::Field& champ, const std::string& valeur) { champ.SetAsString(valeur); }
+
+template <class Colonnes>
+void EcrireColonnes(db::CTable& table, const Associe& associe, const Colonnes& colonnes) {
+    for (const auto& colonne : colonnes)
+        if (std::string_view(colonne.nom) != "ShIDAssocie") Ecrire(table.FieldByName(colonne.nom), associe.*colonne.membre);
+}
+
+std::string EnUtf8(char32_t caractere) {
+    if (caractere == 0) return {};
+    char octets[U8_MAX_LENGTH];
+    std::int32_t longueur = 0;
+    UBool erreur = false;
+    U8_APPEND(octets, longueur, U8_MAX_LENGTH, static_cast<UChar32>(caractere), erreur);
+    return erreur ? std::string() : std::string(octets, static_cast<std::size_t>(longueur));
+}
+
+}  // namespace
+
+void EcrireAssocie(db::CTable& table, const Associe& associe) {
+    EcrireColonnes(table, associe, kEntiers);
+    EcrireColonnes(table, associe, kReels);
+    EcrireColonnes(table, associe, kPartsDebut);
+    EcrireColonnes(table, associe, kDates);
+    EcrireColonnes(table, associe, kBooleens);
+    EcrireColonnes(table, associe, kTextes);
+    table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
+}
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {
     table.FieldByName("NomAffichage").SetAsString(colonnes.nomAffichage);

@@ -23,6 +23,15 @@ namespace kvarn::associates {
 // members stay 0.
 Associe LireAssocie(db::CTable& table);
 
+// The current row of a plain table over KOLMIKV1, which has none of the component's calculated
+// columns: every stored member, and the start-of-year shares as stored whatever the quality
+// (the exchange file counts every row's stored shares). The end-of-year members stay 0.
+Associe LireAssocieStocke(db::CTable& table);
+
+// Writes every stored member LireAssocie reads into the row being edited or appended, the key
+// excepted (the table assigns it); a member holding its null value clears its column.
+void EcrireAssocie(db::CTable& table, const Associe& associe);
+
 // Only the members the calculated columns are computed from: key, person kind, title, names,
 // address parts and start-of-year shares (read whatever the quality).
 Associe LireMembresCalcules(db::CTable& table);

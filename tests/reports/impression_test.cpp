@@ -5,6 +5,7 @@
 #include "reports/etat_rapports.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
+#include "support/files.hpp"
 
 #include <kvarn/accesseurs.hpp>
 #include <kvarn/divers.hpp>
@@ -33,11 +34,6 @@ std::string Sortie(const std::string& commande) {
     for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, flux)) > 0;) texte.append(tampon, n);
     ::pclose(flux);
     return texte;
-}
-
-std::string Lire(const fs::path& fichier) {
-    std::ifstream flux(fichier, std::ios::binary);
-    return {std::istreambuf_iterator<char>(flux), {}};
 }
 
 class Impression : public testing_support::ModuleOuvert {
@@ -153,7 +149,7 @@ TEST_F(Impression, AFailureLeavesThePreviousFile) {
         const testing_support::FileSizeLimit disque(512);
         EXPECT_THROW(moteur_->Imprimer(pdf_.string()), std::runtime_error);
     }
-    EXPECT_EQ(Lire(pdf_), "ancien");
+    EXPECT_EQ(testing_support::ReadBytes(pdf_), "ancien");
     const std::unique_ptr<CVrelMaker> autre = NouveauVrelMaker(*frame::DataModule());
     autre->AjouteEtat("KV.eta", "Sans table", nullptr, nullptr);
     autre->OnStartEtatEvent = [](TEtatUser& etat) {
@@ -163,7 +159,7 @@ TEST_F(Impression, AFailureLeavesThePreviousFile) {
         return true;
     };
     EXPECT_ANY_THROW(autre->Imprimer(pdf_.string()));
-    EXPECT_EQ(Lire(pdf_), "ancien");
+    EXPECT_EQ(testing_support::ReadBytes(pdf_), "ancien");
 }
 
 }  // namespace
