@@ -89,9 +89,13 @@ TdmDonnees::TdmDonnees() : environnement_(EnvironnementInitialise()) {
         for (db::FieldDef& champ : ChampsCalcules(composant)) table->DeclareCalculatedField(std::move(champ));
         composants_.emplace(composant.nom, std::move(table));
     }
+    qTraitement_ = std::make_unique<db::CQuery>(session_);
+    qTraitement_->SetDatabaseName(environnement_->GetAliasDossier());
+    qTraitement_->SetSessionName(environnement_->GetNomSession());
 }
 
 TdmDonnees::~TdmDonnees() {
+    qTraitement_.reset();
     composants_.clear();  // the components go before the session they are open on
     session_.Close();
 }

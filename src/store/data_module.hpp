@@ -4,8 +4,8 @@
 // working database (alias "ZOR_TMP", in the process's private temporary directory, where it
 // creates MouvementKV and SyntheseMouvementKV), and owns one table component per name of the
 // store (composants.hpp), each pointed at its alias and at the environment's session, with the
-// calculated fields its declaration holds. It also owns a second environment object and the SQL
-// literals the statements use.
+// calculated fields its declaration holds, and the processing query qTraitement on the dossier
+// alias. It also owns a second environment object and the SQL literals the statements use.
 //
 // TdmKvarn owns TdmDonnees, the main environment object (its settings store opened in section
 // "KV"), the data sources, the holders' count of the associates table, the loading-mode
@@ -19,6 +19,7 @@
 #pragma once
 
 #include "db/data_source.hpp"
+#include "db/query.hpp"
 #include "db/session.hpp"
 #include "db/table.hpp"
 #include "environment/environ_kv.hpp"
@@ -54,6 +55,8 @@ public:
     environment::cEnvironKV& Environnement() { return *environnement_; }
     // The component of that name ("tblAssociesKV"); std::out_of_range for an unknown name.
     db::CTable& Composant(std::string_view nom);
+    // The processing query on the dossier alias, for the statements the module runs itself.
+    db::CQuery& qTraitement() { return *qTraitement_; }
 
     const std::string LitteralFaux = "'False'";
     const std::string LitteralVrai = "'True'";
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<environment::cEnvironKV> environnement_;
     db::Session session_;
     std::map<std::string, std::unique_ptr<db::CTable>, std::less<>> composants_;
+    std::unique_ptr<db::CQuery> qTraitement_;
 };
 
 // What a subsystem registers to be attached at each dossier start-up (its field handlers).
