@@ -7,26 +7,27 @@
 namespace kvarn::associates {
 namespace {
 
-// A column and the member it fills; `siNul` is what an empty column gives. The columns flagged
-// `pourCalculs` are those the calculated columns are computed from.
+// Which partial readings need a column: the calculated columns, the positions.
+enum Usage : unsigned { kCalculs = 1, kPositions = 2 };
+
+// A column and the member it fills; `siNul` is what an empty column gives; `usages` the partial
+// readings that read it (a complete reading reads every column).
 template <class T>
 struct Colonne {
     const char* nom;
     T Associe::*membre;
     T siNul;
-    bool pourCalculs = false;
+    unsigned usages = 0;
 };
 
 struct ColonneTexte {
     const char* nom;
     std::string Associe::*membre;
-    bool pourCalculs = false;
+    unsigned usages = 0;
 };
 
-constexpr bool kCalculs = true;
-
 constexpr Colonne<int> kEntiers[] = {
-    {"ShIDAssocie", &Associe::ShIDAssocie, 0, kCalculs},
+    {"ShIDAssocie", &Associe::ShIDAssocie, 0, kCalculs | kPositions},
     {"CleRepartition", &Associe::CleRepartition, NULL_ENTIER},
     {"AdrIDPays", &Associe::AdrIDPays, PAYS_FRANCE},
     {"IDPaysNaissance", &Associe::IDPaysNaissance, PAYS_FRANCE},
@@ -34,8 +35,8 @@ constexpr Colonne<int> kEntiers[] = {
     {"AnneeVersement1", &Associe::AnneeVersement1, 0},
     {"AnneeVersement2", &Associe::AnneeVersement2, 0},
     {"RegimeImpositionSCI", &Associe::RegimeImpositionSCI, RIS_AUCUN},
-    {"Qualite", &Associe::Qualite, 0},
-    {"Titre", &Associe::Titre, 0, kCalculs},
+    {"Qualite", &Associe::Qualite, 0, kPositions},
+    {"Titre", &Associe::Titre, 0, kCalculs | kPositions},
     {"StatutConjoint", &Associe::StatutConjoint, 0},
     {"RegimeMatrimonial", &Associe::RegimeMatrimonial, 0},
     {"SituationFamille", &Associe::SituationFamille, 0},
@@ -90,9 +91,9 @@ constexpr Colonne<double> kReels[] = {
 
 // A beneficiary holds no shares of its own: these are read only for the other qualities.
 constexpr Colonne<double> kPartsDebut[] = {
-    {"NbParts", &Associe::NbParts, 0.0, kCalculs},
-    {"NbPartsU", &Associe::NbPartsU, 0.0, kCalculs},
-    {"NbPartsN", &Associe::NbPartsN, 0.0, kCalculs},
+    {"NbParts", &Associe::NbParts, 0.0, kCalculs | kPositions},
+    {"NbPartsU", &Associe::NbPartsU, 0.0, kCalculs | kPositions},
+    {"NbPartsN", &Associe::NbPartsN, 0.0, kCalculs | kPositions},
 };
 
 // Calculated columns: what the component computed when the row came in.
@@ -114,15 +115,15 @@ constexpr Colonne<double> kDates[] = {
 
 // PersonnePhysique is a Short column: any value but 0 is a physical person.
 constexpr Colonne<bool> kBooleens[] = {
-    {"PersonnePhysique", &Associe::PersonnePhysique, false, kCalculs},
+    {"PersonnePhysique", &Associe::PersonnePhysique, false, kCalculs | kPositions},
     {"PVDifferee", &Associe::PVDifferee, false},
     {"Concerne2065", &Associe::Concerne2065, false},
     {"Holding", &Associe::Holding, false},
 };
 
 constexpr ColonneTexte kTextes[] = {
-    {"Nom", &Associe::Nom, kCalculs},
-    {"Prenoms", &Associe::Prenoms, kCalculs},
+    {"Nom", &Associe::Nom, kCalculs | kPositions},
+    {"Prenoms", &Associe::Prenoms, kCalculs | kPositions},
     {"Profession", &Associe::Profession},
     {"AdrNoVoie", &Associe::AdrNoVoie, kCalculs},
     {"AdrCmplNoVoie", &Associe::AdrCmplNoVoie, kCalculs},
@@ -135,7 +136,7 @@ constexpr ColonneTexte kTextes[] = {
     {"AdrTel", &Associe::AdrTel},
     {"AdrFax", &Associe::AdrFax},
     {"NomPatronymique", &Associe::NomPatronymique, kCalculs},
-    {"NomMarital", &Associe::NomMarital},
+    {"NomMarital", &Associe::NomMarital, kPositions},
     {"NoSiret", &Associe::NoSiret},
     {"PseudoSiret", &Associe::PseudoSiret},
     {"IDSP", &Associe::IDSP},
@@ -188,12 +189,14 @@ bool Valeur(const db::Field& champ, const Colonne<bool>& colonne) {
 }
 std::string Valeur(const db::Field& champ, const ColonneTexte&) { return champ.AsString(); }
 
-enum class Lecture { Complete, Calculs };
+// A reading: complete (every column, kComplete) or partial (the columns of one usage).
+constexpr unsigned kComplete = 0;
+using Lecture = unsigned;
 
 template <class Colonnes>
 void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
     for (const auto& colonne : colonnes)
-        if (lecture == Lecture::Complete || colonne.pourCalculs)
+        if (lecture == kComplete || (colonne.usages & lecture) != 0)
             associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
 }
 
@@ -213,7 +216,7 @@ Associe Lire(db::CTable& table, Lecture lecture) {
     LireColonnes(table, associe, kDates, lecture);
     LireColonnes(table, associe, kBooleens, lecture);
     LireColonnes(table, associe, kTextes, lecture);
-    if (lecture == Lecture::Calculs) {
+    if (lecture != kComplete) {
         LireColonnes(table, associe, kPartsDebut, lecture);
         return associe;
     }
@@ -227,9 +230,11 @@ Associe Lire(db::CTable& table, Lecture lecture) {
 
 }  // namespace
 
-Associe LireAssocie(db::CTable& table) { return Lire(table, Lecture::Complete); }
+Associe LireAssocie(db::CTable& table) { return Lire(table, kComplete); }
 
-Associe LireMembresCalcules(db::CTable& table) { return Lire(table, Lecture::Calculs); }
+Associe LireMembresCalcules(db::CTable& table) { return Lire(table, kCalculs); }
+
+Associe LireMembresPositions(db::CTable& table) { return Lire(table, kPositions); }
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {
     table.FieldByName("NomAffichage").SetAsString(colonnes.nomAffichage);
@@ -241,6 +246,13 @@ void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonne
     table.FieldByName("NbPartsUFinExo").SetAsFloat(colonnes.finExercice->u);
     table.FieldByName("NbPartsNPFinExo").SetAsFloat(colonnes.finExercice->np);
 }
+
+void EcrirePartsDebut(db::CTable& table, double pp, double np) {
+    table.FieldByName("NbParts").SetAsFloat(pp);
+    table.FieldByName("NbPartsN").SetAsFloat(np);
+}
+
+void EcrirePartsUDebut(db::CTable& table, double u) { table.FieldByName("NbPartsU").SetAsFloat(u); }
 
 db::Field& RegimeImpositionSCI(db::CTable& table) { return table.FieldByName("RegimeImpositionSCI"); }
 

@@ -27,6 +27,10 @@ Associe LireAssocie(db::CTable& table);
 // address parts and start-of-year shares (read whatever the quality).
 Associe LireMembresCalcules(db::CTable& table);
 
+// Only the members the positions are computed from: key, quality, person kind, title, names and
+// married name, start-of-year shares (read whatever the quality).
+Associe LireMembresPositions(db::CTable& table);
+
 struct PartsFinExercice {
     double pp = 0;
     double u = 0;
@@ -54,6 +58,11 @@ struct TextesColonnes {
 
 // Assigns the handlers to their columns, replacing whatever was there.
 void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes);
+
+// The start-of-year shares of the row being edited (the caller posts): full and bare ownership
+// together, usufruct on its own.
+void EcrirePartsDebut(db::CTable& table, double pp, double np);
+void EcrirePartsUDebut(db::CTable& table, double u);
 
 // The row's tax regime column, which the check of a 2036 dossier's regimes clears.
 db::Field& RegimeImpositionSCI(db::CTable& table);

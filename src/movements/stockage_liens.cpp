@@ -3,6 +3,7 @@
 #include <kvarn/mouvements.hpp>
 
 #include "movements/ajout_ligne.hpp"
+#include "movements/liens.hpp"
 #include "movements/operation_protegee.hpp"
 #include "movements/table_asso_npu.hpp"
 
@@ -11,14 +12,7 @@ namespace {
 
 db::CTable& Liens(store::TdmKvarn& module) { return module.Donnees().Composant("tblAssoNPU"); }
 
-// The whole table: whatever index or link a screen gave the component is taken off.
-void Ouvrir(store::TdmKvarn& module) {
-    db::CTable& liens = Liens(module);
-    liens.SetIndexName("");
-    liens.SetMasterFields("");
-    liens.SetMasterSource(nullptr);
-    liens.Open();
-}
+void Ouvrir(store::TdmKvarn& module) { OuvrirLiens(module); }
 
 int Sauver(store::TdmKvarn& module, const cAssoNPU& lien) {
     return AjouterLigne(Liens(module), [&](db::CTable& table) { EcrireAssoNPU(table, lien); });
@@ -41,6 +35,16 @@ void Lire(store::TdmKvarn& module, std::set<cAssoNPU>& liens) {
 }
 
 }  // namespace
+
+db::CTable& OuvrirLiens(store::TdmKvarn& module) {
+    db::CTable& liens = Liens(module);
+    liens.SetIndexName("");
+    liens.SetMasterFields("");
+    liens.SetMasterSource(nullptr);
+    liens.Open();
+    return liens;
+}
+
 }  // namespace kvarn::movements
 
 namespace mv = kvarn::movements;

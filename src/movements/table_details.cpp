@@ -30,7 +30,7 @@ std::optional<ColonnesQuantite> ColonnesDe(int typeParts) {
 
 LigneDetail LireLigneDetail(db::CTable& table) {
     LigneDetail ligne;
-    ligne.idAsso = table.FieldByName("IdAsso").AsInteger();
+    ligne.idAsso = LireIdAssoDetail(table);
     ligne.ppAug = Quantite(table, "NbPartsPPAug");
     ligne.ppDim = Quantite(table, "NbPartsPPDim");
     ligne.npAug = Quantite(table, "NbPartsNPAug");
@@ -39,6 +39,10 @@ LigneDetail LireLigneDetail(db::CTable& table) {
     ligne.uDim = Quantite(table, "NbPartsUDim");
     return ligne;
 }
+
+int LireIdDetail(db::CTable& table) { return table.FieldByName("AutoID").AsInteger(); }
+int LireIdAssoDetail(db::CTable& table) { return table.FieldByName("IdAsso").AsInteger(); }
+void EcrireNomAssoDetail(db::CTable& table, const std::string& nom) { table.FieldByName("NomAsso").SetAsString(nom); }
 
 std::optional<int> LireIdMouvementDetail(db::CTable& table) {
     const db::Field& id = table.FieldByName("IdMouv");

@@ -10,10 +10,15 @@
 #include <kvarn/mouvements.hpp>
 
 #include <optional>
+#include <string>
 
 namespace kvarn::movements {
 
 LigneDetail LireLigneDetail(db::CTable& table);
+int LireIdDetail(db::CTable& table);
+int LireIdAssoDetail(db::CTable& table);
+// The row's calculated name of its associate.
+void EcrireNomAssoDetail(db::CTable& table, const std::string& nom);
 // The movement the row belongs to; nullopt when it names none.
 std::optional<int> LireIdMouvementDetail(db::CTable& table);
 // A gain goes to the kind's increase column, anything else (0 included) to its decrease column as
