@@ -41,6 +41,7 @@ std::unordered_map<int, MouvementLie> TypesEtCedants(store::TdmKvarn& module) {
 }
 
 std::vector<cAssoNPU> LiensChiffres(store::TdmKvarn& module) {
+    const db::CalcFieldsSuspended suspendu(module.Donnees().Composant("tblAssoNPU"));  // stored columns only
     db::CTable& table = OuvrirLiens(module);
     std::vector<cAssoNPU> liens;
     try {

@@ -21,9 +21,11 @@ int Sauver(store::TdmKvarn& module, const cAssoNPU& lien) {
 void Fermer(store::TdmKvarn& module) { Liens(module).Close(); }
 
 // Rows equal in all four members collapse into one. The component is closed afterwards, also
-// when the walk fails.
+// when the walk fails. The walk reads stored columns only: the usufructuary's name, which would
+// load the list of associates, is not computed meanwhile.
 void Lire(store::TdmKvarn& module, std::set<cAssoNPU>& liens) {
     db::CTable& table = Liens(module);
+    const db::CalcFieldsSuspended suspendu(table);
     table.Open();
     try {
         for (table.First(); !table.Eof(); table.Next()) liens.insert(LireAssoNPU(table));
