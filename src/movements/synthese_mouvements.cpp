@@ -25,9 +25,10 @@ void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::C
     db::CTable& synthese = module.Donnees().Composant(kSynthese);
     ComposantRetabli retabli(synthese);
     synthese.SetIndexName("");
+    const ColonnesDetail colonnes(details);
     for (details.First(); !details.Eof(); details.Next()) {
-        const LigneDetail ligne = LireLigneDetail(details);
-        for (const LigneSynthese& ecrite : LignesSynthese(ligne, LireIdDetail(details)))
+        const LigneDetail ligne = colonnes.Lire();
+        for (const LigneSynthese& ecrite : LignesSynthese(ligne, colonnes.IdDetail()))
             EcrireLigneSynthese(synthese, *mouvement, ligne.idAsso, ecrite);
     }
     retabli.Retablir();
