@@ -37,7 +37,7 @@ struct ListeAssocies {
     bool chargee = false;
 
     void Vider();
-    void Ajouter(const Associe& associe);
+    void Ajouter(Associe associe);
 };
 
 struct EtatAssocies final : store::EtatSousSysteme {

@@ -19,10 +19,13 @@ PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres) {
     return {membres.NbParts, membres.NbPartsU, membres.NbPartsN};  // no movement known
 }
 
-Associe LireDansListe(db::CTable& table, const EtatAssocies& etat, double totalPPFin) {
-    Associe associe = LireAssocie(table);
-    // The start-of-year shares whatever the quality: a beneficiary's percentage counts them too.
-    const PartsFinExercice fin = FinExercice(etat, LireMembresCalcules(table));
+Associe LireDansListe(db::CTable& table, const LecteurAssocie& lecteur, const EtatAssocies& etat,
+                      double totalPPFin) {
+    Associe associe = lecteur.Lire();
+    // The start-of-year shares whatever the quality: a beneficiary's percentage counts them too,
+    // and only a beneficiary's record lacks them.
+    const PartsFinExercice fin = associe.Qualite == QA_BENEFICIAIRE ? FinExercice(etat, LireMembresCalcules(table))
+                                                                    : FinExercice(etat, associe);
     if (associe.Qualite != QA_BENEFICIAIRE) {
         associe.NbPartsPPFinExo = fin.pp;
         associe.NbPartsUFinExo = fin.u;
@@ -38,11 +41,12 @@ Associe LireDansListe(db::CTable& table, const EtatAssocies& etat, double totalP
 
 void ListeAssocies::Vider() { *this = ListeAssocies(); }
 
-void ListeAssocies::Ajouter(const Associe& associe) {
-    tous.emplace(associe.ShIDAssocie, associe);
-    ordreTous.push_back(associe.ShIDAssocie);
-    (associe.PersonnePhysique ? physiques : morales).emplace(associe.ShIDAssocie, associe);
-    (associe.PersonnePhysique ? ordrePhysiques : ordreMorales).push_back(associe.ShIDAssocie);
+void ListeAssocies::Ajouter(Associe associe) {
+    const int id = associe.ShIDAssocie;
+    ordreTous.push_back(id);
+    (associe.PersonnePhysique ? ordrePhysiques : ordreMorales).push_back(id);
+    (associe.PersonnePhysique ? physiques : morales).emplace(id, associe);
+    tous.emplace(id, std::move(associe));
 }
 
 void InitListe(store::TdmKvarn& module, bool triRaisonSociale) {
@@ -54,8 +58,9 @@ void InitListe(store::TdmKvarn& module, bool triRaisonSociale) {
     db::CTable& table = module.Donnees().Composant("tblAssociesKV");
     // The end-of-year shares are computed here once per row; the handler would compute them again.
     const db::CalcFieldsSuspended suspendu(table);
+    const LecteurAssocie lecteur(table, LecteurAssocie::Membres::Tous);
     ListeAssocies liste;
-    for (table.First(); !table.Eof(); table.Next()) liste.Ajouter(LireDansListe(table, etat, totalPPFin));
+    for (table.First(); !table.Eof(); table.Next()) liste.Ajouter(LireDansListe(table, lecteur, etat, totalPPFin));
     liste.chargee = true;
     etat.liste = std::move(liste);
 }

@@ -4,6 +4,8 @@
 
 #include <unicode/utf8.h>
 
+#include <vector>
+
 namespace kvarn::associates {
 namespace {
 
@@ -193,11 +195,22 @@ std::string Valeur(const db::Field& champ, const ColonneTexte&) { return champ.A
 constexpr unsigned kComplete = 0;
 using Lecture = unsigned;
 
+using Champs = std::vector<const db::Field*>;
+
+// The fields of the columns a reading reads, in the order of the columns; nullptr for the others.
 template <class Colonnes>
-void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
+Champs Resoudre(db::CTable& table, const Colonnes& colonnes, Lecture lecture) {
+    Champs champs;
     for (const auto& colonne : colonnes)
-        if (lecture == kComplete || (colonne.usages & lecture) != 0)
-            associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
+        champs.push_back(lecture == kComplete || (colonne.usages & lecture) != 0 ? &table.FieldByName(colonne.nom)
+                                                                                 : nullptr);
+    return champs;
+}
+
+template <class Colonnes>
+void LireColonnes(const Champs& champs, Associe& associe, const Colonnes& colonnes) {
+    for (std::size_t i = 0; i < champs.size(); ++i)
+        if (champs[i]) associe.*colonnes[i].membre = Valeur(*champs[i], colonnes[i]);
 }
 
 // The first character of a text, decoded whole; U+FFFD for a byte that starts no character.
@@ -209,32 +222,67 @@ char32_t PremierCaractere(const std::string& texte) {
     return caractere < 0 ? U'\uFFFD' : static_cast<char32_t>(caractere);
 }
 
-Associe Lire(db::CTable& table, Lecture lecture) {
-    Associe associe;
-    LireColonnes(table, associe, kEntiers, lecture);
-    LireColonnes(table, associe, kReels, lecture);
-    LireColonnes(table, associe, kDates, lecture);
-    LireColonnes(table, associe, kBooleens, lecture);
-    LireColonnes(table, associe, kTextes, lecture);
-    if (lecture != kComplete) {
-        LireColonnes(table, associe, kPartsDebut, lecture);
-        return associe;
+Lecture LectureDe(LecteurAssocie::Membres membres) {
+    switch (membres) {
+        case LecteurAssocie::Membres::Calculs: return kCalculs;
+        case LecteurAssocie::Membres::Positions: return kPositions;
+        default: return kComplete;
     }
-    if (associe.Qualite != QA_BENEFICIAIRE) {
-        LireColonnes(table, associe, kPartsDebut, lecture);
-        LireColonnes(table, associe, kPartsFin, lecture);
-    }
-    associe.BICouMeuble = PremierCaractere(table.FieldByName("BICouMeuble").AsString());
-    return associe;
 }
 
 }  // namespace
 
-Associe LireAssocie(db::CTable& table) { return Lire(table, kComplete); }
+struct LecteurAssocie::Champs {
+    Lecture lecture;
+    associates::Champs entiers, reels, dates, booleens, textes, partsDebut, partsFin;
+    const db::Field* bicOuMeuble = nullptr;
+};
 
-Associe LireMembresCalcules(db::CTable& table) { return Lire(table, kCalculs); }
+LecteurAssocie::LecteurAssocie(db::CTable& table, Membres membres) : champs_(std::make_unique<Champs>()) {
+    Champs& c = *champs_;
+    c.lecture = LectureDe(membres);
+    c.entiers = Resoudre(table, kEntiers, c.lecture);
+    c.reels = Resoudre(table, kReels, c.lecture);
+    c.dates = Resoudre(table, kDates, c.lecture);
+    c.booleens = Resoudre(table, kBooleens, c.lecture);
+    c.textes = Resoudre(table, kTextes, c.lecture);
+    c.partsDebut = Resoudre(table, kPartsDebut, c.lecture);
+    if (c.lecture != kComplete) return;
+    c.partsFin = Resoudre(table, kPartsFin, c.lecture);
+    c.bicOuMeuble = &table.FieldByName("BICouMeuble");
+}
 
-Associe LireMembresPositions(db::CTable& table) { return Lire(table, kPositions); }
+LecteurAssocie::~LecteurAssocie() = default;
+
+Associe LecteurAssocie::Lire() const {
+    const Champs& c = *champs_;
+    Associe associe;
+    LireColonnes(c.entiers, associe, kEntiers);
+    LireColonnes(c.reels, associe, kReels);
+    LireColonnes(c.dates, associe, kDates);
+    LireColonnes(c.booleens, associe, kBooleens);
+    LireColonnes(c.textes, associe, kTextes);
+    if (c.lecture != kComplete) {
+        LireColonnes(c.partsDebut, associe, kPartsDebut);
+        return associe;
+    }
+    if (associe.Qualite != QA_BENEFICIAIRE) {
+        LireColonnes(c.partsDebut, associe, kPartsDebut);
+        LireColonnes(c.partsFin, associe, kPartsFin);
+    }
+    associe.BICouMeuble = PremierCaractere(c.bicOuMeuble->AsString());
+    return associe;
+}
+
+Associe LireAssocie(db::CTable& table) { return LecteurAssocie(table, LecteurAssocie::Membres::Tous).Lire(); }
+
+Associe LireMembresCalcules(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Calculs).Lire();
+}
+
+Associe LireMembresPositions(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Positions).Lire();
+}
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {
     table.FieldByName("NomAffichage").SetAsString(colonnes.nomAffichage);

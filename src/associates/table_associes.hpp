@@ -13,10 +13,29 @@
 
 #include <kvarn/associe.hpp>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace kvarn::associates {
+
+// Reads the rows of one open component into records, its columns found once: a walk over many
+// rows builds one and reads each row with it. `Tous` reads as LireAssocie does, `Calculs` as
+// LireMembresCalcules, `Positions` as LireMembresPositions. Valid while the component stays open.
+class LecteurAssocie {
+public:
+    enum class Membres { Tous, Calculs, Positions };
+    LecteurAssocie(db::CTable& table, Membres membres);
+    ~LecteurAssocie();
+    LecteurAssocie(const LecteurAssocie&) = delete;
+    LecteurAssocie& operator=(const LecteurAssocie&) = delete;
+
+    Associe Lire() const;
+
+private:
+    struct Champs;
+    std::unique_ptr<Champs> champs_;
+};
 
 // The current row as a record. The membership members are not read, nor the two members the
 // list of associates computes (PourcentageDetention, ConcerneExercice); a beneficiary's six share

@@ -79,8 +79,9 @@ void EcrirePositions(store::TdmKvarn& module, db::CTable& positions, std::option
                      const std::unordered_map<int, db::TBookmark>& lignes) {
     AssociesNonFiltres associes(module);
     const int mode = module.ModeChargement();
+    const associates::LecteurAssocie lecteur(*associes, associates::LecteurAssocie::Membres::Positions);
     for ((*associes).First(); !(*associes).Eof(); (*associes).Next()) {
-        const Associe associe = associates::LireMembresPositions(*associes);
+        const Associe associe = lecteur.Lire();
         if (associe.Qualite == QA_BENEFICIAIRE) continue;
         const PartsPPUNP mouvements = CumulerMouvementsAssocie(module, associe.ShIDAssocie, 0, 0);
         const PositionAssocie position = CalculerPosition(associe, mouvements, mode, valeurUnitaire);
