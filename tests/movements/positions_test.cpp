@@ -128,9 +128,9 @@ protected:
         q.SQL().Add(requete);
         q.ExecSQL();
     }
-    static std::vector<std::vector<double>> Lire(const std::string& requete) {
+    static std::vector<std::vector<double>> Lire(const std::string& requete, const char* alias = db::ALIAS_TMP) {
         db::CQuery q(Session());
-        q.SetDatabaseName(db::ALIAS_TMP);
+        q.SetDatabaseName(alias);
         q.SQL().Add(requete);
         q.Open();
         std::vector<std::vector<double>> lignes;
@@ -202,6 +202,30 @@ TEST_F(Annee, PositionsOfEveryTypeOfMovementRowsKeptAndDropped) {
     EXPECT_EQ(Lire("SELECT COUNT(*) FROM SyntheseMouvementKV"), (std::vector<std::vector<double>>{{17}}));
     SupprimerSyntheseMouvement(Module(), demembrement);
     EXPECT_EQ(Lire("SELECT COUNT(*) FROM SyntheseMouvementKV"), (std::vector<std::vector<double>>{{12}}));
+}
+
+// The start-of-year shares go back to KOLMIKV1: full and bare ownership from every row, usufruct
+// only from the rows of the usufruct view (holding usufruct at the end of the year). The names
+// and texts the screens show come from the list.
+TEST_F(Annee, StartOfYearSharesGoBackThroughTheUsufructViewAndScreensShowNames) {
+    CalculerPositionsAssocies(Module(), false, 0.0);
+    Executer("UPDATE MouvementKV SET NbParts = 1, NbPartsN = 2, NbPartsU = 3");
+    ReporterPartsDebutExercice(Module());
+    EXPECT_EQ(Lire("SELECT NbParts, NbPartsN, NbPartsU FROM KOLMIKV1 ORDER BY ShIDAssocie", db::ALIAS_DOSSIER),
+              (std::vector<std::vector<double>>{{1, 2, 3}, {1, 2, 3}, {5, -99, -99}, {1, 2, -99}, {-99, -99, -99},
+                                                {1, 2, -99}}));
+    InitialiserSyntheseMouvements(Module());
+    db::CTable& synthese = Module().Donnees().Composant("tblSyntheseMouvement");
+    synthese.Open();
+    ASSERT_TRUE(synthese.Locate("IdAssocie;PartsPP", std::vector<db::Value>{b, 10.0}));
+    EXPECT_EQ(synthese.FieldByName("IdAssocie").DisplayText(), "B");
+    EXPECT_EQ(synthese.FieldByName("TypeMouvement").DisplayText(), "Acquisition de parts PP");
+    synthese.Close();
+    db::CTable& details = Module().Donnees().Composant("tblDetMouvParts");
+    details.Open();
+    ASSERT_TRUE(details.Locate("IdAsso", db::Value(b)));
+    EXPECT_EQ(details.FieldByName("NomAsso").AsString(), "M B");
+    details.Close();
 }
 
 struct CasListe {
