@@ -1,16 +1,17 @@
 #include "dossier_commands.hpp"
 
+#include "adresse_commands.hpp"
+#include "common/text.hpp"
+
 #include "common/dates.hpp"
 #include "common/fixed_field.hpp"
 #include "common/ini_values.hpp"
 #include "host/formes_juridiques.hpp"
-#include "host/pays.hpp"
 #include "host/regimes.hpp"
 #include "json.hpp"
 #include "presentation.hpp"
 #include "session.hpp"
 #include "identification/numeros_dossier.hpp"
-#include "identification/verifications.hpp"
 #include "standalone/nouveau_dossier.hpp"
 
 #include <iostream>
@@ -41,30 +42,31 @@ double Date(const std::string& valeur, const char* option) {
 
 // The address options given, over the dossier's address; nothing happens when none is given.
 void ModifierAdresse(DossierFichier& d, const AdresseOptions& a) {
-    // A French postal code, as "kvarn verifier cp" checks it; other countries have their own forms.
-    if (!a.cp.empty() && (!a.pays || *a.pays == PAYS_FRANCE))
-        if (const auto verdict = identification::VerifierCodePostal(a.cp); !verdict) throw Refus(verdict.raison);
     host::CAdresse adresse = d.GetAdresse();
-    bool modifiee = false;
-    const std::pair<std::string*, const std::string*> textes[] = {
-        {&adresse.Complement1, &a.complement1}, {&adresse.Complement2, &a.complement2},
-        {&adresse.NoVoie, &a.numeroVoie},       {&adresse.CmplNoVoie, &a.indiceRepetition},
-        {&adresse.NomVoie, &a.voie},            {&adresse.BP, &a.bp},
-        {&adresse.CP, &a.cp},                   {&adresse.Ville, &a.ville},
-        {&adresse.Telephone, &a.telephone},     {&adresse.Fax, &a.fax},
-        {&adresse.Email, &a.email},             {&adresse.BureauDistributeur, &a.bureauDistributeur},
-        {&adresse.CodeInsee, &a.codeInsee}};
-    for (const auto& [champ, valeur] : textes) {
-        if (valeur->empty()) continue;
-        *champ = *valeur;
-        modifiee = true;
+    if (AppliquerAdresse(adresse, a)) d.MAJAdresse(adresse);
+}
+
+// The administrative record's options given, each refused beyond its field's width.
+void ModifierDonneesAdministratives(DossierFichier& d, const DossierValeurs& v) {
+    tagDONNEES_ADM adm;
+    d.GetDonneesAdministratives(adm);
+    const std::tuple<const std::optional<std::string>*, char*, std::size_t, const char*> champs[] = {
+        {&v.frpSie, adm.CodeSIE, sizeof adm.CodeSIE, "--frp-sie"},
+        {&v.frpDossier, adm.NoDossier, sizeof adm.NoDossier, "--frp-dossier"},
+        {&v.frpCle, adm.Cle, sizeof adm.Cle, "--frp-cle"},
+        {&v.regimeTva, adm.RegimeTVA, sizeof adm.RegimeTVA, "--regime-tva"},
+        {&v.cdi, adm.CodeCDI, sizeof adm.CodeCDI, "--cdi"},
+        {&v.inspection, adm.CodeInspection, sizeof adm.CodeInspection, "--inspection"},
+        {&v.service, adm.NoService, sizeof adm.NoService, "--service"}};
+    bool modifiees = false;
+    for (const auto& [option, champ, taille, nom] : champs) {
+        if (!*option) continue;
+        if (CharacterCount(**option) > taille - 1)
+            throw Refus(std::string(nom) + " : « " + **option + " » dépasse " + std::to_string(taille - 1) + " caractères");
+        WriteCStringField(champ, taille, **option, CodePage::Ansi);
+        modifiees = true;
     }
-    if (a.pays) {
-        if (!host::TListePays::Trouver(*a.pays)) throw Refus("Pays inconnu : " + std::to_string(*a.pays) + " (voir kvarn pays)");
-        adresse.IDPays = *a.pays;
-        modifiee = true;
-    }
-    if (modifiee) d.MAJAdresse(adresse);
+    if (modifiees) d.SetDonneesAdministratives(adm);
 }
 
 bool FormeExiste(int code) { return host::cFormeJuridique::Trouver(code) != nullptr; }
@@ -119,6 +121,14 @@ void ModifierDossier(DossierFichier& d, const DossierValeurs& v) {
         if (*saisie) d.SetROFSaisie(type, **saisie);
         if (*calculee) d.SetROFCalculee(type, **calculee);
     }
+    if (v.dateEngagement) {
+        try {
+            d.SetDateEngagement(Date(*v.dateEngagement, "--date-engagement"));
+        } catch (const std::invalid_argument& erreur) {
+            throw Refus(erreur.what());
+        }
+    }
+    ModifierDonneesAdministratives(d, v);
     if (v.lanceParIsa) {
         const auto lance = ParseIniInteger(v.lanceParIsa->empty() ? "0" : *v.lanceParIsa);
         if (!lance) throw Refus("--lance-par-isa attend 1 ou 0 : « " + *v.lanceParIsa + " »");
@@ -152,7 +162,6 @@ std::vector<Groupe> Presentation(DossierFichier& d) {
     d.GetROF_IS(is1, is2, false);
     d.GetROF_IS(isC1, isC2, true);
     const host::CAdresse a = d.GetAdresse();
-    const host::Pays* pays = host::TListePays::Trouver(a.IDPays);
     return {
         {"identite", "", {{"raison_sociale", "Raison sociale", d.GetRaisonSociale()}, {"nom", "Nom", d.GetNom()},
                       {"prenom", "Prénom", d.GetPrenom()}, {"libelle", "Libellé", d.GetLibelle()}}},
@@ -180,12 +189,7 @@ std::vector<Groupe> Presentation(DossierFichier& d) {
                  {"tdfc_calculee", "ROF TDFC calculée", tdfcC1 + tdfcC2}, {"is_calculee", "ROF IS calculée", isC1 + isC2},
                  {"cvae_calculee", "ROF CVAE calculée", d.GetROF_CVAE(true)},
                  {"rcm_calculee", "ROF RCM calculée", d.GetROF_RCM(true)}}},
-        {"adresse", "", {{"complement1", "Complément 1", a.Complement1}, {"complement2", "Complément 2", a.Complement2},
-                     {"numero_voie", "Numéro", a.NoVoie}, {"indice_repetition", "Indice de répétition", a.CmplNoVoie},
-                     {"voie", "Voie", a.NomVoie}, {"bp", "BP", a.BP}, {"cp", "Code postal", a.CP}, {"ville", "Ville", a.Ville},
-                     {"bureau_distributeur", "Bureau distributeur", a.BureauDistributeur},
-                     {"pays", "Pays", pays ? pays->libelle : std::to_string(a.IDPays)},
-                     {"telephone", "Téléphone", a.Telephone}, {"fax", "Télécopie", a.Fax}, {"email", "Courriel", a.Email}}},
+        GroupeAdresse("adresse", "", a),
     };
 }
 

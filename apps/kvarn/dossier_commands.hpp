@@ -21,6 +21,9 @@ struct DossierValeurs {
     std::optional<std::string> rofTva, rofTdfc, rofIs, rofCvae, rofRcm;
     std::optional<std::string> rofTvaCalculee, rofTdfcCalculee, rofIsCalculee, rofCvaeCalculee, rofRcmCalculee;
     std::optional<std::string> identifiantIsa, dernierExportIsacompta, lanceParIsa, assistants;
+    std::optional<std::string> dateEngagement;
+    // The administrative record: FRP (SIE code, file number, key), VAT regime, CDI, inspection, service.
+    std::optional<std::string> frpSie, frpDossier, frpCle, regimeTva, cdi, inspection, service;
     AdresseOptions adresse;
 };
 

@@ -157,15 +157,7 @@ int Info(const GlobalOptions& globals, const InfoOptions& options) {
     for (Groupe& g : Adresses()) groupes.push_back(std::move(g));
     groupes.push_back(Intervenants());
     groupes.push_back(Capital());
-    if (options.json) {
-        JsonWriter json;
-        json.BeginObject();
-        EcrireJson(json, groupes);
-        json.EndObject();
-        std::cout << json.str() << '\n';
-    } else {
-        EcrireTexte(std::cout, groupes);
-    }
+    Afficher(groupes, options.json);
     return kSucces;
 }
 

@@ -4,11 +4,14 @@
 // family's handlers live in a file of their own and receive plain option structs. Exit status:
 // 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage, whose
 // message, the parser's included, is French too. Every text given must be UTF-8.
+#include "adresse_commands.hpp"
 #include "backup_commands.hpp"
 #include "dossier_commands.hpp"
+#include "ecran_commands.hpp"
 #include "identification_commands.hpp"
 #include "info_commands.hpp"
 #include "intervenant_commands.hpp"
+#include "isa_commands.hpp"
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
 #include "rof_commands.hpp"
@@ -160,6 +163,14 @@ void AddDossierValeurs(CLI::App* sub, cli::DossierValeurs& v) {
     sub->add_option("--dernier-export-isacompta", v.dernierExportIsacompta, "Date du dernier export vers ISACOMPTA");
     sub->add_option("--lance-par-isa", v.lanceParIsa, "1 quand l'hôte est lancé par l'intégration ISA");
     sub->add_option("--assistants", v.assistants, "Codes des assistants installés (ex. 148)");
+    sub->add_option("--date-engagement", v.dateEngagement, "Date de la lettre de mission (jj/mm/aaaa, 1980 à 2107)");
+    sub->add_option("--frp-sie", v.frpSie, "FRP : code du service des impôts des entreprises (3 caractères)");
+    sub->add_option("--frp-dossier", v.frpDossier, "FRP : numéro de dossier (6 caractères)");
+    sub->add_option("--frp-cle", v.frpCle, "FRP : clé (2 caractères)");
+    sub->add_option("--regime-tva", v.regimeTva, "Régime de TVA (EM, RT, AET... 3 caractères)");
+    sub->add_option("--cdi", v.cdi, "Code CDI (3 caractères)");
+    sub->add_option("--inspection", v.inspection, "Code de l'inspection (3 caractères)");
+    sub->add_option("--service", v.service, "Numéro de service (3 caractères)");
     AddAdresseOptions(sub, v.adresse);
     sub->add_option("--bureau-distributeur", v.adresse.bureauDistributeur, "Bureau distributeur");
     sub->add_option("--code-insee", v.adresse.codeInsee, "Code INSEE de la commune");
@@ -184,6 +195,57 @@ void AddDossierCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* show = family->add_subcommand("afficher", "Affiche la fiche du dossier (--dossier)");
     show->add_flag("--json", afficher.json, "Sortie JSON");
     Bind(show, [&globals] { return cli::DossierAfficher(globals, afficher); });
+}
+
+// adresse lire|ecrire KIND: the kind is an argument, so that every address of the record is one
+// command.
+void AddAdresseCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("adresse", "Adresses de la fiche du dossier (--dossier)");
+    family->require_subcommand(1);
+    auto options = std::make_shared<cli::AdresseCommandeOptions>();
+    const std::string genres = "Genre d'adresse : " + cli::GenresAdresse();
+    CLI::App* read = family->add_subcommand("lire", "Affiche une adresse");
+    read->add_option("GENRE", options->genre, genres)->required();
+    read->add_flag("--json", options->json, "Sortie JSON");
+    Bind(read, [&globals, options] { return cli::AdresseLire(globals, *options); });
+    CLI::App* write = family->add_subcommand("ecrire", "Modifie une adresse (les options données)");
+    write->add_option("GENRE", options->genre, genres)->required();
+    AddAdresseOptions(write, options->adresse);
+    write->add_option("--bureau-distributeur", options->adresse.bureauDistributeur, "Bureau distributeur");
+    write->add_option("--code-insee", options->adresse.codeInsee, "Code INSEE de la commune");
+    Bind(write, [&globals, options] { return cli::AdresseEcrire(globals, *options); });
+}
+
+// exporter-isa FICHIER, participation ajouter|lister|supprimer.
+void AddIsaCommands(CLI::App& app, GlobalOptions& globals) {
+    auto exporter = std::make_shared<cli::ExporterIsaOptions>();
+    CLI::App* sub = app.add_subcommand("exporter-isa", "Écrit le fichier d'échange importé par ISACOMPTA (--dossier)");
+    sub->add_option("FICHIER", exporter->fichier, "Fichier à écrire")->required()->check(kNonVide);
+    sub->add_flag("--drapeau", exporter->drapeau, "Écrit 1 dans DOISA.FLZORRIMM (0 sinon)");
+    Bind(sub, [&globals, exporter] { return cli::ExporterIsa(globals, *exporter); });
+
+    CLI::App* family = app.add_subcommand("participation", "Sociétés dont le dossier détient des parts (kolmicfn.dat)");
+    family->require_subcommand(1);
+    auto ajouter = std::make_shared<cli::ParticipationAjouterOptions>();
+    CLI::App* add = family->add_subcommand("ajouter", "Ajoute une participation et affiche son numéro");
+    add->add_option("--forme-juridique", ajouter->formeJuridique, "Code de la forme juridique (kvarn formes-juridiques)")
+        ->required();
+    add->add_option("--denomination", ajouter->denomination, "Dénomination (60 caractères)")->required();
+    add->add_option("--siren", ajouter->siren, "SIREN")->required();
+    add->add_option("--pourcentage", ajouter->pourcentage, "Pourcentage détenu, de 0 à 100")->required();
+    add->add_option("--numero-voie", ajouter->numeroVoie, "Numéro dans la voie");
+    add->add_option("--voie", ajouter->voie, "Libellé de la voie");
+    add->add_option("--cp", ajouter->cp, "Code postal");
+    add->add_option("--ville", ajouter->ville, "Ville");
+    add->add_option("--pays", ajouter->pays, "Identifiant du pays (76 = France)");
+    Bind(add, [&globals, ajouter] { return cli::ParticipationAjouter(globals, *ajouter); });
+    auto options = std::make_shared<cli::ParticipationOptions>();
+    CLI::App* list = family->add_subcommand("lister", "Liste les participations");
+    list->add_flag("--json", options->json, "Sortie JSON");
+    Bind(list, [&globals, options] { return cli::ParticipationLister(globals, *options); });
+    CLI::App* remove = family->add_subcommand("supprimer", "Supprime la participation de ce numéro");
+    remove->add_option("N", options->numero, "Numéro (kvarn participation lister)")->required();
+    Bind(remove, [&globals, options] { return cli::ParticipationSupprimer(globals, *options); });
 }
 
 void AddListeCommands(CLI::App& app) {
@@ -353,6 +415,30 @@ void AddRofCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(sub, [&globals] { return cli::RofSaisir(globals, saisir); });
 }
 
+// ecran NOM: the entries and the buttons are kept in the order given, whatever their option.
+void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
+    static cli::EcranOptions options;
+    static std::vector<std::string> saisies, actions;
+    CLI::App* sub = app.add_subcommand("ecran", "Fait passer un écran d'identification comme sa vue (--dossier)");
+    sub->add_option("NOM", options.nom, "Écran")->required()->check(CLI::IsMember(cli::NomsEcrans()));
+    sub->add_option("--annee", options.annee, "Année N de l'écran siret (par défaut : celle de la fin d'exercice)")
+        ->type_name("AAAA");
+    sub->add_option("--requis", options.requis, "ROF obligatoires de l'écran num-generaux (TVA, TDFC, CVAE, IS, RCM)")
+        ->delimiter(',')
+        ->type_name("LISTE");
+    const auto etape = [](bool bouton) {
+        return [bouton](const std::string& texte) { options.etapes.push_back({bouton, texte}); };
+    };
+    sub->add_option("--saisir", saisies, "Saisit VALEUR dans CHAMP, comme l'utilisateur")
+        ->type_name("CHAMP=VALEUR")
+        ->each(etape(false))
+        ->trigger_on_parse();
+    sub->add_option("--action", actions, "Appuie sur le bouton")->type_name("BOUTON")->each(etape(true))->trigger_on_parse();
+    sub->add_flag("--fermer", options.fermer, "Quitte l'écran (ses contrôles) puis, accepté, l'enregistre");
+    sub->add_flag("--json", options.json, "Sortie JSON");
+    Bind(sub, [&globals] { return cli::Ecran(globals, options); });
+}
+
 void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.description("kvarn : données permanentes d'un dossier de société (associés, parts, "
                     "identification, régimes), clôture, sauvegarde et export.");
@@ -446,6 +532,9 @@ int main(int argc, char** argv) {
     AddParametreCommands(app, globals);
     AddInfoCommands(app, globals);
     AddRofCommands(app, globals);
+    AddAdresseCommands(app, globals);
+    AddIsaCommands(app, globals);
+    AddEcranCommand(app, globals);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);

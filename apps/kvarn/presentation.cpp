@@ -1,5 +1,7 @@
 #include "presentation.hpp"
 
+#include <iostream>
+
 namespace kvarn::cli {
 
 void EcrireTexte(std::ostream& sortie, const std::vector<Groupe>& groupes) {
@@ -16,6 +18,18 @@ void EcrireJson(JsonWriter& json, const std::vector<Groupe>& groupes) {
         for (const Ligne& l : groupe.lignes) json.Field(l.cle, l.valeur);
         json.EndObject();
     }
+}
+
+void Afficher(const std::vector<Groupe>& groupes, bool json) {
+    if (!json) {
+        EcrireTexte(std::cout, groupes);
+        return;
+    }
+    JsonWriter sortie;
+    sortie.BeginObject();
+    EcrireJson(sortie, groupes);
+    sortie.EndObject();
+    std::cout << sortie.str() << '\n';
 }
 
 }  // namespace kvarn::cli

@@ -27,5 +27,7 @@ struct Groupe {
 void EcrireTexte(std::ostream& sortie, const std::vector<Groupe>& groupes);
 // "cle": {"cle": "valeur", ...} for each group, inside the object the caller has begun.
 void EcrireJson(JsonWriter& json, const std::vector<Groupe>& groupes);
+// The groups on standard output: one JSON object holding them, or the text lines.
+void Afficher(const std::vector<Groupe>& groupes, bool json);
 
 }  // namespace kvarn::cli

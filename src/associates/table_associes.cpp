@@ -234,6 +234,7 @@ Lecture LectureDe(LecteurAssocie::Membres membres) {
 
 struct LecteurAssocie::Champs {
     Lecture lecture;
+    bool stocke = false;
     associates::Champs entiers, reels, dates, booleens, textes, partsDebut, partsFin;
     const db::Field* bicOuMeuble = nullptr;
 };
@@ -241,6 +242,7 @@ struct LecteurAssocie::Champs {
 LecteurAssocie::LecteurAssocie(db::CTable& table, Membres membres) : champs_(std::make_unique<Champs>()) {
     Champs& c = *champs_;
     c.lecture = LectureDe(membres);
+    c.stocke = membres == Membres::Stockes;
     c.entiers = Resoudre(table, kEntiers, c.lecture);
     c.reels = Resoudre(table, kReels, c.lecture);
     c.dates = Resoudre(table, kDates, c.lecture);
@@ -266,7 +268,8 @@ Associe LecteurAssocie::Lire() const {
         LireColonnes(c.partsDebut, associe, kPartsDebut);
         return associe;
     }
-    if (associe.Qualite != QA_BENEFICIAIRE) {
+    if (c.stocke) LireColonnes(c.partsDebut, associe, kPartsDebut);
+    else if (associe.Qualite != QA_BENEFICIAIRE) {
         LireColonnes(c.partsDebut, associe, kPartsDebut);
         LireColonnes(c.partsFin, associe, kPartsFin);
     }
@@ -282,6 +285,44 @@ Associe LireMembresCalcules(db::CTable& table) {
 
 Associe LireMembresPositions(db::CTable& table) {
     return LecteurAssocie(table, LecteurAssocie::Membres::Positions).Lire();
+}
+
+Associe LireAssocieStocke(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Stockes).Lire();
+}
+
+namespace {
+
+void Ecrire(db::Field& champ, int valeur) { champ.SetAsInteger(valeur); }
+void Ecrire(db::Field& champ, double valeur) { champ.SetAsFloat(valeur); }
+void Ecrire(db::Field& champ, bool valeur) { champ.SetAsBoolean(valeur); }
+void Ecrire(db::Field& champ, const std::string& valeur) { champ.SetAsString(valeur); }
+
+template <class Colonnes>
+void EcrireColonnes(db::CTable& table, const Associe& associe, const Colonnes& colonnes) {
+    for (const auto& colonne : colonnes)
+        if (std::string_view(colonne.nom) != "ShIDAssocie") Ecrire(table.FieldByName(colonne.nom), associe.*colonne.membre);
+}
+
+std::string EnUtf8(char32_t caractere) {
+    if (caractere == 0) return {};
+    char octets[U8_MAX_LENGTH];
+    std::int32_t longueur = 0;
+    UBool erreur = false;
+    U8_APPEND(octets, longueur, U8_MAX_LENGTH, static_cast<UChar32>(caractere), erreur);
+    return erreur ? std::string() : std::string(octets, static_cast<std::size_t>(longueur));
+}
+
+}  // namespace
+
+void EcrireAssocie(db::CTable& table, const Associe& associe) {
+    EcrireColonnes(table, associe, kEntiers);
+    EcrireColonnes(table, associe, kReels);
+    EcrireColonnes(table, associe, kPartsDebut);
+    EcrireColonnes(table, associe, kDates);
+    EcrireColonnes(table, associe, kBooleens);
+    EcrireColonnes(table, associe, kTextes);
+    table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
 }
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {

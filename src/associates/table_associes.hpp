@@ -21,10 +21,10 @@ namespace kvarn::associates {
 
 // Reads the rows of one open component into records, its columns found once: a walk over many
 // rows builds one and reads each row with it. `Tous` reads as LireAssocie does, `Calculs` as
-// LireMembresCalcules, `Positions` as LireMembresPositions. Valid while the component stays open.
+// LireMembresCalcules, `Positions` as LireMembresPositions, `Stockes` as LireAssocieStocke. Valid while the component stays open.
 class LecteurAssocie {
 public:
-    enum class Membres { Tous, Calculs, Positions };
+    enum class Membres { Tous, Calculs, Positions, Stockes };
     LecteurAssocie(db::CTable& table, Membres membres);
     ~LecteurAssocie();
     LecteurAssocie(const LecteurAssocie&) = delete;
@@ -41,6 +41,15 @@ private:
 // list of associates computes (PourcentageDetention, ConcerneExercice); a beneficiary's six share
 // members stay 0.
 Associe LireAssocie(db::CTable& table);
+
+// The current row of a plain table over KOLMIKV1, which has none of the component's calculated
+// columns: every stored member, and the start-of-year shares as stored whatever the quality
+// (the exchange file counts every row's stored shares). The end-of-year members stay 0.
+Associe LireAssocieStocke(db::CTable& table);
+
+// Writes every stored member LireAssocie reads into the row being edited or appended, the key
+// excepted (the table assigns it); a member holding its null value clears its column.
+void EcrireAssocie(db::CTable& table, const Associe& associe);
 
 // Only the members the calculated columns are computed from: key, person kind, title, names,
 // address parts and start-of-year shares (read whatever the quality).

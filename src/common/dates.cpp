@@ -131,6 +131,11 @@ std::optional<std::uint16_t> ToDosDateWord(const CalendarDate& date) {
     return static_cast<std::uint16_t>((date.year - kDosFirstYear) << 9 | date.month << 5 | date.day);
 }
 
+double FromDosDateWord(std::uint16_t word) {
+    const CalendarDate date{kDosFirstYear + (word >> 9), (word >> 5) & 0xF, word & 0x1F};
+    return EncodeDate(date).value_or(0.0);
+}
+
 DosConversion ToDosDateTime(std::time_t t) {
     std::tm local{};
     localtime_r(&t, &local);

@@ -63,6 +63,8 @@ struct DosConversion {
 
 // The DOS date word of a calendar date; nullopt outside 1980..2107.
 std::optional<std::uint16_t> ToDosDateWord(const CalendarDate& date);
+// The day count of a DOS date word; 0 for the word 0 or one that names no day.
+double FromDosDateWord(std::uint16_t word);
 
 // Local time of `t` as DOS words; odd seconds round down to the even second below.
 DosConversion ToDosDateTime(std::time_t t);

@@ -88,6 +88,9 @@ public:
     virtual void SetAdresseSiegeSocial(const CAdresse& adresse) = 0;
     virtual CAdresse GetAdresseSiegeSocialNm1() const = 0;
     virtual void SetAdresseSiegeSocialNm1(const CAdresse& adresse) = 0;
+    // Where the dossier's mail goes when it is not its own address.
+    virtual CAdresse GetAdresseCorrespondance() const = 0;
+    virtual void SetAdresseCorrespondance(const CAdresse& adresse) = 0;
     virtual std::string GetBureauDistributeur() const = 0;
     virtual void SetBureauDistributeur(const std::string& bureau) = 0;
 

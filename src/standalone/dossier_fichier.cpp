@@ -38,6 +38,7 @@ constexpr std::array kClesTypees{
     Cle{"Activite", "Debut", Genre::Date},             Cle{"Activite", "Cessation", Genre::Date},
     Cle{"Adresse", "Pays", Genre::Entier},             Cle{"SiegeSocial", "Pays", Genre::Entier},
     Cle{"SiegeSocialN-1", "Pays", Genre::Entier},      Cle{"InfoEtendue", "DateEngagement", Genre::Date},
+    Cle{"AdresseCorrespondance", "Pays", Genre::Entier},
     Cle{"Intervenants", nullptr, Genre::Entier},       Cle{"Hote", "LanceParISAGI", Genre::Entier},
     Cle{"Hote", "DonneesEdi", Genre::Entier},
 };
@@ -304,6 +305,13 @@ void DossierFichier::SetDernierExportVersISACOMPTA(double date) { EcrireDate("Do
 void DossierFichier::SetLanceParISAGI(bool lance) { Ecrire("Hote", "LanceParISAGI", lance ? "1" : "0"); }
 void DossierFichier::SetAssistantsInstalles(const std::string& codes) { Ecrire("Hote", "AssistantsInstalles", codes); }
 
+void DossierFichier::SetDateEngagement(double date) {
+    if (date != 0 && !ToDosDateWord(DecodeDate(date)))
+        throw std::invalid_argument("La date d'engagement " + FormatDate(date) +
+                                    " n'est pas représentable (années 1980 à 2107)");
+    EcrireDate("InfoEtendue", "DateEngagement", date);
+}
+
 identification::NumerosIdentification DossierFichier::GetNumerosIdentification() const {
     return NumerosDe(fichier_.Document());
 }
@@ -412,6 +420,8 @@ host::CAdresse DossierFichier::GetAdresseSiegeSocial() const { return LireAdress
 void DossierFichier::SetAdresseSiegeSocial(const host::CAdresse& a) { EcrireAdresse("SiegeSocial", a); }
 host::CAdresse DossierFichier::GetAdresseSiegeSocialNm1() const { return LireAdresse("SiegeSocialN-1"); }
 void DossierFichier::SetAdresseSiegeSocialNm1(const host::CAdresse& a) { EcrireAdresse("SiegeSocialN-1", a); }
+host::CAdresse DossierFichier::GetAdresseCorrespondance() const { return LireAdresse("AdresseCorrespondance"); }
+void DossierFichier::SetAdresseCorrespondance(const host::CAdresse& a) { EcrireAdresse("AdresseCorrespondance", a); }
 std::string DossierFichier::GetBureauDistributeur() const { return Texte("Adresse", "BureauDistributeur"); }
 void DossierFichier::SetBureauDistributeur(const std::string& bureau) {
     Ecrire("Adresse", "BureauDistributeur", bureau);

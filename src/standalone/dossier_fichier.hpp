@@ -86,6 +86,9 @@ public:
     void SetLanceParISAGI(bool lance);
     // Codes separated by commas or blanks.
     void SetAssistantsInstalles(const std::string& codes);
+    // The engagement letter's date of the extended information, kept as the host keeps it, an
+    // MS-DOS date: refused (std::invalid_argument) outside 1980-2107. 0 removes it.
+    void SetDateEngagement(double date);
     identification::NumerosIdentification GetNumerosIdentification() const;
     // Refused (identification::NumeroRefuse) when the prefix does not fit the SIREN.
     void SetNumerosIdentification(const identification::NumerosIdentification& numeros);
@@ -136,6 +139,8 @@ public:
     void SetAdresseSiegeSocial(const host::CAdresse& adresse) override;
     host::CAdresse GetAdresseSiegeSocialNm1() const override;
     void SetAdresseSiegeSocialNm1(const host::CAdresse& adresse) override;
+    host::CAdresse GetAdresseCorrespondance() const override;
+    void SetAdresseCorrespondance(const host::CAdresse& adresse) override;
     std::string GetBureauDistributeur() const override;
     void SetBureauDistributeur(const std::string& bureau) override;
     void GetDonneesAdministratives(tagDONNEES_ADM& donnees) const override;

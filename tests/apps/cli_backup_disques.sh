@@ -15,14 +15,10 @@ expect_status 0 "$KVARN" sauvegarder --source "$SRC" --sous-repertoires --taille
 expect_contains "Résultat de la sauvegarde : Opération réussie avec succès" "end message"
 USED=0
 for n in 1 2 3 4 5 6 7 8 9; do [ -f "${D}$n/SAUVEGARDE.BR" ] && USED=$n; done
-CHECKS=$((CHECKS + 1))
-if [ "$USED" -lt 5 ] || [ -e "${D}$((USED + 1))" ]; then
-  echo "FAIL: expected 5 volumes or more on successive disks, last on disk $USED"; FAILURES=$((FAILURES + 1))
-fi
-CHECKS=$((CHECKS + 1))
+check "expected 5 volumes or more on successive disks, last on disk $USED" \
+  test "$USED" -ge 5 -a ! -e "${D}$((USED + 1))"
 for n in $(seq 1 "$USED"); do
-  size=$(stat -c %s "${D}$n/SAUVEGARDE.BR")
-  if [ "$size" -gt 67072 ]; then echo "FAIL: volume $n holds $size bytes"; FAILURES=$((FAILURES + 1)); fi
+  check "volume $n holds more than a disk" test "$(stat -c %s "${D}$n/SAUVEGARDE.BR")" -le 67072
 done
 USED_DISKS=$(seq -f "${D}%g" -s, 1 "$USED")
 
@@ -31,8 +27,7 @@ expect_contains "correspondent au manifeste SHA-256 « ${D}$USED/SAUVEGARDE.SHA2
 expect_status 0 "$KVARN" archive lister --disques "$USED_DISKS"
 expect_contains "scan.bin" "listing across disks"
 expect_status 0 "$KVARN" restaurer --disques "$USED_DISKS" --vers "$ROOT/cible"
-CHECKS=$((CHECKS + 1))
-diff -r "$SRC" "$ROOT/cible" >/dev/null || { echo "FAIL: restored tree differs"; FAILURES=$((FAILURES + 1)); }
+check "restored tree differs" diff -r "$SRC" "$ROOT/cible"
 
 # Every file in the way, replaced: each disk is still asked for once.
 expect_status 0 "$KVARN" --oui restaurer --disques "$USED_DISKS" --vers "$ROOT/cible"
@@ -49,8 +44,6 @@ expect_contains "Processus abandonné" "cancelled restore"
 
 expect_status 1 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/v" --taille-volume 67071
 expect_contains "Disque plein" "disk smaller than volume 1 needs"
-expect_status 2 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/v" --disques "$DISQUES"
-expect_status 2 "$KVARN" sauvegarder --source "$SRC"
 expect_status 2 "$KVARN" restaurer --vers "$ROOT/cible"
 
 # One directory as the drive: the requests are answered on the command line.
@@ -62,6 +55,5 @@ expect_contains "Processus abandonné" "request cancelled by --non"
 expect_status 1 "$KVARN" --oui sauvegarder --source "$SRC" --sous-repertoires --vers "$ROOT/v3" \
   --taille-volume 67072
 expect_contains "personne ne peut la changer avec --oui" "no endless request"
-CHECKS=$((CHECKS + 1))
-[ -z "$(ls -A "$ROOT/v3")" ] || { echo "FAIL: the volume being written stays in $ROOT/v3"; FAILURES=$((FAILURES + 1)); }
+check "the volume being written stays in $ROOT/v3" test -z "$(ls -A "$ROOT/v3")"
 finish

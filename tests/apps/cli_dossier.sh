@@ -33,8 +33,7 @@ expect_contains "clé du SIRET" "wrong SIRET key"
 expect_status 1 "$KVARN" --dossier "$D" dossier modifier --forme-juridique 101
 expect_status 1 "$KVARN" --dossier "$D" dossier modifier --tva-intracom FR59542051180
 expect_contains "ne convient pas au SIREN" "VAT number of another company"
-CHECKS=$((CHECKS + 1))
-[ "$before" = "$(cat "$D/dossier.ini")" ] || { echo "FAIL: a refused change altered the record"; FAILURES=$((FAILURES + 1)); }
+check "a refused change altered the record" test "$before" = "$(cat "$D/dossier.ini")"
 
 # A year starting in July, given by its start only.
 expect_status 0 "$KVARN" dossier creer "$ROOT/juillet" --debut-exercice 01/07/2024
@@ -46,7 +45,7 @@ expect_status 2 "$KVARN" dossier afficher
 expect_status 2 "$KVARN" dossier creer
 expect_status 1 "$KVARN" dossier creer "$ROOT/cp" --cp 7500
 expect_contains "Le code postal doit comporter 5 chiffres" "postal code checked as verifier cp checks it"
-[ ! -e "$ROOT/cp" ] || { echo "FAIL: a refused dossier was created"; FAILURES=$((FAILURES + 1)); }
+check "a refused dossier was created" test ! -e "$ROOT/cp"
 
 expect_status 0 "$KVARN" verifier siret ""
 expect_status 0 "$KVARN" verifier siren 552081317

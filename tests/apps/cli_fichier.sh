@@ -11,13 +11,10 @@ flock --no-fork "$D/kvarn.sqlite" sleep 30 &
 HOLDER=$!
 while flock --nonblock "$D/kvarn.sqlite" true; do sleep 0.05; done
 expect_status 1 "$KVARN" --dossier "$D" info
-[ "$ERR" = "kvarn : Le dossier est en cours d'utilisation" ] ||
-  { echo "FAIL: busy dossier reported as: $ERR"; FAILURES=$((FAILURES + 1)); }
+check "busy dossier reported as: $ERR" test "$ERR" = "kvarn : Le dossier est en cours d'utilisation"
 kill "$HOLDER"; wait "$HOLDER" 2>/dev/null
 
-CHECKS=$((CHECKS + 1))
-[ "$(sqlite3 "$D/kvarn.sqlite" "PRAGMA integrity_check")" = "ok" ] ||
-  { echo "FAIL: the stock shell does not check the file"; FAILURES=$((FAILURES + 1)); }
+check "the stock shell does not check the file" test "$(sqlite3 "$D/kvarn.sqlite" "PRAGMA integrity_check")" = ok
 expect_status 0 sqlite3 "$D/kvarn.sqlite" "INSERT INTO KOLMIKV1 (Nom, Prenoms) VALUES ('Émile', 'Zoé'), ('durand', 'Luc');
   UPDATE KOLMIKV1 SET Nom = 'Dupont' WHERE Prenoms = 'Zoé'; SELECT group_concat(Nom) FROM KOLMIKV1;"
 expect_contains "Dupont,durand" "rows written by the stock shell"

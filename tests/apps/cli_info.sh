@@ -27,10 +27,10 @@ expect_contains "  Mode de chargement : 4" "loading mode"
 
 # Equal references: nothing is asked.
 expect_status 0 "$KVARN" --dossier "$D" rof saisir TVA </dev/null
-[ -z "$ERR" ] || { echo "FAIL: equal references asked something: $ERR"; FAILURES=$((FAILURES + 1)); }
+check "equal references asked something: $ERR" test -z "$ERR"
 expect_status 0 "$KVARN" --dossier "$D" --non rof saisir tdfc
 expect_contains "La ROF (Référence Obligation Fiscale) TDFC saisie est différente de celle affichée dans les comptes rendus ARS." "conflict question"
-case "$ERR" in *"dossier modifier"*) echo "FAIL: answering no opened the entry"; FAILURES=$((FAILURES + 1)) ;; esac
+expect_lacks "dossier modifier" "answering no opened the entry"
 expect_status 0 "$KVARN" --dossier "$D" --oui rof saisir 2
 expect_contains "Vous n'avez pas renseigné la ROF (Référence Obligation Fiscale) IS." "missing reference question"
 expect_contains "dossier modifier --rof-is VALEUR" "yes leads to the entry"

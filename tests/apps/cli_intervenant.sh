@@ -10,7 +10,7 @@ expect_status 2 "$KVARN" intervenant ajouter --type notaire --nom "Maître X"
 expect_status 1 "$KVARN" intervenant ajouter --type comptable --nom "   "
 expect_status 0 "$KVARN" intervenant lister --type comptable --json
 expect_contains '"nom":"Cabinet Émile"' "listed accountant"
-case "$OUT" in *"SIE de Sète"*) echo "FAIL: the kind filter let a tax office through"; FAILURES=$((FAILURES + 1)) ;; esac
+expect_lacks "SIE de Sète" "the kind filter let a tax office through"
 
 expect_status 0 "$KVARN" --dossier "$D" intervenant attacher --type comptable --id 1
 expect_status 1 "$KVARN" --dossier "$D" intervenant attacher --type comptable --id 2

@@ -31,6 +31,19 @@ expect_contains() {
   esac
 }
 
+# expect_lacks TEXT WHAT: the last output ($OUT then $ERR) does not contain TEXT.
+expect_lacks() {
+  CHECKS=$((CHECKS + 1))
+  case "$OUT$ERR" in *"$1"*) echo "FAIL: output holds '$1' ($2)"; FAILURES=$((FAILURES + 1)) ;; esac
+}
+
+# check WHAT CMD...: the command (a test, a diff) succeeds; WHAT says the fault when it does not.
+check() {
+  local what=$1; shift
+  CHECKS=$((CHECKS + 1))
+  "$@" >/dev/null 2>&1 || { echo "FAIL: $what"; FAILURES=$((FAILURES + 1)); }
+}
+
 finish() {
   echo "$((CHECKS - FAILURES)) passed, $FAILURES failed"
   [ "$FAILURES" -eq 0 ]

@@ -90,30 +90,5 @@ TEST_F(BackupTest, WritesTheExpectedBytesForATreeOfStoredFiles) {
     EXPECT_EQ(VolumeDirectory(), std::vector<std::string>{"SAUVEGARDE.BR"});
 }
 
-struct PathLengthCase {
-    std::string path;
-    BR_CODE expected;
-};
-
-class PathLengthWord : public BackupTest, public testing::WithParamInterface<PathLengthCase> {};
-
-TEST_P(PathLengthWord, AcceptsUpTo261) {
-    WriteBytes(Volume(), ArchiveBytes()
-                             .Description("")
-                             .Pattern(GetParam().path, 1, 1)
-                             .StoredFile("F", "f", 0x20, kDate, kTime)
-                             .End()
-                             .str());
-    EXPECT_EQ(RestoreFrom(), GetParam().expected);
-    EXPECT_EQ(FilesBelow(target_).size(), GetParam().expected == BR_OK ? 1u : 0u);
-}
-
-const std::string k260 = std::string(100, 'a') + "\\" + std::string(100, 'b') + "\\" +
-                         std::string(57, 'c') + "\\";
-
-INSTANTIATE_TEST_SUITE_P(Boundary, PathLengthWord,
-                         testing::Values(PathLengthCase{k260, BR_OK},  // P = 261
-                                         PathLengthCase{k260 + "d", BR_ERR_BR_FILE_CORRUPTED}));
-
 }  // namespace
 }  // namespace kvarn::backup::testing_support

@@ -3,7 +3,6 @@
 #include "fuzz/restore_input.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -14,16 +13,6 @@
 #include <sys/stat.h>
 
 namespace kvarn::backup::testing_support {
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 void SetModified(const fs::path& path, std::time_t when) {
     const timespec times[2] = {{when, 0}, {when, 0}};
@@ -75,10 +64,16 @@ bool ControlledOs::Exists(const fs::path& path) {
 }
 
 std::unique_ptr<PendingFile> ControlledOs::Killable(std::unique_ptr<PendingFile> file) {
-    if (!killAfter) return file;
-    if (!killBudget_)
-        killBudget_ =
-            std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
+    if (!killAfter && !killAfterNames) return file;
+    if (!killBudget_) {
+        killBudget_ = std::make_shared<WriteBudget>();
+        killBudget_->remaining = killAfter.value_or(UINT64_MAX);
+        killBudget_->whenSpent = [] { ::raise(SIGKILL); };
+        if (killAfterNames)
+            killBudget_->beforeName = [names = *killAfterNames]() mutable {
+                if (names-- == 0) ::raise(SIGKILL);
+            };
+    }
     return WithinBudget(std::move(file), killBudget_);
 }
 
@@ -86,7 +81,7 @@ std::unique_ptr<PendingFile> ControlledOs::CreateVolume(const fs::path& path) {
     std::unique_ptr<PendingFile> real = PosixOsLayer::CreateVolume(path);
     if (volumeFailsAfter)
         real = WithinBudget(std::move(real),
-                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}}));
+                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}, {}}));
     return Killable(std::move(real));
 }
 
@@ -138,11 +133,7 @@ CBackupRestore& BackupTest::Component() {
     auto os = std::make_unique<ControlledOs>();
     os_ = os.get();
     drive_ = nullptr;
-    component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
-    component_->SetPrompter(&prompter_);
-    component_->SetDirectory(source_.string());
-    component_->SetBRDirectory(volumes_.string());
-    return *component_;
+    return Wired(std::move(os));
 }
 
 CBackupRestore& BackupTest::RemovableComponent(std::optional<std::uint64_t> capacity) {
@@ -151,7 +142,11 @@ CBackupRestore& BackupTest::RemovableComponent(std::optional<std::uint64_t> capa
     auto drive = std::make_unique<SimulatedRemovableDrive>(std::move(os), volumes_, capacity);
     drive_ = drive.get();
     disks_.drive = drive_;
-    component_ = std::make_unique<CBackupRestore>(std::move(drive), MakeDclCodec());
+    return Wired(std::move(drive));
+}
+
+CBackupRestore& BackupTest::Wired(std::unique_ptr<OsLayer> os) {
+    component_ = std::make_unique<CBackupRestore>(std::move(os), MakeDclCodec());
     component_->SetPrompter(&prompter_);
     component_->SetDirectory(source_.string());
     component_->SetBRDirectory(volumes_.string());

@@ -8,6 +8,7 @@
 #include "backup/backup_restore.hpp"
 #include "backup/posix_os_layer.hpp"
 #include "backup/simulated_drive.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,8 @@ namespace kvarn::backup::testing_support {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path);
-void WriteBytes(const fs::path& path, const std::string& bytes);
+using kvarn::testing_support::ReadBytes;
+using kvarn::testing_support::WriteBytes;
 void SetModified(const fs::path& path, std::time_t when);
 std::time_t Modified(const fs::path& path);
 std::string RandomBytes(std::size_t size, unsigned seed);
@@ -86,6 +87,8 @@ public:
     std::map<std::string, std::string>* memoryTarget = nullptr;
     // Bytes written to volumes and restored files after which the process is killed.
     std::optional<std::uint64_t> killAfter;
+    // Restored files that take their names before the process is killed.
+    std::optional<std::size_t> killAfterNames;
 
     std::optional<std::uint64_t> FreeSpace(const fs::path& dir) override;
     bool Exists(const fs::path& path) override;
@@ -129,6 +132,9 @@ protected:
     DiskScript disks_;
 
 private:
+    // A new component over `os`, wired to the test's directories and prompter.
+    CBackupRestore& Wired(std::unique_ptr<OsLayer> os);
+
     std::unique_ptr<CBackupRestore> component_;
     RecordingPrompter prompter_{shown_, disks_};
 };

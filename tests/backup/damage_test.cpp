@@ -293,30 +293,39 @@ INSTANTIATE_TEST_SUITE_P(
                     ExplodeDamage{"bad_dictionary", 2 + 16 + 2, "\x09"}),
     ByLabel());
 
-struct HeaderCase {
+// Hand-written volumes at the edges of what the reader takes: the code each ends with, and how
+// many files come back.
+struct VolumeCase {
     const char* label;
-    std::uint16_t signature;
-    std::uint16_t volume;
+    std::string bytes;
+    BR_CODE code;
+    std::size_t restored;
 };
 
-class WrongHeader : public BackupTest, public testing::WithParamInterface<HeaderCase> {};
+class HandWrittenVolume : public BackupTest, public testing::WithParamInterface<VolumeCase> {};
 
-TEST_P(WrongHeader, IsACorruptedArchive) {
-    WriteBytes(Volume(), ArchiveBytes(7, GetParam().volume, GetParam().signature)
-                             .Description("")
-                             .Pattern(".\\", 1, 1)
-                             .StoredFile("f", "f", 0x20, kDate, kTime)
-                             .End()
-                             .str());
-    EXPECT_EQ(RestoreFrom(), BR_ERR_BR_FILE_CORRUPTED);
-    EXPECT_TRUE(FilesBelow(target_).empty());
+TEST_P(HandWrittenVolume, EndsWithItsCodeAndRestoresOnlyWholeFiles) {
+    WriteBytes(Volume(), GetParam().bytes);
+    EXPECT_EQ(RestoreFrom(), GetParam().code);
+    EXPECT_EQ(FilesBelow(target_).size(), GetParam().restored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Headers, WrongHeader,
-                         testing::Values(HeaderCase{"signature", 0x7484, 1},
-                                         HeaderCase{"volume_two_first", 0x7485, 2},
-                                         HeaderCase{"volume_zero", 0x7485, 0}),
-                         ByLabel());
+std::string OneFile(ArchiveBytes header, const std::string& path) {
+    return header.Description("").Pattern(path, 1, 1).StoredFile("F", "f", 0x20, kDate, kTime).End().str();
+}
+
+const std::string k260 = std::string(100, 'a') + "\\" + std::string(100, 'b') + "\\" +
+                         std::string(57, 'c') + "\\";
+constexpr BR_CODE kCorrupted = BR_ERR_BR_FILE_CORRUPTED;
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, HandWrittenVolume,
+    testing::Values(VolumeCase{"path_word_261", OneFile(ArchiveBytes(), k260), BR_OK, 1},
+                    VolumeCase{"path_word_262", OneFile(ArchiveBytes(), k260 + "d"), kCorrupted, 0},
+                    VolumeCase{"signature", OneFile(ArchiveBytes(7, 1, 0x7484), ".\\"), kCorrupted, 0},
+                    VolumeCase{"volume_two_first", OneFile(ArchiveBytes(7, 2), ".\\"), kCorrupted, 0},
+                    VolumeCase{"volume_zero", OneFile(ArchiveBytes(7, 0), ".\\"), kCorrupted, 0}),
+    ByLabel());
 
 }  // namespace
 }  // namespace kvarn::backup::testing_support

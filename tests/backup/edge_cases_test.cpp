@@ -21,14 +21,6 @@ TEST_F(BackupTest, OnlyEmptySubdirectoriesGiveTheDescriptionAndTheEndWord) {
     EXPECT_EQ(written.substr(32), std::string(4, '\0'));
 }
 
-TEST_F(BackupTest, MissingDirectoryIsRefusedBeforeAnyVolume) {
-    fs::remove_all(source_);
-    EXPECT_EQ(BackupTo(), BR_ERR_BR_PATH_NOT_FOUND);
-    EXPECT_EQ(shown_.errors, std::vector<std::string>{"Répertoire Backup/Restore non trouvé"});
-    EXPECT_TRUE(shown_.results.empty());
-    EXPECT_TRUE(VolumeDirectory().empty());
-}
-
 struct MethodCase {
     const char* label;
     std::string content;
@@ -188,9 +180,13 @@ TEST_P(EventDispatch, ChoosesHandlerBuiltInOrNothing) {
     EXPECT_EQ(endCalls, GetParam().handlerCalls);
     EXPECT_EQ(shown_.results.size(), GetParam().builtInCalls);
     fs::remove_all(source_);
+    fs::remove_all(volumes_);
     ASSERT_EQ(BackupTo(), BR_ERR_BR_PATH_NOT_FOUND);
     EXPECT_EQ(errorCalls, GetParam().handlerCalls);
-    EXPECT_EQ(shown_.errors.size(), GetParam().builtInCalls);
+    EXPECT_EQ(shown_.errors, std::vector<std::string>(GetParam().builtInCalls,
+                                                      "Répertoire Backup/Restore non trouvé"));
+    EXPECT_EQ(shown_.results.size(), GetParam().builtInCalls) << "a refusal shows no result";
+    EXPECT_TRUE(VolumeDirectory().empty()) << "refused before any volume";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, EventDispatch,

@@ -2,6 +2,7 @@
 #include "common/codepage.hpp"
 #include "common/ini_document.hpp"
 #include "common/ini_file.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshDirectory(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing_support::FreshDirectory;
+using testing_support::WriteBytes;
 
 TEST(IniDocument, KeysAndSectionsIgnoreFrenchCaseAndBlanks) {
     const IniDocument doc = IniDocument::Parse("[Général]\n  Clé = valeur un \nAutre=2\n", "test");
@@ -78,8 +71,9 @@ TEST(IniFile, ReadsAWindowsWrittenFile) {
     EXPECT_EQ(file.Get("KV", "Migrations"), "70916");
     EXPECT_EQ(file.Get("CERFA", "VILLE"), "Sète");
     file.Set("KV", "Nouvelle", "é");
+    file.Set("KV", "migrations", "70917");  // the file's own spelling stays
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"),
-              "[kv]\r\nNomDecl=Soci\xE9t\xE9 \x8C" "uvre \x80\r\nMIGRATIONS=70916\r\nNouvelle=\xE9\r\n"
+              "[kv]\r\nNomDecl=Soci\xE9t\xE9 \x8C" "uvre \x80\r\nMIGRATIONS=70917\r\nNouvelle=\xE9\r\n"
               "[Cerfa]\r\nVille=S\xE8te\r\n");
 }
 

@@ -215,10 +215,7 @@ TEST_F(DossierTest, EmptyTableRemovesEveryRowOpenOrClosed) {
     table->EmptyTable();
     EXPECT_TRUE(table->IsEmpty() && table->Eof());
     AddAssocie(*table, "C");
-    CTable closed(*session_);
-    closed.SetDatabaseName(ALIAS_DOSSIER);
-    closed.SetTableName("KOLMIKV1");
-    closed.EmptyTable();
+    Component(*session_, ALIAS_DOSSIER, "KOLMIKV1")->EmptyTable();
     EXPECT_EQ(table->RecordCount(), 0);
 }
 
@@ -226,13 +223,11 @@ TEST_F(DossierTest, NamesCannotChangeWhileOpenAndUnknownTablesAreRefused) {
     auto table = OpenTable("KOLMIKV1");
     EXPECT_THROW(table->SetTableName("KOLMIKV2"), DbError);
     EXPECT_THROW(table->SetDatabaseName(ALIAS_TMP), DbError);
-    CTable missing(*session_);
-    missing.SetDatabaseName(ALIAS_DOSSIER);
-    missing.SetTableName("KOLMIKVN.DB");
-    EXPECT_FALSE(missing.Exists());
-    EXPECT_THROW(missing.Open(), DbError);
-    EXPECT_FALSE(missing.Active());
-    EXPECT_THROW(missing.SetSessionName("autre"), DbError);
+    auto missing = Component(*session_, ALIAS_DOSSIER, "KOLMIKVN.DB");
+    EXPECT_FALSE(missing->Exists());
+    EXPECT_THROW(missing->Open(), DbError);
+    EXPECT_FALSE(missing->Active());
+    EXPECT_THROW(missing->SetSessionName("autre"), DbError);
 }
 
 // A walk reads its rows ahead in blocks; a row written meanwhile is read again, in any order.

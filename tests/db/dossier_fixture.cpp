@@ -4,19 +4,7 @@
 #include "db/field_type.hpp"
 #include "store/tables.hpp"
 
-#include <unistd.h>
-
 namespace kvarn::db::testing {
-
-std::filesystem::path FreshDirectory(const std::string& stem) {
-    static int counter = 0;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      (stem + "-" + std::to_string(::getpid()) + "-" +
-                                       std::to_string(++counter));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 void DossierTest::SetUp() {
     dossier_ = FreshDirectory("dossier");
@@ -31,10 +19,8 @@ void DossierTest::SetUp() {
 void DossierTest::TearDown() { session_.reset(); }
 
 std::unique_ptr<CTable> DossierTest::OpenTable(const std::string& name, const std::string& index) {
-    auto table = std::make_unique<CTable>(*session_);
     const bool working = name == "MouvementKV" || name == "SyntheseMouvementKV";
-    table->SetDatabaseName(working ? ALIAS_TMP : ALIAS_DOSSIER);
-    table->SetTableName(name);
+    auto table = Component(*session_, working ? ALIAS_TMP : ALIAS_DOSSIER, name);
     table->SetIndexName(index);
     table->Open();
     return table;
@@ -57,10 +43,15 @@ long long DossierTest::Count(const std::string& table) {
     return std::stoll(Scalar("SELECT count(*) FROM " + table));
 }
 
+std::unique_ptr<CTable> Component(Session& session, const char* alias, const std::string& table) {
+    auto component = std::make_unique<CTable>(session);
+    component->SetDatabaseName(alias);
+    component->SetTableName(table);
+    return component;
+}
+
 std::unique_ptr<CTable> OpenAssocies(Session& session) {
-    auto table = std::make_unique<CTable>(session);
-    table->SetDatabaseName(ALIAS_DOSSIER);
-    table->SetTableName("KOLMIKV1");
+    auto table = Component(session, ALIAS_DOSSIER, "KOLMIKV1");
     table->Open();
     return table;
 }
@@ -93,10 +84,7 @@ void PopulatedDossier::SetUp() {
         " (1, 1, 5, 0, 10), (1, 1, 5, 1, NULL), (2, 0, 5, 0, NULL), (9, 1, 5, 0, NULL),"
         " (4, 1, 3, 0, NULL), (3, 1, 5, NULL, NULL)");
     // The older model: the ceded parts on the movement, the transferees in KOLMIKVN.
-    CTable movements(*session_);
-    movements.SetDatabaseName(ALIAS_DOSSIER);
-    movements.SetTableName("KOLMIKVM");
-    movements.AddField(1, "PartsCedees", CODE_NUMBER, 0, 0, false);
+    Component(*session_, ALIAS_DOSSIER, "KOLMIKVM")->AddField(1, "PartsCedees", CODE_NUMBER, 0, 0, false);
     CreateTable(*session_, ALIAS_DOSSIER,
                 {"KOLMIKVN",
                  {{"AutoID", FieldType::AutoInc, 0, false}, {"IdMouvement", FieldType::Long, 0, false},

@@ -6,6 +6,7 @@
 #include "db/session.hpp"
 #include "db/statement.hpp"
 #include "db/table.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,10 @@
 
 namespace kvarn::db::testing {
 
-// A new empty directory under TMPDIR.
-std::filesystem::path FreshDirectory(const std::string& stem);
+using kvarn::testing_support::FreshDirectory;
+
+// A component on the table of the alias, not opened.
+std::unique_ptr<CTable> Component(Session& session, const char* alias, const std::string& table);
 
 // A component on KOLMIKV1 of the session's dossier, opened.
 std::unique_ptr<CTable> OpenAssocies(Session& session);

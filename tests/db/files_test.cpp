@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <fstream>
 #include <functional>
 #include <iterator>
 
@@ -20,14 +19,8 @@
 namespace kvarn::db::testing {
 namespace {
 
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
+using kvarn::testing_support::ReadBytes;
+using kvarn::testing_support::WriteBytes;
 
 TEST_F(DossierTest, TableNamesIgnoreCaseAndTheDbSuffix) {
     for (const char* name : {"kolmikv1.db", "KOLMIKV1.DB", "KOLMIKV1", "KolmiKV1"}) {

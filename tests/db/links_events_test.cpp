@@ -9,13 +9,6 @@
 namespace kvarn::db::testing {
 namespace {
 
-std::unique_ptr<CTable> Component(Session& session, const char* alias, const char* table) {
-    auto component = std::make_unique<CTable>(session);
-    component->SetDatabaseName(alias);
-    component->SetTableName(table);
-    return component;
-}
-
 std::vector<int> Walked(CTable& table, const char* field) {
     std::vector<int> values;
     for (table.First(); !table.Eof(); table.Next()) values.push_back(table.FieldByName(field).AsInteger());
@@ -240,11 +233,9 @@ TEST_F(PopulatedDossier, TheViewsReadTheirOwnFieldsAtTheirWidths) {
     session_->connection().Execute("UPDATE KOLMIKV1 SET AdrCP='75011 CEDEX 11' WHERE ShIDAssocie=4");
     ASSERT_TRUE(traitement->Locate("ShIDAssocie", 4));
     EXPECT_EQ(traitement->FieldByName("AdrCP").AsString(), "75011");  // read at the declared width
-    CTable wrong(*session_);
-    wrong.SetDatabaseName(ALIAS_DOSSIER);
-    wrong.SetTableName("KOLMIKV1");
-    wrong.DeclareFields({{"Nom", FieldType::Long, 0, false}});
-    EXPECT_THROW(wrong.Open(), DbError);
+    auto wrong = Component(*session_, ALIAS_DOSSIER, "KOLMIKV1");
+    wrong->DeclareFields({{"Nom", FieldType::Long, 0, false}});
+    EXPECT_THROW(wrong->Open(), DbError);
 }
 
 // The module opens KOLMIKV1 through four components and MouvementKV through two: each sees the

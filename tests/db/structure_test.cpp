@@ -23,9 +23,7 @@ protected:
         PopulatedDossier::SetUp();
         // The highest key goes, so the sequence is ahead of the rows: it must stay so.
         session_->connection().Execute("DELETE FROM KOLMIKV1 WHERE ShIDAssocie=5");
-        table_ = std::make_unique<CTable>(*session_);
-        table_->SetDatabaseName(ALIAS_DOSSIER);
-        table_->SetTableName("KOLMIKV1");
+        table_ = Component(*session_, ALIAS_DOSSIER, "KOLMIKV1");
     }
 
     TableState State() {
@@ -153,10 +151,8 @@ TEST_F(DossierTest, AChangeThatAUniqueIndexRefusesLeavesTheTableAsItWas) {
                 {"Taux", {{"AutoID", FieldType::AutoInc, 0, false}, {"Taux", FieldType::Number, 0, false}},
                  {{"idxTaux", {"Taux"}, true, false}}});
     session_->connection().Execute("INSERT INTO Taux (Taux) VALUES (1.2), (0.9)");
-    CTable taux(*session_);
-    taux.SetDatabaseName(ALIAS_DOSSIER);
-    taux.SetTableName("Taux");
-    EXPECT_THROW(taux.ChangeFieldType(1015, "Taux", CODE_SHORT, 0), ContrainteViolee);
+    EXPECT_THROW(Component(*session_, ALIAS_DOSSIER, "Taux")->ChangeFieldType(1015, "Taux", CODE_SHORT, 0),
+                 ContrainteViolee);
     EXPECT_EQ(Column("SELECT Taux || ':' || typeof(Taux) FROM Taux ORDER BY AutoID"),
               (std::vector<std::string>{"1.2:real", "0.9:real"}));
     EXPECT_EQ(ReadFields(session_->connection(), "main", "Taux")[1].type, FieldType::Number);

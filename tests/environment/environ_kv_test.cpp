@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -23,47 +22,22 @@ protected:
     cEnvironKV env_;
 };
 
-// --- Operations 2 to 13, 15 and 45: the texts, from the host or the module's constants ---
+// --- Operations 2 to 13, 15 and 45: the texts, each from its place in the host or the module ---
 
-struct OperationTexte {
-    const char* nom;
-    std::string (cEnvironBaseKV::*operation)() const;
-    std::function<std::string(const fs::path& dossier)> attendu;
-};
-
-class TextOperation : public Environ, public testing::WithParamInterface<OperationTexte> {};
-
-TEST_P(TextOperation, AnswersFromTheHostOrTheModule) {
+TEST_F(Environ, TextsComeFromTheHostOrTheModule) {
     const cEnvironBaseKV& env = env_;
-    EXPECT_EQ((env.*GetParam().operation)(), GetParam().attendu(dir_));
+    std::string textes;
+    for (const auto operation :
+         {&cEnvironBaseKV::GetRaisonSociale, &cEnvironBaseKV::GetNomDossier, &cEnvironBaseKV::GetPrenomDossier,
+          &cEnvironBaseKV::GetLibelleDossier, &cEnvironBaseKV::GetRepDossier, &cEnvironBaseKV::GetRepCommun,
+          &cEnvironBaseKV::GetRepExe, &cEnvironBaseKV::GetNomSession, &cEnvironBaseKV::GetAliasDossier,
+          &cEnvironBaseKV::GetAliasTmp, &cEnvironBaseKV::GetAliasCommun, &cEnvironBaseKV::GetFichierINI})
+        textes += (env.*operation)() + "|";
+    EXPECT_EQ(textes, "SARL Dupont & Fils|Dupont|Jeanne|SARL Dupont - exercice 2025|" + dir_.string() + "|" +
+                          (fs::path(std::getenv("XDG_DATA_HOME")) / "kvarn").string() + "|" +
+                          fs::read_symlink("/proc/self/exe").parent_path().string() +
+                          "||ZOR_DOSSIER|ZOR_TMP|ZOR_COMMUN||");
 }
-
-std::string Constant(const char* texte) { return texte; }
-
-INSTANTIATE_TEST_SUITE_P(
-    Frame, TextOperation,
-    testing::Values(
-        OperationTexte{"RaisonSociale", &cEnvironBaseKV::GetRaisonSociale,
-                       [](const fs::path&) { return Constant("SARL Dupont & Fils"); }},
-        OperationTexte{"NomDossier", &cEnvironBaseKV::GetNomDossier,
-                       [](const fs::path&) { return Constant("Dupont"); }},
-        OperationTexte{"PrenomDossier", &cEnvironBaseKV::GetPrenomDossier,
-                       [](const fs::path&) { return Constant("Jeanne"); }},
-        OperationTexte{"LibelleDossier", &cEnvironBaseKV::GetLibelleDossier,
-                       [](const fs::path&) { return Constant("SARL Dupont - exercice 2025"); }},
-        OperationTexte{"RepDossier", &cEnvironBaseKV::GetRepDossier, [](const fs::path& d) { return d.string(); }},
-        OperationTexte{"RepCommun", &cEnvironBaseKV::GetRepCommun,
-                       [](const fs::path&) { return (fs::path(std::getenv("XDG_DATA_HOME")) / "kvarn").string(); }},
-        OperationTexte{"RepExe", &cEnvironBaseKV::GetRepExe,
-                       [](const fs::path&) { return fs::read_symlink("/proc/self/exe").parent_path().string(); }},
-        OperationTexte{"NomSession", &cEnvironBaseKV::GetNomSession, [](const fs::path&) { return Constant(""); }},
-        OperationTexte{"AliasDossier", &cEnvironBaseKV::GetAliasDossier,
-                       [](const fs::path&) { return Constant("ZOR_DOSSIER"); }},
-        OperationTexte{"AliasTmp", &cEnvironBaseKV::GetAliasTmp, [](const fs::path&) { return Constant("ZOR_TMP"); }},
-        OperationTexte{"AliasCommun", &cEnvironBaseKV::GetAliasCommun,
-                       [](const fs::path&) { return Constant("ZOR_COMMUN"); }},
-        OperationTexte{"FichierINI", &cEnvironBaseKV::GetFichierINI, [](const fs::path&) { return Constant(""); }}),
-    testing_support::NomDuCas());
 
 TEST_F(Environ, ThereIsAUserAndTheTemporaryDirectoryIsPrivate) {
     EXPECT_FALSE(env_.GetNomUtilisateur().empty());
@@ -126,36 +100,20 @@ TEST_F(Environ, CopiesTheSevenTablesInOrderSkippingOneCode) {
                               {0x89A0106, "kvs", false}}));
 }
 
-TEST_F(Environ, CopyReachesTheStandaloneHostsTableCreator) {
-    std::vector<std::string> crees;
-    host::pEnvironnement->SetTableCreator([&](const std::string& suffixe) { crees.push_back(suffixe); });
-    env_.CopierTables();
-    host::pEnvironnement->SetTableCreator({});
-    EXPECT_EQ(crees, (std::vector<std::string>{"kv1", "kv2", "kvm", "kv3", "kvp", "kva", "kvs"}));
-}
-
 // --- Operations 1, 46 and 47: the settings store's life ---
 
-TEST_F(Environ, InitialisingOpensTheDossiersStoreInSectionKV) {
+TEST_F(Environ, TheStoreOpensInSectionKVOnceAndItsFileOutlivesIt) {
     EXPECT_EQ(env_.GestIni(), nullptr);
     env_.Initialiser();
-    ASSERT_NE(env_.GestIni(), nullptr);
-    EXPECT_EQ(env_.GestIni()->Section(), "KV");
-    EXPECT_EQ(env_.GestIni()->Chemin(), dir_ / "KOLMI$$G.dat");
-}
-
-TEST_F(Environ, CreatingAgainKeepsTheStoreAsItIs) {
-    env_.CreateFichierIni();
     CGestTRPIni* premier = env_.GestIni();
+    ASSERT_NE(premier, nullptr);
+    EXPECT_EQ(premier->Section(), "KV");
+    EXPECT_EQ(premier->Chemin(), dir_ / "KOLMI$$G.dat");
+    premier->SetInteger("NbParts", 100);
     premier->SetSection("CERFA");
-    env_.CreateFichierIni();
+    env_.CreateFichierIni();  // creating again keeps the store as it is
     EXPECT_EQ(env_.GestIni(), premier);
     EXPECT_EQ(env_.GestIni()->Section(), "CERFA");
-}
-
-TEST_F(Environ, DestroyingForgetsTheStoreAndKeepsItsFile) {
-    env_.Initialiser();
-    env_.GestIni()->SetInteger("NbParts", 100);
     env_.DetruireFichierIni();
     EXPECT_EQ(env_.GestIni(), nullptr);
     env_.CreateFichierIni();

@@ -158,6 +158,7 @@ struct CasSelection {
     std::function<bool(INTERVENANT_KV&)> selectionner;
     std::function<bool(INTERVENANT_KV&)> lireAttache;  // null when the kind has no reader
     bool conserveSansChoix;  // the caller's record is left as it was when nothing is chosen
+    bool attache = true;     // the choice is attached to the dossier
 };
 
 class Selection : public Intervenants, public testing::WithParamInterface<CasSelection> {};
@@ -170,7 +171,7 @@ TEST_P(Selection, ChosenPartyIsConvertedAndAttached) {
     EXPECT_TRUE(GetParam().selectionner(i));
     EXPECT_EQ(i.Id, id);
     EXPECT_STREQ(i.Nom, "Partie choisie");
-    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(GetParam().type), id);
+    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(GetParam().type), GetParam().attache ? id : 0);
     if (GetParam().lireAttache) {
         INTERVENANT_KV attache = Rempli();
         EXPECT_TRUE(GetParam().lireAttache(attache));
@@ -192,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CasSelection{"Comptable", host::kComptable, [](INTERVENANT_KV& i) { return SelectionneComptable(i, true); },
                      [](INTERVENANT_KV& i) { return GetComptableSelectionne(i); }, false},
+        CasSelection{"ComptableDePassage", host::kComptable,
+                     [](INTERVENANT_KV& i) { return SelectionneComptable(i, false); }, nullptr, false, false},
         CasSelection{"Conseil", host::kConseil, [](INTERVENANT_KV& i) { return SelectionneConseil(i); },
                      [](INTERVENANT_KV& i) { return GetConseilSelectionne(i); }, false},
         CasSelection{"AGA", host::kAGA, [](INTERVENANT_KV& i) { return SelectionneAGA(i, false); },
@@ -205,37 +208,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasSelection{"CGI", host::kCGI, [](INTERVENANT_KV& i) { return SelectionneCGI(i); },
                      [](INTERVENANT_KV& i) { return GetCGISelectionne(i); }, false}),
     testing_support::NomDuCas());
-
-TEST_F(Intervenants, AccountantChosenWithoutAttachingStaysOffTheDossier) {
-    const int id = Ajouter(host::kComptable, "De passage");
-    choice_.QueueId(id);
-    INTERVENANT_KV i = Rempli();
-    EXPECT_TRUE(SelectionneComptable(i, false));
-    EXPECT_EQ(i.Id, id);
-    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kComptable), 0);
-}
-
-TEST_F(Intervenants, DetachingThroughTheModuleLeavesThePartiesAttached) {
-    const int sie = Ajouter(host::kSIE, "SIE de Sète");
-    const int comptable = Ajouter(host::kComptable, "Cabinet");
-    host_->Dossier()->SetIntervenantAttache(host::kSIE, sie);
-    host_->Dossier()->SetIntervenantAttache(host::kComptable, comptable);
-    DeselectionneSIE();
-    DeselectionneCGI();
-    DeselectionneComptable();
-    DeselectionneConseil();
-    DeselectionneAdministrateur();
-    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kSIE), sie);
-    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kComptable), comptable);
-    EXPECT_FALSE(Env().GetReserve());
-    EXPECT_EQ(DerniereException(), "");
-}
-
-TEST_F(Intervenants, NoPartyOfAKindGivesFalseAndAZeroRecord) {
-    INTERVENANT_KV i = Rempli();
-    EXPECT_FALSE(GetCGISelectionne(i));
-    EXPECT_EQ(Octets(i), std::string(890, '\0'));
-}
 
 }  // namespace
 }  // namespace kvarn::frame

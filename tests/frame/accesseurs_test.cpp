@@ -1,6 +1,8 @@
-// The exported standing-data accessors over a dossier of the standalone host: numbers, dates and
-// codes, tax-obligation references and the ROF request, the settings kept as reals, failures.
+// The exported standing-data accessors over a dossier of the standalone host: the record's values
+// each from its own place, the tax-obligation references and the ROF request, and failures shown
+// with the place of the operation.
 #include <kvarn/accesseurs.hpp>
+#include <kvarn/environnement.hpp>
 
 #include "common/dates.hpp"
 #include "common/nulls.hpp"
@@ -10,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,109 +21,64 @@
 namespace kvarn::frame {
 namespace {
 
+using host::TypeBoite;
 using standalone::ValeurDossier;
 
-// --- SIREN and SIRET of the dossier ---
+// --- Every dossier accessor reads its own place in the record ---
 
-struct CasSiren {
+const std::vector<ValeurDossier> kDossier = {
+    {"Exercice", "Debut", "01/07/2024"},         {"Exercice", "Fin", "30/06/2025"},
+    {"Exercice", "DebutPrecedent", "01/07/2023"}, {"Exercice", "FinPrecedent", "30/06/2024"},
+    {"Exercice", "Situation", "31/03/2025"},      {"Activite", "Debut", "02/01/2010"},
+    {"Activite", "Cessation", "31/12/2030"},      {"Dossier", "FormeJuridique", "5"},
+    {"Dossier", "RegimeFiscal", "3"},             {"Dossier", "RegimeImposition", "2"},
+    {"Dossier", "Categorie", "1"},                {"Activite", "CodeAPE", "6820A"},
+    {"Activite", "CodeAPE2008", "6820B"},         {"Activite", "CodeNACE", "68.20"},
+    {"Activite", "ActivitePrincipale", "Location"}, {"Identification", "Siren", "732829320"},
+    {"Identification", "Nic", "00074"}};
+
+std::string LireDossier() {
+    std::string texte;
+    for (const double date : {GetDateDebEx(), GetDateFinEx(), GetDateDebExNm1(), GetDateFinExNm1(), GetDateSituation(),
+                              GetDateDebActivite(), GetDateCessationActivite()})
+        texte += FormatDate(date) + " ";
+    for (const int code : {RecupFormeJuridique(), RecupRegimeFiscal(), RecupRegimeImposition(), GetCategorieImposition()})
+        texte += std::to_string(code) + " ";
+    return texte + (GetDossierEstEntrepriseIndividuel() ? "EI " : "société ") + GetExerciceDossier() + " " +
+           GetTenuEn() + "|" + GetCodeAPE() + " " + GetCodeAPE2008() + " " + GetCodeNACE() + " " +
+           GetActivitePrincipale() + "|" + GetSiretDossier() + " " + GetSirenDossier();
+}
+
+struct CasDossier {
     const char* nom;
-    const char* siren;  // stored in the identification record
-    const char* nic;
-    const char* siretAttendu;
-    const char* sirenAttendu;
+    std::vector<ValeurDossier> changes;  // over kDossier
+    const char* attendu;
 };
 
-class SirenDuDossier : public Exports, public testing::WithParamInterface<CasSiren> {};
+class ValeursDuDossier : public Exports, public testing::WithParamInterface<CasDossier> {};
 
-TEST_P(SirenDuDossier, IsTheSiretsFirstNineCharacters) {
-    ModifierDossier({{"Identification", "Siren", GetParam().siren}, {"Identification", "Nic", GetParam().nic}});
-    EXPECT_EQ(GetSiretDossier(), GetParam().siretAttendu);
-    EXPECT_EQ(GetSirenDossier(), GetParam().sirenAttendu);
+TEST_P(ValeursDuDossier, ComeEachFromItsPlaceInTheRecord) {
+    ModifierDossier(kDossier);
+    ModifierDossier(GetParam().changes);
+    SauvFormeJuridique(9);  // the legal form stays the host's
+    EXPECT_EQ(LireDossier(), GetParam().attendu);
     EXPECT_EQ(DerniereException(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Frame, SirenDuDossier,
-                         testing::Values(CasSiren{"SansSiret", "", "", "", ""},
-                                         CasSiren{"Siret14", "732829320", "00074", "73282932000074", "732829320"},
-                                         CasSiren{"SirenSansNic", "732829320", "", "732829320", "732829320"}),
-                         testing_support::NomDuCas());
-
-TEST_F(Exports, IntraCommunityRecordRoundTripsThroughTheDossier) {
-    tagNOINTRACOMM numero{};
-    std::memcpy(&numero, "FR44732829320000\0\0", sizeof numero);  // NIC shorter than its width
-    SetNoIntraComm(numero);
-    tagNOINTRACOMM relu;
-    std::memset(&relu, 0x55, sizeof relu);
-    GetNoIntraComm(relu);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&relu), sizeof relu),
-              std::string("FR44732829320000\0\0\0", 19));
-    EXPECT_EQ(GetSirenDossier(), "732829320");
-}
-
-// --- Dates, codes and texts: each accessor reads the value of its own place in the record ---
-
-struct CasValeur {
-    const char* nom;
-    std::vector<ValeurDossier> dossier;
-    std::function<std::string()> lire;
-    std::string attendu;
-};
-
-class ValeurDuDossier : public Exports, public testing::WithParamInterface<CasValeur> {};
-
-TEST_P(ValeurDuDossier, ComesFromItsPlaceInTheRecord) {
-    ModifierDossier(GetParam().dossier);
-    EXPECT_EQ(GetParam().lire(), GetParam().attendu);
-}
-
-std::string Date(double jour) { return FormatDate(jour); }
-
 INSTANTIATE_TEST_SUITE_P(
-    Frame, ValeurDuDossier,
-    testing::Values(
-        CasValeur{"Exercices",
-                  {{"Exercice", "Debut", "01/07/2024"}, {"Exercice", "Fin", "30/06/2025"},
-                   {"Exercice", "DebutPrecedent", "01/07/2023"}, {"Exercice", "FinPrecedent", "30/06/2024"},
-                   {"Exercice", "Situation", "31/03/2025"}},
-                  [] {
-                      return Date(GetDateDebEx()) + " " + Date(GetDateFinEx()) + " " + Date(GetDateDebExNm1()) + " " +
-                             Date(GetDateFinExNm1()) + " " + Date(GetDateSituation());
-                  },
-                  "01/07/2024 30/06/2025 01/07/2023 30/06/2024 31/03/2025"},
-        CasValeur{"Activite",
-                  {{"Activite", "Debut", "02/01/2010"}, {"Activite", "Cessation", "31/12/2030"}},
-                  [] { return Date(GetDateDebActivite()) + " " + Date(GetDateCessationActivite()); },
-                  "02/01/2010 31/12/2030"},
-        CasValeur{"Regimes",
-                  {{"Dossier", "FormeJuridique", "5"}, {"Dossier", "RegimeFiscal", "3"},
-                   {"Dossier", "RegimeImposition", "2"}, {"Dossier", "Categorie", "1"}},
-                  [] {
-                      return std::to_string(RecupFormeJuridique()) + std::to_string(RecupRegimeFiscal()) +
-                             std::to_string(RecupRegimeImposition()) + std::to_string(GetCategorieImposition()) +
-                             (GetDossierEstEntrepriseIndividuel() ? " EI" : " société");
-                  },
-                  "5321 société"},
-        CasValeur{"EntrepriseIndividuelle", {{"Dossier", "FormeJuridique", "1"}},
-                  [] {
-                      SauvFormeJuridique(5);  // the legal form stays the host's
-                      return std::to_string(RecupFormeJuridique()) + (GetDossierEstEntrepriseIndividuel() ? " EI" : "");
-                  },
-                  "1 EI"},
-        CasValeur{"ExerciceEtMonnaie", {{"Exercice", "Fin", "31/12/2031"}},
-                  [] { return GetExerciceDossier() + " " + GetTenuEn(); }, "2031 EUR"},
-        CasValeur{"CodesActivite",
-                  {{"Activite", "CodeAPE", "6820A"}, {"Activite", "CodeAPE2008", "6820B"},
-                   {"Activite", "CodeNACE", "68.20"}, {"Activite", "ActivitePrincipale", "Location de terrains"}},
-                  [] { return GetCodeAPE() + "|" + GetCodeAPE2008() + "|" + GetCodeNACE() + "|" + GetActivitePrincipale(); },
-                  "6820A|6820B|68.20|Location de terrains"},
-        CasValeur{"BureauDistributeur", {},
-                  [] {
-                      SetBureauDistributeurDossier("Sète Cedex");
-                      CAdresse adresse;
-                      GetAdresseDossier(adresse);
-                      return GetBureauDistributeurDossier() + "|" + adresse.BureauDistributeur;
-                  },
-                  "Sète Cedex|Sète Cedex"}),
+    Frame, ValeursDuDossier,
+    testing::Values(CasDossier{"Societe", {},
+                               "01/07/2024 30/06/2025 01/07/2023 30/06/2024 31/03/2025 02/01/2010 31/12/2030 5 3 2 1 "
+                               "société 2025 EUR|6820A 6820B 68.20 Location|73282932000074 732829320"},
+                    CasDossier{"EntrepriseIndividuelleSansNic",
+                               {{"Dossier", "FormeJuridique", "1"}, {"Identification", "Nic", ""},
+                                {"Exercice", "Fin", "31/12/2031"}},
+                               "01/07/2024 31/12/2031 01/07/2023 30/06/2024 31/03/2025 02/01/2010 31/12/2030 1 3 2 1 "
+                               "EI 2031 EUR|6820A 6820B 68.20 Location|732829320 732829320"},
+                    CasDossier{"SansSiret",
+                               {{"Identification", "Siren", ""}, {"Identification", "Nic", ""}},
+                               "01/07/2024 30/06/2025 01/07/2023 30/06/2024 31/03/2025 02/01/2010 31/12/2030 5 3 2 1 "
+                               "société 2025 EUR|6820A 6820B 68.20 Location| "}),
     testing_support::NomDuCas());
 
 // --- Tax-obligation references ---
@@ -144,9 +100,8 @@ TEST_P(ReferencesROF, GiveLabelBothReferencesAndTheRetainedOne) {
     ModifierDossier(GetParam().dossier);
     std::string libelle = "?", saisie = "?", calculee = "?";
     EXPECT_EQ(GetROFSaisieEtCalculee(GetParam().type, libelle, saisie, calculee), GetParam().connu);
-    EXPECT_EQ(libelle, GetParam().libelle);
-    EXPECT_EQ(saisie, GetParam().saisie);
-    EXPECT_EQ(calculee, GetParam().calculee);
+    EXPECT_EQ(libelle + "|" + saisie + "|" + calculee, std::string(GetParam().libelle) + "|" + GetParam().saisie +
+                                                           "|" + GetParam().calculee);
     EXPECT_EQ(GetRofRetenue(GetParam().type), GetParam().retenue);
 }
 
@@ -161,18 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasROF{"TypeInconnu", {{"ROF", "TVA", "12"}}, 5, false, "?", "?", "?", ""},
         CasROF{"TypeNegatif", {}, -1, false, "?", "?", "?", ""}),
     testing_support::NomDuCas());
-
-TEST_F(Exports, RofSettersChangeTheEnteredReferenceOnly) {
-    ModifierDossier({{"ROF", "CVAECalculee", "C9"}});
-    SetROF_TDFC("BIC44");
-    SetROF_CVAE("C1");
-    SetROF_RCM("R2");
-    std::string partie1, partie2;
-    GetROF_TDFC(partie1, partie2, false);
-    EXPECT_EQ(partie1 + "/" + partie2, "BIC/44");
-    EXPECT_EQ(GetROF_CVAE(false) + GetROF_CVAE(true) + GetROF_RCM(false), "C1C9R2");
-    EXPECT_EQ(GetROF_TVA(false), "");
-}
 
 // --- The ROF request: messages word for word, and when the general-numbers screen opens ---
 
@@ -192,48 +135,43 @@ struct CasSaisie {
     int type;
     bool obligatoire;
     std::vector<bool> reponses;
-    std::optional<host::TypeBoite> boite;  // the one box shown, if any
+    std::optional<TypeBoite> boite;  // the one box shown, if any
     const char* texte;
     std::optional<std::pair<int, bool>> ouverture;  // the screen opened for (type, mandatory)
     bool resultat;
+    bool sansEcran = false;  // no screen is there to open
 };
 
 class DemandeROF : public Exports, public testing::WithParamInterface<CasSaisie> {
 protected:
     void SetUp() override {
         Exports::SetUp();
-        precedent_ = DefinirOuvreurNumGeneraux([this](int type, bool obligatoire) {
-            ouvertures_.emplace_back(type, obligatoire);
-        });
+        precedent_ = environment::DefinirOuvreurNumGeneraux(
+            [this](int type, bool obligatoire) { ouvertures_.emplace_back(type, obligatoire); });
     }
     void TearDown() override {
-        DefinirOuvreurNumGeneraux(precedent_);
+        environment::DefinirOuvreurNumGeneraux(precedent_);
         Exports::TearDown();
     }
-    OuvreurNumGeneraux precedent_;
+    environment::OuvreurNumGeneraux precedent_;
     std::vector<std::pair<int, bool>> ouvertures_;
 };
 
 TEST_P(DemandeROF, AsksWhatItMustAndOpensTheScreenOnYes) {
     const CasSaisie& cas = GetParam();
     ModifierDossier(cas.dossier);
+    if (cas.sansEcran) environment::DefinirOuvreurNumGeneraux({});
     for (bool reponse : cas.reponses) boxes_.QueueAnswer(reponse);
     EXPECT_EQ(SaisirROF(cas.type, cas.obligatoire), cas.resultat);
+    ASSERT_EQ(boxes_.shown().size(), cas.boite ? 1u : 0u);
     if (cas.boite) {
-        ASSERT_EQ(boxes_.shown().size(), 1u);
         EXPECT_EQ(boxes_.shown()[0].type, *cas.boite);
         EXPECT_EQ(boxes_.shown()[0].texte, cas.texte);
         EXPECT_EQ(boxes_.shown()[0].titre, "Attention");
-    } else {
-        EXPECT_TRUE(boxes_.shown().empty());
     }
-    std::vector<std::pair<int, bool>> attendues;
-    if (cas.ouverture) attendues.push_back(*cas.ouverture);
-    EXPECT_EQ(ouvertures_, attendues);
+    EXPECT_EQ(ouvertures_, (cas.ouverture ? std::vector{*cas.ouverture} : std::vector<std::pair<int, bool>>{}));
     EXPECT_EQ(boxes_.pendingAnswers(), 0u);
 }
-
-using host::TypeBoite;
 
 INSTANTIATE_TEST_SUITE_P(
     Frame, DemandeROF,
@@ -248,118 +186,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasSaisie{"DifferentesNon", {{"ROF", "TDFC", "BIC12"}, {"ROF", "TDFCCalculee", "BIC13"}}, 1, false, {false},
                   TypeBoite::Question, kDifferenteTDFC, std::nullopt, true},
         CasSaisie{"AbsentesOui", {}, 2, false, {true}, TypeBoite::Question, kAbsenteIS, std::pair{2, false}, true},
+        CasSaisie{"AbsentesOuiSansEcran", {}, 2, false, {true}, TypeBoite::Question, kAbsenteIS, std::nullopt, true,
+                  true},
         CasSaisie{"AbsentesNon", {}, 2, false, {false}, TypeBoite::Question, kAbsenteIS, std::nullopt, true},
         CasSaisie{"AbsentesObligatoire", {}, 3, true, {}, TypeBoite::Attention, kObligatoireCVAE, std::pair{3, true},
                   true},
         CasSaisie{"TypeInconnu", {}, 7, true, {}, std::nullopt, "", std::nullopt, false}),
     testing_support::NomDuCas());
 
-TEST_F(Exports, RofRequestWithoutAnOpenerStillAnswersTrue) {
-    const OuvreurNumGeneraux precedent = DefinirOuvreurNumGeneraux({});
-    boxes_.QueueAnswer(true);
-    EXPECT_TRUE(SaisirROF(0, false));
-    EXPECT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(DerniereException(), "");
-    DefinirOuvreurNumGeneraux(precedent);
-}
-
-// --- Settings kept as reals, and the flags of the host's settings file ---
-
-struct CasParametres {
-    const char* nom;
-    const char* fichier;  // the settings file's bytes
-    std::function<std::string()> lire;
-    std::string attendu;
-};
-
-class ParametresLus : public Exports, public testing::WithParamInterface<CasParametres> {};
-
-TEST_P(ParametresLus, GiveTheStoredValueOrTheirDefault) {
-    PlanterParametres(GetParam().fichier);
-    EXPECT_EQ(GetParam().lire(), GetParam().attendu);
-    EXPECT_EQ(DerniereException(), "");
-}
-
-std::string Virements() { return std::to_string(GetNbVirements()) + "/" + std::to_string(GetModePaiement()); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Frame, ParametresLus,
-    testing::Values(
-        CasParametres{"VirementsAbsents", "", Virements, "-2147483647/0"},
-        CasParametres{"VirementsTronques", "[KV]\r\nNbVirementsCRL=2.9\r\nModePaiementCRL=-1.5\r\n", Virements, "2/-1"},
-        CasParametres{"VirementsHorsLimites", "[KV]\r\nNbVirementsCRL=99999999999\r\nModePaiementCRL=-2147483649\r\n",
-                      Virements, "-2147483647/-2147483647"},
-        CasParametres{"VirementsIllisibles", "[KV]\r\nNbVirementsCRL=1e20\r\nModePaiementCRL=deux\r\n", Virements,
-                      "0/0"},
-        CasParametres{"Capital", "[KV]\r\nMontantCapital=1500.5\r\nMontantCapitalDebEx=1000\r\nNbPartsDebEx=100\r\n",
-                      [] {
-                          return std::to_string(GetMontantCapital()) + "/" + std::to_string(GetMontantCapitalDebEx()) +
-                                 "/" + std::to_string(GetNombrePartsDebEx());
-                      },
-                      "1500.500000/1000.000000/100.000000"},
-        CasParametres{"CapitalAbsent", "", [] { return std::to_string(GetMontantCapital() + GetNombrePartsDebEx()); },
-                      "0.000000"},
-        CasParametres{"SirenAssocie", "[KV]\r\nSirentSocieteSiAssocieSCM_SEP_SCP=443061841\r\n",
-                      [] { return GetSiretSEP_SCP_SCM_Dossier(); }, "443061841"},
-        CasParametres{"PME", "[KV]\r\nPMEAuSensCommunautaire=1\r\n",
-                      [] { return std::string(GetEstPMEAuSensCommunautaire() ? "PME" : "non"); }, "PME"},
-        CasParametres{"PMEAbsente", "[DEFAUT]\r\nPMEAuSensCommunautaire=1\r\n",
-                      [] { return std::string(GetEstPMEAuSensCommunautaire() ? "PME" : "non"); }, "non"},
-        CasParametres{"AdrDeclarEnDEFAULT", "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n",
-                      [] { return std::string(GetAdrDeclarDiffDeAdrDest() ? "oui" : "non"); }, "oui"},
-        CasParametres{"AdrDeclarEnDEFAUTIgnoree", "[DEFAUT]\r\nAdrDeclarDifDest=1\r\n",
-                      [] { return std::string(GetAdrDeclarDiffDeAdrDest() ? "oui" : "non"); }, "non"}),
-    testing_support::NomDuCas());
-
-TEST_F(Exports, TransferCountMarkerRemovesTheKey) {
-    PlanterParametres("[KV]\r\nModePaiementCRL=2\r\n");
-    SetNbVirements(3);
-    EXPECT_EQ(OctetsParametres(), "[KV]\r\nModePaiementCRL=2\r\nNbVirementsCRL=3\r\n");
-    SetNbVirements(NULL_ENTIER);
-    EXPECT_EQ(OctetsParametres(), "[KV]\r\nModePaiementCRL=2\r\n");
-    EXPECT_EQ(GetNbVirements(), static_cast<int>(0x80000001u));
-    SetModePaiement(1);
-    SetMontantCapital(2500, true);
-    SetMontantCapital(3000, false);
-    EXPECT_EQ(GetModePaiement(), 1);
-    EXPECT_EQ(GetMontantCapitalDebEx(), 2500);
-    EXPECT_EQ(GetMontantCapital(), 3000);
-}
-
-TEST_F(Exports, DeclarantFlagIsWrittenUnderDefaultAndReadBackThroughTheStore) {
-    PlanterParametres("[DEFAUT]\r\nAdrDeclarDifDest=0\r\n");
-    SetAdrDeclarDiffDeAdrDest(true);
-    EXPECT_EQ(OctetsParametres(), "[DEFAUT]\r\nAdrDeclarDifDest=0\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
-    EXPECT_TRUE(GetAdrDeclarDiffDeAdrDest());
-    EXPECT_EQ(Env().GestIni()->Section(), "KV");
-}
-
-TEST_F(Exports, WithoutAStoreTheStoreReadersGiveTheirUnsetValueAndWritersDoNothing) {
-    PlanterParametres("[KV]\r\nNbVirementsCRL=3\r\nModePaiementCRL=2\r\nMontantCapital=10\r\n"
-                      "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
-    Env().DetruireFichierIni();
-    EXPECT_EQ(GetNbVirements(), NULL_ENTIER);
-    EXPECT_EQ(GetModePaiement(), NULL_ENTIER);
-    EXPECT_EQ(GetMontantCapital(), 0);
-    EXPECT_FALSE(GetAdrDeclarDiffDeAdrDest());
-    SetNbVirements(9);
-    SetMontantCapital(1, false);
-    EXPECT_EQ(OctetsParametres(), "[KV]\r\nNbVirementsCRL=3\r\nModePaiementCRL=2\r\nMontantCapital=10\r\n"
-                                  "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n");
-    EXPECT_EQ(DerniereException(), "");
-}
-
 // --- Failures: shown with the place of the operation, the failure value returned ---
 
-struct EchecAccesseur {
+struct Echec {
     const char* nom;
     std::function<bool()> appelEtResultat;  // true when the function returned its failure value
     unsigned place;
 };
 
-class AccesseurSansModule : public Exports, public testing::WithParamInterface<EchecAccesseur> {};
+class SansModule : public Exports, public testing::WithParamInterface<Echec> {};
 
-TEST_P(AccesseurSansModule, IsReportedWithItsLocationAndGivesTheFailureValue) {
+TEST_P(SansModule, IsReportedWithItsLocationAndGivesTheFailureValue) {
     DetruireDataModuleKV();
     EXPECT_TRUE(GetParam().appelEtResultat());
     EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
@@ -367,20 +212,28 @@ TEST_P(AccesseurSansModule, IsReportedWithItsLocationAndGivesTheFailureValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Frame, AccesseurSansModule,
+    Frame, SansModule,
     testing::Values(
-        EchecAccesseur{"DateDebEx", [] { return GetDateDebEx() == 0; }, 116},
-        EchecAccesseur{"Siren", [] { return GetSirenDossier().empty(); }, 140},
-        EchecAccesseur{"SaisirROF", [] { return !SaisirROF(0, true); }, 171},
-        EchecAccesseur{"Cerfa",
-                       [] {
-                           const ADRESSE_CERFA_KV cerfa = GetAdresseSiegeSocial_PourCerfa(true);
-                           const auto* octets = reinterpret_cast<const char*>(&cerfa);
-                           return std::all_of(octets, octets + sizeof cerfa, [](char c) { return c == 0; });
-                       },
-                       204},
-        EchecAccesseur{"NbVirements", [] { return GetNbVirements() == NULL_ENTIER; }, 306},
-        EchecAccesseur{"AdrDeclar", [] { return !GetAdrDeclarDiffDeAdrDest(); }, 309}),
+        Echec{"GetRepDossier", [] { return GetRepDossier().empty(); }, 5},
+        Echec{"GetTraitementISAGI", [] { return !GetTraitementISAGI(); }, 12},
+        Echec{"CreateFichierIni", [] { return CreateFichierIni(), true; }, 13},
+        Echec{"GetInteger", [] { return GetInteger("X", 9) == 9; }, 15},
+        Echec{"SetString", [] { return SetString("X", "v"), true; }, 17},
+        Echec{"GetAssDate", [] { return GetAssDate("KV", "X") == 0; }, 22},
+        Echec{"GetAssInteger", [] { return GetAssInteger("KV", "X", -3) == -3; }, 23},
+        Echec{"SupprimerCleAss", [] { return SupprimerCleAss("KV", "X"), true; }, 29},
+        Echec{"DateDebEx", [] { return GetDateDebEx() == 0; }, 116},
+        Echec{"Siren", [] { return GetSirenDossier().empty(); }, 140},
+        Echec{"SaisirROF", [] { return !SaisirROF(0, true); }, 171},
+        Echec{"Cerfa",
+              [] {
+                  const ADRESSE_CERFA_KV cerfa = GetAdresseSiegeSocial_PourCerfa(true);
+                  const auto* octets = reinterpret_cast<const char*>(&cerfa);
+                  return std::all_of(octets, octets + sizeof cerfa, [](char c) { return c == 0; });
+              },
+              204},
+        Echec{"NbVirements", [] { return GetNbVirements() == NULL_ENTIER; }, 306},
+        Echec{"AdrDeclar", [] { return !GetAdrDeclarDiffDeAdrDest(); }, 309}),
     testing_support::NomDuCas());
 
 TEST_F(Exports, WithoutADossierTheHostsErrorIsShown) {

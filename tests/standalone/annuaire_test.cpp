@@ -1,5 +1,6 @@
 #include "host/host.hpp"
 #include "standalone/standalone_host.hpp"
+#include "support/files.hpp"
 #include "support/scripted_boxes.hpp"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,7 @@ using testing_support::ScriptedBoxes;
 class Directory : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "annuaire";
-        fs::remove_all(dir_);
+        dir_ = testing_support::FreshDirectory("annuaire");
         DossierFichier::Creer(dir_ / "dossier", {{"Dossier", "Nom", "Test"}});
         host_ = StandaloneHost::Open(dir_ / "dossier", {&boxes_, &choice_, {}, dir_ / "intervenants.ini"});
     }

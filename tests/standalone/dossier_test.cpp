@@ -3,23 +3,19 @@
 #include "common/dates.hpp"
 #include "common/ini_document.hpp"
 #include "standalone/dossier_fichier.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace kvarn::standalone {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshDossierDirectory(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / name;
-    fs::remove_all(dir);
-    return dir;
-}
+using testing_support::FreshDirectory;
 
 double D(const char* text) { return *ParseDate(text); }
 
@@ -44,7 +40,7 @@ host::CAdresse Address(const std::string& town) {
 
 // Every value a user or the module sets, written and then read back from a fresh object.
 TEST(DossierFichier, EveryValueSurvivesReopening) {
-    const fs::path dir = FreshDossierDirectory("dossier-roundtrip");
+    const fs::path dir = FreshDirectory("dossier-roundtrip");
     {
         auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Libelle", "SCI Les Tilleuls"},
                                                    {"Dossier", "Nom", "Tilleuls"},
@@ -169,7 +165,7 @@ TEST(DossierFichier, EveryValueSurvivesReopening) {
 }
 
 TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {
-    const fs::path dir = FreshDossierDirectory("dossier-short-siren");
+    const fs::path dir = FreshDirectory("dossier-short-siren");
     auto dossier = DossierFichier::Creer(dir, {{"Identification", "Siren", "123"}, {"Identification", "Nic", "12"}});
     tagNOINTRACOMM numero;
     dossier->GetNoIntraComm(numero);
@@ -179,7 +175,7 @@ TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {
 
 TEST(DossierFichier, NewDossierTakesTheCalendarYearOfTheLocalDay) {
     SetClockForTests([] { return std::time_t{1956526200}; });  // 31/12/2031 23:30 UTC, 2032 in France
-    const auto dossier = DossierFichier::Creer(FreshDossierDirectory("dossier-defaults"), std::vector<ValeurDossier>{});
+    const auto dossier = DossierFichier::Creer(FreshDirectory("dossier-defaults"), std::vector<ValeurDossier>{});
     SetClockForTests(nullptr);
     EXPECT_EQ(dossier->GetDateDebutExercice(), *EncodeDate({2032, 1, 1}));
     EXPECT_EQ(dossier->GetDateFinExercice(), *EncodeDate({2032, 12, 31}));
@@ -188,15 +184,15 @@ TEST(DossierFichier, NewDossierTakesTheCalendarYearOfTheLocalDay) {
 }
 
 TEST(DossierFichier, RefusesASecondDossierAndAMissingOne) {
-    const fs::path dir = FreshDossierDirectory("dossier-twice");
+    const fs::path dir = FreshDirectory("dossier-twice");
     DossierFichier::Creer(dir, {{"Dossier", "Nom", "Premier"}});
     EXPECT_THROW(DossierFichier::Creer(dir, {{"Dossier", "Nom", "Second"}}), std::runtime_error);
     EXPECT_EQ(DossierFichier::Ouvrir(dir)->GetNom(), "Premier");
-    EXPECT_THROW(DossierFichier::Ouvrir(FreshDossierDirectory("dossier-none")), std::runtime_error);
+    EXPECT_THROW(DossierFichier::Ouvrir(FreshDirectory("dossier-none")), std::runtime_error);
 }
 
 TEST(DossierFichier, RefusedValueWritesNothing) {
-    const fs::path dir = FreshDossierDirectory("dossier-refused");
+    const fs::path dir = FreshDirectory("dossier-refused");
     auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Nom", "Avant"}});
     const std::string before = ReadWholeFile(dir / kFichierDossier);
     EXPECT_THROW(dossier->Modifier({{"Dossier", "Nom", "Après"}, {"Exercice", "Fin", "31/02/2025"}}),
@@ -206,7 +202,7 @@ TEST(DossierFichier, RefusedValueWritesNothing) {
 }
 
 TEST(DossierFichier, ChangesThroughTheSettersAreWrittenTogetherOrNotAtAll) {
-    const fs::path dir = FreshDossierDirectory("dossier-changes");
+    const fs::path dir = FreshDirectory("dossier-changes");
     auto dossier = DossierFichier::Creer(dir, [](DossierFichier& d) {
         d.SetDateDebutExercice(D("01/01/2025"));
         d.SetDateFinExercice(D("31/12/2025"));
@@ -238,10 +234,9 @@ struct DamagedRecord {
 class DamagedDossier : public testing::TestWithParam<DamagedRecord> {};
 
 TEST_P(DamagedDossier, IsReportedWithItsLineAndKeptAsItIs) {
-    const fs::path dir = FreshDossierDirectory("dossier-damaged");
-    fs::create_directories(dir);
+    const fs::path dir = FreshDirectory("dossier-damaged");
     const std::string damaged = std::string("[Exercice]\nFin=31/12/2025\n\n[Dossier]\nNom=X\n") + GetParam().line + "\n";
-    std::ofstream(dir / kFichierDossier, std::ios::binary) << damaged;
+    testing_support::WriteBytes(dir / kFichierDossier, damaged);
     const int expectedLine = GetParam().lineNumber;
     try {
         DossierFichier::Ouvrir(dir);
@@ -259,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, DamagedDossier,
                                          DamagedRecord{"[Exercice", 6}));
 
 TEST(DossierFichier, InterruptedWriteLeavesThePreviousRecord) {
-    const fs::path dir = FreshDossierDirectory("dossier-interrupted");
+    const fs::path dir = FreshDirectory("dossier-interrupted");
     auto dossier = DossierFichier::Creer(dir, {{"Dossier", "Nom", "Avant"}});
     SetBeforeRenameHookForTests([](const fs::path&) { throw std::runtime_error("panne simulée"); });
     EXPECT_THROW(dossier->SetCodeAPE("6820A"), std::runtime_error);

@@ -2,13 +2,13 @@
 #include "host/host.hpp"
 #include "host/verifications.hpp"
 #include "standalone/standalone_host.hpp"
-#include "support/scripted_boxes.hpp"
+#include "support/dossier_ouvert.hpp"
+#include "support/files.hpp"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <sys/stat.h>
 
@@ -16,22 +16,8 @@ namespace kvarn::standalone {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::QueuedChoice;
-using testing_support::ScriptedBoxes;
 
-class Host : public testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / "hote";
-        fs::remove_all(dir_);
-        DossierFichier::Creer(dir_, {{"Dossier", "RaisonSociale", "SARL Dupont"}});
-        host_ = StandaloneHost::Open(dir_, {&boxes_, &choice_, {}, {}});
-    }
-    fs::path dir_;
-    ScriptedBoxes boxes_;
-    QueuedChoice choice_;
-    std::unique_ptr<StandaloneHost> host_;
-};
+class Host : public testing_support::DossierOuvert {};
 
 TEST_F(Host, DirectoriesOfEachCode) {
     host::TEnvironnement& env = *host::pEnvironnement;
@@ -58,7 +44,7 @@ TEST_F(Host, PrivateTemporaryDirectoryComesBackWhenRemoved) {
 }
 
 TEST_F(Host, CompanyAndStartUpSettingsComeFromTheDossier) {
-    EXPECT_EQ(host::pEnvironnement->GetRaisonSociale(), "SARL Dupont");
+    EXPECT_EQ(host::pEnvironnement->GetRaisonSociale(), "SARL Dupont & Fils");
     EXPECT_FALSE(host::pEnvironnement->EstLanceParISAGI());
     EXPECT_FALSE(host::pEnvironnement->AssistantEstInstalle(148));
     host_->Dossier()->Modifier({{"Hote", "LanceParISAGI", "1"}, {"Hote", "AssistantsInstalles", "148"}});
@@ -80,9 +66,7 @@ TEST_F(Host, TableCopyCallsTheModulesCreatorOnly) {
 TEST_F(Host, HostSettingsFileIsTheModulesStoreFile) {
     host::pCurDossier->FichierINI().SetBool("DEFAULT", "AdrDeclarDifDest", true);
     host::pCurDossier->FichierINI().SetInteger("KV", "Migrations", 70916);
-    std::ifstream in(dir_ / "KOLMI$$G.dat", std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n\r\n[KV]\r\nMigrations=70916\r\n");
+    EXPECT_EQ(OctetsParametres(), "[DEFAULT]\r\nAdrDeclarDifDest=1\r\n\r\n[KV]\r\nMigrations=70916\r\n");
     EXPECT_TRUE(host::pCurDossier->FichierINI().GetBool("default", "adrdeclardifdest", false));
     EXPECT_EQ(host::pCurDossier->FichierINI().GetInteger("KV", "Absent", -4), -4);
 }
@@ -108,12 +92,8 @@ TEST_F(Host, UnexpectedQuestionFailsTheTest) {
 }
 
 TEST(HostFiles, ExistenceDeletionEmptyingAndFreeSpace) {
-    const fs::path dir = fs::temp_directory_path() / "fichiers";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "sous");
-    std::ofstream(dir / "a.txt") << "a";
-    std::ofstream(dir / "garder.txt") << "g";
-    std::ofstream(dir / "sous" / "b.txt") << "b";
+    const fs::path dir = testing_support::FreshDirectory("fichiers");
+    for (const char* file : {"a.txt", "garder.txt", "sous/b.txt"}) testing_support::WriteBytes(dir / file, file);
     EXPECT_TRUE(host::ZORFileExist((dir / "a.txt").string()));
     EXPECT_TRUE(host::ZorFileDirDelete((dir / "a.txt").string()));
     EXPECT_FALSE(host::ZORFileExist((dir / "a.txt").string()));
@@ -128,9 +108,7 @@ TEST(HostFiles, ExistenceDeletionEmptyingAndFreeSpace) {
 }
 
 TEST(HostWithoutDossier, RefusesADirectoryWithoutRecord) {
-    const fs::path dir = fs::temp_directory_path() / "vide";
-    fs::create_directories(dir);
-    EXPECT_THROW(StandaloneHost::Open(dir), std::runtime_error);
+    EXPECT_THROW(StandaloneHost::Open(testing_support::FreshDirectory("vide")), std::runtime_error);
     EXPECT_EQ(host::pCurDossier, nullptr);
 }
 

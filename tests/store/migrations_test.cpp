@@ -45,42 +45,41 @@ protected:
     std::vector<std::uint32_t> executees_;  // step numbers in the order run; 0 is the table copy
 };
 
-TEST_F(Migrations, NewDossierRunsNothingAndIsRecordedAsCreated) {
+// The versions a dossier records, the steps that run (0: the table copy), the versions after.
+struct Depart {
+    const char* nom;
+    std::optional<int> structure, donnees;
+    std::vector<std::uint32_t> executees;
+    std::uint32_t structureApres, donneesApres;
+};
+
+class VersionsEnregistrees : public Migrations, public testing::WithParamInterface<Depart> {};
+
+// The data chain runs whole for a dossier whose structure predates it (versions 1 to 0x10407).
+TEST_P(VersionsEnregistrees, RunTheStepsAboveThemThenRecordTheLast) {
+    const Depart& d = GetParam();
+    Versions(d.structure, d.donnees);
     Executer();
-    EXPECT_EQ(executees_, std::vector<std::uint32_t>{0});
-    EXPECT_EQ(Version(kServiceStructure), 0u);
-    EXPECT_EQ(Version(kServiceDonnees), 0u);
+    EXPECT_EQ(executees_, d.executees);
+    EXPECT_EQ(Version(kServiceStructure), d.structureApres);
+    EXPECT_EQ(Version(kServiceDonnees), d.donneesApres);
 }
 
-TEST_F(Migrations, DossierInTheCurrentLayoutRunsNothing) {
-    Versions(0x11504, 0x21000);
-    Executer();
-    EXPECT_EQ(executees_, std::vector<std::uint32_t>{0});
-}
-
-TEST_F(Migrations, RecordedVersionRunsTheStepsAboveIt) {
-    Versions(0x10404, std::nullopt);
-    Executer();
-    // Structure from 0x10408 on, the copy, then the whole data chain: the dossier predates it.
-    EXPECT_EQ(executees_, (std::vector<std::uint32_t>{0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}));
-    EXPECT_EQ(Version(kServiceStructure), 0x11504u);
-    EXPECT_EQ(Version(kServiceDonnees), 0x21000u);
-}
-
-class DataChainOfOldDossiers : public Migrations, public testing::WithParamInterface<std::pair<int, bool>> {};
-
-TEST_P(DataChainOfOldDossiers, RunsForStructureVersionsOneToTheLastBeforeIt) {
-    const auto [structure, runs] = GetParam();
-    Versions(structure, std::nullopt);
-    Executer();
-    const bool ranData = std::find(executees_.begin(), executees_.end(), 0x10500u) != executees_.end();
-    EXPECT_EQ(ranData, runs);
-    EXPECT_EQ(Version(kServiceDonnees), runs ? std::optional<std::uint32_t>(0x21000) : std::optional<std::uint32_t>(0));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, DataChainOfOldDossiers,
-                         testing::Values(std::pair{0, false}, std::pair{1, true}, std::pair{0x10407, true},
-                                         std::pair{0x10408, false}, std::pair{0x11504, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Dossiers, VersionsEnregistrees,
+    testing::Values(Depart{"Nouveau", std::nullopt, std::nullopt, {0}, 0, 0},
+                    Depart{"Actuel", 0x11504, 0x21000, {0}, 0x11504, 0x21000},
+                    // Created at 0: every structure step runs again (each finds its column there), no data step.
+                    Depart{"Version0", 0, std::nullopt, {0x10100, 0x10404, 0x10408, 0x11504, 0}, 0x11504, 0},
+                    Depart{"Version1", 1, std::nullopt,
+                           {0x10100, 0x10404, 0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}, 0x11504, 0x21000},
+                    Depart{"Version10404", 0x10404, std::nullopt, {0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000},
+                           0x11504, 0x21000},
+                    Depart{"Version10407", 0x10407, std::nullopt, {0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000},
+                           0x11504, 0x21000},
+                    Depart{"Version10408", 0x10408, std::nullopt, {0x11504, 0}, 0x11504, 0},
+                    Depart{"StructureActuelle", 0x11504, std::nullopt, {0}, 0x11504, 0}),
+    testing_support::NomDuCas());
 
 TEST_F(Migrations, FailingStepIsNotRecordedAndStopsTheChain) {
     Versions(0x10100, 0x21000);

@@ -3,10 +3,9 @@
 #include "common/atomic_file.hpp"
 #include "frame/etat_module.hpp"
 #include "store/nouveau_dossier.hpp"
+#include "support/files.hpp"
 
 #include <kvarn/module.hpp>
-
-#include <fstream>
 
 namespace kvarn::testing_support {
 
@@ -51,7 +50,7 @@ std::string DossierOuvert::OctetsParametres() const {
 }
 
 void DossierOuvert::PlanterParametres(const std::string& octets) const {
-    std::ofstream(FichierParametres(), std::ios::binary | std::ios::trunc) << octets;
+    WriteBytes(FichierParametres(), octets);
 }
 
 }  // namespace kvarn::testing_support
