@@ -15,7 +15,8 @@
 // data sources, runs the migration chains with the host's table copy between them, then the
 // checks the subsystems registered to end it (the associates' tax regimes on a dossier of
 // category 8). While a caller holds the associates table through OuvrirTableAssociesKV, the data
-// module keeps that table's calculated-field handler aside.
+// module keeps that table's calculated-field handler aside. Users of the associates table share
+// it through OuvrirAssocies/FermerAssocies, which count its holders.
 #pragma once
 
 #include "db/data_source.hpp"
@@ -113,9 +114,12 @@ public:
     ChainesMigration& Migrations() { return migrations_; }
     std::vector<ControleDemarrage>& ControlesDemarrage() { return controles_; }
 
-    // Holders of the associates table: the first opens it, the last to release it closes it.
-    void PrendreTableAssocies();
-    void RelacherTableAssocies();
+    // Holders of the associates table tblAssociesKV. OuvrirAssocies gives the table the index
+    // (empty: key order) and the standing filter of `mode` (filtre_associes.hpp) with the extra
+    // filter; the first holder opens it, the others find it on its first row. The last to
+    // release it (FermerAssocies) closes it; the count never goes below 0.
+    bool OuvrirAssocies(int mode, std::string_view index, std::string_view filtre);
+    void FermerAssocies();
     int NombreDetenteursAssocies() const { return detenteursAssocies_; }
 
     // The associates table's calculated-field handler, taken off while another program holds the
@@ -153,6 +157,20 @@ private:
     int detenteursAssocies_ = 0;
     int modeChargement_ = -1;
     std::map<std::type_index, std::unique_ptr<EtatSousSysteme>> etats_;  // last: goes first
+};
+
+// The associates table held for a scope: OuvrirAssocies on entry, FermerAssocies on every way out.
+class AssociesOuverts {
+public:
+    AssociesOuverts(TdmKvarn& module, int mode, std::string_view index, std::string_view filtre) : module_(module) {
+        module_.OuvrirAssocies(mode, index, filtre);
+    }
+    ~AssociesOuverts() { module_.FermerAssocies(); }
+    AssociesOuverts(const AssociesOuverts&) = delete;
+    AssociesOuverts& operator=(const AssociesOuverts&) = delete;
+
+private:
+    TdmKvarn& module_;
 };
 
 template <class Etat>
