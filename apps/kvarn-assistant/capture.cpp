@@ -6,9 +6,11 @@
 #include "frame/preparation_assistant.hpp"
 #include "session_assistant.hpp"
 #include "standalone/repertoire_temporaire.hpp"
+#include "ui/categorie_juridique_dialog.hpp"
 #include "ui/main_window.hpp"
 
 #include <kvarn/assistant.hpp>
+#include <kvarn/siret.hpp>
 
 #include <QApplication>
 #include <QPixmap>
@@ -65,6 +67,36 @@ fs::path CopierDossier(const fs::path& dossier) {
     return copie;
 }
 
+constexpr int kLargeur = 1100;
+constexpr int kHauteur = 750;
+
+// A screen taller than the screen area would be cut at the window's foot in its image: the window
+// grows by what the screen lacks, for that image only.
+void AjusterHauteur(ui::FenetreAssistant& fenetre) {
+    fenetre.resize(kLargeur, kHauteur);
+    QApplication::processEvents();
+    QWidget* page = fenetre.Page();
+    if (!page || !page->parentWidget()) return;
+    if (const int manque = page->sizeHint().height() - page->parentWidget()->height(); manque > 0) {
+        fenetre.resize(kLargeur, kHauteur + manque);
+        QApplication::processEvents();
+    }
+}
+
+void Enregistrer(QWidget& widget, const fs::path& fichier) {
+    if (!widget.grab().save(QString::fromStdString(fichier.string()), "PNG"))
+        throw std::runtime_error("Impossible d'écrire " + fichier.string());
+}
+
+// The legal-category picker as the SIRET screen opens it, on the dossier's stored code.
+void CapturerCategorieJuridique(QWidget& fenetre, const fs::path& sortie) {
+    identification::EchangeCategorieJuridique echange{"", CSiret::GetCategorieJuridique(), ""};
+    ui::DialogueCategorieJuridique dialogue(echange, &fenetre);
+    dialogue.show();
+    QApplication::processEvents();
+    Enregistrer(dialogue, sortie / kImageCategorieJuridique);
+}
+
 }  // namespace
 
 int Capturer(const fs::path& dossier, const fs::path& sortie, std::ostream& erreurs) {
@@ -78,18 +110,17 @@ int Capturer(const fs::path& dossier, const fs::path& sortie, std::ostream& erre
         SessionAssistant session({&boites, &aucun, [](const std::string&) { return std::make_unique<host::BarreMuette>(); }, {}});
         ui::FenetreAssistant fenetre(session);
         fenetre.SetLookOnly(true);
-        fenetre.resize(1100, 750);
+        fenetre.resize(kLargeur, kHauteur);
         fenetre.show();
         if (!fenetre.OuvrirDossier(copie)) throw std::runtime_error("Le dossier n'a pas pu être ouvert (voir boites.txt)");
         const CTree conception;
         for (int ecran = 1; ecran <= kEcransCaptures; ++ecran) {
             if (!fenetre.ChangerGroupe(frame::GroupeMontrant(conception, ecran)) || !fenetre.SelectionnerEcran(ecran))
                 throw std::runtime_error("L'écran " + std::to_string(ecran) + " n'a pas pu être montré");
-            QApplication::processEvents();
-            const std::string nom = (ecran < 10 ? "ecran-0" : "ecran-") + std::to_string(ecran) + ".png";
-            if (!fenetre.grab().save(QString::fromStdString((sortie / nom).string()), "PNG"))
-                throw std::runtime_error("Impossible d'écrire " + (sortie / nom).string());
+            AjusterHauteur(fenetre);
+            Enregistrer(fenetre, sortie / ((ecran < 10 ? "ecran-0" : "ecran-") + std::to_string(ecran) + ".png"));
         }
+        CapturerCategorieJuridique(fenetre, sortie);
         fenetre.FermerDossier();
         fs::remove_all(copie);
         return 0;

@@ -6,7 +6,10 @@
 // message, the parser's included, is French too. Every text given must be UTF-8.
 #include "adresse_commands.hpp"
 #include "backup_commands.hpp"
+#include "divers_commands.hpp"
 #include "dossier_commands.hpp"
+#include "etat_commands.hpp"
+#include "ecran_commands.hpp"
 #include "identification_commands.hpp"
 #include "info_commands.hpp"
 #include "intervenant_commands.hpp"
@@ -18,9 +21,12 @@
 #include "run.hpp"
 
 #include "common/text.hpp"
+#include "taxadj/calculs_divers.hpp"
+#include "taxadj/table_divers_fisc.hpp"
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -98,6 +104,25 @@ const CLI::Validator kTailleVolume([](std::string& valeur) {
                ? std::string()
                : std::string("attend un nombre d'octets de 0 à 4 294 967 295");
 }, "", "taille");
+
+// Whole euros, negatives allowed; empty only where it clears.
+const CLI::Validator kEuros([](std::string& valeur) {
+    return kvarn::taxadj::LireEurosSaisis(valeur) ? std::string() : std::string("attend un montant en euros entiers");
+}, "", "EUROS");
+
+const CLI::Validator kDesignation([](std::string& valeur) {
+    return !valeur.empty() && kvarn::CharacterCount(valeur) <= kvarn::taxadj::kLargeurDesignation
+               ? std::string()
+               : std::string("attend une désignation de 1 à 30 caractères");
+}, "", "TEXTE");
+
+// DESIGNATION=N or DESIGNATION= (clears).
+const CLI::Validator kSaisie([](std::string& valeur) {
+    const std::size_t egal = valeur.rfind('=');
+    return egal != std::string::npos && egal > 0 && kvarn::taxadj::LireEurosSaisis(valeur.substr(egal + 1))
+               ? std::string()
+               : std::string("attend DÉSIGNATION=MONTANT");
+}, "", "DÉSIGNATION=N");
 
 void VerifierTextes(CLI::App& app) {
     for (CLI::Option* option : app.get_options()) option->check(kUtf8);
@@ -414,6 +439,93 @@ void AddRofCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(sub, [&globals] { return cli::RofSaisir(globals, saisir); });
 }
 
+// The two kinds, as mutually exclusive flags.
+void AddSens(CLI::App* sub, bool& deduction, bool& reintegration, bool pluriel) {
+    auto* d = sub->add_flag(pluriel ? "--deductions" : "--deduction", deduction, "Déductions");
+    sub->add_flag(pluriel ? "--reintegrations" : "--reintegration", reintegration, "Réintégrations")->excludes(d);
+}
+
+void AddDiversCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("divers", "Déductions et réintégrations diverses (--dossier)");
+    family->require_subcommand(1);
+    for (const bool ajout : {true, false}) {
+        auto ligne = std::make_shared<cli::DiversLigneOptions>();
+        CLI::App* sub = family->add_subcommand(ajout ? "ajouter" : "modifier",
+                                               ajout ? "Ajoute une ligne" : "Modifie une ligne (montant vide : l'efface)");
+        AddSens(sub, ligne->deduction, ligne->reintegration, false);
+        sub->add_option("--designation", ligne->designation, "Désignation (identifie la ligne)")
+            ->required()->check(kDesignation);
+        std::array<CLI::Option*, 3> montants;
+        const char* noms[] = {"--bic", "--ba", "--bnc"};
+        for (int i = 0; i < 3; ++i)
+            montants[i] = sub->add_option(noms[i], ligne->montants[i], "Montant en euros entiers")->check(kEuros);
+        Bind(sub, [&globals, ligne, montants, ajout] {
+            for (int i = 0; i < 3; ++i) ligne->montantsDonnes[i] = montants[i]->count() > 0;
+            return ajout ? cli::DiversAjouter(globals, *ligne) : cli::DiversModifier(globals, *ligne);
+        });
+    }
+
+    static cli::DiversListerOptions lister;
+    CLI::App* list = family->add_subcommand("lister", "Liste les lignes dans l'ordre de la table, puis les totaux");
+    AddSens(list, lister.deductions, lister.reintegrations, true);
+    list->add_flag("--json", lister.json, "Sortie JSON");
+    Bind(list, [&globals] { return cli::DiversLister(globals, lister); });
+
+    static cli::DiversSupprimerOptions supprimer;
+    CLI::App* remove = family->add_subcommand("supprimer", "Supprime une ligne après confirmation (--oui, --non)");
+    remove->add_option("--designation", supprimer.designation, "Désignation")->required()->check(kDesignation);
+    Bind(remove, [&globals] { return cli::DiversSupprimer(globals, supprimer); });
+
+    static cli::DiversAssocieOptions associe;
+    CLI::App* part = family->add_subcommand("associe", "Parts d'un associé dans les lignes");
+    part->add_option("ID", associe.idAssocie, "Numéro de l'associé")->required();
+    AddSens(part, associe.deductions, associe.reintegrations, true);
+    part->add_option("--numerateur", associe.numerateur, "Numérateur de la part du résultat")->required();
+    part->add_option("--denominateur", associe.denominateur, "Dénominateur de la part du résultat")->required();
+    part->add_flag("--ba", associe.ba, "Parts des montants BA (sinon BIC)");
+    part->add_option("--saisi", associe.saisies, "Part saisie d'une ligne (DÉSIGNATION= l'efface)")->check(kSaisie);
+    part->add_flag("--json", associe.json, "Sortie JSON");
+    Bind(part, [&globals] { return cli::DiversAssocie(globals, associe); });
+}
+
+void AddEtatCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("etat", "États imprimés en PDF (--dossier)");
+    family->require_subcommand(1);
+    static cli::EtatDiversOptions divers;
+    CLI::App* sub = family->add_subcommand("divers", "Détail des divers à déduire ou à réintégrer");
+    AddSens(sub, divers.deductions, divers.reintegrations, true);
+    sub->add_flag("--bic", divers.bic, "Colonne BIC/IS");
+    sub->add_flag("--ba", divers.ba, "Colonne BA");
+    sub->add_flag("--bnc", divers.bnc, "Colonne BNC");
+    sub->add_option("--copies", divers.copies, "Nombre d'exemplaires")->check(CLI::Range(1, 65535));
+    sub->add_option("--document", divers.document, "Nom du document (GED), titre du PDF");
+    sub->add_option("--criteres", divers.criteres, "Critères (GED), mots-clés du PDF");
+    sub->add_option("--pdf", divers.pdf, "Fichier PDF à écrire")->required()->check(kNonVide);
+    Bind(sub, [&globals] { return cli::EtatDivers(globals, divers); });
+// ecran NOM: the entries and the buttons are kept in the order given, whatever their option.
+void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
+    static cli::EcranOptions options;
+    static std::vector<std::string> saisies, actions;
+    CLI::App* sub = app.add_subcommand("ecran", "Fait passer un écran d'identification comme sa vue (--dossier)");
+    sub->add_option("NOM", options.nom, "Écran")->required()->check(CLI::IsMember(cli::NomsEcrans()));
+    sub->add_option("--annee", options.annee, "Année N de l'écran siret (par défaut : celle de la fin d'exercice)")
+        ->type_name("AAAA");
+    sub->add_option("--requis", options.requis, "ROF obligatoires de l'écran num-generaux (TVA, TDFC, CVAE, IS, RCM)")
+        ->delimiter(',')
+        ->type_name("LISTE");
+    const auto etape = [](bool bouton) {
+        return [bouton](const std::string& texte) { options.etapes.push_back({bouton, texte}); };
+    };
+    sub->add_option("--saisir", saisies, "Saisit VALEUR dans CHAMP, comme l'utilisateur")
+        ->type_name("CHAMP=VALEUR")
+        ->each(etape(false))
+        ->trigger_on_parse();
+    sub->add_option("--action", actions, "Appuie sur le bouton")->type_name("BOUTON")->each(etape(true))->trigger_on_parse();
+    sub->add_flag("--fermer", options.fermer, "Quitte l'écran (ses contrôles) puis, accepté, l'enregistre");
+    sub->add_flag("--json", options.json, "Sortie JSON");
+    Bind(sub, [&globals] { return cli::Ecran(globals, options); });
+}
+
 void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.description("kvarn : données permanentes d'un dossier de société (associés, parts, "
                     "identification, régimes), clôture, sauvegarde et export.");
@@ -507,8 +619,11 @@ int main(int argc, char** argv) {
     AddParametreCommands(app, globals);
     AddInfoCommands(app, globals);
     AddRofCommands(app, globals);
+    AddDiversCommands(app, globals);
+    AddEtatCommands(app, globals);
     AddAdresseCommands(app, globals);
     AddIsaCommands(app, globals);
+    AddEcranCommand(app, globals);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);

@@ -124,7 +124,43 @@ typedef struct ADRESSE_CERFA_KV {
     char Reserve[38];             /* 174: zero */
 } ADRESSE_CERFA_KV;
 
+/*
+ * PARAMETRES_ETAT_DIVERS - the parameters of one statement of miscellaneous deductions or
+ * reintegrations, 24 bytes, made by AjouterEtatDetailDivers and freed by SupprimerEtatDetailDivers
+ * (<kvarn/etats.hpp>). The flags are 0 or 1. The two texts are UTF-8, NUL-terminated, owned by
+ * the block (malloc'd; freed with it); the pointers are 8 bytes, hence the offsets 8 and 16.
+ */
+typedef struct PARAMETRES_ETAT_DIVERS {
+    uint8_t Reintegrations;       /*  0: 1 reintegrations, 0 deductions */
+    uint8_t AvecBIC;              /*  1: the BIC/IS column */
+    uint8_t AvecBA;               /*  2: the BA column */
+    uint8_t AvecBNC;              /*  3: the BNC column */
+    uint32_t NbCopies;            /*  4: copies; the low 16 bits are used */
+    char* CriteresGED;            /*  8: document-management criteria */
+    char* NomDocGED;              /* 16: document-management document name */
+} PARAMETRES_ETAT_DIVERS;
+
 #pragma pack(pop)
+
+KVARN_STATIC_ASSERT(sizeof(PARAMETRES_ETAT_DIVERS) == 24, "PARAMETRES_ETAT_DIVERS is 24 bytes");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, AvecBIC) == 1, "PARAMETRES_ETAT_DIVERS.AvecBIC at 1");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, AvecBA) == 2, "PARAMETRES_ETAT_DIVERS.AvecBA at 2");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, AvecBNC) == 3, "PARAMETRES_ETAT_DIVERS.AvecBNC at 3");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, NbCopies) == 4, "PARAMETRES_ETAT_DIVERS.NbCopies at 4");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, CriteresGED) == 8, "PARAMETRES_ETAT_DIVERS.CriteresGED at 8");
+KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, NomDocGED) == 16, "PARAMETRES_ETAT_DIVERS.NomDocGED at 16");
+
+/*
+ * KV_EVENEMENT_EXO_TVA - an event another module may set: its function, called with its object,
+ * the state of an associate's "every expense exempt from VAT" box (0 or 1) and the associate's
+ * key. Empty (both pointers null) means not set.
+ */
+typedef struct KV_EVENEMENT_EXO_TVA {
+    void* Objet;
+    void (*Fonction)(void* objet, int exonere, int idAssocie);
+} KV_EVENEMENT_EXO_TVA;
+
+KVARN_STATIC_ASSERT(sizeof(KV_EVENEMENT_EXO_TVA) == 2 * sizeof(void*), "KV_EVENEMENT_EXO_TVA is two pointers");
 
 KVARN_STATIC_ASSERT(sizeof(INTERVENANT_KV) == 890, "INTERVENANT_KV is 890 bytes");
 KVARN_STATIC_ASSERT(offsetof(INTERVENANT_KV, Id) == 0, "INTERVENANT_KV.Id at 0");
@@ -203,6 +239,13 @@ KVARN_EXPORT void _KVAffecterAssistantDeChargement(int mode);
  */
 KVARN_EXPORT int kvarn_standalone_open(const char* dossier_dir);
 KVARN_EXPORT void kvarn_standalone_close(void);
+
+/*
+ * Set by another module to hear of an associate whose "every expense exempt from VAT" box changed
+ * in the associate entry screen; the module empties it whenever its data module is created and
+ * released, and calls it only when set.
+ */
+KVARN_EXPORT extern KV_EVENEMENT_EXO_TVA _ToutLesDepenseSontExonereDeTVA;
 
 KVARN_C_END
 

@@ -20,6 +20,7 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 // Labels of the movement types (codes 0 to 6) and of the kinds of shares (codes 0 to 2).
 extern KVARN_EXPORT const char* const LibellesTypeMouvement[7];
@@ -103,3 +104,12 @@ KVARN_EXPORT void KV_OuvrirAssoNPU();
 KVARN_EXPORT int KV_SauverAssoNPU(const cAssoNPU& lien);
 KVARN_EXPORT void KV_FermerAssoNPU();
 KVARN_EXPORT std::set<cAssoNPU> RecupererAssoNPU();
+
+// The usufructuaries standing behind a bare owner at the end of the year, the largest holding
+// first; those whose links sum to 0 are left out. `usufruitiers` is emptied first.
+KVARN_EXPORT void RecupererUsufruitiers(int idNuProprietaire, std::vector<cUsufruitier>& usufruitiers);
+
+// An associate's end-of-year shares in full ownership, usufruct and bare ownership: the
+// start-of-year shares and the year's movements, each rounded to 5 decimals, summed. 0 for an
+// unknown associate.
+KVARN_EXPORT void RecupererMouvementAssocie(int idAssocie, double& pp, double& u, double& np);

@@ -1,26 +1,53 @@
 // The associates subsystem's module-wide state: one per data module, created by the associates'
-// installer in the data module's slot for the associates, gone with the data module.
+// installer in the data module's slot for the associates, gone with the data module. It holds the
+// cached list of associates (liste_associes.hpp) and its "loaded" flag.
 //
 // The associates sit below the movements and cannot include them; where the associates need the
-// movements, the movements' installer registers here the function the associates call. The
-// end-of-year step is one: the associates component's calculated fields call it for every row.
+// movements, the movements' installer registers here the functions the associates call: the
+// end-of-year step (the associates component's calculated fields call it for every row), the
+// computation of the positions that the list's loading runs first, and whether an associate gains
+// shares in a movement of the year.
 #pragma once
 
 #include "associates/table_associes.hpp"
 #include "store/data_module.hpp"
 
 #include <kvarn/associe.hpp>
+#include <kvarn/liste_associes.hpp>
 
 #include <functional>
+#include <vector>
 
 namespace kvarn::associates {
 
 // The end-of-year shares of an associate: its start-of-year shares plus the year's movements.
 using EtapeFinExercice = std::function<PartsFinExercice(const Associe&)>;
+// Recomputes every associate's positions; gives the total of the end-of-year full-ownership
+// shares they hold.
+using EtapePositions = std::function<double()>;
+// Whether the associate gains shares in a movement of the year (other than a capital reduction).
+using AcquiertDesParts = std::function<bool(int idAssocie)>;
+
+// The cached list: every loaded associate by key, and the keys in the order the table gave the
+// rows; the same split into physical and legal persons. A map ignores a second row with a key it
+// holds; the order keeps that key twice.
+struct ListeAssocies {
+    CarteAssocies tous, physiques, morales;
+    OrdreAssocies ordreTous, ordrePhysiques, ordreMorales;
+    bool chargee = false;
+
+    void Vider();
+    void Ajouter(Associe associe);
+};
 
 struct EtatAssocies final : store::EtatSousSysteme {
-    // While none is registered, the end-of-year columns are left as they are.
+    // While none is registered, the end-of-year columns are left as they are, the list's total
+    // of full-ownership shares is 0 and only the shares held tell whether an associate takes
+    // part in the year.
     EtapeFinExercice etapeFinExercice;
+    EtapePositions calculerPositions;
+    AcquiertDesParts acquiertDesParts;
+    ListeAssocies liste;
 };
 
 }  // namespace kvarn::associates

@@ -4,29 +4,32 @@
 
 #include <unicode/utf8.h>
 
+#include <vector>
+
 namespace kvarn::associates {
 namespace {
 
-// A column and the member it fills; `siNul` is what an empty column gives. The columns flagged
-// `pourCalculs` are those the calculated columns are computed from.
+// Which partial readings need a column: the calculated columns, the positions.
+enum Usage : unsigned { kCalculs = 1, kPositions = 2 };
+
+// A column and the member it fills; `siNul` is what an empty column gives; `usages` the partial
+// readings that read it (a complete reading reads every column).
 template <class T>
 struct Colonne {
     const char* nom;
     T Associe::*membre;
     T siNul;
-    bool pourCalculs = false;
+    unsigned usages = 0;
 };
 
 struct ColonneTexte {
     const char* nom;
     std::string Associe::*membre;
-    bool pourCalculs = false;
+    unsigned usages = 0;
 };
 
-constexpr bool kCalculs = true;
-
 constexpr Colonne<int> kEntiers[] = {
-    {"ShIDAssocie", &Associe::ShIDAssocie, 0, kCalculs},
+    {"ShIDAssocie", &Associe::ShIDAssocie, 0, kCalculs | kPositions},
     {"CleRepartition", &Associe::CleRepartition, NULL_ENTIER},
     {"AdrIDPays", &Associe::AdrIDPays, PAYS_FRANCE},
     {"IDPaysNaissance", &Associe::IDPaysNaissance, PAYS_FRANCE},
@@ -34,8 +37,8 @@ constexpr Colonne<int> kEntiers[] = {
     {"AnneeVersement1", &Associe::AnneeVersement1, 0},
     {"AnneeVersement2", &Associe::AnneeVersement2, 0},
     {"RegimeImpositionSCI", &Associe::RegimeImpositionSCI, RIS_AUCUN},
-    {"Qualite", &Associe::Qualite, 0},
-    {"Titre", &Associe::Titre, 0, kCalculs},
+    {"Qualite", &Associe::Qualite, 0, kPositions},
+    {"Titre", &Associe::Titre, 0, kCalculs | kPositions},
     {"StatutConjoint", &Associe::StatutConjoint, 0},
     {"RegimeMatrimonial", &Associe::RegimeMatrimonial, 0},
     {"SituationFamille", &Associe::SituationFamille, 0},
@@ -90,9 +93,9 @@ constexpr Colonne<double> kReels[] = {
 
 // A beneficiary holds no shares of its own: these are read only for the other qualities.
 constexpr Colonne<double> kPartsDebut[] = {
-    {"NbParts", &Associe::NbParts, 0.0, kCalculs},
-    {"NbPartsU", &Associe::NbPartsU, 0.0, kCalculs},
-    {"NbPartsN", &Associe::NbPartsN, 0.0, kCalculs},
+    {"NbParts", &Associe::NbParts, 0.0, kCalculs | kPositions},
+    {"NbPartsU", &Associe::NbPartsU, 0.0, kCalculs | kPositions},
+    {"NbPartsN", &Associe::NbPartsN, 0.0, kCalculs | kPositions},
 };
 
 // Calculated columns: what the component computed when the row came in.
@@ -114,15 +117,15 @@ constexpr Colonne<double> kDates[] = {
 
 // PersonnePhysique is a Short column: any value but 0 is a physical person.
 constexpr Colonne<bool> kBooleens[] = {
-    {"PersonnePhysique", &Associe::PersonnePhysique, false, kCalculs},
+    {"PersonnePhysique", &Associe::PersonnePhysique, false, kCalculs | kPositions},
     {"PVDifferee", &Associe::PVDifferee, false},
     {"Concerne2065", &Associe::Concerne2065, false},
     {"Holding", &Associe::Holding, false},
 };
 
 constexpr ColonneTexte kTextes[] = {
-    {"Nom", &Associe::Nom, kCalculs},
-    {"Prenoms", &Associe::Prenoms, kCalculs},
+    {"Nom", &Associe::Nom, kCalculs | kPositions},
+    {"Prenoms", &Associe::Prenoms, kCalculs | kPositions},
     {"Profession", &Associe::Profession},
     {"AdrNoVoie", &Associe::AdrNoVoie, kCalculs},
     {"AdrCmplNoVoie", &Associe::AdrCmplNoVoie, kCalculs},
@@ -135,7 +138,7 @@ constexpr ColonneTexte kTextes[] = {
     {"AdrTel", &Associe::AdrTel},
     {"AdrFax", &Associe::AdrFax},
     {"NomPatronymique", &Associe::NomPatronymique, kCalculs},
-    {"NomMarital", &Associe::NomMarital},
+    {"NomMarital", &Associe::NomMarital, kPositions},
     {"NoSiret", &Associe::NoSiret},
     {"PseudoSiret", &Associe::PseudoSiret},
     {"IDSP", &Associe::IDSP},
@@ -188,13 +191,26 @@ bool Valeur(const db::Field& champ, const Colonne<bool>& colonne) {
 }
 std::string Valeur(const db::Field& champ, const ColonneTexte&) { return champ.AsString(); }
 
-enum class Lecture { Complete, Calculs, Stockee };
+// A reading: complete (every column, kComplete) or partial (the columns of one usage).
+constexpr unsigned kComplete = 0;
+using Lecture = unsigned;
+
+using Champs = std::vector<const db::Field*>;
+
+// The fields of the columns a reading reads, in the order of the columns; nullptr for the others.
+template <class Colonnes>
+Champs Resoudre(db::CTable& table, const Colonnes& colonnes, Lecture lecture) {
+    Champs champs;
+    for (const auto& colonne : colonnes)
+        champs.push_back(lecture == kComplete || (colonne.usages & lecture) != 0 ? &table.FieldByName(colonne.nom)
+                                                                                 : nullptr);
+    return champs;
+}
 
 template <class Colonnes>
-void LireColonnes(db::CTable& table, Associe& associe, const Colonnes& colonnes, Lecture lecture) {
-    for (const auto& colonne : colonnes)
-        if (lecture != Lecture::Calculs || colonne.pourCalculs)
-            associe.*colonne.membre = Valeur(table.FieldByName(colonne.nom), colonne);
+void LireColonnes(const Champs& champs, Associe& associe, const Colonnes& colonnes) {
+    for (std::size_t i = 0; i < champs.size(); ++i)
+        if (champs[i]) associe.*colonnes[i].membre = Valeur(*champs[i], colonnes[i]);
 }
 
 // The first character of a text, decoded whole; U+FFFD for a byte that starts no character.
@@ -206,33 +222,74 @@ char32_t PremierCaractere(const std::string& texte) {
     return caractere < 0 ? U'\uFFFD' : static_cast<char32_t>(caractere);
 }
 
-Associe Lire(db::CTable& table, Lecture lecture) {
-    Associe associe;
-    LireColonnes(table, associe, kEntiers, lecture);
-    LireColonnes(table, associe, kReels, lecture);
-    LireColonnes(table, associe, kDates, lecture);
-    LireColonnes(table, associe, kBooleens, lecture);
-    LireColonnes(table, associe, kTextes, lecture);
-    if (lecture == Lecture::Calculs) {
-        LireColonnes(table, associe, kPartsDebut, lecture);
-        return associe;
+Lecture LectureDe(LecteurAssocie::Membres membres) {
+    switch (membres) {
+        case LecteurAssocie::Membres::Calculs: return kCalculs;
+        case LecteurAssocie::Membres::Positions: return kPositions;
+        default: return kComplete;
     }
-    if (lecture == Lecture::Stockee) LireColonnes(table, associe, kPartsDebut, lecture);
-    else if (associe.Qualite != QA_BENEFICIAIRE) {
-        LireColonnes(table, associe, kPartsDebut, lecture);
-        LireColonnes(table, associe, kPartsFin, lecture);
-    }
-    associe.BICouMeuble = PremierCaractere(table.FieldByName("BICouMeuble").AsString());
-    return associe;
 }
 
 }  // namespace
 
-Associe LireAssocie(db::CTable& table) { return Lire(table, Lecture::Complete); }
+struct LecteurAssocie::Champs {
+    Lecture lecture;
+    bool stocke = false;
+    associates::Champs entiers, reels, dates, booleens, textes, partsDebut, partsFin;
+    const db::Field* bicOuMeuble = nullptr;
+};
 
-Associe LireMembresCalcules(db::CTable& table) { return Lire(table, Lecture::Calculs); }
+LecteurAssocie::LecteurAssocie(db::CTable& table, Membres membres) : champs_(std::make_unique<Champs>()) {
+    Champs& c = *champs_;
+    c.lecture = LectureDe(membres);
+    c.stocke = membres == Membres::Stockes;
+    c.entiers = Resoudre(table, kEntiers, c.lecture);
+    c.reels = Resoudre(table, kReels, c.lecture);
+    c.dates = Resoudre(table, kDates, c.lecture);
+    c.booleens = Resoudre(table, kBooleens, c.lecture);
+    c.textes = Resoudre(table, kTextes, c.lecture);
+    c.partsDebut = Resoudre(table, kPartsDebut, c.lecture);
+    if (c.lecture != kComplete) return;
+    c.partsFin = Resoudre(table, kPartsFin, c.lecture);
+    c.bicOuMeuble = &table.FieldByName("BICouMeuble");
+}
 
-Associe LireAssocieStocke(db::CTable& table) { return Lire(table, Lecture::Stockee); }
+LecteurAssocie::~LecteurAssocie() = default;
+
+Associe LecteurAssocie::Lire() const {
+    const Champs& c = *champs_;
+    Associe associe;
+    LireColonnes(c.entiers, associe, kEntiers);
+    LireColonnes(c.reels, associe, kReels);
+    LireColonnes(c.dates, associe, kDates);
+    LireColonnes(c.booleens, associe, kBooleens);
+    LireColonnes(c.textes, associe, kTextes);
+    if (c.lecture != kComplete) {
+        LireColonnes(c.partsDebut, associe, kPartsDebut);
+        return associe;
+    }
+    if (c.stocke) LireColonnes(c.partsDebut, associe, kPartsDebut);
+    else if (associe.Qualite != QA_BENEFICIAIRE) {
+        LireColonnes(c.partsDebut, associe, kPartsDebut);
+        LireColonnes(c.partsFin, associe, kPartsFin);
+    }
+    associe.BICouMeuble = PremierCaractere(c.bicOuMeuble->AsString());
+    return associe;
+}
+
+Associe LireAssocie(db::CTable& table) { return LecteurAssocie(table, LecteurAssocie::Membres::Tous).Lire(); }
+
+Associe LireMembresCalcules(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Calculs).Lire();
+}
+
+Associe LireMembresPositions(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Positions).Lire();
+}
+
+Associe LireAssocieStocke(db::CTable& table) {
+    return LecteurAssocie(table, LecteurAssocie::Membres::Stockes).Lire();
+}
 
 namespace {
 
@@ -278,6 +335,13 @@ void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonne
     table.FieldByName("NbPartsUFinExo").SetAsFloat(colonnes.finExercice->u);
     table.FieldByName("NbPartsNPFinExo").SetAsFloat(colonnes.finExercice->np);
 }
+
+void EcrirePartsDebut(db::CTable& table, double pp, double np) {
+    table.FieldByName("NbParts").SetAsFloat(pp);
+    table.FieldByName("NbPartsN").SetAsFloat(np);
+}
+
+void EcrirePartsUDebut(db::CTable& table, double u) { table.FieldByName("NbPartsU").SetAsFloat(u); }
 
 db::Field& RegimeImpositionSCI(db::CTable& table) { return table.FieldByName("RegimeImpositionSCI"); }
 

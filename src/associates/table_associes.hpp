@@ -13,10 +13,29 @@
 
 #include <kvarn/associe.hpp>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace kvarn::associates {
+
+// Reads the rows of one open component into records, its columns found once: a walk over many
+// rows builds one and reads each row with it. `Tous` reads as LireAssocie does, `Calculs` as
+// LireMembresCalcules, `Positions` as LireMembresPositions, `Stockes` as LireAssocieStocke. Valid while the component stays open.
+class LecteurAssocie {
+public:
+    enum class Membres { Tous, Calculs, Positions, Stockes };
+    LecteurAssocie(db::CTable& table, Membres membres);
+    ~LecteurAssocie();
+    LecteurAssocie(const LecteurAssocie&) = delete;
+    LecteurAssocie& operator=(const LecteurAssocie&) = delete;
+
+    Associe Lire() const;
+
+private:
+    struct Champs;
+    std::unique_ptr<Champs> champs_;
+};
 
 // The current row as a record. The membership members are not read, nor the two members the
 // list of associates computes (PourcentageDetention, ConcerneExercice); a beneficiary's six share
@@ -35,6 +54,10 @@ void EcrireAssocie(db::CTable& table, const Associe& associe);
 // Only the members the calculated columns are computed from: key, person kind, title, names,
 // address parts and start-of-year shares (read whatever the quality).
 Associe LireMembresCalcules(db::CTable& table);
+
+// Only the members the positions are computed from: key, quality, person kind, title, names and
+// married name, start-of-year shares (read whatever the quality).
+Associe LireMembresPositions(db::CTable& table);
 
 struct PartsFinExercice {
     double pp = 0;
@@ -63,6 +86,11 @@ struct TextesColonnes {
 
 // Assigns the handlers to their columns, replacing whatever was there.
 void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes);
+
+// The start-of-year shares of the row being edited (the caller posts): full and bare ownership
+// together, usufruct on its own.
+void EcrirePartsDebut(db::CTable& table, double pp, double np);
+void EcrirePartsUDebut(db::CTable& table, double u);
 
 // The row's tax regime column, which the check of a 2036 dossier's regimes clears.
 db::Field& RegimeImpositionSCI(db::CTable& table);

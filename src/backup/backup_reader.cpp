@@ -13,6 +13,10 @@ using namespace kvarn::backup;
 
 namespace {
 
+// Files restored are named a batch at a time: the batch waits on the disk once for all of them.
+constexpr std::size_t kBatchFiles = 64;
+constexpr std::uint64_t kBatchBytes = std::uint64_t{32} << 20;
+
 // Where a verification sends the files: it counts nothing and keeps nothing.
 class Nowhere final : public PendingFile {
 public:
@@ -23,7 +27,9 @@ public:
     std::uint64_t Position() const override { return 0; }
     std::optional<std::uint64_t> Size() override { return 0; }
     bool Failed() const override { return false; }
-    bool Commit(const FileStamp*) override { return true; }
+    bool Seal(const FileStamp*) override { return true; }
+    bool Publish() override { return true; }
+    bool FlushName() override { return true; }
 };
 
 // `dir` as a root and the plain components below it: under `root` when it lies there, so that
@@ -47,6 +53,7 @@ BR_CODE CBackupRestore::Restore() {
     check_.reset();
     written_.reset();
     backup_ = false;
+    commits_.emplace(kBatchFiles, kBatchBytes);
     std::error_code noCurrent;
     const fs::path current = fs::current_path(noCurrent);
     currentDirectory_ = noCurrent ? "" : MakeFullFile(current.string(), "");
@@ -94,6 +101,13 @@ BR_CODE CBackupRestore::Restore() {
         path.pop_back();
         code = RestorePattern(path);
     }
+    // Every file read whole takes its name, whatever stopped the restore after it.
+    if (!commits_->Commit() && code == BR_OK) {
+        detail_ = "« " + commits_->Failure() + " »";
+        code = BR_ERR_DEST_FILE_WRITE_ERROR;
+    }
+    report_.restored = commits_->Committed();
+    commits_.reset();
     if (progress) prompter_->CloseProgress();
     scratch_.reset();
     volumeIn_.reset();
@@ -195,7 +209,9 @@ std::optional<LocalDirectory> CBackupRestore::PlaceOf(const LocalDirectory& targ
         name = path.filename().string();
     }
     const fs::path final = place.Full() / name;
-    if (verifyOnly_ || replaceExisting_ || !os_->Exists(final)) return place;
+    // A file of this restore still waiting for its name is in the way as much as one there.
+    if (verifyOnly_ || replaceExisting_ || !(commits_->Holds(final.string()) || os_->Exists(final)))
+        return place;
     bool replace = false;
     if (OnReplaceFile) OnReplaceFile(*this, final.string(), replace);
     if (replace) return place;
@@ -204,7 +220,8 @@ std::optional<LocalDirectory> CBackupRestore::PlaceOf(const LocalDirectory& targ
 }
 
 // Stored bytes go to the target directly, or through the temporary file to be exploded; checked
-// against the manifest before they are exploded, and the file takes its name only when whole.
+// against the manifest before they are exploded, and the file takes its name only when whole, with
+// the others of its batch.
 BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::string& name,
                                        const BR_FILEDESC& desc) {
     StartFileProgress(name, desc.StoredSize);
@@ -238,8 +255,11 @@ BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::s
     if (code == BR_OK && target && imploded) code = BRExplodeFile(*target, desc);
     if (code != BR_OK || !target) return code;  // an unfinished file goes with `target`
     const FileStamp stamp{desc.Attributes, kvarn::FromDosDateTime({desc.Date, desc.Time})};
-    if (!target->Commit(&stamp)) return BR_ERR_DEST_FILE_WRITE_ERROR;
-    ++report_.restored;
+    const std::string path = place ? (place->Full() / name).string() : std::string();
+    if (!commits_->Add(std::move(target), stamp, path, desc.OriginalSize)) {
+        detail_ = "« " + commits_->Failure() + " »";
+        return BR_ERR_DEST_FILE_WRITE_ERROR;
+    }
     return BR_OK;
 }
 

@@ -3,10 +3,13 @@
 //
 // The caller sets the properties (what to save, where the volumes go and their name), may assign
 // events to take over any step, and calls Backup or Restore, which run to their end on the
-// calling thread and return one BR_CODE. Data flow: on backup, each file goes through the codec
-// into a private temporary file, and the smaller of that and the file itself goes into the
-// current volume; on restore, the stored bytes go from the volumes to the target file directly
-// or through the temporary file and the codec. The component owns the streams and the working
+// calling thread and return one BR_CODE. Data flow: on backup, the files of a directory go, a few
+// at a time, through the codec on a pool of threads (one per core) into spools of their own, and
+// the calling thread puts the smaller of each spool and its file into the current volume, in the
+// directory's order; on restore, the stored bytes go from the volumes to the target file directly
+// or through the temporary file and the codec, and take their names a batch at a time. The
+// calling thread alone talks to the drive and
+// raises the events. The component owns the streams and the working
 // state of the operation running; the drive facts and file access go through an OsLayer, what
 // the built-in behaviours show through a BackupPrompter, compression through a Codec.
 //
@@ -25,11 +28,14 @@
 #include "backup/archive_paths.hpp"
 #include "backup/br_codes.hpp"
 #include "backup/codec.hpp"
+#include "backup/commit_batch.hpp"
+#include "backup/compressed_file.hpp"
 #include "backup/manifest.hpp"
 #include "backup/os_layer.hpp"
 #include "backup/prompter.hpp"
 #include "backup/restore_report.hpp"
 #include "backup/sha256.hpp"
+#include "backup/worker_pool.hpp"
 
 #include <kvarn/kvarn.h>
 
@@ -165,6 +171,10 @@ public:
     // OnReplaceFile decides for each one; without a handler none is.
     bool GetReplaceExisting() const { return replaceExisting_; }
     void SetReplaceExisting(bool value) { replaceExisting_ = value; }
+    // Backup: how many threads compress files, 0 for one per core (the default). The volumes are
+    // the same byte for byte whatever the number.
+    unsigned GetCompressionThreads() const { return compressionThreads_; }
+    void SetCompressionThreads(unsigned value) { compressionThreads_ = value; }
     // What the last restore or verification did.
     const kvarn::backup::RestoreReport& GetRestoreReport() const { return report_; }
     // Where the built-in behaviours show things and ask for disks; not owned; null: the host's
@@ -225,9 +235,8 @@ protected:
     BR_CODE GetSubDirectories(const std::string& directory);
     BR_CODE BackupPattern(std::uint16_t descriptionLength, const std::uint8_t* description);
     BR_CODE RestorePattern(const std::string& storedPath);
-    // Implode `file` (`size` bytes) into the temporary file; `stored` gets the imploded size,
-    // or `size` when imploding gains nothing.
-    BR_CODE BRImplodeFile(kvarn::backup::Stream& file, std::uint32_t size, std::uint32_t& stored);
+    // Implode `file.file` into its spool, on any thread; sets what is to be stored, or the failure.
+    static void BRImplodeFile(kvarn::backup::Codec& codec, kvarn::backup::CompressedFile& file);
     // Explode the temporary file into `target`, which must receive exactly `desc.OriginalSize`.
     BR_CODE BRExplodeFile(kvarn::backup::Stream& target, const BR_FILEDESC& desc);
 
@@ -239,6 +248,7 @@ protected:
 
 private:
     struct PatternScan;
+    class Compression;
 
     // The rule shared by the events that have a built-in behaviour: the handler when one is
     // assigned and the event is not left to the component, the built-in behaviour when it is,
@@ -274,7 +284,11 @@ private:
     std::filesystem::path VolumePath() const;
     BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
     BR_CODE EnsureScratch();
-    BR_CODE BackupOneFile(const std::filesystem::path& dir, const kvarn::backup::DirectoryEntry& file);
+    // Opens the file and hands it to the pool.
+    Compression StartCompression(const std::filesystem::path& dir,
+                                 const kvarn::backup::DirectoryEntry& entry);
+    BR_CODE BackupOneFile(const std::filesystem::path& dir, const kvarn::backup::DirectoryEntry& entry,
+                          kvarn::backup::CompressedFile& file);
     // `place`: where the file goes, nullptr to pass it over.
     BR_CODE RestoreOneFile(const kvarn::backup::LocalDirectory* place, const std::string& name,
                            const BR_FILEDESC& desc);
@@ -300,6 +314,7 @@ private:
     bool manifest_ = false;
     std::string manifestPath_;
     bool replaceExisting_ = true;
+    unsigned compressionThreads_ = 0;
 
     // Working state of the operation running.
     bool backup_ = false;
@@ -312,7 +327,10 @@ private:
     std::uint64_t volumeSize_ = 0;
     std::unique_ptr<kvarn::backup::PendingFile> volumeOut_;
     std::unique_ptr<kvarn::backup::Stream> volumeIn_;
-    std::unique_ptr<kvarn::backup::Stream> scratch_;
+    std::unique_ptr<kvarn::backup::Stream> scratch_;  // a restore's imploded file
+    // A backup's compression: the threads and a codec for each.
+    std::unique_ptr<kvarn::backup::WorkerPool> pool_;
+    std::vector<std::unique_ptr<kvarn::backup::Codec>> codecs_;
     std::vector<std::uint8_t> description_;
     std::vector<std::string> patterns_;
     std::size_t nextPattern_ = 0;
@@ -324,6 +342,7 @@ private:
     std::set<std::filesystem::path> swept_;
     std::string currentDirectory_;  // where relative paths go when Directory is empty
     kvarn::backup::RestoreReport report_;
+    std::optional<kvarn::backup::CommitBatch> commits_;  // a restore's files waiting for their names
 
     // Checksums: the manifest being written or the one read against, the running digests of the
     // volume and of the file's stored bytes, and whether the volume was read whole.

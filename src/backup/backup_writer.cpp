@@ -8,6 +8,7 @@
 #include "common/dates.hpp"
 
 #include <algorithm>
+#include <deque>
 #include <limits>
 #include <system_error>
 
@@ -19,6 +20,31 @@ struct CBackupRestore::PatternScan {
     std::vector<std::string> subdirectories;
     std::uint64_t total = 0;
     std::string storedPath;  // CP1252, without its terminating zero
+};
+
+// A file handed to the pool. Dropping it stops the job and waits for it: the job works on the
+// file's streams.
+class CBackupRestore::Compression {
+public:
+    Compression(std::unique_ptr<CompressedFile> file, std::future<void> done)
+        : file_(std::move(file)), done_(std::move(done)) {}
+    Compression(Compression&&) = default;
+    Compression& operator=(Compression&&) = delete;
+    ~Compression() {
+        if (!done_.valid()) return;
+        file_->cancelled = true;
+        done_.wait();
+    }
+
+    // The file once compressed.
+    CompressedFile& Ready() {
+        if (done_.valid()) done_.get();
+        return *file_;
+    }
+
+private:
+    std::unique_ptr<CompressedFile> file_;
+    std::future<void> done_;
 };
 
 namespace {
@@ -155,6 +181,9 @@ BR_CODE CBackupRestore::Backup() {
     size = static_cast<std::uint16_t>(
         std::min<std::size_t>({size, description_.size(), kMaxArchiveDescription}));
     if (autoEvents_.Contains(eBRPercents)) prompter_->OpenProgress("Compression en cours");
+    pool_ = std::make_unique<WorkerPool>(compressionThreads_);
+    codecs_.clear();
+    for (unsigned worker = 0; worker < pool_->Size(); ++worker) codecs_.push_back(codec_->Clone());
 
     std::vector<std::uint8_t> word;
     AppendU16(word, size);
@@ -184,8 +213,6 @@ BR_CODE CBackupRestore::Backup() {
                                   return e.kind == EntryKind::File;
                               });
         if (!hasFiles) continue;
-        code = EnsureScratch();
-        if (code != BR_OK) break;
         descriptionSize = static_cast<std::uint16_t>(std::min<std::size_t>(
             {descriptionSize, patternDescription.size(), kMaxPatternDescription}));
         code = BackupPattern(descriptionSize, patternDescription.data());
@@ -205,7 +232,8 @@ BR_CODE CBackupRestore::Backup() {
     volumeOut_.reset();  // an unfinished volume: its temporary file goes with it
     if (!opened && code == BR_OK) code = BR_ERR_NO_SRC_FILE_TO_BACKUP;
     if (autoEvents_.Contains(eBRPercents)) prompter_->CloseProgress();
-    scratch_.reset();
+    pool_.reset();
+    codecs_.clear();
     RaiseEnd(code);
     BREnd();
     return code;
@@ -238,21 +266,52 @@ BR_CODE CBackupRestore::BackupPattern(std::uint16_t descriptionLength,
     if (const BR_CODE code = BackupBuffer(description, descriptionLength); code != BR_OK)
         return code;
 
-    for (const DirectoryEntry& file : scan.files)
-        if (const BR_CODE code = BackupOneFile(currentPattern_, file); code != BR_OK) return code;
+    // The files are compressed ahead of the volume, up to two per thread: enough to keep every
+    // thread busy while a file goes to the volume, few enough that memory stays flat.
+    const std::size_t ahead = 2 * static_cast<std::size_t>(pool_->Size());
+    std::deque<Compression> started;
+    std::size_t next = 0;
+    for (const DirectoryEntry& file : scan.files) {
+        while (next < scan.files.size() && started.size() < ahead)
+            started.push_back(StartCompression(currentPattern_, scan.files[next++]));
+        const BR_CODE code = BackupOneFile(currentPattern_, file, started.front().Ready());
+        started.pop_front();
+        if (code != BR_OK) return code;
+    }
     return patternDone_ == scan.total ? BR_OK : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
 }
 
-BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry& entry) {
+CBackupRestore::Compression CBackupRestore::StartCompression(const fs::path& dir,
+                                                             const DirectoryEntry& entry) {
     const fs::path path = dir / entry.name;
-    const std::unique_ptr<Stream> file = os_->OpenForReading(path);
-    if (!file) {
-        detail_ = Quoted(path);
-        return BR_ERR_SRC_FILE_READ_ERROR;
+    std::unique_ptr<Stream> source = os_->OpenForReading(path);
+    std::uint64_t size = 0;
+    BR_CODE code = BR_OK;
+    if (!source)
+        code = BR_ERR_SRC_FILE_READ_ERROR;
+    else if (const std::optional<std::uint64_t> known = source->Size();
+             known && *known <= kMaxPatternTotal)
+        size = *known;
+    else
+        code = BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    auto file =
+        std::make_unique<CompressedFile>(*os_, std::move(source), static_cast<std::uint32_t>(size));
+    file->code = code;
+    if (!file->file) file->detail = Quoted(path);
+    if (file->code != BR_OK) return {std::move(file), {}};
+    CompressedFile& job = *file;
+    return {std::move(file),
+            pool_->Run([this, &job](unsigned worker) { BRImplodeFile(*codecs_[worker], job); })};
+}
+
+BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry& entry,
+                                      CompressedFile& file) {
+    const fs::path path = dir / entry.name;
+    if (file.code != BR_OK) {
+        detail_ = file.detail;
+        return file.code;
     }
-    const std::optional<std::uint64_t> size = file->Size();
-    if (!size || *size > kMaxPatternTotal) return BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
-    const auto originalSize = static_cast<std::uint32_t>(*size);
+    const std::uint32_t originalSize = file.size;
     if (OnBackupFile) OnBackupFile(*this, path.string());
     StartFileProgress(entry.name, originalSize);
 
@@ -260,10 +319,8 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
     if (when.clamped)
         warnings_.push_back("la date de " + Quoted(path) +
                             " sort des années 1980 à 2107 : l'archive garde la plus proche");
-    std::uint32_t stored = 0;
-    if (const BR_CODE code = BRImplodeFile(*file, originalSize, stored); code != BR_OK)
-        return code;
-    const bool imploded = stored < originalSize;
+    const std::uint32_t stored = file.stored;
+    const bool imploded = file.Imploded();
     const BR_FILEDESC desc{originalSize,    stored,          entry.attributes,
                            when.words.date, when.words.time, imploded ? kMethodImploded
                                                                       : kMethodStored};
@@ -275,7 +332,7 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
     record.insert(record.end(), name.begin(), name.end());
     if (const BR_CODE code = BackupBuffer(record.data(), record.size()); code != BR_OK) return code;
 
-    Stream& source = imploded ? *scratch_ : *file;
+    Stream& source = imploded ? static_cast<Stream&>(file.spool) : *file.file;
     if (!source.Seek(0))
         return imploded ? BR_ERR_TMP_FILE_ACCESS_IO_ERROR : BR_ERR_SRC_FILE_READ_ERROR;
     const BR_CODE code = BackupBuffer(source, stored,
@@ -289,27 +346,31 @@ BR_CODE CBackupRestore::BackupOneFile(const fs::path& dir, const DirectoryEntry&
     return BR_OK;
 }
 
-BR_CODE CBackupRestore::BRImplodeFile(Stream& file, std::uint32_t size, std::uint32_t& stored) {
-    if (!scratch_->Seek(0) || !scratch_->Truncate()) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+// The output is kept only while it is smaller than the file; once it is not, the file will be
+// stored as it is and the codec is given no more input.
+void CBackupRestore::BRImplodeFile(Codec& codec, CompressedFile& file) {
+    const std::uint32_t size = file.size;
     std::uint64_t consumed = 0, produced = 0;
-    bool shortRead = false, writeFailed = false;
-    const ReadFunction read = [&](std::uint8_t* buffer, std::size_t capacity) {
+    bool shortRead = false, spoolFailed = false;
+    const ReadFunction read = [&](std::uint8_t* buffer, std::size_t capacity) -> std::size_t {
+        if (produced >= size || file.cancelled) return 0;
         const std::size_t wanted = std::min<std::uint64_t>(capacity, size - consumed);
-        const std::size_t got = file.Read(buffer, wanted);
+        const std::size_t got = file.file->Read(buffer, wanted);
         consumed += got;
         shortRead = shortRead || got < wanted;
         return got;
     };
     const WriteFunction write = [&](const std::uint8_t* data, std::size_t count) {
-        // Output that reaches the file's size will not be stored: no need to keep it.
-        if (produced + count < size && !writeFailed) writeFailed = !scratch_->Write(data, count);
+        if (produced + count < size && !spoolFailed) spoolFailed = !file.spool.Write(data, count);
         produced += count;
     };
-    const bool imploded = codec_->Implode(read, write);
+    const bool imploded = codec.Implode(read, write);
     if (shortRead)
-        return file.Failed() ? BR_ERR_SRC_FILE_READ_ERROR : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
-    if (!imploded) return BR_ERR_IMPLODING_FILE;
-    if (produced < size && writeFailed) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
-    stored = produced < size ? static_cast<std::uint32_t>(produced) : size;
-    return BR_OK;
+        file.code = file.file->Failed() ? BR_ERR_SRC_FILE_READ_ERROR
+                                        : BR_ERR_SRC_FILE_DELETED_DURING_BACKUP;
+    else if (!imploded)
+        file.code = BR_ERR_IMPLODING_FILE;
+    else if (produced < size && spoolFailed)
+        file.code = BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
+    file.stored = produced < size ? static_cast<std::uint32_t>(produced) : size;
 }

@@ -2,9 +2,11 @@
 // PKWARE Data Compression Library format (binary literals, 4096-byte dictionary).
 //
 // The engine pulls input through a read function and pushes output through a write function; the
-// codec owns its work buffer and nothing else. The engine keeps every limit to itself (how much a
+// codec owns its working state and nothing else, and serves one stream at a time: the engine
+// clones it for each thread that compresses. The engine keeps every limit to itself (how much a
 // read may return, how much output is acceptable), so that another implementation of the format
-// can replace this one behind the same interface.
+// can replace this one behind the same interface. Implode is our own encoder; explode, and implode
+// as the reference the encoder is checked and measured against, are the library's.
 #pragma once
 
 #include <cstddef>
@@ -26,9 +28,13 @@ public:
     // record.
     virtual bool Implode(const ReadFunction& read, const WriteFunction& write) = 0;
     virtual bool Explode(const ReadFunction& read, const WriteFunction& write) = 0;
+    // A codec of the same kind with a state of its own, for another thread.
+    virtual std::unique_ptr<Codec> Clone() const = 0;
 };
 
-// The implementation over the library's PKWARE DCL routines.
+// Our encoder, and the library's PKWARE DCL decoder.
 std::unique_ptr<Codec> MakeDclCodec();
+// The library's PKWARE DCL routines both ways: the reference of tests and benchmarks.
+std::unique_ptr<Codec> MakeReferenceDclCodec();
 
 }  // namespace kvarn::backup

@@ -1,6 +1,9 @@
-// The codec over the PKWARE DCL routines that libstorm exports without declaring them in its
-// header; their C signatures are declared here, once.
+// The codecs of the archives: our encoder for implode, and the PKWARE DCL routines that libstorm
+// exports without declaring them in its header (their C signatures are declared here, once) for
+// explode and for the reference implode.
 #include "backup/codec.hpp"
+
+#include "backup/implode_encoder.hpp"
 
 #include <cstring>
 #include <vector>
@@ -43,9 +46,14 @@ void WriteCallback(char* buffer, unsigned int* size, void* param) {
 
 class DclCodec final : public Codec {
 public:
-    DclCodec() : work_(kWorkBufferSize) {}
+    explicit DclCodec(bool ownEncoder) : ownEncoder_(ownEncoder), work_(kWorkBufferSize) {}
 
     bool Implode(const ReadFunction& read, const WriteFunction& write) override {
+        if (ownEncoder_) {
+            if (!encoder_) encoder_ = std::make_unique<ImplodeEncoder>();
+            encoder_->Implode(read, write);
+            return true;
+        }
         Channels channels{&read, &write};
         unsigned int type = kBinaryLiterals;
         unsigned int dictionary = kDictionarySize;
@@ -58,6 +66,8 @@ public:
         return explode(ReadCallback, WriteCallback, ZeroedWork(), &channels) == kNoError;
     }
 
+    std::unique_ptr<Codec> Clone() const override { return std::make_unique<DclCodec>(ownEncoder_); }
+
 private:
     // The routines read parts of their state before writing them: start from zero every time.
     char* ZeroedWork() {
@@ -65,11 +75,15 @@ private:
         return work_.data();
     }
 
+    bool ownEncoder_;
+    std::unique_ptr<ImplodeEncoder> encoder_;  // made on the first use: explode needs none
     std::vector<char> work_;
 };
 
 }  // namespace
 
-std::unique_ptr<Codec> MakeDclCodec() { return std::make_unique<DclCodec>(); }
+std::unique_ptr<Codec> MakeDclCodec() { return std::make_unique<DclCodec>(true); }
+
+std::unique_ptr<Codec> MakeReferenceDclCodec() { return std::make_unique<DclCodec>(false); }
 
 }  // namespace kvarn::backup

@@ -59,9 +59,18 @@ public:
 
 class PendingFile : public virtual Stream {
 public:
-    // Flushes to the disk, applies the stamp when given and takes the final name. The destructor
-    // of an uncommitted file removes it.
-    virtual bool Commit(const FileStamp* stamp) = 0;
+    // Applies the stamp when given, flushes to the disk and takes the final name, itself flushed.
+    // The destructor of a file that has not taken its name removes it.
+    bool Commit(const FileStamp* stamp) { return Seal(stamp) && Publish() && FlushName(); }
+
+    // The same in three steps, so that many files share the waits for the disk: the caller takes
+    // each step for every file of a batch before the next step. Seal applies the stamp and starts
+    // the data on their way to the disk without waiting; Publish waits until data and stamp are on
+    // the disk, then takes the final name (a crash never shows the name without the data);
+    // FlushName waits until the name is on the disk.
+    virtual bool Seal(const FileStamp* stamp) = 0;
+    virtual bool Publish() = 0;
+    virtual bool FlushName() = 0;
 };
 
 class OsLayer {

@@ -37,7 +37,12 @@ public:
     std::uint64_t Position() const override { return real_->Position(); }
     std::optional<std::uint64_t> Size() override { return real_->Size(); }
     bool Failed() const override { return full_ || real_->Failed(); }
-    bool Commit(const FileStamp* stamp) override { return !full_ && real_->Commit(stamp); }
+    bool Seal(const FileStamp* stamp) override { return !full_ && real_->Seal(stamp); }
+    bool Publish() override {
+        if (budget_->beforeName) budget_->beforeName();
+        return real_->Publish();
+    }
+    bool FlushName() override { return real_->FlushName(); }
 
 private:
     std::unique_ptr<PendingFile> real_;
@@ -138,7 +143,7 @@ std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateVolume(const fs::pat
     if (!OnDrive(path) || !capacity_) return inner_->CreateVolume(*place);
     const std::uint64_t room = FreeSpace(path.parent_path()).value_or(0);
     return WithinBudget(inner_->CreateVolume(*place),
-                        std::make_shared<WriteBudget>(WriteBudget{room, {}}));
+                        std::make_shared<WriteBudget>(WriteBudget{room, {}, {}}));
 }
 
 std::unique_ptr<PendingFile> SimulatedRemovableDrive::CreateRestored(const fs::path& root,

@@ -17,11 +17,12 @@
 namespace kvarn::backup {
 
 // What a medium still takes. Writes past it fail, their first part written, as on a full disk;
-// `whenSpent`, when set, is called at the first write that would pass it (tests stop a process
-// there).
+// `whenSpent`, when set, is called at the first write that would pass it, and `beforeName`
+// before each file drawing from it takes its final name (tests stop a process there).
 struct WriteBudget {
     std::uint64_t remaining = 0;
     std::function<void()> whenSpent;
+    std::function<void()> beforeName;
 };
 
 // `file`, its writes drawn from `budget`, which several files may share.

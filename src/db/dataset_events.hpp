@@ -22,6 +22,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 namespace kvarn::db {
 
@@ -36,6 +37,22 @@ struct DataSetEvents {
     TDataSetNotifyEvent BeforePost, AfterPost, BeforeCancel, AfterCancel;
     TDataSetNotifyEvent BeforeDelete, AfterDelete, BeforeScroll, AfterScroll;
     TDataSetNotifyEvent OnNewRecord, OnCalcFields;
+};
+
+// A component's calculated-field handler taken off for a scope (a walk or a write that reads
+// or shows no calculated field, and would pay a computation per row) and put back at its end,
+// also when an error leaves the scope.
+class CalcFieldsSuspended {
+public:
+    explicit CalcFieldsSuspended(DataSetEvents& events)
+        : events_(events), handler_(std::exchange(events.OnCalcFields, nullptr)) {}
+    ~CalcFieldsSuspended() { events_.OnCalcFields = std::move(handler_); }
+    CalcFieldsSuspended(const CalcFieldsSuspended&) = delete;
+    CalcFieldsSuspended& operator=(const CalcFieldsSuspended&) = delete;
+
+private:
+    DataSetEvents& events_;
+    TDataSetNotifyEvent handler_;
 };
 
 }  // namespace kvarn::db

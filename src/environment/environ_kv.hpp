@@ -35,6 +35,11 @@ inline constexpr const char* kSectionAdrDeclarDifDest = "DEFAULT";
 inline constexpr const char* kCleAdrDeclarDifDest = "AdrDeclarDifDest";
 // The companion module whose presence decides how the dossier's accountant is found.
 inline constexpr int kAssistantCompagnon = 148;
+// Keys of section "KV" that the settings file's readers here and the screens that write them
+// share: the small-or-medium-enterprise flag, and the SIREN of the company (SCM, SEP or SCP) of
+// which the dossier is an associate.
+inline constexpr const char* kClePMEAuSensCommunautaire = "PMEAuSensCommunautaire";
+inline constexpr const char* kCleSirenSocieteAssociee = "SirentSocieteSiAssocieSCM_SEP_SCP";
 
 class cEnvironKV : public cEnvironBaseKV {
 public:

@@ -8,6 +8,7 @@
 #include "environment/environ_kv.hpp"
 
 #include "environment/hote_courant.hpp"
+#include "environment/messages_rof.hpp"
 #include "environment/ouvreur_num_generaux.hpp"
 #include "host/boites.hpp"
 
@@ -21,25 +22,12 @@ constexpr const char* kLibellesROF[] = {"TVA", "TDFC", "IS", "CVAE", "RCM"};
 constexpr int kNombreTypesROF = 5;
 
 constexpr bool kEnregistrer = true;
-constexpr const char* kTitreAttention = "Attention";
-constexpr const char* kClePME = "PMEAuSensCommunautaire";
 
 std::string MessageROFAbsente(const std::string& libelle) {
     return "Vous n'avez pas renseigné la ROF (Référence Obligation Fiscale) " + libelle +
            ".\nNous vous conseillons de saisir cette information avant de poursuivre la préparation EDI "
            "de votre dossier afin d'éviter un rejet de télétransmission et d'anticiper l'obligation 2016."
            "\nSouhaitez-vous mettre à jour la ROF ?";
-}
-
-std::string MessageROFObligatoire(const std::string& libelle) {
-    return "La ROF (Référence Obligation Fiscale) " + libelle + " du dossier n'est pas renseignée" +
-           ".\nVeuillez la renseigner.";
-}
-
-std::string MessageROFDifferente(const std::string& libelle) {
-    return "La ROF (Référence Obligation Fiscale) " + libelle +
-           " saisie est différente de celle affichée dans les comptes rendus ARS.\nVoulez-vous modifier "
-           "votre saisie ?";
 }
 
 // One reference of an obligation as a single text, the two-part ones joined without separator.
@@ -96,20 +84,20 @@ bool cEnvironKV::SaisirROF(int type, bool obligatoire) {
     bool ouvrir = false;
     if (saisie.empty() && calculee.empty()) {
         if (obligatoire) {
-            host::ZORAttention(MessageROFObligatoire(libelle));
+            host::ZORAttention(MessageROFNonRenseignees({libelle}));
             ouvrir = true;
         } else {
-            ouvrir = host::ZORQuestion(MessageROFAbsente(libelle), kTitreAttention);
+            ouvrir = host::ZORQuestion(MessageROFAbsente(libelle), kTitreROF);
         }
     } else if (!saisie.empty() && !calculee.empty() && saisie != calculee) {
-        ouvrir = host::ZORQuestion(MessageROFDifferente(libelle), kTitreAttention);
+        ouvrir = host::ZORQuestion(MessageROFDifferentes({libelle}), kTitreROF);
     }
     if (ouvrir) OuvrirNumGenerauxPourROF(type, obligatoire);
     return true;
 }
 
 bool cEnvironKV::GetEstPMEAuSensCommunautaire() const {
-    return DossierCourant().FichierINI().GetBool(kSectionKV, kClePME, false);
+    return DossierCourant().FichierINI().GetBool(kSectionKV, kClePMEAuSensCommunautaire, false);
 }
 
 }  // namespace kvarn::environment

@@ -17,7 +17,8 @@ std::vector<Associe> LireAssociesISA(store::TdmDonnees& donnees) {
     if (!table.Exists()) return associes;
     table.Open();
     associes.reserve(static_cast<std::size_t>(table.RecordCount()));  // a record is a few kilobytes: no regrowth
-    for (table.First(); !table.Eof(); table.Next()) associes.push_back(associates::LireAssocieStocke(table));
+    const associates::LecteurAssocie lecteur(table, associates::LecteurAssocie::Membres::Stockes);
+    for (table.First(); !table.Eof(); table.Next()) associes.push_back(lecteur.Lire());
     table.Close();
     return associes;
 }

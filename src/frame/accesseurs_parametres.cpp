@@ -26,7 +26,6 @@ constexpr const char* kCleMontantCapitalDebEx = "MontantCapitalDebEx";
 constexpr const char* kCleNbPartsDebEx = "NbPartsDebEx";
 constexpr const char* kCleModePaiement = "ModePaiementCRL";
 constexpr const char* kCleNbVirements = "NbVirementsCRL";
-constexpr const char* kCleSirenAssocie = "SirentSocieteSiAssocieSCM_SEP_SCP";
 
 enum Place : std::uint32_t {
     kPlaceMontantCapital = kvarn::frame::kPlacesParametres, kPlaceMontantCapitalDebEx, kPlaceSetMontantCapital,
@@ -97,7 +96,7 @@ void SetNbVirements(const int& nombre) {
 }
 
 std::string GetSiretSEP_SCP_SCM_Dossier() {
-    return Lire(kPlaceSiretSEP, std::string(), [](const CGestTRPIni& s) { return s.GetString(kCleSirenAssocie); });
+    return Lire(kPlaceSiretSEP, std::string(), [](const CGestTRPIni& s) { return s.GetString(kvarn::environment::kCleSirenSocieteAssociee); });
 }
 
 bool GetAdrDeclarDiffDeAdrDest() {

@@ -68,6 +68,15 @@ void ZORDisplayException(std::uint32_t codeLocalisation, const std::exception& e
          static_cast<int>(codeLocalisation));
 }
 
+void ZORMontrerModal(EcranModal& ecran) {
+    if (!Installed().ecrans) throw std::logic_error("aucun hôte n'affiche l'écran « " + ecran.Titre() + " »");
+    Installed().ecrans(ecran);
+}
+
+std::unique_ptr<CVrelMaker> CreerVrelMaker(OuvreurDonneesEtat ouvreur) {
+    return Installed().etats ? Installed().etats(std::move(ouvreur)) : nullptr;
+}
+
 std::unique_ptr<CBarre> OuvrirBarre(const std::string& texte) {
     if (Installed().barres) return Installed().barres(texte);
     return std::make_unique<BarreMuette>();

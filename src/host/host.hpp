@@ -9,7 +9,9 @@
 #include "host/barre.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
+#include "host/ecran_modal.hpp"
 #include "host/environnement.hpp"
+#include "host/etats.hpp"
 
 #include <functional>
 #include <memory>
@@ -25,6 +27,8 @@ struct HostServices {
     MessageBoxes* boites = nullptr;
     Annuaire* annuaire = nullptr;
     BarreFactory barres;
+    MontreurEcrans ecrans{};
+    FabriqueEtats etats{};
 };
 
 void InstallHost(const HostServices& services);

@@ -4,8 +4,12 @@
 
 namespace kvarn::movements {
 
+bool ApresSituation(double dateMouvement, double dateSituation) {
+    return dateSituation != 0 && dateMouvement > dateSituation;
+}
+
 bool MouvementCompte(const cMouvParts& m, const Exclusions& e) {
-    if (e.dateSituation != 0 && m.DateMouvement > e.dateSituation) return false;
+    if (ApresSituation(m.DateMouvement, e.dateSituation)) return false;
     if (e.idMouvementExclu != 0 && m.AutoID == e.idMouvementExclu) return false;
     if (e.dateLimite != 0 && m.DateMouvement > e.dateLimite) return false;
     return m.TypeMouvement < kPremierTypeHorsMouvement;

@@ -30,6 +30,9 @@ struct Exclusions {
     double dateLimite = 0.0;
 };
 
+// Whether a movement of that date is after the situation; none is when there is no situation date.
+bool ApresSituation(double dateMouvement, double dateSituation);
+
 // Whether a movement counts in a sum under these exclusions.
 bool MouvementCompte(const cMouvParts& mouvement, const Exclusions& exclusions);
 

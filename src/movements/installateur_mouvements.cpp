@@ -1,10 +1,15 @@
 // The movements' installer: registered once for the process, run by every new data module. It
-// creates the movements' state (liste_en_cache.hpp) and, at every start-up, registers the
-// end-of-year step in the associates' state: the associates component's calculated fields call
-// it, since the associates cannot call the movements themselves. An attacher rather than the
-// installer does it, because attachers run once every installer has created its state.
+// creates the movements' state (liste_en_cache.hpp) and declares the fields the movements add to
+// the data module's components; at every start-up it attaches the movements' handlers
+// (gestionnaires_mouvements.hpp) and registers in the associates' state what the associates call
+// and cannot include: the end-of-year step of their calculated columns, the positions the list
+// of associates computes before it loads, and whether an associate gains shares. An attacher
+// rather than the installer registers them, because attachers run once every installer has
+// created its state.
 #include "associates/etat_associes.hpp"
+#include "movements/calcul_positions.hpp"
 #include "movements/fin_exercice.hpp"
+#include "movements/gestionnaires_mouvements.hpp"
 #include "movements/liste_en_cache.hpp"
 #include "store/installateurs.hpp"
 
@@ -13,18 +18,28 @@
 namespace kvarn::movements {
 namespace {
 
-void AttacherEtapeFinExercice(store::TdmKvarn& module) {
-    // The step lives in a state of this data module: it may hold the data module by reference.
-    module.EtatDe<associates::EtatAssocies>().etapeFinExercice = [&module](const Associe& associe) {
+// What is registered lives in a state of this data module: it may hold the data module by
+// reference.
+void AttacherServicesAssocies(store::TdmKvarn& module) {
+    associates::EtatAssocies& associes = module.EtatDe<associates::EtatAssocies>();
+    associes.etapeFinExercice = [&module](const Associe& associe) {
         const PartsPPUNP fin = PartsFinExerciceAssocie(module, associe.ShIDAssocie,
                                                        {associe.NbParts, associe.NbPartsU, associe.NbPartsN});
         return associates::PartsFinExercice{fin.pp, fin.u, fin.np};
     };
+    // The list's positions carry no amount: the amount is the screens' concern, at their unit value.
+    associes.calculerPositions = [&module] {
+        CalculerPositionsAssocies(module, false, 0.0);
+        return TotalPartsPPFin(module);
+    };
+    associes.acquiertDesParts = [&module](int idAssocie) { return AssocieAcquiertDesParts(module, idAssocie); };
 }
 
 void InstallerMouvements(store::TdmKvarn& module) {
     module.CreerEtat(std::make_unique<EtatMouvements>());
-    module.Gestionnaires().push_back(AttacherEtapeFinExercice);
+    DeclarerChampsMouvements(module);
+    module.Gestionnaires().push_back(AttacherServicesAssocies);
+    module.Gestionnaires().push_back(AttacherGestionnairesMouvements);
 }
 
 const store::InscriptionInstallateur kInscription{"mouvements", &InstallerMouvements};

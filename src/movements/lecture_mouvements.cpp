@@ -14,23 +14,17 @@ namespace {
 constexpr const char* kComposantMouvements = "tblMouvementPartsTraitement";
 constexpr const char* kComposantDetails = "tblDetMouvPartsTraitement";
 
-void AjouterDetailsLigne(db::CTable& details, std::set<cDetailMouvementParts>& ensemble) {
-    for (const cDetailMouvementParts& detail : DecoderLigneDetail(LireLigneDetail(details))) ensemble.insert(detail);
+void AjouterDetailsLigne(const LigneDetail& ligne, std::set<cDetailMouvementParts>& ensemble) {
+    for (const cDetailMouvementParts& detail : DecoderLigneDetail(ligne)) ensemble.insert(detail);
 }
 
-// Every detail row of the table, by movement, each movement's rows in the order of entry.
+// Every detail row of the table, by movement. A movement's details are a set: the order its rows
+// come in changes nothing.
 std::unordered_map<int, std::set<cDetailMouvementParts>> DetailsParMouvement(store::TdmKvarn& module) {
-    const db::CTable& composant = module.Donnees().Composant(kComposantDetails);
-    db::CTable details(module.Donnees().Session());
-    details.SetDatabaseName(composant.DatabaseName());
-    details.SetSessionName(composant.SessionName());
-    details.SetTableName(composant.TableName());
-    details.SetIndexName("idxMouv");
-    details.Open();
     std::unordered_map<int, std::set<cDetailMouvementParts>> parMouvement;
-    for (details.First(); !details.Eof(); details.Next())
-        if (const std::optional<int> idMouvement = LireIdMouvementDetail(details))
-            AjouterDetailsLigne(details, parMouvement[*idMouvement]);
+    ParcourirLignesDetail(module.Donnees().Session(), [&](int idMouvement, const LigneDetail& ligne) {
+        AjouterDetailsLigne(ligne, parMouvement[idMouvement]);
+    });
     return parMouvement;
 }
 
@@ -65,7 +59,8 @@ void LireListeMouvPartsParLien(store::TdmKvarn& module, ListeMouvParts& liste) {
     // Lent before the movements, so handed back after them: its row is one of its movement's.
     ComposantRetabli retabli(details);
     ParcourirMouvements(module, liste, [&](cMouvParts& mouvement) {
-        for (details.First(); !details.Eof(); details.Next()) AjouterDetailsLigne(details, mouvement.Details);
+        const ColonnesDetail colonnes(details);
+        for (details.First(); !details.Eof(); details.Next()) AjouterDetailsLigne(colonnes.Lire(), mouvement.Details);
     });
     retabli.Retablir();
 }

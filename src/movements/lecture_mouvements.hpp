@@ -2,10 +2,9 @@
 //
 // The movements are walked on the processing component tblMouvementPartsTraitement in the order
 // of its index "idxTri" (date, then order of entry) and ranked from 1; undated movements are
-// left out and take no rank. The details come from KOLMIKVP, read once in the order of its index
-// "idxMouv" (movement, then order of entry) on a cursor of the walk's own and handed to their
-// movements: following the linked detail component would ask the table again for every
-// movement. Each row's details are decoded (decodage_detail.hpp) into its movement's set. The
+// left out and take no rank. The details come from KOLMIKVP, read in one statement stepped
+// straight from the engine (a cursor's walk costs more per row) and handed to their movements:
+// following the linked detail component would ask the table again for every movement. Each row's details are decoded (decodage_detail.hpp) into its movement's set. The
 // processing components are handed back as found (composant_retabli.hpp).
 //
 // LireListeMouvPartsParLien reads the same list by the linked detail component

@@ -1,5 +1,5 @@
 // The movements subsystem's state: the cached movement list of the dossier, its index by
-// associate and its "loaded" flag; one per data module, created by the movements' installer in the
+// associate and its "loaded" flag, and what the positions were last computed from; one per data module, created by the movements' installer in the
 // data module's slot for the movements, gone with the data module.
 //
 // The list is read once (ChargerMouvements) and kept until someone who changed the movements
@@ -15,6 +15,8 @@
 
 #include <kvarn/mouvements.hpp>
 
+#include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -31,6 +33,8 @@ struct EtatMouvements final : store::EtatSousSysteme {
     ListeMouvParts liste;
     std::unordered_map<int, std::vector<DetailIndexe>> parAssocie;  // points into `liste`
     bool listeChargee = false;
+    // The change counter of KOLMIKV1 the positions were last computed from (calcul_positions.hpp).
+    std::optional<std::uint64_t> positionsCalculees;
 
     // Builds the index of the list as it stands.
     void Indexer();

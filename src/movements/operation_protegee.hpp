@@ -25,6 +25,8 @@ enum class Place : std::uint32_t {
     SauverAssoNPU = 5700,
     FermerAssoNPU = 5714,
     RecupererAssoNPU = 5739,
+    RecupererUsufruitiers = 5937,
+    RecupererMouvementAssocie = 5950,  // a place of its own, after those of the links
 };
 
 constexpr std::uint32_t CodeLocalisation(Place place) {

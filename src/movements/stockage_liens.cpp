@@ -3,6 +3,7 @@
 #include <kvarn/mouvements.hpp>
 
 #include "movements/ajout_ligne.hpp"
+#include "movements/liens.hpp"
 #include "movements/operation_protegee.hpp"
 #include "movements/table_asso_npu.hpp"
 
@@ -11,14 +12,7 @@ namespace {
 
 db::CTable& Liens(store::TdmKvarn& module) { return module.Donnees().Composant("tblAssoNPU"); }
 
-// The whole table: whatever index or link a screen gave the component is taken off.
-void Ouvrir(store::TdmKvarn& module) {
-    db::CTable& liens = Liens(module);
-    liens.SetIndexName("");
-    liens.SetMasterFields("");
-    liens.SetMasterSource(nullptr);
-    liens.Open();
-}
+void Ouvrir(store::TdmKvarn& module) { OuvrirLiens(module); }
 
 int Sauver(store::TdmKvarn& module, const cAssoNPU& lien) {
     return AjouterLigne(Liens(module), [&](db::CTable& table) { EcrireAssoNPU(table, lien); });
@@ -27,9 +21,11 @@ int Sauver(store::TdmKvarn& module, const cAssoNPU& lien) {
 void Fermer(store::TdmKvarn& module) { Liens(module).Close(); }
 
 // Rows equal in all four members collapse into one. The component is closed afterwards, also
-// when the walk fails.
+// when the walk fails. The walk reads stored columns only: the usufructuary's name, which would
+// load the list of associates, is not computed meanwhile.
 void Lire(store::TdmKvarn& module, std::set<cAssoNPU>& liens) {
     db::CTable& table = Liens(module);
+    const db::CalcFieldsSuspended suspendu(table);
     table.Open();
     try {
         for (table.First(); !table.Eof(); table.Next()) liens.insert(LireAssoNPU(table));
@@ -41,6 +37,16 @@ void Lire(store::TdmKvarn& module, std::set<cAssoNPU>& liens) {
 }
 
 }  // namespace
+
+db::CTable& OuvrirLiens(store::TdmKvarn& module) {
+    db::CTable& liens = Liens(module);
+    liens.SetIndexName("");
+    liens.SetMasterFields("");
+    liens.SetMasterSource(nullptr);
+    liens.Open();
+    return liens;
+}
+
 }  // namespace kvarn::movements
 
 namespace mv = kvarn::movements;

@@ -9,29 +9,12 @@
 #include "movements/table_details.hpp"
 #include "movements/table_mouvements.hpp"
 
-#include <utility>
 
 namespace kvarn::movements {
 namespace {
 
 db::CTable& Mouvements(store::TdmKvarn& module) { return module.Donnees().Composant("tblMouvementPartsTraitement"); }
 db::CTable& Details(store::TdmKvarn& module) { return module.Donnees().Composant("tblDetMouvPartsTraitement"); }
-
-// The detail component's calculated-field handler stays off while a detail is written: the row
-// is not shown, and the handler would compute for nothing.
-class CalculSuspendu {
-public:
-    explicit CalculSuspendu(db::CTable& table) : table_(table), calcul_(std::move(table.OnCalcFields)) {
-        table_.OnCalcFields = nullptr;
-    }
-    ~CalculSuspendu() { table_.OnCalcFields = std::move(calcul_); }
-    CalculSuspendu(const CalculSuspendu&) = delete;
-    CalculSuspendu& operator=(const CalculSuspendu&) = delete;
-
-private:
-    db::CTable& table_;
-    db::TDataSetNotifyEvent calcul_;
-};
 
 void Ouvrir(store::TdmKvarn& module) {
     Mouvements(module).Open();
@@ -43,7 +26,8 @@ int Sauver(store::TdmKvarn& module, const cMouvParts& mouvement) {
 }
 
 void SauverDetail(store::TdmKvarn& module, const cDetailMouvementParts& detail, int idMouvement) {
-    const CalculSuspendu suspendu(Details(module));
+    // The row is not shown: the handler would compute for nothing.
+    const db::CalcFieldsSuspended suspendu(Details(module));
     AjouterLigne(Details(module), [&](db::CTable& table) { EcrireDetail(table, detail, idMouvement); });
 }
 

@@ -11,6 +11,13 @@ cAssoNPU LireAssoNPU(db::CTable& table) {
     return lien;
 }
 
+std::optional<cAssoNPU> LireLienChiffre(db::CTable& table) {
+    if (table.FieldByName("NbU").IsNull()) return std::nullopt;
+    return LireAssoNPU(table);
+}
+
+void EcrireNomAssoLien(db::CTable& table, const std::string& nom) { table.FieldByName("NomAsso").SetAsString(nom); }
+
 void EcrireAssoNPU(db::CTable& table, const cAssoNPU& lien) {
     table.FieldByName("IdMouv").SetAsInteger(lien.IdMouv);
     table.FieldByName("IdNP").SetAsInteger(lien.IdNP);

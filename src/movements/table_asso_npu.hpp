@@ -6,9 +6,16 @@
 
 #include <kvarn/mouvements.hpp>
 
+#include <optional>
+#include <string>
+
 namespace kvarn::movements {
 
 cAssoNPU LireAssoNPU(db::CTable& table);
+// The same, or nullopt when the row's number of usufruct shares is empty.
+std::optional<cAssoNPU> LireLienChiffre(db::CTable& table);
+// The row's calculated name of its usufructuary.
+void EcrireNomAssoLien(db::CTable& table, const std::string& nom);
 // The columns of the row being appended (the caller appends and posts).
 void EcrireAssoNPU(db::CTable& table, const cAssoNPU& lien);
 

@@ -1,5 +1,6 @@
 #include "movements/table_details.hpp"
 
+#include "db/statement.hpp"
 #include "movements/codes_mouvement.hpp"
 
 #include <cmath>
@@ -7,8 +8,7 @@
 namespace kvarn::movements {
 namespace {
 
-std::optional<double> Quantite(db::CTable& table, const char* colonne) {
-    const db::Field& champ = table.FieldByName(colonne);
+std::optional<double> Quantite(const db::Field& champ) {
     return champ.IsNull() ? std::nullopt : std::optional<double>(champ.AsFloat());
 }
 
@@ -28,22 +28,29 @@ std::optional<ColonnesQuantite> ColonnesDe(int typeParts) {
 
 }  // namespace
 
-LigneDetail LireLigneDetail(db::CTable& table) {
-    LigneDetail ligne;
-    ligne.idAsso = table.FieldByName("IdAsso").AsInteger();
-    ligne.ppAug = Quantite(table, "NbPartsPPAug");
-    ligne.ppDim = Quantite(table, "NbPartsPPDim");
-    ligne.npAug = Quantite(table, "NbPartsNPAug");
-    ligne.npDim = Quantite(table, "NbPartsNPDim");
-    ligne.uAug = Quantite(table, "NbPartsUAug");
-    ligne.uDim = Quantite(table, "NbPartsUDim");
-    return ligne;
+LigneDetail ColonnesDetail::Lire() const {
+    return {IdAsso(),           Quantite(ppAug_), Quantite(ppDim_), Quantite(npAug_),
+            Quantite(npDim_), Quantite(uAug_),  Quantite(uDim_)};
 }
 
-std::optional<int> LireIdMouvementDetail(db::CTable& table) {
-    const db::Field& id = table.FieldByName("IdMouv");
-    return id.IsNull() ? std::nullopt : std::optional<int>(id.AsInteger());
+void ParcourirLignesDetail(db::Session& session, const std::function<void(int, const LigneDetail&)>& lire) {
+    db::Statement lignes(session.connection().Handle(),
+                         "SELECT IdMouv, IdAsso, NbPartsPPAug, NbPartsPPDim, NbPartsNPAug, NbPartsNPDim, NbPartsUAug, "
+                         "NbPartsUDim FROM KOLMIKVP ORDER BY AutoID");
+    const auto quantite = [&](int colonne) {
+        return lignes.ColumnIsNull(colonne) ? std::nullopt : std::optional<double>(lignes.ColumnReal(colonne));
+    };
+    while (lignes.Step()) {
+        if (lignes.ColumnIsNull(0)) continue;
+        const LigneDetail ligne{static_cast<int>(lignes.ColumnInteger(1)), quantite(2), quantite(3), quantite(4),
+                                quantite(5), quantite(6), quantite(7)};
+        lire(static_cast<int>(lignes.ColumnInteger(0)), ligne);
+    }
 }
+
+LigneDetail LireLigneDetail(db::CTable& table) { return ColonnesDetail(table).Lire(); }
+int LireIdAssoDetail(db::CTable& table) { return table.FieldByName("IdAsso").AsInteger(); }
+void EcrireNomAssoDetail(db::CTable& table, const std::string& nom) { table.FieldByName("NomAsso").SetAsString(nom); }
 
 void EcrireDetail(db::CTable& table, const cDetailMouvementParts& detail, int idMouvement) {
     table.FieldByName("IdMouv").SetAsInteger(idMouvement);

@@ -4,16 +4,22 @@
 
 namespace kvarn::movements {
 
+TypeEtCedant LireTypeEtCedant(db::CTable& table) {
+    // A type never set keeps the code that says so rather than reading as a sale of PP.
+    const db::Field& type = table.FieldByName("TypeMouvement");
+    return {table.FieldByName("AutoID").AsInteger(), type.IsNull() ? kTypeNonDefini : type.AsInteger(),
+            table.FieldByName("IDCedant").AsInteger()};
+}
+
 std::optional<cMouvParts> LireMouvement(db::CTable& table) {
     const db::Field& date = table.FieldByName("DateMouvement");
     if (date.IsNull()) return std::nullopt;
+    const TypeEtCedant lu = LireTypeEtCedant(table);
     cMouvParts mouvement;
     mouvement.DateMouvement = date.AsDateTime();
-    mouvement.IDCedant = table.FieldByName("IDCedant").AsInteger();
-    mouvement.AutoID = table.FieldByName("AutoID").AsInteger();
-    // A type never set keeps the code that says so rather than reading as a sale of PP.
-    const db::Field& type = table.FieldByName("TypeMouvement");
-    mouvement.TypeMouvement = type.IsNull() ? kTypeNonDefini : type.AsInteger();
+    mouvement.IDCedant = lu.idCedant;
+    mouvement.AutoID = lu.autoID;
+    mouvement.TypeMouvement = lu.type;
     return mouvement;
 }
 

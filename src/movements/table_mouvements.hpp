@@ -14,6 +14,14 @@ namespace kvarn::movements {
 // An undated movement has no record: it takes no rank. An empty transferor reads 0 (nobody), an
 // empty type -1 (none set).
 std::optional<cMouvParts> LireMouvement(db::CTable& table);
+// Any movement's key, type (-1 when empty) and transferor (0 when empty), dated or not.
+struct TypeEtCedant {
+    int autoID = 0;
+    int type = -1;
+    int idCedant = 0;
+};
+TypeEtCedant LireTypeEtCedant(db::CTable& table);
+
 // A transferor of 0 is stored empty: a movement whose transferor is set counts as a transfer,
 // and a capital increase stored with 0 would make its participants impossible to delete.
 void EcrireMouvement(db::CTable& table, const cMouvParts& mouvement);

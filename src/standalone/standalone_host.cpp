@@ -2,8 +2,22 @@
 
 #include "standalone/barre_terminal.hpp"
 #include "standalone/boites_console.hpp"
+#include "standalone/moteur_etats.hpp"
 
 namespace kvarn::standalone {
+namespace {
+
+// Without windows a screen shows nothing: it loads what it holds and saves it.
+void OuvrirEtFermer(host::EcranModal& ecran) {
+    ecran.Ouvrir();
+    ecran.Fermer();
+}
+
+std::unique_ptr<host::CVrelMaker> NouveauMoteur(host::OuvreurDonneesEtat ouvreur) {
+    return std::make_unique<MoteurEtats>(std::move(ouvreur));
+}
+
+}  // namespace
 
 StandaloneHost::StandaloneHost(std::unique_ptr<DossierFichier> dossier, HostOptions options)
     : dossier_(std::move(dossier)) {
@@ -17,10 +31,12 @@ StandaloneHost::StandaloneHost(std::unique_ptr<DossierFichier> dossier, HostOpti
         options.choix = choixConsole_.get();
     }
     if (!options.barres) options.barres = OuvrirBarreTerminal;
+    if (!options.ecrans) options.ecrans = OuvrirEtFermer;
     annuaire_ = std::make_unique<AnnuaireFichier>(
         options.annuaire.empty() ? AnnuaireFichier::CheminParDefaut() : options.annuaire, dossier_.get(),
         *options.choix);
-    host::InstallHost({environnement_.get(), dossier_.get(), options.boites, annuaire_.get(), options.barres});
+    host::InstallHost({environnement_.get(), dossier_.get(), options.boites, annuaire_.get(), options.barres,
+                       options.ecrans, NouveauMoteur});
 }
 
 StandaloneHost::~StandaloneHost() { host::UninstallHost(); }

@@ -21,6 +21,7 @@ struct HostOptions {
     ChoixIntervenant* choix = nullptr;     // terminal list when null
     host::BarreFactory barres;             // terminal bar when empty
     std::filesystem::path annuaire;        // the common directory's when empty
+    host::MontreurEcrans ecrans{};         // opened and closed at once when empty
 };
 
 class StandaloneHost {

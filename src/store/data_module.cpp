@@ -4,6 +4,7 @@
 #include "host/environnement.hpp"
 #include "host/regimes.hpp"
 #include "store/composants.hpp"
+#include "store/filtre_associes.hpp"
 #include "store/installateurs.hpp"
 #include "store/schema.hpp"
 #include "store/tables.hpp"
@@ -96,6 +97,7 @@ TdmDonnees::TdmDonnees() : environnement_(EnvironnementInitialise()) {
 }
 
 TdmDonnees::~TdmDonnees() {
+    qTraitement_.reset();
     composants_.clear();  // the components go before the session they are open on
     requetes_.clear();
     session_.Close();
@@ -168,11 +170,21 @@ void TdmKvarn::RattacherCalculsAssocies() {
         donnees_->Composant("tblAssociesKV").OnCalcFields = std::exchange(calculsAssociesDetaches_, nullptr);
 }
 
-void TdmKvarn::PrendreTableAssocies() {
-    if (detenteursAssocies_++ == 0) donnees_->Composant("tblAssociesKV").Open();
+bool TdmKvarn::OuvrirAssocies(int mode, std::string_view index, std::string_view filtre) {
+    db::CTable& associes = donnees_->Composant("tblAssociesKV");
+    const int categorie = host::pCurDossier ? host::pCurDossier->GetCategorie() : 0;
+    const std::string texte = TexteFiltreAssocies(mode, ModeChargement(), categorie, filtre);
+    associes.SetIndexName(index);
+    // The filter before opening: the rows are read once.
+    associes.SetFilter(texte);
+    associes.SetFiltered(!texte.empty());
+    if (detenteursAssocies_ == 0) associes.Open();
+    else associes.First();
+    ++detenteursAssocies_;
+    return true;
 }
 
-void TdmKvarn::RelacherTableAssocies() {
+void TdmKvarn::FermerAssocies() {
     if (detenteursAssocies_ == 0) return;
     if (--detenteursAssocies_ == 0) donnees_->Composant("tblAssociesKV").Close();
 }

@@ -10,15 +10,16 @@
 //
 // TdmKvarn owns TdmDonnees, the main environment object (its settings store opened in section
 // "KV"), the data sources, the holders' count of the associates table, the loading-mode
-// override, the report component (amKV, which the reports subsystem fills), the outside-party and
-// addressee objects of the screens (created when a screen first asks for one), and one state per
-// subsystem: the subsystems' installers (installateurs.hpp), run by its constructor, create their
+// override, the outside-party and addressee objects of the screens (created when a screen first
+// asks for one), and one state per subsystem: the subsystems' installers (installateurs.hpp), run by its constructor, create their
 // state there and register their attachers; all of it goes with the data module. Its dossier
 // start-up, run by the first InitKV, runs the attachers, binds the data sources, runs the
 // migration chains with the host's table copy between them, then the checks the subsystems
 // registered to end it (the associates' tax regimes on a dossier of category 8). While a caller
 // holds the associates table through OuvrirTableAssociesKV, the data module keeps that table's
 // calculated-field handler aside.
+// Users of the associates table share it through OuvrirAssocies/FermerAssocies, which count its
+// holders.
 #pragma once
 
 #include "db/data_source.hpp"
@@ -29,6 +30,7 @@
 #include "store/migrations.hpp"
 
 #include <kvarn/ecrans.hpp>
+#include <kvarn/parametres_ecrans.hpp>
 
 #include <array>
 #include <cstdint>
@@ -41,6 +43,7 @@
 #include <type_traits>
 #include <typeindex>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace kvarn::store {
@@ -63,6 +66,8 @@ public:
     db::CTable& Composant(std::string_view nom);
     // The query component of that name ("qTraitement"); std::out_of_range for an unknown name.
     db::CQuery& Requete(std::string_view nom);
+    // The processing query on the dossier alias, for the statements the module runs itself.
+    db::CQuery& qTraitement() { return Requete("qTraitement"); }
 
     const std::string LitteralFaux = "'False'";
     const std::string LitteralVrai = "'True'";
@@ -84,13 +89,6 @@ using ControleDemarrage = std::function<void(TdmKvarn&)>;
 class EtatSousSysteme {
 public:
     virtual ~EtatSousSysteme() = default;
-};
-
-// The report component amKV: the host's report engine as the reports subsystem sets it up and
-// handles its events. The data module only owns it.
-class ComposantEtats {
-public:
-    virtual ~ComposantEtats() = default;
 };
 
 // The working objects the data module keeps for the screens: the outside-party object (a
@@ -130,9 +128,12 @@ public:
     ChainesMigration& Migrations() { return migrations_; }
     std::vector<ControleDemarrage>& ControlesDemarrage() { return controles_; }
 
-    // Holders of the associates table: the first opens it, the last to release it closes it.
-    void PrendreTableAssocies();
-    void RelacherTableAssocies();
+    // Holders of the associates table tblAssociesKV. OuvrirAssocies gives the table the index
+    // (empty: key order) and the standing filter of `mode` (filtre_associes.hpp) with the extra
+    // filter; the first holder opens it, the others find it on its first row. The last to
+    // release it (FermerAssocies) closes it; the count never goes below 0.
+    bool OuvrirAssocies(int mode, std::string_view index, std::string_view filtre);
+    void FermerAssocies();
     int NombreDetenteursAssocies() const { return detenteursAssocies_; }
 
     // The associates table's calculated-field handler, taken off while another program holds the
@@ -146,15 +147,11 @@ public:
     int ModeChargement() const;
     void SetModeChargement(int mode) { modeChargement_ = mode; }
 
-    // The report component; nullptr until the reports subsystem installs it.
-    ComposantEtats* amKV() const { return amKV_.get(); }
-    void InstallerComposantEtats(std::unique_ptr<ComposantEtats> composant) { amKV_ = std::move(composant); }
-
-    // The screens' working object of that kind: created (Objet's default construction) when none
-    // is there, kept until LibererObjet or the data module goes. std::logic_error when the one
-    // there is of another class.
-    template <class Objet>
-    Objet& DonnerObjet(ObjetEcran quel);
+    // The screens' working object of that kind: created from the arguments when none is there (they
+    // are ignored otherwise), kept until LibererObjet or the data module goes. std::logic_error
+    // when the one there is of another class.
+    template <class Objet, class... Arguments>
+    Objet& DonnerObjet(ObjetEcran quel, Arguments&&... arguments);
     CKvarn* ObjetPresent(ObjetEcran quel) const { return objets_[Place(quel)].get(); }
     void LibererObjet(ObjetEcran quel) { objets_[Place(quel)].reset(); }
 
@@ -184,18 +181,31 @@ private:
     int detenteursAssocies_ = 0;
     int modeChargement_ = -1;
     std::array<std::unique_ptr<CKvarn>, 2> objets_;
-    std::unique_ptr<ComposantEtats> amKV_;  // before the states that may hand it their events
     std::map<std::type_index, std::unique_ptr<EtatSousSysteme>> etats_;  // last: goes first
 };
 
-template <class Objet>
-Objet& TdmKvarn::DonnerObjet(ObjetEcran quel) {
+template <class Objet, class... Arguments>
+Objet& TdmKvarn::DonnerObjet(ObjetEcran quel, Arguments&&... arguments) {
     static_assert(std::is_base_of_v<CKvarn, Objet>);
     std::unique_ptr<CKvarn>& place = objets_[Place(quel)];
-    if (!place) place = std::make_unique<Objet>();
+    if (!place) place = std::make_unique<Objet>(std::forward<Arguments>(arguments)...);
     if (auto* objet = dynamic_cast<Objet*>(place.get())) return *objet;
     throw std::logic_error(std::string("l'objet d'écran en place n'est pas un ") + typeid(Objet).name());
 }
+
+// The associates table held for a scope: OuvrirAssocies on entry, FermerAssocies on every way out.
+class AssociesOuverts {
+public:
+    AssociesOuverts(TdmKvarn& module, int mode, std::string_view index, std::string_view filtre) : module_(module) {
+        module_.OuvrirAssocies(mode, index, filtre);
+    }
+    ~AssociesOuverts() { module_.FermerAssocies(); }
+    AssociesOuverts(const AssociesOuverts&) = delete;
+    AssociesOuverts& operator=(const AssociesOuverts&) = delete;
+
+private:
+    TdmKvarn& module_;
+};
 
 template <class Etat>
 Etat& TdmKvarn::CreerEtat(std::unique_ptr<Etat> etat) {

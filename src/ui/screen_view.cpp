@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <algorithm>
@@ -18,6 +21,7 @@ namespace {
 constexpr const char* kOui = "oui";
 constexpr const char* kNon = "non";
 constexpr int kLargeurCourte = 20;
+constexpr int kMargesSaisie = 8;  // the entry's frame and inner margins, in pixels
 
 QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
 
@@ -34,8 +38,13 @@ void ScreenView::Bind(QLineEdit* edit, std::string field) {
     Add(edit, std::move(field), [edit](const frame::Field& f) {
         edit->setMaxLength(f.width > 0 ? f.width : 32767);
         // A short entry is drawn to its width rather than across the whole screen.
-        if (f.width > 0 && f.width <= kLargeurCourte)
-            edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * (f.width + 4));
+        // Digits and capitals are wider than the font's average character: a full entry of
+        // them must show whole.
+        if (f.width > 0 && f.width <= kLargeurCourte) {
+            const QFontMetrics mesure = edit->fontMetrics();
+            const int caractere = std::max(mesure.averageCharWidth(), mesure.horizontalAdvance(QLatin1Char('0')));
+            edit->setMaximumWidth(caractere * (f.width + 3) + kMargesSaisie);
+        }
         if (const QString valeur = Texte(f.value); edit->text() != valeur) {
             const int curseur = edit->cursorPosition();
             edit->setText(valeur);
@@ -89,6 +98,18 @@ void ScreenView::Bind(QTableView* grid, frame::RowModel& rows) {
     grids_.push_back(adapter);
 }
 
+void ScreenView::Follow(QWidget* widget, std::function<WidgetState()> state) {
+    followers_.emplace_back(widget, std::move(state));
+}
+
+void ScreenView::Bind(QPushButton* button, std::function<void()> press, std::function<WidgetState()> state) {
+    connect(button, &QPushButton::clicked, this, [this, press = std::move(press)] {
+        Guarded(kSaisirChamp, press);
+        AfterEntry(true);
+    });
+    Follow(button, std::move(state));
+}
+
 QLabel* ScreenView::Label(std::string_view field) {
     const auto found = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.field == field; });
     if (found == bindings_.end()) return nullptr;
@@ -109,6 +130,11 @@ void ScreenView::Refresh() {
         }
     }
     for (RowModelAdapter* grid : grids_) grid->Refresh();
+    for (const auto& [widget, state] : followers_) {
+        const WidgetState now = state();
+        widget->setEnabled(now.enabled);
+        widget->setHidden(!now.visible);
+    }
     if (!tabsOrdered_) OrderTabs();
 }
 
@@ -143,7 +169,12 @@ QWidget* ScreenView::FirstField() const {
 
 bool ScreenView::FocusField(std::string_view field) {
     QWidget* widget = WidgetOf(field);
-    if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this)) return false;
+    if (!widget) return false;
+    // A field on a tab not in front brings its tab forward first.
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget())
+        if (auto* pile = qobject_cast<QStackedWidget*>(w->parentWidget()))
+            if (auto* onglets = qobject_cast<QTabWidget*>(pile->parentWidget())) onglets->setCurrentWidget(w);
+    if (!widget->isEnabled() || !widget->isVisibleTo(this)) return false;
     widget->setFocus(Qt::OtherFocusReason);
     return true;
 }

@@ -3,7 +3,8 @@
 // A view builds its widgets and binds each to a field by name, in its constructor:
 //     TfrmSiretView::TfrmSiretView(TfrmSiret& s) : ScreenView(s) { Bind(idspN_, "idsp-n"); }
 // A line edit sends each keystroke to Screen::Edit, a list the item chosen (an editable list also
-// its typed text), a check box "oui" or "non"; a label only shows its field's value. After every
+// its typed text), a check box "oui" or "non"; a label only shows its field's value; a push button
+// runs its action as an entry would and re-reads whether it is enabled and shown. After every
 // entry each bound widget re-reads Fields() (value, enabled, visible, read-only, width, choices)
 // and the widget of the field the screen asks for gets the focus. Grids show a row model. The
 // view adds nothing but presentation: what an entry means is the screen's business, and what the
@@ -19,12 +20,14 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 
 namespace kvarn::ui {
@@ -42,6 +45,15 @@ public:
     void Bind(QCheckBox* box, std::string field);
     void Bind(QLabel* label, std::string field);
     void Bind(QTableView* grid, frame::RowModel& rows);
+    struct WidgetState {
+        bool enabled = true;
+        bool visible = true;
+    };
+    // A widget that follows the screen without a field of its own (a group around fields, a
+    // button): `state` is re-read with the fields.
+    void Follow(QWidget* widget, std::function<WidgetState()> state);
+    // A button beside the fields: `press` runs guarded, then the view refreshes as after an entry.
+    void Bind(QPushButton* button, std::function<void()> press, std::function<WidgetState()> state);
     // A label for a bound widget: the field's label with a mnemonic letter not yet taken in this
     // view, the widget as its buddy; it is hidden and shown with the field.
     QLabel* Label(std::string_view field);
@@ -52,7 +64,8 @@ public:
     QWidget* WidgetOf(std::string_view field) const;
     // The first bound widget the user can type into, in the order of Fields(); nullptr when none.
     QWidget* FirstField() const;
-    // Gives the focus to the field's widget; false when no shown widget is bound to it.
+    // Gives the focus to the field's widget, its tab brought forward; false when no shown widget
+    // is bound to it.
     bool FocusField(std::string_view field);
     // Called after each entry, once the view is refreshed (the window re-reads the tree).
     void SetAfterEntry(std::function<void()> afterEntry) { afterEntry_ = std::move(afterEntry); }
@@ -73,6 +86,7 @@ private:
     frame::Screen& screen_;
     std::vector<Binding> bindings_;
     std::vector<RowModelAdapter*> grids_;
+    std::vector<std::pair<QWidget*, std::function<WidgetState()>>> followers_;
     std::set<QChar> mnemonics_;
     std::function<void()> afterEntry_;
     bool tabsOrdered_ = false;

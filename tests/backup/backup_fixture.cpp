@@ -64,10 +64,16 @@ bool ControlledOs::Exists(const fs::path& path) {
 }
 
 std::unique_ptr<PendingFile> ControlledOs::Killable(std::unique_ptr<PendingFile> file) {
-    if (!killAfter) return file;
-    if (!killBudget_)
-        killBudget_ =
-            std::make_shared<WriteBudget>(WriteBudget{*killAfter, [] { ::raise(SIGKILL); }});
+    if (!killAfter && !killAfterNames) return file;
+    if (!killBudget_) {
+        killBudget_ = std::make_shared<WriteBudget>();
+        killBudget_->remaining = killAfter.value_or(UINT64_MAX);
+        killBudget_->whenSpent = [] { ::raise(SIGKILL); };
+        if (killAfterNames)
+            killBudget_->beforeName = [names = *killAfterNames]() mutable {
+                if (names-- == 0) ::raise(SIGKILL);
+            };
+    }
     return WithinBudget(std::move(file), killBudget_);
 }
 
@@ -75,7 +81,7 @@ std::unique_ptr<PendingFile> ControlledOs::CreateVolume(const fs::path& path) {
     std::unique_ptr<PendingFile> real = PosixOsLayer::CreateVolume(path);
     if (volumeFailsAfter)
         real = WithinBudget(std::move(real),
-                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}}));
+                            std::make_shared<WriteBudget>(WriteBudget{*volumeFailsAfter, {}, {}}));
     return Killable(std::move(real));
 }
 

@@ -87,6 +87,8 @@ public:
     std::map<std::string, std::string>* memoryTarget = nullptr;
     // Bytes written to volumes and restored files after which the process is killed.
     std::optional<std::uint64_t> killAfter;
+    // Restored files that take their names before the process is killed.
+    std::optional<std::size_t> killAfterNames;
 
     std::optional<std::uint64_t> FreeSpace(const fs::path& dir) override;
     bool Exists(const fs::path& path) override;

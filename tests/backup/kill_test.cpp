@@ -1,6 +1,9 @@
 // Runs killed half way, and the temporaries they leave: the next run sweeps them away and never
-// archives one; a temporary that a live process holds, or written after the run began, stays.
+// archives one; a temporary that a live process holds, or written after the run began, stays. A
+// restore killed while writing or while naming a batch of files leaves each file old or new.
 #include "backup_fixture.hpp"
+
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,6 +68,82 @@ TEST_P(KilledRun, TheNextRunLeavesNoTemporaryBehind) {
 INSTANTIATE_TEST_SUITE_P(Moments, KilledRun,
                          testing::Combine(testing::Values(Run::Backup, Run::Restore),
                                           testing::Range(1, 21)));
+
+// Where a restore over an older tree is killed: after so many bytes written, or after so many
+// files named.
+struct KillCase {
+    const char* label;
+    std::optional<std::uint64_t> bytes;
+    std::optional<std::size_t> names;
+};
+
+class KilledRestore : public BackupTest, public testing::WithParamInterface<KillCase> {
+protected:
+    // Names in the archive's order.
+    static std::string Name(int i) {
+        char name[8];
+        std::snprintf(name, sizeof name, "f%03d", i);
+        return name;
+    }
+};
+
+TEST_P(KilledRestore, LeavesEveryFileOldOrNew) {
+    // More files than one batch names at once; every fourth one not there before the restore.
+    constexpr int kFiles = 150;
+    std::vector<std::string> fresh, old;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string name = Name(i);
+        fresh.push_back(i % 2 ? RandomBytes(1000 + 37 * i, static_cast<unsigned>(i))
+                              : std::string(2000 + i, static_cast<char>('a' + i % 26)));
+        old.push_back(i % 4 == 3 ? std::string() : "ancien " + name);
+        WriteBytes(source_ / name, fresh.back());
+        if (!old.back().empty()) WriteBytes(target_ / name, old.back());
+    }
+    ASSERT_EQ(BackupTo(), BR_OK);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        Component();
+        os_->killAfter = GetParam().bytes;
+        os_->killAfterNames = GetParam().names;
+        RestoreFrom();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "not killed";
+
+    std::size_t renewed = 0;
+    for (int i = 0; i < kFiles; ++i) {
+        const fs::path file = target_ / Name(i);
+        const std::string now = fs::exists(file) ? ReadBytes(file) : std::string();
+        const bool isNew = now == fresh[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(isNew || now == old[static_cast<std::size_t>(i)]) << file;
+        // Files take their names in the archive's order: the new ones come first.
+        EXPECT_TRUE(!isNew || renewed == static_cast<std::size_t>(i)) << file;
+        renewed += isNew;
+    }
+    if (GetParam().names) {
+        EXPECT_EQ(renewed, *GetParam().names);
+    }
+    // The next restore sweeps what the killed one left and finishes its work.
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_TRUE(Temporaries().empty()) << Temporaries().front();
+    for (int i = 0; i < kFiles; ++i)
+        EXPECT_EQ(ReadBytes(target_ / Name(i)), fresh[static_cast<std::size_t>(i)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, KilledRestore,
+    testing::Values(KillCase{"writing_the_first_file", 500, {}},
+                    KillCase{"writing_the_first_batch", 100000, {}},
+                    KillCase{"writing_the_second_batch", 250000, {}},
+                    KillCase{"writing_the_last_file", 435000, {}},
+                    KillCase{"naming_the_first_file", {}, 0},
+                    KillCase{"naming_the_middle_of_a_batch", {}, 30},
+                    KillCase{"naming_the_first_of_the_second_batch", {}, 64},
+                    KillCase{"naming_the_last_file", {}, 149}),
+    ByLabel());
 
 struct SweepCase {
     const char* label;

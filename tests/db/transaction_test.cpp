@@ -4,10 +4,7 @@
 
 #include "db/errors.hpp"
 #include "db/transaction.hpp"
-
-#include <csignal>
-
-#include <sys/resource.h>
+#include "support/file_size_limit.hpp"
 
 namespace kvarn::db::testing {
 namespace {
@@ -16,26 +13,7 @@ void PostAssocies(CTable& table, int count) {
     for (int i = 0; i < count; ++i) AddAssocie(table, "Associé numéro " + std::to_string(i), std::string(60, 'x'));
 }
 
-// Every write past `limit` bytes of any file fails as on a full disk, for the object's lifetime
-// (the signal the kernel sends with it is ignored, so the write returns an error).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(std::uintmax_t limit) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = static_cast<rlim_t>(limit);
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
+using testing_support::FileSizeLimit;
 
 struct Ending {
     const char* name;

@@ -101,13 +101,13 @@ INSTANTIATE_TEST_SUITE_P(Categories, LoadingMode,
 TEST_F(Lifecycle, AssociatesTableClosesWhenItsLastHolderReleasesIt) {
     store::TdmKvarn& module = *DataModule();
     db::CTable& associes = module.Donnees().Composant("tblAssociesKV");
-    module.PrendreTableAssocies();
-    module.PrendreTableAssocies();
-    module.RelacherTableAssocies();
+    module.OuvrirAssocies(1, "", "");
+    module.OuvrirAssocies(2, "idxRaisonSociale", "");
+    module.FermerAssocies();
     EXPECT_TRUE(associes.Active());
-    module.RelacherTableAssocies();
+    module.FermerAssocies();
     EXPECT_FALSE(associes.Active());
-    module.RelacherTableAssocies();  // never below zero
+    module.FermerAssocies();  // never below zero
     EXPECT_EQ(module.NombreDetenteursAssocies(), 0);
 }
 

@@ -110,7 +110,7 @@ bool MemoryStream::Truncate() {
     return true;
 }
 
-bool MemoryFile::Commit(const FileStamp*) {
+bool MemoryFile::Publish() {
     committed_(std::move(bytes_));
     return true;
 }

@@ -57,7 +57,9 @@ class MemoryFile final : public MemoryStream, public PendingFile {
 public:
     explicit MemoryFile(std::function<void(std::string bytes)> committed)
         : committed_(std::move(committed)) {}
-    bool Commit(const FileStamp*) override;
+    bool Seal(const FileStamp*) override { return true; }
+    bool Publish() override;
+    bool FlushName() override { return true; }
 
 private:
     std::function<void(std::string bytes)> committed_;

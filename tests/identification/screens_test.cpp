@@ -7,6 +7,7 @@
 #include "identification/screens/categorie_juridique_picker.hpp"
 #include "identification/screens/correction_dialogs.hpp"
 #include "identification/screens/general_numbers_screen.hpp"
+#include "identification/screens/groupes_siret.hpp"
 #include "identification/screens/siret_screen.hpp"
 #include "support/dossier_ouvert.hpp"
 
@@ -205,6 +206,13 @@ protected:
         ecran->Activate();
         return ecran;
     }
+    // A whole SIRET typed over its groups, and read back.
+    static void Saisir(frame::Screen& ecran, const char* siret, const char* texte) {
+        for (const auto& [champ, valeur] : RepartirSaisie(ecran, siret, texte)) ecran.Edit(champ, valeur);
+    }
+    static std::string Siret(const frame::Screen& ecran, const char* siret) {
+        return GroupesSiret(std::string(siret) + "-").Joint(ecran);
+    }
 };
 
 TEST_F(SiretScreen, LoadsBothClosingsUnderTheirYears) {
@@ -212,13 +220,13 @@ TEST_F(SiretScreen, LoadsBothClosingsUnderTheirYears) {
     CSiret::SetIDSP(D("31/12/2025"), "A1234567890123");
     CSiret::SetCategorieJuridique("6540");
     const auto ecran = Ouvrir();
-    EXPECT_EQ(ecran->GetField("siret-n-1").label, "SIRET au 31/12/2024 si différent");
+    EXPECT_EQ(ecran->GetField("siret-n1-siren-1").label, "SIRET au 31/12/2024 si différent");
     EXPECT_EQ(ecran->GetField("pseudo-siret-n").label, "Pseudo-SIRET au 31/12/2025");
-    EXPECT_EQ(ecran->GetField("idsp-n-1").label, "IDSP au 31/12/2024 si différent");
-    EXPECT_EQ(ecran->GetField("siret-n-1").value, "55208131766522");
+    EXPECT_EQ(ecran->GetField("idsp-n1").label, "IDSP au 31/12/2024 si différent");
+    EXPECT_EQ(Siret(*ecran, "siret-n1"), "55208131766522");
     EXPECT_EQ(ecran->GetField("idsp-n").value, "A1234567890123");
     EXPECT_EQ(ecran->GetField("categorie-juridique").value, CCategorieJuridique::DonneLibelleCategorieJuridique("6540"));
-    EXPECT_FALSE(ecran->GetField("idsp-n-1").enabled);  // the year before has its SIRET
+    EXPECT_FALSE(ecran->GetField("idsp-n1").enabled);  // the year before has its SIRET
     EXPECT_TRUE(ecran->GetField("idsp-n").enabled);
 }
 
@@ -226,36 +234,36 @@ TEST_F(SiretScreen, TheDossiersSiretStandsForYearN) {
     ModifierDossier({{"Identification", "Siren", "552081317"}, {"Identification", "Nic", "66522"}});
     CSiret::SetIDSP(D("31/12/2025"), "A1234567890123");
     const auto ecran = Ouvrir();
-    EXPECT_EQ(ecran->GetField("siret-principal").value, "55208131766522");
+    EXPECT_EQ(Siret(*ecran, "siret-principal"), "55208131766522");
     EXPECT_FALSE(ecran->GetField("pseudo-siret-n").enabled);
     EXPECT_EQ(ecran->GetField("idsp-n").value, "");  // emptied as it is disabled
-    EXPECT_TRUE(ecran->GetField("pseudo-siret-n-1").enabled);
+    EXPECT_TRUE(ecran->GetField("pseudo-siret-n1").enabled);
 }
 
 TEST_F(SiretScreen, ASiretDigitDisablesAndEmptiesTheIdspOfItsYear) {
     const auto ecran = Ouvrir();
     ecran->Edit("idsp-n", "A1234567890123");
     ecran->Edit("pseudo-siret-n", "P1234567800001");
-    ecran->Edit("siret-n", "5");
+    ecran->Edit("siret-n-siren-1", "5");
     EXPECT_FALSE(ecran->GetField("idsp-n").enabled);
     EXPECT_EQ(ecran->GetField("idsp-n").value, "");
     EXPECT_FALSE(ecran->GetField("pseudo-siret-n").enabled);
-    EXPECT_TRUE(ecran->GetField("idsp-n-1").enabled);
+    EXPECT_TRUE(ecran->GetField("idsp-n1").enabled);
     EXPECT_THROW(ecran->Edit("idsp-n", "A1234567890123"), std::logic_error);
-    ecran->Edit("siret-n", "");
+    ecran->Edit("siret-n-siren-1", "");
     EXPECT_TRUE(ecran->GetField("idsp-n").enabled);
 }
 
 TEST_F(SiretScreen, ChecksInOrderThenSaves) {
     const auto ecran = Ouvrir();
     ecran->Edit("idsp-n", "P1234567890123");
-    ecran->Edit("pseudo-siret-n-1", "P1234567800002");
-    EXPECT_EQ(ecran->Leave(), "pseudo-siret-n-1");
-    ecran->Edit("pseudo-siret-n-1", "P1234567800001");
+    ecran->Edit("pseudo-siret-n1", "P1234567800002");
+    EXPECT_EQ(ecran->Leave(), "pseudo-siret-n1");
+    ecran->Edit("pseudo-siret-n1", "P1234567800001");
     EXPECT_EQ(ecran->Leave(), "idsp-n");
     ecran->Edit("idsp-n", "a1234567890123");
-    ecran->Edit("siret-n-1", "55208131766523");  // disables the pseudo-SIRET N-1, which is not saved
-    EXPECT_EQ(ecran->Leave(), "siret-n-1");
+    Saisir(*ecran, "siret-n1", "55208131766523");  // disables the pseudo-SIRET N-1, which is not saved
+    EXPECT_EQ(ecran->Leave(), "siret-n1-siren-1");
     ASSERT_EQ(boxes_.shown().size(), 3u);
     EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
     EXPECT_EQ(boxes_.shown()[0].texte,
@@ -265,7 +273,7 @@ TEST_F(SiretScreen, ChecksInOrderThenSaves) {
               "votre saisie.");
     EXPECT_EQ(boxes_.shown()[2].texte, "La clé du SIRET 55208131766523 est incorrecte");
 
-    ecran->Edit("siret-n-1", "55208131766522");
+    Saisir(*ecran, "siret-n1", "55208131766522");
     ecran->Edit("pseudo-siret-n", "P9876543200001");
     ASSERT_EQ(ecran->Leave(), std::nullopt);
     ecran->Deactivate();

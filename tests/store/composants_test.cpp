@@ -147,23 +147,13 @@ TEST_F(Composants, UnNomInconnuEstRefuse) {
 
 TEST_F(Composants, LesObjetsDesEcransSontCreesALaDemandeEtGardes) {
     EXPECT_EQ(Module().ObjetPresent(ObjetEcran::Intervenants), nullptr);
-    CIntervenants& intervenants = Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants);
+    CIntervenants& intervenants = Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants, 0, true, true, true, true, true, true, true, false);
     EXPECT_EQ(intervenants.GetTypeEcran(), TE_INTERVENANTS);
     EXPECT_EQ(&Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants), &intervenants);
     EXPECT_EQ(Module().ObjetPresent(ObjetEcran::AdresseDestinataire), nullptr);
-    EXPECT_THROW(Module().DonnerObjet<CAdresseDestinataire>(ObjetEcran::Intervenants), std::logic_error);
+    EXPECT_THROW(Module().DonnerObjet<CAdresseDestinataire>(ObjetEcran::Intervenants, 0, true, true, true, false), std::logic_error);
     Module().LibererObjet(ObjetEcran::Intervenants);
     EXPECT_EQ(Module().ObjetPresent(ObjetEcran::Intervenants), nullptr);
-}
-
-TEST(ObjetsEcran, LesInterrupteursSeLisentDansLeurOrdreEtFauxHorsDeLeurNombre) {
-    const CIntervenants intervenants(false, true, false, false, false, false, false, true);
-    const CAdresseDestinataire adresse(true, false, false, true);
-    const std::vector<bool> attendusIntervenants{false, false, true, false, false, false, false, false, true, false};
-    const std::vector<bool> attendusAdresse{false, true, false, false, true, false};
-    for (int n = 0; n <= 9; ++n) EXPECT_EQ(intervenants.Interrupteur(n), attendusIntervenants[n]) << n;
-    for (int n = 0; n <= 5; ++n) EXPECT_EQ(adresse.Interrupteur(n), attendusAdresse[n]) << n;
-    EXPECT_EQ(adresse.GetTypeEcran(), TE_ADRESSE_DESTINATAIRE);
 }
 
 }  // namespace

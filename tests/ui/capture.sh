@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The assistant's command line and its capture, end to end: bad arguments exit 2 with the usage;
 # a directory holding no dossier exits 1 with the reason; the capture of a dossier made by the
-# command-line program writes 21 images, says what the screens showed, and leaves every byte of
-# the dossier as it was. The platform is left unset: the capture chooses it.
+# command-line program writes the 21 screens and the legal-category picker, says what the screens
+# showed, and leaves every byte of the dossier as it was. The platform is left unset: the capture chooses it.
 # Usage: capture.sh <kvarn> <kvarn-assistant>
 set -u
 kvarn="$1"
@@ -36,7 +36,8 @@ expect_status 0 "$assistant" "$work/dossier" --capture "$work/images"
 for n in $(seq -w 1 21); do
   [ -s "$work/images/ecran-$n.png" ] || fail "ecran-$n.png missing"
 done
-[ "$(ls "$work/images" | grep -c '\.png$')" -eq 21 ] || fail "not 21 images"
+[ -s "$work/images/categorie-juridique.png" ] || fail "categorie-juridique.png missing"
+[ "$(ls "$work/images" | grep -c '\.png$')" -eq 22 ] || fail "not 22 images"
 [ -f "$work/images/boites.txt" ] || fail "boites.txt missing"
 (cd "$work/dossier" && find . -type f -exec sha256sum {} + | sort) | diff "$work/avant" - || fail "the dossier changed"
-echo "capture: 21 images, the dossier unchanged"
+echo "capture: 22 images, the dossier unchanged"

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <set>
+
 namespace kvarn::testing_support {
 namespace {
 
@@ -34,6 +36,10 @@ TEST_F(FenetreOuverte, OpensOnGroupZeroAndEveryScreenShowsItsPageUnderItsCaption
         EXPECT_EQ(fenetre_->EcranCourant(), ecran);
         EXPECT_EQ(fenetre_->TitreEcran().toStdString(), conception.Noeud(ecran).libelle);
         EXPECT_EQ(WizardTreeCurrent(fenetre_->Arbre()), ecran);
+        if (std::set<int>{1, 9, 10, 11, 19, 20}.contains(ecran)) {  // the screens whose views have landed
+            EXPECT_NE(fenetre_->Vue(), nullptr) << ecran;
+            continue;
+        }
         const auto* notice = dynamic_cast<QLabel*>(fenetre_->Page());
         ASSERT_NE(notice, nullptr) << ecran;
         EXPECT_EQ(notice->text(), QString::fromUtf8(ui::kEcranIndisponible));

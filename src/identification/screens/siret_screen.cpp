@@ -1,9 +1,12 @@
 #include "identification/screens/siret_screen.hpp"
 
+#include "common/codepage.hpp"
 #include "common/dates.hpp"
+#include "common/fixed_field.hpp"
 #include "frame/etat_module.hpp"
 #include "frame/screens/screen_registry.hpp"
 #include "host/verifications.hpp"
+#include "identification/screens/ecran_protege.hpp"
 
 #include <kvarn/categorie_juridique.hpp>
 #include <kvarn/siret.hpp>
@@ -13,19 +16,20 @@
 namespace kvarn::identification {
 namespace {
 
-constexpr const char* kPrincipal = "siret-principal";
 constexpr const char* kCategorie = "categorie-juridique";
 constexpr int kLargeur = 14;
 
+const GroupesSiret kPrincipal{"siret-principal-"};
+
 // The numbers of one closing: N (0) or N-1 (1).
 struct Cloture {
-    const char* siret;
+    GroupesSiret siret;
     const char* pseudo;
     const char* idsp;
     const char* suffixe;  // of the labels: the year N-1's numbers are those "si différent"
 };
-constexpr Cloture kClotures[] = {{"siret-n", "pseudo-siret-n", "idsp-n", ""},
-                                 {"siret-n-1", "pseudo-siret-n-1", "idsp-n-1", " si différent"}};
+const Cloture kClotures[] = {{GroupesSiret("siret-n-"), "pseudo-siret-n", "idsp-n", ""},
+                             {GroupesSiret("siret-n1-"), "pseudo-siret-n1", "idsp-n1", " si différent"}};
 
 double FinAnnee(int annee) { return *EncodeDate({annee, 12, 31}); }
 
@@ -42,9 +46,15 @@ const frame::ScreenRegistration kEnregistrement{"TfrmSiret",
 }  // namespace
 
 TfrmSiret::TfrmSiret(int annee) : annee_(annee) {
-    Declare({.name = kPrincipal, .label = "SIRET de l'établissement principal", .readOnly = true, .width = kLargeur});
-    for (int i = 0; i < 2; ++i)
-        Declare(Numero(kClotures[i].siret, "SIRET au 31/12/" + std::to_string(annee - i) + " si différent"));
+    const std::string principal = "SIRET de l'établissement principal";
+    for (frame::Field& champ : kPrincipal.Champs(principal, principal, true)) Declare(std::move(champ));
+    for (int i = 0; i < 2; ++i) {
+        const std::string libelle = "SIRET au 31/12/" + std::to_string(annee - i) + " si différent";
+        for (frame::Field& champ : kClotures[i].siret.Champs(libelle, libelle, false)) {
+            DeclareGenre(champ.name, GenreSaisie::Chiffres);
+            Declare(std::move(champ));
+        }
+    }
     for (int i = 0; i < 2; ++i)
         Declare(Numero(kClotures[i].pseudo,
                        "Pseudo-SIRET au 31/12/" + std::to_string(annee - i) + kClotures[i].suffixe));
@@ -54,20 +64,26 @@ TfrmSiret::TfrmSiret(int annee) : annee_(annee) {
 }
 
 void TfrmSiret::Activate() {
-    SetValue(kPrincipal, frame::Environnement().GetSiretDossier());
-    for (int i = 0; i < 2; ++i) {
-        const double date = FinAnnee(annee_ - i);
-        SetValue(kClotures[i].siret, CSiret::GetSIRET(date));
-        SetValue(kClotures[i].pseudo, CSiret::GetPseudoSIRET(date));
-        SetValue(kClotures[i].idsp, CSiret::GetIDSP(date));
-    }
-    SetValue(kCategorie, CCategorieJuridique::DonneLibelleCategorieJuridique(CSiret::GetCategorieJuridique()));
+    Proteger(kUniteSiret, kCharger, [this] {
+        tagNOINTRACOMM numero;
+        frame::Environnement().GetNoIntraComm(numero);
+        for (const auto& [champ, valeur] : kPrincipal.Valeurs(ReadField(numero.Siren, sizeof numero.Siren, CodePage::Ansi) +
+                                                              ReadField(numero.Nic, sizeof numero.Nic, CodePage::Ansi)))
+            SetValue(champ, valeur);
+        for (int i = 0; i < 2; ++i) {
+            const double date = FinAnnee(annee_ - i);
+            for (const auto& [champ, valeur] : kClotures[i].siret.Valeurs(CSiret::GetSIRET(date))) SetValue(champ, valeur);
+            SetValue(kClotures[i].pseudo, CSiret::GetPseudoSIRET(date));
+            SetValue(kClotures[i].idsp, CSiret::GetIDSP(date));
+        }
+        codeCategorie_ = CSiret::GetCategorieJuridique();
+        SetValue(kCategorie, CCategorieJuridique::DonneLibelleCategorieJuridique(codeCategorie_));
+    });
     ReglerActivation();
 }
 
 void TfrmSiret::ReglerActivation() {
-    const bool sansSiret[] = {Value(kPrincipal).empty() && Value(kClotures[0].siret).empty(),
-                              Value(kClotures[1].siret).empty()};
+    const bool sansSiret[] = {kPrincipal.Vide(*this) && kClotures[0].siret.Vide(*this), kClotures[1].siret.Vide(*this)};
     for (int i = 0; i < 2; ++i) {
         FieldRef(kClotures[i].pseudo).enabled = sansSiret[i];
         frame::Field& idsp = FieldRef(kClotures[i].idsp);
@@ -76,7 +92,11 @@ void TfrmSiret::ReglerActivation() {
     }
 }
 
-void TfrmSiret::Edited(frame::Field&, const std::string&) { ReglerActivation(); }
+void TfrmSiret::ApresSaisie(frame::Field& field, const std::string& before) {
+    for (const Cloture& cloture : kClotures)
+        if (const std::string suivant = cloture.siret.Suivant(field, before); !suivant.empty()) SetFocus(suivant);
+    ReglerActivation();
+}
 
 std::optional<std::string> TfrmSiret::Leave() {
     for (const Cloture& cloture : kClotures)
@@ -89,23 +109,30 @@ std::optional<std::string> TfrmSiret::Leave() {
             CSiret::DonnerMessageErreurIDSPInvalide();
             return cloture.idsp;
         }
-    for (const Cloture& cloture : kClotures)
-        if (!Value(cloture.siret).empty() && !host::VerificationDuSIRET(Value(cloture.siret))) return cloture.siret;
+    for (const Cloture& cloture : kClotures) {
+        const std::string siret = cloture.siret.Joint(*this);
+        if (!siret.empty() && !host::VerificationDuSIRET(siret)) return cloture.siret.Noms().front();
+    }
     return std::nullopt;
 }
 
 void TfrmSiret::Deactivate() {
-    for (int i = 0; i < 2; ++i) {
-        const double date = FinAnnee(annee_ - i);
-        CSiret::SetSIRET(date, Value(kClotures[i].siret));
-        if (GetField(kClotures[i].pseudo).enabled) CSiret::SetPseudoSIRET(date, Value(kClotures[i].pseudo));
-        CSiret::SetIDSP(date, Value(kClotures[i].idsp));
-    }
+    Proteger(kUniteSiret, kEnregistrer, [this] {
+        for (int i = 0; i < 2; ++i) {
+            const double date = FinAnnee(annee_ - i);
+            CSiret::SetSIRET(date, kClotures[i].siret.Joint(*this));
+            if (GetField(kClotures[i].pseudo).enabled) CSiret::SetPseudoSIRET(date, Value(kClotures[i].pseudo));
+            CSiret::SetIDSP(date, Value(kClotures[i].idsp));
+        }
+    });
 }
 
 void TfrmSiret::CategorieChoisie(const EchangeCategorieJuridique& echange) {
-    CSiret::SetCategorieJuridique(echange.code);
-    SetValue(kCategorie, echange.libelle);
+    Proteger(kUniteSiret, kBouton, [&] {
+        CSiret::SetCategorieJuridique(echange.code);
+        codeCategorie_ = echange.code;
+        SetValue(kCategorie, echange.libelle);
+    });
 }
 
 }  // namespace kvarn::identification

@@ -1,8 +1,10 @@
 // TfrmSiret: the SIRET screen, without its widgets: the company's SIRET, pseudo-SIRET and IDSP at
 // the closings of the financial year N and of the year before, and its legal category.
 //
-// Fields: "siret-principal" (the dossier's SIRET, read-only), "siret-n", "siret-n-1",
-// "pseudo-siret-n", "pseudo-siret-n-1", "idsp-n", "idsp-n-1" (14 characters each) and
+// Fields: the dossier's SIRET "siret-principal-siren-1" ... "siret-principal-nic" (read-only), the
+// SIRET at 31/12/N and at 31/12/N-1 as groups "siret-n-..." and "siret-n1-..." (three SIREN groups
+// and the NIC, digits, the focus passing on as a group fills: groupes_siret.hpp),
+// "pseudo-siret-n", "pseudo-siret-n1", "idsp-n", "idsp-n1" (14 characters each) and
 // "categorie-juridique" (the category's label, read-only; the picker changes it). The year of
 // each closing stands in the labels. Activating loads them from the dossier and the settings
 // store (CSiret, at 31/12/N and 31/12/N-1). After each load or entry: pseudo-SIRET N and IDSP N
@@ -14,12 +16,13 @@
 // whose field is enabled.
 #pragma once
 
-#include "frame/screens/screen.hpp"
 #include "identification/screens/categorie_juridique_picker.hpp"
+#include "identification/screens/ecran_identification.hpp"
+#include "identification/screens/groupes_siret.hpp"
 
 namespace kvarn::identification {
 
-class TfrmSiret final : public frame::Screen {
+class TfrmSiret final : public EcranIdentification {
 public:
     explicit TfrmSiret(int annee);
 
@@ -27,15 +30,18 @@ public:
     std::optional<std::string> Leave() override;
     void Deactivate() override;
 
-    // What the legal-category picker handed back on confirmation: stored at once, its label shown.
+    // What the legal-category picker starts from: the stored code.
+    EchangeCategorieJuridique EchangeCategorie() const { return {"", codeCategorie_, ""}; }
+    // What the picker handed back on confirmation: stored at once, its label shown.
     void CategorieChoisie(const EchangeCategorieJuridique& echange);
 
 protected:
-    void Edited(frame::Field& field, const std::string& before) override;
+    void ApresSaisie(frame::Field& field, const std::string& before) override;
 
 private:
     void ReglerActivation();  // the enabling rule
     int annee_;
+    std::string codeCategorie_;
 };
 
 }  // namespace kvarn::identification

@@ -1,0 +1,56 @@
+// TfrmAdrEts: the addresses of the recipient and of the declarant ("Adresse du destinataire /
+// déclarant"), without widgets, laid out as the returns want them (TAdresseFormatTDFC).
+//
+// Blocks, each shown as the caller's CAdresseDestinataire says:
+//  - the recipient's identification: the dossier's address, panel "identification-...",
+//    read-only (the dossier's record changes it, never this screen);
+//  - the declarant's address when it differs: the check box "adresse-declarant-differente" and a
+//    panel "declarant-..." enabled while it is ticked (no telephone: the settings keep none);
+//  - the recipient when it is not the company (destinataire_different.hpp);
+//  - under the associates, the current associate's address at 1 January, panel
+//    "adresse-1er-janvier-..." (Adresse1erJanvier; hidden when the screen is handed none).
+//
+// Leaving runs the postcode check of each panel the user can type into. Deactivating writes the
+// flag and the declarant's address (GetAdresseDestDec / SetAdresseDestDec), the recipient, and the
+// address at 1 January.
+#pragma once
+
+#include "frame/screens/address_panel.hpp"
+#include "identification/screens/destinataire_different.hpp"
+#include "identification/screens/ecran_identification.hpp"
+#include "identification/screens/sources_associes.hpp"
+
+#include <kvarn/parametres_ecrans.hpp>
+
+namespace kvarn::identification {
+
+class TfrmAdrEts final : public EcranIdentification {
+public:
+    // The wizard's screen 9: all but the address at 1 January.
+    static CAdresseDestinataire ParDefaut() { return CAdresseDestinataire(0, true, true, true, false); }
+
+    explicit TfrmAdrEts(const CAdresseDestinataire& affichage = ParDefaut(), Adresse1erJanvier* adresse1erJanvier = nullptr);
+
+    void Activate() override;
+    std::optional<std::string> Leave() override;
+    void Deactivate() override;
+
+protected:
+    void ApresSaisie(frame::Field& field, const std::string& before) override;
+
+private:
+    void Charger();
+    void Enregistrer();
+    void ReglerDeclarant();
+    void DeclarerPanneau(const frame::AddressPanel& panneau, bool visible, bool lectureSeule, const char* cache = "");
+
+    CAdresseDestinataire affichage_;
+    Adresse1erJanvier* adresse1erJanvier_;
+    frame::AddressPanel identification_{"identification-"};
+    frame::AddressPanel declarant_{"declarant-"};
+    frame::AddressPanel janvier_{"adresse-1er-janvier-"};
+    DestinataireDifferent destinataire_;
+    host::TAdresseFormatTDFC dossier_;  // as loaded, handed back unchanged
+};
+
+}  // namespace kvarn::identification
