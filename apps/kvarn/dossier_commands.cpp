@@ -203,7 +203,7 @@ int DossierCreer(const GlobalOptions& globals, const DossierCreerOptions& option
 }
 
 int DossierModifier(const GlobalOptions& globals, const DossierValeurs& valeurs) {
-    Session session = Session::WithDossier(globals);
+    Session session = Session::WithDossier(globals, Acces::Modification);
     session.dossier().Modifier([&](DossierFichier& d) { ModifierDossier(d, valeurs); });
     return kSucces;
 }

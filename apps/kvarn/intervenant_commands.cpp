@@ -95,7 +95,7 @@ int IntervenantLister(const GlobalOptions& globals, const IntervenantListerOptio
 
 int IntervenantAttacher(const GlobalOptions& globals, const IntervenantAttacherOptions& o) {
     const int type = Type(o.type);
-    Session session = Session::WithDossier(globals);
+    Session session = Session::WithDossier(globals, Acces::Modification);
     host::FicheIntervenant fiche{};
     if (o.id) {
         if (!host::GetIntervenant(*o.id, &fiche, type))
@@ -110,7 +110,7 @@ int IntervenantAttacher(const GlobalOptions& globals, const IntervenantAttacherO
 
 int IntervenantDetacher(const GlobalOptions& globals, const IntervenantAttacherOptions& o) {
     const int type = Type(o.type);
-    Session session = Session::WithDossier(globals);
+    Session session = Session::WithDossier(globals, Acces::Modification);
     const int attache = session.dossier().GetIntervenantAttache(type);
     if (attache == 0) throw Refus("Aucun intervenant de type " + standalone::NomTypeIntervenant(type) + " n'est attaché au dossier");
     if (o.id && *o.id != attache)

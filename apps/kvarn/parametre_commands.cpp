@@ -13,7 +13,7 @@ namespace {
 // The dossier open through the host, and the module's environment with its settings store.
 class DossierParametres {
 public:
-    explicit DossierParametres(const GlobalOptions& globals) : session_(Session::WithDossier(globals)) {
+    DossierParametres(const GlobalOptions& globals, Acces acces) : session_(Session::WithDossier(globals, acces)) {
         environnement_.Initialiser();
     }
     environment::CGestTRPIni& Store() { return *environnement_.GestIni(); }
@@ -45,26 +45,26 @@ void EcrireJson(const std::vector<std::pair<std::string, std::vector<IniDocument
 }  // namespace
 
 int ParametreLire(const GlobalOptions& globals, const ParametreCleOptions& o) {
-    DossierParametres parametres(globals);
+    DossierParametres parametres(globals, Acces::Lecture);
     const std::string valeur = parametres.Store().GetAssString(o.section, o.cle);
     if (!valeur.empty()) std::cout << valeur << '\n';
     return kSucces;
 }
 
 int ParametreEcrire(const GlobalOptions& globals, const ParametreEcrireOptions& o) {
-    DossierParametres parametres(globals);
+    DossierParametres parametres(globals, Acces::Modification);
     parametres.Store().SetAssString(o.section, o.cle, o.valeur);
     return kSucces;
 }
 
 int ParametreSupprimer(const GlobalOptions& globals, const ParametreCleOptions& o) {
-    DossierParametres parametres(globals);
+    DossierParametres parametres(globals, Acces::Modification);
     parametres.Store().SupprimerCleAss(o.section, o.cle);
     return kSucces;
 }
 
 int ParametreLister(const GlobalOptions& globals, const ParametreListerOptions& o) {
-    DossierParametres parametres(globals);
+    DossierParametres parametres(globals, Acces::Lecture);
     auto contenu = parametres.Store().Contenu();
     // A section named on the command line is matched as the module matches names: without
     // regard to case. Listing a section that does not exist prints nothing and succeeds.

@@ -3,10 +3,19 @@
 #include <iostream>
 
 namespace kvarn::cli {
+namespace {
+
+bool g_exceptionMontree = false;
+
+}  // namespace
+
+void SignalerExceptionMontree() { g_exceptionMontree = true; }
 
 int Run(const std::function<int()>& handler) {
+    g_exceptionMontree = false;
     try {
-        return handler();
+        const int status = handler();
+        return status == kSucces && g_exceptionMontree ? kRefus : status;
     } catch (const MauvaisUsage& e) {
         std::cerr << "kvarn : " << e.what() << '\n';
         return kUsage;

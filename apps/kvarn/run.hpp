@@ -33,7 +33,12 @@ public:
 };
 
 // Runs a handler, turning every exception into a message on stderr and the matching exit status.
+// A handler during which the module showed its exception box (SignalerExceptionMontree) exits 1
+// even when it returns success: the module caught an error and went on with what it had.
 int Run(const std::function<int()>& handler);
+
+// Called by the command line's boxes when the exception box is shown.
+void SignalerExceptionMontree();
 
 // The --dossier directory, or MauvaisUsage when the command needs one and none was given.
 const std::string& RequireDossier(const GlobalOptions& options);

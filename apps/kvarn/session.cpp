@@ -1,6 +1,10 @@
 #include "session.hpp"
 
+#include "db/session.hpp"
 #include "frame/etat_module.hpp"
+#include "standalone/boites_console.hpp"
+
+#include <stdexcept>
 
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
@@ -13,6 +17,20 @@ standalone::ReponseQuestions Politique(const GlobalOptions& options) {
     if (options.non) return standalone::ReponseQuestions::Non;
     return standalone::ReponseQuestions::Demander;
 }
+
+// The console's boxes, noting that the exception box was shown: the module then caught an error
+// and carried on with default values, and the command must not report a success.
+class BoitesCommande final : public host::MessageBoxes {
+public:
+    explicit BoitesCommande(standalone::ReponseQuestions politique) : console_(politique) {}
+    bool Show(host::TypeBoite type, const std::string& texte, const std::string& titre, int drapeaux) override {
+        if (type == host::TypeBoite::Exception) SignalerExceptionMontree();
+        return console_.Show(type, texte, titre, drapeaux);
+    }
+
+private:
+    standalone::BoitesConsole console_;
+};
 
 }  // namespace
 
@@ -30,15 +48,19 @@ ModuleOuvert::~ModuleOuvert() {
 }
 
 void Session::OuvrirModule() {
+    if (hold_) throw std::logic_error("le dossier est déjà tenu par la commande : le module ne pourrait pas l'ouvrir");
     if (!module_) module_ = std::make_unique<ModuleOuvert>();
 }
 
-Session::Session(const GlobalOptions& options)
-    : boites_(std::make_unique<standalone::BoitesConsole>(Politique(options))) {}
+Session::Session(const GlobalOptions& options) : boites_(std::make_unique<BoitesCommande>(Politique(options))) {}
 
-Session Session::WithDossier(const GlobalOptions& options) {
+Session Session::WithDossier(const GlobalOptions& options, Acces acces) {
     Session session(options);
-    session.host_ = standalone::StandaloneHost::Open(RequireDossier(options), {session.boites_.get(), nullptr, {}, {}});
+    const std::string& dossier = RequireDossier(options);
+    session.host_ = standalone::StandaloneHost::Open(dossier, {session.boites_.get(), nullptr, {}, {}});
+    if (acces == Acces::Modification)
+        session.hold_ = std::make_unique<db::DossierLock>(std::filesystem::path(dossier) / db::DOSSIER_DATABASE_FILE,
+                                                         db::SessionOptions{}.busyTimeout);
     return session;
 }
 

@@ -1,11 +1,17 @@
 // The standalone host as a command runs it: console boxes answering questions by the --oui/--non
-// policy (or on the terminal), the terminal's party list and progress bar; and, for the commands
-// that go through the module's exported functions, the module's data module opened over it
-// inside the InitKV bracket, released before the host.
+// policy (or on the terminal), the exception box making the command fail (run.hpp), the
+// terminal's party list and progress bar; and, for the commands that go through the module's
+// exported functions, the module's data module opened over it inside the InitKV bracket,
+// released before the host.
+//
+// A command that changes the dossier holds it against other processes for its whole run, as the
+// module does while its data module is open: one opened with Acces::Modification takes the
+// dossier's hold itself, one that opens the module holds it through the module. A second process
+// waits, then is told "Le dossier est en cours d'utilisation".
 #pragma once
 
+#include "db/dossier_lock.hpp"
 #include "run.hpp"
-#include "standalone/boites_console.hpp"
 #include "standalone/standalone_host.hpp"
 
 #include <memory>
@@ -22,21 +28,25 @@ public:
     ModuleOuvert& operator=(const ModuleOuvert&) = delete;
 };
 
+enum class Acces { Lecture, Modification };
+
 class Session {
 public:
     // Opens the --dossier directory (refusing when none is given or it holds no dossier).
-    static Session WithDossier(const GlobalOptions& options);
+    static Session WithDossier(const GlobalOptions& options, Acces acces = Acces::Lecture);
     // No dossier: the outside-party directory and the boxes only.
     static Session WithoutDossier(const GlobalOptions& options);
 
     standalone::StandaloneHost& host() { return *host_; }
     standalone::DossierFichier& dossier() { return *host_->Dossier(); }
     // Opens the module's data module for this session's dossier; refuses when it cannot be created.
+    // Not for a session opened with Acces::Modification: the module takes the dossier's hold itself.
     void OuvrirModule();
 
 private:
     explicit Session(const GlobalOptions& options);
-    std::unique_ptr<standalone::BoitesConsole> boites_;
+    std::unique_ptr<host::MessageBoxes> boites_;
+    std::unique_ptr<db::DossierLock> hold_;
     std::unique_ptr<standalone::StandaloneHost> host_;
     std::unique_ptr<ModuleOuvert> module_;  // after host_: released first
 };

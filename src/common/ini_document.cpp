@@ -18,7 +18,7 @@ IniSyntaxError::IniSyntaxError(const std::string& source, int line, const std::s
                          reason),
       line_(line) {}
 
-IniDocument IniDocument::Parse(std::string_view text, const std::string& sourceName) {
+IniDocument IniDocument::Parse(std::string_view text, const std::string& sourceName, StrayLines stray) {
     IniDocument document;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte-order mark
     int number = 0;
@@ -30,19 +30,22 @@ IniDocument IniDocument::Parse(std::string_view text, const std::string& sourceN
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         const std::string line = Trim(raw);
         Section& current = document.sections_.back();
+        const std::size_t equals = line.find('=');
+        const bool header = line.size() >= 3 && line.front() == '[' && line.back() == ']';
         if (line.empty() || IsComment(line)) {
             current.lines.push_back({"", line, "", number});
-        } else if (line.front() == '[') {
-            if (line.back() != ']' || line.size() < 3)
-                throw IniSyntaxError(sourceName, number, "en-tête de section mal formé « " + line + " »");
+        } else if (header) {
             const std::string name = Trim(std::string_view(line).substr(1, line.size() - 2));
             document.sections_.push_back({name, Fold(name), {}});
-        } else {
-            const std::size_t equals = line.find('=');
-            if (equals == std::string::npos || equals == 0)
-                throw IniSyntaxError(sourceName, number, "ligne sans « clé=valeur » : « " + line + " »");
+        } else if (line.front() != '[' && equals != std::string::npos && equals != 0) {
             const std::string key = Trim(std::string_view(line).substr(0, equals));
             current.lines.push_back({key, Trim(std::string_view(line).substr(equals + 1)), Fold(key), number});
+        } else if (stray == StrayLines::Keep) {
+            current.lines.push_back({"", std::string(raw), "", number});
+        } else {
+            throw IniSyntaxError(sourceName, number,
+                                 line.front() == '[' ? "en-tête de section mal formé « " + line + " »"
+                                                     : "ligne sans « clé=valeur » : « " + line + " »");
         }
     }
     return document;

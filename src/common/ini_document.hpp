@@ -2,10 +2,13 @@
 //
 // Section and key names compare without regard to case, French accented letters included
 // ("Métropole" and "MÉTROPOLE" are one key), and surrounding blanks are ignored, as Windows
-// readers do. Values are UTF-8 here; the file layer decides the bytes on disk. A line that is not
-// blank, a comment (";" or "#"), a "[section]" or a "key=value" makes the whole document invalid:
-// parsing throws IniSyntaxError naming the source and the line, so that a damaged file is reported
-// rather than silently dropped and later overwritten.
+// readers do. Values are UTF-8 here; the file layer decides the bytes on disk. A stray line, one
+// that is not blank, a comment (";" or "#"), a "[section]" or a "key=value", is read as the file's
+// kind wants: a Windows settings file skips it and keeps it in place when the file is written
+// again, as Windows does (a hand-edited line must not make every read and write of the dossier's
+// settings fail); the standalone host's own files, which only the program writes, are refused
+// with IniSyntaxError naming the source and the line, so that a damaged file is reported rather
+// than silently dropped and later overwritten.
 #pragma once
 
 #include <optional>
@@ -26,11 +29,14 @@ private:
     int line_;
 };
 
+enum class StrayLines { Refuse, Keep };
+
 class IniDocument {
 public:
     using Entry = std::pair<std::string, std::string>;  // key, value
 
-    static IniDocument Parse(std::string_view text, const std::string& sourceName);
+    static IniDocument Parse(std::string_view text, const std::string& sourceName,
+                             StrayLines stray = StrayLines::Refuse);
     // Lines joined with `lineEnd`, keys written "key=value" without blanks.
     std::string Serialize(std::string_view lineEnd) const;
 
@@ -45,8 +51,8 @@ public:
 
 private:
     struct Line {
-        std::string key;    // empty for a comment or blank line
-        std::string value;  // the comment's text for a comment line
+        std::string key;    // empty for a comment, blank or stray line
+        std::string value;  // the line's text for a comment or stray line
         std::string folded; // key folded for comparisons
         int sourceLine = 0;
     };

@@ -1,8 +1,10 @@
 #include "common/ini_file.hpp"
 
 #include "common/atomic_file.hpp"
+#include "common/file_lock.hpp"
 #include "common/text.hpp"
 
+#include <chrono>
 #include <map>
 #include <stdexcept>
 
@@ -15,6 +17,14 @@ bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != 
 
 [[noreturn]] void Refuse(const std::filesystem::path& path, const std::string& why) {
     throw std::invalid_argument("Valeur non enregistrable dans " + path.string() + " : " + why);
+}
+
+// A change holds the lock for one replacement of a small file: a writer still waiting after this
+// long is facing a stopped program, and is better told so than left hanging.
+constexpr std::chrono::seconds kLockWait{10};
+
+std::filesystem::path LockOf(const std::filesystem::path& path) {
+    return path.parent_path() / ("." + path.filename().string() + ".lock");
 }
 
 }  // namespace
@@ -48,13 +58,16 @@ IniFile::Stamp IniFile::StampOnDisk() const {
 
 void IniFile::ReloadIfChanged() {
     const Stamp now = StampOnDisk();
-    if (loaded_ && *loaded_ == now) return;
+    if (!loaded_ || *loaded_ != now) Load(now);
+}
+
+void IniFile::Load(const Stamp& now) {
     if (!now.exists) {
         document_ = IniDocument{};
     } else {
         const std::string bytes = ReadWholeFile(path_);
         const std::string text = format_.ansi ? ToUtf8(bytes, CodePage::Ansi) : bytes;
-        IniDocument parsed = IniDocument::Parse(text, path_.string());
+        IniDocument parsed = IniDocument::Parse(text, path_.string(), format_.stray);
         if (validator_) validator_(parsed, path_.string());
         document_ = std::move(parsed);
     }
@@ -84,25 +97,34 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    CheckWritable(section, key, value);
-    ReloadIfChanged();
-    if (document_.Get(section, key) == value) return;
-    document_.Set(section, key, value);
-    Save();
+    Update([&](IniEdit& edit) { edit.Set(section, key, value); });
 }
 
 void IniFile::Remove(std::string_view section, std::string_view key) {
-    ReloadIfChanged();
-    if (document_.Remove(section, key)) Save();
+    Update([&](IniEdit& edit) { edit.Remove(section, key); });
 }
 
-void IniFile::Apply(const std::vector<std::pair<std::string, std::string>>& removals,
-                    const std::vector<std::pair<std::pair<std::string, std::string>, std::string>>& sets) {
-    for (const auto& [where, value] : sets) CheckWritable(where.first, where.second, value);
-    ReloadIfChanged();
-    for (const auto& [section, key] : removals) document_.Remove(section, key);
-    for (const auto& [where, value] : sets) document_.Set(where.first, where.second, value);
+void IniFile::Update(const std::function<void(IniEdit&)>& change) {
+    const FileLock lock(LockOf(path_), kLockWait);
+    // Under the lock the file is what the last writer left: read it whatever the stamp says (an
+    // inode can be reused, and two replaces can fall in one clock tick).
+    Load(StampOnDisk());
+    IniEdit edit(*this, document_);
+    change(edit);
+    if (!edit.changed_) return;
+    document_ = std::move(edit.document_);
     Save();
+}
+
+void IniEdit::Set(std::string_view section, std::string_view key, std::string_view value) {
+    file_.CheckWritable(section, key, value);
+    if (document_.Get(section, key) == value) return;
+    document_.Set(section, key, value);
+    changed_ = true;
+}
+
+void IniEdit::Remove(std::string_view section, std::string_view key) {
+    if (document_.Remove(section, key)) changed_ = true;
 }
 
 std::shared_ptr<IniFile> SharedIniFile(const std::filesystem::path& path) {

@@ -5,10 +5,16 @@
 // get the same object, so a write through one is read through the other at once. Another process
 // may change the file too: before every read the object compares the file's inode, size and
 // nanosecond modification time with what it last loaded or wrote, and reloads when they differ.
-// Every write replaces the file atomically; a name or value that the file could not hold as given
-// (a line break, a key with "=", a character outside CP1252) is refused before anything is
-// written. A file that fails to parse is reported (file and line) on every access and is never
-// overwritten.
+//
+// Every change is a read-change-replace of the whole file, and two processes doing one at the same
+// time would each write the file they read, losing the other's change. So every change holds an
+// exclusive lock on the companion file ".<name>.lock" beside the file (the replace gives the file
+// a new inode, so the file itself cannot carry the lock), reads the file again under it, applies
+// the change to what the file holds now and replaces the file before letting go. Readers take no
+// lock: a replace is atomic, so they see the file before or after a change, never half of one.
+// A name or value that the file could not hold as given (a line break, a key with "=", a
+// character outside CP1252) is refused and nothing is written. A file of the standalone host that
+// fails to parse is reported (file and line) on every access and is never overwritten.
 #pragma once
 
 #include "common/codepage.hpp"
@@ -27,12 +33,33 @@ namespace kvarn {
 struct IniFormat {
     bool ansi = true;              // CP1252 bytes on disk; false for UTF-8
     std::string_view lineEnd = "\r\n";
+    StrayLines stray = StrayLines::Keep;
 };
 
-// Windows settings files: CP1252 and CRLF.
-inline constexpr IniFormat kWindowsIni{true, "\r\n"};
-// The standalone host's own human-readable files: UTF-8 and LF.
-inline constexpr IniFormat kUtf8Ini{false, "\n"};
+// Windows settings files: CP1252 and CRLF, stray lines skipped and kept.
+inline constexpr IniFormat kWindowsIni{true, "\r\n", StrayLines::Keep};
+// The standalone host's own human-readable files: UTF-8 and LF, stray lines refused.
+inline constexpr IniFormat kUtf8Ini{false, "\n", StrayLines::Refuse};
+
+class IniFile;
+
+// The document being changed inside IniFile::Update: what the file holds now, and the changes,
+// each checked as the file can hold it.
+class IniEdit {
+public:
+    const IniDocument& Document() const { return document_; }
+    // Throws std::invalid_argument (in French) for a section, key or value the file cannot hold.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+    void Remove(std::string_view section, std::string_view key);
+
+private:
+    friend class IniFile;
+    IniEdit(const IniFile& file, IniDocument document) : file_(file), document_(std::move(document)) {}
+
+    const IniFile& file_;
+    IniDocument document_;
+    bool changed_ = false;
+};
 
 class IniFile {
 public:
@@ -46,9 +73,10 @@ public:
     std::optional<std::string> Get(std::string_view section, std::string_view key);
     void Set(std::string_view section, std::string_view key, std::string_view value);
     void Remove(std::string_view section, std::string_view key);
-    // Several changes written with one replacement of the file.
-    void Apply(const std::vector<std::pair<std::string, std::string>>& removals,
-               const std::vector<std::pair<std::pair<std::string, std::string>, std::string>>& sets);
+    // One read-change-replace under the file's lock: `change` edits the document as the file holds
+    // it now (it may read it to decide) and may throw to write nothing; the file is replaced once,
+    // when something changed.
+    void Update(const std::function<void(IniEdit& edit)>& change);
 
     // The document as it is on disk now (reloaded when the file changed).
     const IniDocument& Document();
@@ -62,9 +90,10 @@ private:
         bool operator==(const Stamp&) const = default;
     };
 
-    // Throws std::invalid_argument (in French) for a section, key or value the file cannot hold.
+    friend class IniEdit;
     void CheckWritable(std::string_view section, std::string_view key, std::string_view value) const;
     Stamp StampOnDisk() const;
+    void Load(const Stamp& now);
     void ReloadIfChanged();
     void Save();
 

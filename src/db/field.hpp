@@ -7,9 +7,10 @@
 // unless the record is being edited or inserted (calculated fields excepted).
 //
 // What a field shows is its display text: the text its get-text handler gives, or else its value
-// in its display format ("#,####0.00000"). Both belong to the component's declaration of the
-// field and outlive the opening of the table, so the owner keeps them (FieldDisplay) and the
-// data module can attach them once, whether the table is open or not.
+// in its display format ("#,####0.00000"), under its display label ("BIC/IS"; the field's name
+// when it has none). They belong to the component's declaration of the field and outlive the
+// opening of the table, so the owner keeps them (FieldDisplay) and the data module can attach
+// them once, whether the table is open or not.
 #pragma once
 
 #include "db/field_type.hpp"
@@ -29,6 +30,7 @@ using TFieldGetTextEvent = std::function<void(Field& sender, std::string& text, 
 
 struct FieldDisplay {
     std::string displayFormat;  // numeric fields only; "" shows the value as AsString does
+    std::string displayLabel;   // the column's title; "" is the field's name
     TFieldGetTextEvent onGetText;
 };
 
@@ -71,6 +73,10 @@ public:
     const std::string& DisplayFormat() const { return owner_->DisplayOf(index_).displayFormat; }
     void SetDisplayFormat(std::string picture) { owner_->DisplayOf(index_).displayFormat = std::move(picture); }
     void SetOnGetText(TFieldGetTextEvent handler) { owner_->DisplayOf(index_).onGetText = std::move(handler); }
+    const std::string& DisplayLabel() const {
+        const std::string& label = owner_->DisplayOf(index_).displayLabel;
+        return label.empty() ? def_.name : label;
+    }
     // The text shown for the field, and the text given for editing it.
     std::string DisplayText() { return GetText(true); }
     std::string Text() { return GetText(false); }

@@ -6,8 +6,9 @@
 // Plain operations act on the current section; the "Ass" operations act on a named section and
 // put the current one back afterwards, even when they fail. Values are typed on the way in and out:
 // writing a sentinel (empty text, NULL_ENTIER, NULL_REEL, the zero date) deletes the key, so the
-// reader's default comes back. Every write replaces the file atomically; a damaged file throws
-// IniSyntaxError on every access and is never overwritten.
+// reader's default comes back. Every write is a read-change-replace of the file under its lock, so
+// that no other process's change is lost; a line the store cannot read (no "=") is skipped and
+// written back as it stands, as Windows reads settings files.
 #pragma once
 
 #include "common/ini_document.hpp"

@@ -147,19 +147,22 @@ int AnnuaireFichier::Ajouter(Intervenant intervenant) {
     if (!host::EstTypeIntervenant(intervenant.Type))
         throw std::runtime_error("Type d'intervenant inconnu : " + std::to_string(intervenant.Type));
     if (Trim(intervenant.Nom).empty()) throw std::runtime_error("Le nom de l'intervenant est obligatoire");
-    const int dernier = ParseIniInteger(fichier_.Get("Annuaire", "DernierId").value_or("0")).value_or(0);
-    if (dernier >= kIdMaximum) throw std::runtime_error("L'annuaire des intervenants est plein");
-    intervenant.Id = dernier + 1;
-    const std::string section = kPrefixeSection + std::to_string(intervenant.Id);
-    std::vector<std::pair<std::pair<std::string, std::string>, std::string>> valeurs{
-        {{"Annuaire", "DernierId"}, std::to_string(intervenant.Id)}};
-    for (const ChampTexte& champ : kChampsTexte)
-        if (!(intervenant.*champ.membre).empty()) valeurs.push_back({{section, champ.cle}, intervenant.*champ.membre});
-    for (const ChampEntier& champ : kChampsEntier)
-        valeurs.push_back({{section, champ.cle}, std::to_string(intervenant.*champ.membre)});
-    for (const ChampBooleen& champ : kChampsBooleen)
-        valeurs.push_back({{section, champ.cle}, intervenant.*champ.membre ? "1" : "0"});
-    fichier_.Apply({}, valeurs);
+    // The last identifier is read under the file's lock, so that two processes adding a party at
+    // once give them different numbers.
+    fichier_.Update([&](IniEdit& edition) {
+        const int dernier =
+            ParseIniInteger(edition.Document().Get("Annuaire", "DernierId").value_or("0")).value_or(0);
+        if (dernier >= kIdMaximum) throw std::runtime_error("L'annuaire des intervenants est plein");
+        intervenant.Id = dernier + 1;
+        const std::string section = kPrefixeSection + std::to_string(intervenant.Id);
+        edition.Set("Annuaire", "DernierId", std::to_string(intervenant.Id));
+        for (const ChampTexte& champ : kChampsTexte)
+            if (!(intervenant.*champ.membre).empty()) edition.Set(section, champ.cle, intervenant.*champ.membre);
+        for (const ChampEntier& champ : kChampsEntier)
+            edition.Set(section, champ.cle, std::to_string(intervenant.*champ.membre));
+        for (const ChampBooleen& champ : kChampsBooleen)
+            edition.Set(section, champ.cle, intervenant.*champ.membre ? "1" : "0");
+    });
     return intervenant.Id;
 }
 

@@ -107,21 +107,6 @@ std::string CleROF(TypeROF type, bool calculee) {
     return std::string(NomROF(type)) + (calculee ? "Calculee" : "");
 }
 
-std::vector<std::pair<std::string, std::string>> Suppressions(const std::vector<ValeurDossier>& valeurs) {
-    std::vector<std::pair<std::string, std::string>> out;
-    for (const ValeurDossier& v : valeurs)
-        if (v.valeur.empty()) out.emplace_back(v.section, v.cle);
-    return out;
-}
-
-std::vector<std::pair<std::pair<std::string, std::string>, std::string>> Affectations(
-    const std::vector<ValeurDossier>& valeurs) {
-    std::vector<std::pair<std::pair<std::string, std::string>, std::string>> out;
-    for (const ValeurDossier& v : valeurs)
-        if (!v.valeur.empty()) out.push_back({{v.section, v.cle}, v.valeur});
-    return out;
-}
-
 std::optional<double> DateDonnee(const std::vector<ValeurDossier>& valeurs, const char* cle) {
     std::optional<double> date;
     for (const ValeurDossier& v : valeurs)
@@ -227,14 +212,16 @@ void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
         if (const std::string raison = Refus(v.section, v.cle, v.valeur); !raison.empty())
             throw std::runtime_error("Valeur refusée pour " + v.section + "." + v.cle + " (« " + v.valeur +
                                      " ») : " + raison);
-    IniDocument apres = fichier_.Document();
-    for (const ValeurDossier& v : valeurs) {
-        if (v.valeur.empty()) apres.Remove(v.section, v.cle);
-        else apres.Set(v.section, v.cle, v.valeur);
-    }
-    VerifierExercices(apres);
-    identification::ExigerCoherence(NumerosDe(apres));
-    fichier_.Apply(Suppressions(valeurs), Affectations(valeurs));
+    // The rules between values are checked on the record as it will be, under the file's lock:
+    // another process may have changed other values since this one read them.
+    fichier_.Update([&](IniEdit& edition) {
+        for (const ValeurDossier& v : valeurs) {
+            if (v.valeur.empty()) edition.Remove(v.section, v.cle);
+            else edition.Set(v.section, v.cle, v.valeur);
+        }
+        VerifierExercices(edition.Document());
+        identification::ExigerCoherence(NumerosDe(edition.Document()));
+    });
 }
 
 std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> DossierFichier::Contenu() {

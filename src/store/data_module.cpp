@@ -53,19 +53,14 @@ constexpr Lien kLiens[] = {
     {"tblDetMouvPartsTraitement", "dsMouvementPartsTraitement"},
 };
 
-// The calculated fields a component declares: those of its own declaration when it has one, else
-// those of the table's declaration when the component is the one that declaration belongs to.
-std::vector<db::FieldDef> ChampsCalcules(const ComposantTable& composant) {
-    std::span<const FieldSpec> champs;
-    for (const ComponentSpec& declaration : ComponentDeclarations())
-        if (std::string_view(declaration.component) == composant.nom) champs = declaration.fields;
-    if (champs.empty())
-        if (const TableSpec* table = FindTableSpec(composant.table); table && std::string_view(table->component) == composant.nom)
-            champs = table->fields;
-    std::vector<db::FieldDef> calcules;
-    for (const FieldSpec& champ : champs)
-        if (champ.calculated) calcules.push_back({champ.name, champ.column.type, champ.column.size, true});
-    return calcules;
+// The component's fields, with the display formats and labels its declaration gives them.
+void Declarer(db::CTable& table, std::span<const FieldSpec> champs) {
+    table.DeclareFields(ComponentFields(champs));
+    for (const FieldSpec& champ : champs) {
+        db::FieldDisplay& affichage = table.FieldDisplayOf(champ.name);
+        affichage.displayFormat = champ.displayFormat;
+        affichage.displayLabel = champ.label;
+    }
 }
 
 std::unique_ptr<environment::cEnvironKV> EnvironnementInitialise() {
@@ -80,32 +75,47 @@ TdmDonnees::TdmDonnees() : environnement_(EnvironnementInitialise()) {
     session_.OpenDossier(environnement_->GetRepDossier());
     session_.AttachTemporary(std::filesystem::path(environnement_->GetRepTmp()) / kFichierTemporaire);
     CreateWorkingTables(session_);
+    const auto alias = [this](Alias quel) {
+        return quel == Alias::Temporary ? environnement_->GetAliasTmp() : environnement_->GetAliasDossier();
+    };
     for (const ComposantTable& composant : ComposantsTables()) {
         auto table = std::make_unique<db::CTable>(session_);
         const TableSpec* spec = FindTableSpec(composant.table);
-        table->SetDatabaseName(spec && spec->alias == Alias::Temporary ? environnement_->GetAliasTmp()
-                                                                       : environnement_->GetAliasDossier());
+        table->SetDatabaseName(alias(spec ? spec->alias : Alias::Dossier));
         table->SetSessionName(environnement_->GetNomSession());
         table->SetTableName(composant.table);
-        for (db::FieldDef& champ : ChampsCalcules(composant)) table->DeclareCalculatedField(std::move(champ));
+        table->SetIndexName(composant.index);
+        if (const auto champs = DeclarationDe(composant)) Declarer(*table, *champs);
         composants_.emplace(composant.nom, std::move(table));
     }
-    qTraitement_ = std::make_unique<db::CQuery>(session_);
-    qTraitement_->SetDatabaseName(environnement_->GetAliasDossier());
-    qTraitement_->SetSessionName(environnement_->GetNomSession());
+    for (const ComposantRequete& composant : ComposantsRequetes()) {
+        auto requete = std::make_unique<db::CQuery>(session_);
+        requete->SetDatabaseName(alias(composant.alias));
+        requete->SetSessionName(environnement_->GetNomSession());
+        requetes_.emplace(composant.nom, std::move(requete));
+    }
 }
 
 TdmDonnees::~TdmDonnees() {
     qTraitement_.reset();
     composants_.clear();  // the components go before the session they are open on
+    requetes_.clear();
     session_.Close();
 }
 
-db::CTable& TdmDonnees::Composant(std::string_view nom) {
-    const auto trouve = composants_.find(nom);
-    if (trouve == composants_.end()) throw std::out_of_range("composant inconnu du module de données : " + std::string(nom));
+namespace {
+
+template <class Composants>
+auto& Trouver(Composants& composants, std::string_view nom) {
+    const auto trouve = composants.find(nom);
+    if (trouve == composants.end()) throw std::out_of_range("composant inconnu du module de données : " + std::string(nom));
     return *trouve->second;
 }
+
+}  // namespace
+
+db::CTable& TdmDonnees::Composant(std::string_view nom) { return Trouver(composants_, nom); }
+db::CQuery& TdmDonnees::Requete(std::string_view nom) { return Trouver(requetes_, nom); }
 
 TdmKvarn::TdmKvarn() : donnees_(std::make_unique<TdmDonnees>()), environnement_(EnvironnementInitialise()) {
     Installer(*this);
@@ -130,7 +140,8 @@ void TdmKvarn::DemarrerDossier() {
     LierSources();
     environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
-    ExecuterMigrations(*parametres, migrations_, [this] { environnement_->CopierTables(); });
+    ExecuterMigrations(*parametres, migrations_, [this] { return LayoutDifference(donnees_->Session()); },
+                       [this] { environnement_->CopierTables(); });
     for (const ControleDemarrage& controler : controles_) controler(*this);
 }
 
@@ -140,10 +151,10 @@ void TdmKvarn::LierSources() {
         if (!source) source = std::make_unique<db::CDataSource>();
         source->SetDataSet(&donnees_->Composant(liaison.composant));
     }
-    // Movement details follow their movement: KOLMIKVP.IdMouv = KOLMIKVM.AutoID.
+    // Movement details follow their movement: KOLMIKVP.IdMouv = KOLMIKVM.AutoID, the first field
+    // of their index.
     for (const Lien& lien : kLiens) {
         db::CTable& detail = donnees_->Composant(lien.detail);
-        if (detail.IndexName().empty()) detail.SetIndexName("idxMouv");  // IdMouv;AutoID: the link first
         detail.SetMasterSource(&Source(lien.source));
         detail.SetMasterFields("AutoID");
     }

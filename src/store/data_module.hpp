@@ -3,20 +3,23 @@
 // TdmDonnees opens the dossier's database (alias "ZOR_DOSSIER", the dossier directory) and the
 // working database (alias "ZOR_TMP", in the process's private temporary directory, where it
 // creates MouvementKV and SyntheseMouvementKV), and owns one table component per name of the
-// store (composants.hpp), each pointed at its alias and at the environment's session, with the
-// calculated fields its declaration holds, and the processing query qTraitement on the dossier
-// alias. It also owns a second environment object and the SQL literals the statements use.
+// store and the three query components (composants.hpp), each pointed at its alias and at the
+// environment's session, the table components with the fields, display formats, labels and index
+// of their declaration. It also owns a second environment object and the SQL literals the
+// statements use.
 //
 // TdmKvarn owns TdmDonnees, the main environment object (its settings store opened in section
 // "KV"), the data sources, the holders' count of the associates table, the loading-mode
-// override, and one state per subsystem: the subsystems' installers (installateurs.hpp), run by
-// its constructor, create their state there and register their attachers; all of it goes with
-// the data module. Its dossier start-up, run by the first InitKV, runs the attachers, binds the
-// data sources, runs the migration chains with the host's table copy between them, then the
-// checks the subsystems registered to end it (the associates' tax regimes on a dossier of
-// category 8). While a caller holds the associates table through OuvrirTableAssociesKV, the data
-// module keeps that table's calculated-field handler aside. Users of the associates table share
-// it through OuvrirAssocies/FermerAssocies, which count its holders.
+// override, the outside-party and addressee objects of the screens (created when a screen first
+// asks for one), and one state per subsystem: the subsystems' installers (installateurs.hpp), run by its constructor, create their
+// state there and register their attachers; all of it goes with the data module. Its dossier
+// start-up, run by the first InitKV, runs the attachers, binds the data sources, runs the
+// migration chains with the host's table copy between them, then the checks the subsystems
+// registered to end it (the associates' tax regimes on a dossier of category 8). While a caller
+// holds the associates table through OuvrirTableAssociesKV, the data module keeps that table's
+// calculated-field handler aside.
+// Users of the associates table share it through OuvrirAssocies/FermerAssocies, which count its
+// holders.
 #pragma once
 
 #include "db/data_source.hpp"
@@ -26,6 +29,10 @@
 #include "environment/environ_kv.hpp"
 #include "store/migrations.hpp"
 
+#include <kvarn/ecrans.hpp>
+#include <kvarn/parametres_ecrans.hpp>
+
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -36,6 +43,7 @@
 #include <type_traits>
 #include <typeindex>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace kvarn::store {
@@ -56,8 +64,10 @@ public:
     environment::cEnvironKV& Environnement() { return *environnement_; }
     // The component of that name ("tblAssociesKV"); std::out_of_range for an unknown name.
     db::CTable& Composant(std::string_view nom);
+    // The query component of that name ("qTraitement"); std::out_of_range for an unknown name.
+    db::CQuery& Requete(std::string_view nom);
     // The processing query on the dossier alias, for the statements the module runs itself.
-    db::CQuery& qTraitement() { return *qTraitement_; }
+    db::CQuery& qTraitement() { return Requete("qTraitement"); }
 
     const std::string LitteralFaux = "'False'";
     const std::string LitteralVrai = "'True'";
@@ -67,7 +77,7 @@ private:
     std::unique_ptr<environment::cEnvironKV> environnement_;
     db::Session session_;
     std::map<std::string, std::unique_ptr<db::CTable>, std::less<>> composants_;
-    std::unique_ptr<db::CQuery> qTraitement_;
+    std::map<std::string, std::unique_ptr<db::CQuery>, std::less<>> requetes_;
 };
 
 // What a subsystem registers to be attached at each dossier start-up (its field handlers).
@@ -80,6 +90,10 @@ class EtatSousSysteme {
 public:
     virtual ~EtatSousSysteme() = default;
 };
+
+// The working objects the data module keeps for the screens: the outside-party object (a
+// CIntervenants) and the addressee object (a CAdresseDestinataire).
+enum class ObjetEcran { Intervenants, AdresseDestinataire };
 
 // The associates' loading modes: which return the wizard prepares, and so which associates and
 // names the module shows. The dossier's tax category gives the first four; only the host's
@@ -133,6 +147,14 @@ public:
     int ModeChargement() const;
     void SetModeChargement(int mode) { modeChargement_ = mode; }
 
+    // The screens' working object of that kind: created from the arguments when none is there (they
+    // are ignored otherwise), kept until LibererObjet or the data module goes. std::logic_error
+    // when the one there is of another class.
+    template <class Objet, class... Arguments>
+    Objet& DonnerObjet(ObjetEcran quel, Arguments&&... arguments);
+    CKvarn* ObjetPresent(ObjetEcran quel) const { return objets_[Place(quel)].get(); }
+    void LibererObjet(ObjetEcran quel) { objets_[Place(quel)].reset(); }
+
     // A subsystem's state, one per state type: created by the subsystem's installer, destroyed
     // with the data module, before its tables. CreerEtat refuses a second state of one type.
     template <class Etat>
@@ -147,6 +169,8 @@ public:
 private:
     void LierSources();
 
+    static std::size_t Place(ObjetEcran quel) { return static_cast<std::size_t>(quel); }
+
     std::unique_ptr<TdmDonnees> donnees_;
     std::unique_ptr<environment::cEnvironKV> environnement_;
     std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
@@ -156,8 +180,18 @@ private:
     db::TDataSetNotifyEvent calculsAssociesDetaches_;
     int detenteursAssocies_ = 0;
     int modeChargement_ = -1;
+    std::array<std::unique_ptr<CKvarn>, 2> objets_;
     std::map<std::type_index, std::unique_ptr<EtatSousSysteme>> etats_;  // last: goes first
 };
+
+template <class Objet, class... Arguments>
+Objet& TdmKvarn::DonnerObjet(ObjetEcran quel, Arguments&&... arguments) {
+    static_assert(std::is_base_of_v<CKvarn, Objet>);
+    std::unique_ptr<CKvarn>& place = objets_[Place(quel)];
+    if (!place) place = std::make_unique<Objet>(std::forward<Arguments>(arguments)...);
+    if (auto* objet = dynamic_cast<Objet*>(place.get())) return *objet;
+    throw std::logic_error(std::string("l'objet d'écran en place n'est pas un ") + typeid(Objet).name());
+}
 
 // The associates table held for a scope: OuvrirAssocies on entry, FermerAssocies on every way out.
 class AssociesOuverts {

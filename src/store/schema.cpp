@@ -18,6 +18,9 @@ constexpr Column Long() { return {FieldType::Long, 0}; }
 constexpr Column Logical() { return {FieldType::Logical, 0}; }
 constexpr Column AutoInc() { return {FieldType::AutoInc, 0}; }
 
+// Share counts show five decimals: a share can be split to the hundred-thousandth.
+constexpr const char* kFormatParts = "#,####0.00000";
+
 // KOLMIKV1: one row per associate, in the declaration order of tblAssociesKV.
 constexpr FieldSpec kAssocies[] = {
     {"ShIDAssocie", AutoInc()},
@@ -52,9 +55,9 @@ constexpr FieldSpec kAssocies[] = {
     {"CleRepartition", Long()},
     {"BeneficeSaisi", Long()},
     {"PVLTSaisi", Long()},
-    {"NbParts", Number()},
-    {"NbPartsU", Number()},
-    {"NbPartsN", Number()},
+    {"NbParts", Number(), false, kFormatParts},
+    {"NbPartsU", Number(), false, kFormatParts},
+    {"NbPartsN", Number(), false, kFormatParts},
     {"ExoTVA", Logical()},
     {"IDPaysNaissance", Long()},
     {"Concerne2065", Logical()},
@@ -107,7 +110,7 @@ constexpr FieldSpec kAssocies[] = {
     {"IdentiteCessionParts4", Alpha(50)},
     {"NonCGANumerateurProrata", Short()},
     {"NonCGADenominateurProrata", Short()},
-    {"PourcentageDetention", Number(), true},
+    {"PourcentageDetention", Number(), true, "#,##0.00"},
     {"AdrCP", Alpha(17)},
     {"NoIdentFisc", Alpha(20)},
     {"AdrBureauDistrib", Alpha(26)},
@@ -172,9 +175,9 @@ constexpr FieldSpec kDiversFisc[] = {
     {"IdDiversFisc", AutoInc()},
     {"IsDeduction", Logical()},
     {"Designation", Alpha(30)},
-    {"MontantBIC", Long()},
-    {"MontantBA", Long()},
-    {"MontantBNC", Long()},
+    {"MontantBIC", Long(), false, "", "BIC/IS"},
+    {"MontantBA", Long(), false, "", "BA"},
+    {"MontantBNC", Long(), false, "", "BNC"},
 };
 
 // KOLMIKV3: the same, one amount per associate (tblDiversFiscPartAssocie).
@@ -212,16 +215,16 @@ constexpr FieldSpec kDetMouvParts[] = {
     {"AutoID", AutoInc()},
     {"IdMouv", Long()},
     {"IdAsso", Long()},
-    {"NbPartsPPAug", Number()},
-    {"NbPartsPPDim", Number()},
-    {"NbPartsNPAug", Number()},
-    {"NbPartsNPDim", Number()},
-    {"NbPartsUAug", Number()},
-    {"NbPartsUDim", Number()},
+    {"NbPartsPPAug", Number(), false, kFormatParts},
+    {"NbPartsPPDim", Number(), false, kFormatParts},
+    {"NbPartsNPAug", Number(), false, kFormatParts},
+    {"NbPartsNPDim", Number(), false, kFormatParts},
+    {"NbPartsUAug", Number(), false, kFormatParts},
+    {"NbPartsUDim", Number(), false, kFormatParts},
     {"NomAsso", Alpha(100), true},
-    {"NbPartsNPAvant", Number(), true},
-    {"NbPartsPPAvant", Number(), true},
-    {"NbPartsUAvant", Number(), true},
+    {"NbPartsNPAvant", Number(), true, kFormatParts},
+    {"NbPartsPPAvant", Number(), true, kFormatParts},
+    {"NbPartsUAvant", Number(), true, kFormatParts},
 };
 
 constexpr IndexSpec kDetMouvPartsIndexes[] = {
@@ -322,7 +325,9 @@ constexpr Column ColumnOfAssocies(std::string_view name) {
     throw "no stored column of KOLMIKV1 has that name";  // stops the compilation
 }
 
-constexpr FieldSpec Kept(const char* name) { return {name, ColumnOfAssocies(name)}; }
+constexpr FieldSpec Kept(const char* name, const char* label = "") {
+    return {name, ColumnOfAssocies(name), false, "", label};
+}
 
 constexpr FieldSpec KeptNarrower(const char* name, int width) {
     const Column column = ColumnOfAssocies(name);
@@ -330,21 +335,23 @@ constexpr FieldSpec KeptNarrower(const char* name, int width) {
     return {name, Alpha(width)};
 }
 
-constexpr FieldSpec Calculated(const char* name, Column column) { return {name, column, true}; }
+constexpr FieldSpec Calculated(const char* name, Column column, const char* label = "") {
+    return {name, column, true, "", label};
+}
 
 // tblResultatsAssocies: the result fields of the distribution beside the associate's columns.
 constexpr FieldSpec kResultatsAssocies[] = {
-    Calculated("Benefice", Long()),
-    Calculated("Deficit", Long()),
-    Calculated("PVLT", Long()),
-    Calculated("Denomination", Alpha(100)),
+    Calculated("Benefice", Long(), "Bénéfice"),
+    Calculated("Deficit", Long(), "Déficit"),
+    Calculated("PVLT", Long(), "PV LT"),
+    Calculated("Denomination", Alpha(100), "Nom ou dénomination"),
     Kept("ShIDAssocie"),
     Kept("Nom"),
     Kept("Prenoms"),
     Kept("CleRepartition"),
     Kept("BeneficeSaisi"),
     Kept("PVLTSaisi"),
-    Kept("RegimeImpositionSCI"),
+    Kept("RegimeImpositionSCI", "Régime fiscal"),
     Calculated("ResultatCalc", Long()),
     Calculated("ResultatTotalCalc", Long()),
     Calculated("PVLTCalc", Long()),

@@ -5,9 +5,10 @@
 // the dossier alias, the two working tables on the temporary alias. Each table's declaration is
 // the field list of the component that reads it (tblAssociesKV for KOLMIKV1, ...), calculated
 // fields included at their place; the stored fields are that list without them, and are exactly
-// the columns a table is created with. A named index lists its fields as "A;B"; text fields of
-// every index sort in French order without regard to case. Some components declare their own
-// view of a table (ComponentDeclarations). The engine never reads this: it reads the catalogue;
+// the columns a table is created with. A field may carry the display format and the label its
+// component shows it with. A named index lists its fields as "A;B"; text fields of every index
+// sort in French order without regard to case. Some components declare their own view of a table
+// (ComponentDeclarations). The engine never reads this: it reads the catalogue;
 // the creation functions (tables.hpp) turn a TableSpec into a table.
 #pragma once
 
@@ -28,7 +29,9 @@ struct Column {
 struct FieldSpec {
     const char* name;
     Column column;
-    bool calculated = false;  // declared by the component, never stored
+    bool calculated = false;       // declared by the component, never stored
+    const char* displayFormat = "";  // "#,####0.00000"; "" for none
+    const char* label = "";          // the column's title ("BIC/IS"); "" for the field's name
 };
 
 struct IndexSpec {

@@ -2,10 +2,12 @@
 
 #include "db/catalogue.hpp"
 #include "db/errors.hpp"
+#include "db/identifiers.hpp"
 #include "db/session.hpp"
 #include "db/transaction.hpp"
 #include "store/schema.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace kvarn::store {
@@ -35,5 +37,20 @@ bool CreateMissingTable(db::Session& session, std::string_view suffix) {
 }
 
 void CreateWorkingTables(db::Session& session) { CreateAllMissing(session, WorkingTables()); }
+
+std::optional<std::string> LayoutDifference(db::Session& session) {
+    for (const TableSpec& table : PermanentTables()) {
+        const std::optional<std::string> found = session.FindTable(AliasName(table.alias), table.name);
+        if (!found) continue;
+        const std::vector<db::FieldDef> columns =
+            db::ReadFields(session.connection(), session.SchemaOfAlias(AliasName(table.alias)), *found);
+        for (const FieldSpec& field : table.fields) {
+            const auto named = [&](const db::FieldDef& column) { return db::AsciiUpper(column.name) == db::AsciiUpper(field.name); };
+            if (!field.calculated && std::none_of(columns.begin(), columns.end(), named))
+                return "table " + std::string(table.name) + " : champ « " + field.name + " » absent";
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace kvarn::store

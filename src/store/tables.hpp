@@ -4,9 +4,12 @@
 // (DuplicateTableAssistants) calls CreateMissingTable with a table's suffix ("kv1", "kv2",
 // "kvm", "kv3", "kvp", "kva", "kvs") so that a dossier missing one of them gets it, empty, in the
 // current layout; an existing table is left as it stands (the migrations bring it up to date).
-// The working tables are created on the temporary alias by CreateWorkingTables.
+// The working tables are created on the temporary alias by CreateWorkingTables. LayoutDifference
+// tells whether the dossier's tables are in the current layout, for the migrations.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvarn::db {
@@ -29,5 +32,10 @@ bool CreateMissingTable(db::Session& session, std::string_view suffix);
 
 // Creates MouvementKV and SyntheseMouvementKV on the temporary alias when missing.
 void CreateWorkingTables(db::Session& session);
+
+// The first stored field of the current layout that an existing permanent table lacks, in French
+// ("table KOLMIKV1 : champ « IDSP » absent"); nullopt when every existing table has all of its
+// fields (a table not created yet will be, in the current layout).
+std::optional<std::string> LayoutDifference(db::Session& session);
 
 }  // namespace kvarn::store

@@ -40,4 +40,10 @@ expect_status 2 "$KVARN" --dossier "$D" rof saisir XYZ
 expect_contains "Type de ROF inconnu" "unknown type"
 expect_status 2 "$KVARN" rof saisir TVA
 expect_status 1 "$KVARN" --dossier "$ROOT/absent" info
+
+# A start-up the module refuses shows its exception box; the command then fails, whatever it printed.
+printf '[KV]\r\nMigrations=70916x\r\n' > "$D/KOLMI\$\$G.dat"
+expect_status 1 "$KVARN" --dossier "$D" info
+expect_contains "Erreur interne" "exception box"
+expect_contains "« Migrations » de la section « KV »" "the key named"
 finish

@@ -39,27 +39,38 @@ TEST(IniDocument, KeepsOrderAndCommentsAndWritesWithoutBlanks) {
     EXPECT_TRUE(doc.Serialize("\n").ends_with("[Nouvelle]\nD=4\n\n[Autre]\nE=5\n"));
 }
 
-struct Damaged {
+// Lines that are neither blank, comment, section nor "key=value": the standalone host's own files
+// refuse them with their line; a Windows settings file skips them and writes them back in place.
+// Lines that are neither blank, comment, section nor "key=value": the standalone host's own files
+// refuse them with their line; a Windows settings file skips them and writes them back in place.
+struct Stray {
     const char* text;
     int line;
 };
 
-class DamagedIni : public testing::TestWithParam<Damaged> {};
+class StrayLine : public testing::TestWithParam<Stray> {};
 
-TEST_P(DamagedIni, IsRefusedWithItsLine) {
+TEST_P(StrayLine, IsRefusedWithItsLineOrKeptAsWindowsKeepsIt) {
+    const std::string text = GetParam().text;
     try {
-        IniDocument::Parse(GetParam().text, "KOLMI$$G.dat");
-        FAIL() << "parsed " << GetParam().text;
+        IniDocument::Parse(text, "dossier.ini", StrayLines::Refuse);
+        FAIL() << "parsed " << text;
     } catch (const IniSyntaxError& e) {
         EXPECT_EQ(e.line(), GetParam().line);
-        EXPECT_NE(std::string(e.what()).find("KOLMI$$G.dat"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("ligne " + std::to_string(GetParam().line)), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("dossier.ini endommagé, ligne " + std::to_string(GetParam().line)),
+                  std::string::npos);
     }
+    IniDocument kept = IniDocument::Parse(text, "KOLMI$$G.dat", StrayLines::Keep);
+    std::string withoutCr = text;
+    std::erase(withoutCr, '\r');
+    EXPECT_EQ(kept.Serialize("\n"), withoutCr);
+    kept.Set("KV", "B", "2");
+    EXPECT_TRUE(kept.Serialize("\n").starts_with(withoutCr.substr(0, withoutCr.rfind("\n"))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, DamagedIni,
-                         testing::Values(Damaged{"[KV]\nsans egal\n", 2}, Damaged{"[KV\nA=1\n", 1},
-                                         Damaged{"[KV]\nA=1\r\n=2\r\n", 3}, Damaged{"[]\n", 1}));
+INSTANTIATE_TEST_SUITE_P(Lines, StrayLine,
+                         testing::Values(Stray{"[KV]\nsans egal\n", 2}, Stray{"[KV\nA=1\n", 1},
+                                         Stray{"[KV]\nA=1\r\n=2\r\n", 3}, Stray{"[]\n", 1}));
 
 TEST(IniFile, ReadsAWindowsWrittenFile) {
     const fs::path dir = FreshDirectory("ini-windows");
@@ -109,19 +120,28 @@ TEST(IniFile, InterruptedWriteLeavesThePreviousFile) {
     SetBeforeRenameHookForTests(nullptr);
 
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
+    // Beside the file, its lock, and no stray temporary.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     EXPECT_EQ(IniFile(dir / "KOLMI$$G.dat", kWindowsIni).Get("KV", "A"), "1");
     EXPECT_EQ(file.Get("KV", "A"), "1");  // the object that failed serves the stored value too
 }
 
-TEST(IniFile, DamagedFileIsReportedAndNeverOverwritten) {
-    const fs::path dir = FreshDirectory("ini-damaged");
-    const std::string damaged = "[KV]\r\nA=1\r\nceci n'est pas une clé\r\n";
-    WriteBytes(dir / "KOLMI$$G.dat", damaged);
-    IniFile file(dir / "KOLMI$$G.dat", kWindowsIni);
-    EXPECT_THROW(file.Get("KV", "A"), IniSyntaxError);
-    EXPECT_THROW(file.Set("KV", "B", "2"), IniSyntaxError);
-    EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), damaged);
+// A Windows settings file reads past a stray line and keeps it; the host's own file is refused
+// on every access and left as it is.
+TEST(IniFile, StrayLineIsKeptInASettingsFileAndRefusedInTheHostsOwn) {
+    const fs::path dir = FreshDirectory("ini-stray");
+    const std::string stray = "[KV]\r\nA=1\r\nceci n'est pas une clé\r\n";
+    WriteBytes(dir / "KOLMI$$G.dat", FromUtf8(stray, CodePage::Ansi));
+    IniFile settings(dir / "KOLMI$$G.dat", kWindowsIni);
+    EXPECT_EQ(settings.Get("KV", "A"), "1");
+    settings.Set("KV", "B", "2");
+    EXPECT_EQ(ToUtf8(ReadWholeFile(dir / "KOLMI$$G.dat"), CodePage::Ansi), stray + "B=2\r\n");
+
+    WriteBytes(dir / "dossier.ini", stray);
+    IniFile own(dir / "dossier.ini", kUtf8Ini);
+    EXPECT_THROW(own.Get("KV", "A"), IniSyntaxError);
+    EXPECT_THROW(own.Set("KV", "B", "2"), IniSyntaxError);
+    EXPECT_EQ(ReadWholeFile(dir / "dossier.ini"), stray);
 }
 
 struct Unwritable {
@@ -139,7 +159,10 @@ TEST_P(IniFileRefuses, WhatItCouldNotReadBackAndWritesNothing) {
     const std::string before = ReadWholeFile(dir / "KOLMI$$G.dat");
     const Unwritable& p = GetParam();
     EXPECT_THROW(file.Set(p.section, p.key, p.value), std::invalid_argument);
-    EXPECT_THROW(file.Apply({}, {{{p.section, p.key}, p.value}}), std::invalid_argument);
+    EXPECT_THROW(file.Update([&](IniEdit& edit) {
+        edit.Set("KV", "C", "3");
+        edit.Set(p.section, p.key, p.value);
+    }), std::invalid_argument);
     EXPECT_EQ(ReadWholeFile(dir / "KOLMI$$G.dat"), before);
     EXPECT_EQ(file.Get("KV", "A"), "1");
 }

@@ -162,12 +162,11 @@ TEST_F(Store, OpensInSectionDefautWhereOlderDossiersKeptTheirKeys) {
 }
 
 TEST_F(Store, NamedSectionIsRestoredWhenTheOperationFails) {
-    const std::string abime = "[CERFA]\r\nceci n'est pas une clé\r\n";
-    PlanterParametres(abime);
-    EXPECT_THROW(store_->GetAssString("CERFA", "NomDecl"), IniSyntaxError);
-    EXPECT_THROW(store_->SetAssString("CERFA", "NomDecl", "Durand"), IniSyntaxError);
+    const std::string avant = "[CERFA]\r\nNomDecl=Durand\r\n";
+    PlanterParametres(avant);
+    EXPECT_THROW(store_->SetAssString("CERFA", "NomDecl", "ligne 1\nligne 2"), std::invalid_argument);
     EXPECT_EQ(store_->Section(), "KV");
-    EXPECT_EQ(OctetsParametres(), abime);
+    EXPECT_EQ(OctetsParametres(), avant);
 }
 
 // --- Where the file is ---

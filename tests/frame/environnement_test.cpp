@@ -120,15 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- What is refused leaves the file as it was ---
 
-TEST_F(Exports, DamagedSettingsFileIsReportedAndLeftAsItIs) {
-    const std::string abime = "[KV]\r\nNbParts=100\r\nligne sans égal\r\n";
-    PlanterParametres(abime);
-    EXPECT_EQ(GetInteger("NbParts", 7), 7);
-    EXPECT_NE(DerniereException().find("KOLMI$$G.dat"), std::string::npos) << DerniereException();
+TEST_F(Exports, LineWithoutEqualsIsSkippedAndKept) {
+    PlanterParametres("[KV]\r\nNbParts=100\r\nligne sans \xE9gal\r\n");
+    EXPECT_EQ(GetInteger("NbParts", 7), 100);
     SetString("NbParts", "200");
-    SetAssBool("DEFAULT", "AdrDeclarDifDest", true);
-    EXPECT_EQ(OctetsParametres(), abime);
-    EXPECT_EQ(Env().GestIni()->Section(), "KV");
+    EXPECT_TRUE(boxes_.shown().empty());
+    EXPECT_EQ(OctetsParametres(), "[KV]\r\nNbParts=200\r\nligne sans \xE9gal\r\n");
 }
 
 TEST_F(Exports, ValueTheFileCannotHoldIsRefusedAndTheStoreStaysUsable) {
