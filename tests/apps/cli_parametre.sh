@@ -46,12 +46,10 @@ expect_status 0 "$KVARN" --dossier "$D" parametre supprimer CERFA NOMDECL
 expect_file '[KV]\r\n\r\n[CERFA]\r\n' "keys deleted, sections kept"
 
 # What the file cannot hold, or a damaged file, is refused with its reason and nothing is written.
-expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV Ligne $'un\ndeux'
-expect_contains "retour à la ligne" "value on two lines"
+expect_said 1 "retour à la ligne" "value on two lines" "$KVARN" --dossier "$D" parametre ecrire KV Ligne $'un\ndeux'
 expect_file '[KV]\r\n\r\n[CERFA]\r\n' "refused write changes nothing"
 printf '[KV]\r\nA=1\r\nligne sans egal\r\n' > "$F"
-expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV A 2
-expect_contains 'KOLMI$$G.dat' "damaged file named"
+expect_said 1 'KOLMI$$G.dat' "damaged file named" "$KVARN" --dossier "$D" parametre ecrire KV A 2
 expect_file '[KV]\r\nA=1\r\nligne sans egal\r\n' "damaged file left as it is"
 
 # Bad usage and a directory without a dossier.
