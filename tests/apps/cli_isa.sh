@@ -18,7 +18,7 @@ expect_said 2 "correspondance" "an unknown kind names the known ones" "$KVARN" -
 
 expect_status 0 "$KVARN" --dossier "$D" participation ajouter --forme-juridique 4 --denomination "Foncière" \
   --siren 542107651 --pourcentage 33.335 --voie "  quai de la Fosse  " --ville Nantes
-[ "$OUT" = 1 ] || { echo "FAIL: the first holding is not number 1 ($OUT)"; FAILURES=$((FAILURES + 1)); }
+check "the first holding is not number 1 ($OUT)" test "$OUT" = 1
 expect_status 0 "$KVARN" --dossier "$D" participation ajouter --forme-juridique 6 --denomination "Immo" \
   --siren 443061841 --pourcentage 100 --pays 57
 expect_status 1 "$KVARN" --dossier "$D" participation ajouter --forme-juridique 4 --denomination X \
@@ -50,7 +50,6 @@ fi
 # A damaged holdings file: refused, nothing written, the previous file kept.
 printf 'abimé' > "$D/kolmicfn.dat"
 expect_said 1 "endommagé" "a damaged holdings file is named" "$KVARN" --dossier "$D" exporter-isa "$ROOT/isa2.txt"
-CHECKS=$((CHECKS + 1))
-[ ! -e "$ROOT/isa2.txt" ] || { echo "FAIL: a file was written from damaged holdings"; FAILURES=$((FAILURES + 1)); }
+check "a file was written from damaged holdings" test ! -e "$ROOT/isa2.txt"
 expect_status 2 "$KVARN" --dossier "$D" exporter-isa
 finish

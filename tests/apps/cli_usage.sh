@@ -10,8 +10,7 @@ expect_status 2 "$KVARN" --dossier
 # Every parser error in French, naming what is wrong.
 while IFS='|' read -r expected args; do
   eval "set -- $args"
-  expect_status 2 "$KVARN" "$@"
-  expect_contains "$expected" "$args"
+  expect_said 2 "$expected" "$args" "$KVARN" "$@"
   case "$ERR" in *required*|*expected*|*"not expected"*|*convert*|*excludes*|*Expected*|*missing*|*subcommand*)
     echo "FAIL: English in '$ERR'"; FAILURES=$((FAILURES + 1)) ;; esac
 done <<'LINES'
