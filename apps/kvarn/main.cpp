@@ -502,6 +502,8 @@ void AddEtatCommands(CLI::App& app, GlobalOptions& globals) {
     sub->add_option("--criteres", divers.criteres, "Critères (GED), mots-clés du PDF");
     sub->add_option("--pdf", divers.pdf, "Fichier PDF à écrire")->required()->check(kNonVide);
     Bind(sub, [&globals] { return cli::EtatDivers(globals, divers); });
+}
+
 // ecran NOM: the entries and the buttons are kept in the order given, whatever their option.
 void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
     static cli::EcranOptions options;

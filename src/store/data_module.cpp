@@ -97,9 +97,8 @@ TdmDonnees::TdmDonnees() : environnement_(EnvironnementInitialise()) {
 }
 
 TdmDonnees::~TdmDonnees() {
-    qTraitement_.reset();
-    composants_.clear();  // the components go before the session they are open on
-    requetes_.clear();
+    requetes_.clear();  // the components go before the session they are open on
+    composants_.clear();
     session_.Close();
 }
 

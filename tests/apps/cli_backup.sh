@@ -13,12 +13,10 @@ expect_status 0 "$KVARN" sauvegarder --source "$SRC" --vers "$ROOT/svg" --sous-r
 expect_contains "Résultat de la sauvegarde : Opération réussie avec succès" "end message"
 check "no SAUVEGARDE.BR" test -f "$ROOT/svg/SAUVEGARDE.BR"
 
-expect_status 0 "$KVARN" archive lister --depuis "$ROOT/svg"
-expect_contains "Description : Dossier été" "listing shows the description"
+expect_said 0 "Description : Dossier été" "listing shows the description" "$KVARN" archive lister --depuis "$ROOT/svg"
 expect_contains "grand livre.txt" "listing shows the files"
 expect_contains "méthode 1" "a repetitive file is imploded"
-expect_status 0 "$KVARN" archive lister --depuis "$ROOT/svg" --json
-expect_contains '"chemin":"Comptes\\"' "json lists the stored path"
+expect_said 0 '"chemin":"Comptes\\"' "json lists the stored path" "$KVARN" archive lister --depuis "$ROOT/svg" --json
 expect_contains '"nom":"pièce.bin"' "json lists the files"
 expect_status 0 "$KVARN" archive verifier --depuis "$ROOT/svg"
 expect_contains "correspondent au manifeste SHA-256" "verified against the manifest"

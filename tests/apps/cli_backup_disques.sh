@@ -24,8 +24,7 @@ USED_DISKS=$(seq -f "${D}%g" -s, 1 "$USED")
 
 expect_status 0 "$KVARN" archive verifier --disques "$USED_DISKS"
 expect_contains "correspondent au manifeste SHA-256 « ${D}$USED/SAUVEGARDE.SHA256 »" "manifest on the last disk"
-expect_status 0 "$KVARN" archive lister --disques "$USED_DISKS"
-expect_contains "scan.bin" "listing across disks"
+expect_said 0 "scan.bin" "listing across disks" "$KVARN" archive lister --disques "$USED_DISKS"
 expect_status 0 "$KVARN" restaurer --disques "$USED_DISKS" --vers "$ROOT/cible"
 check "restored tree differs" diff -r "$SRC" "$ROOT/cible"
 

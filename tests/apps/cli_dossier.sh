@@ -5,8 +5,7 @@ D="$ROOT/sci"
 expect_status 0 "$KVARN" dossier creer "$D" --raison-sociale "SCI Les Tilleuls" --forme-juridique 11 \
   --categorie 5 --regime-imposition 1 --debut-exercice 01/01/2025 --fin-exercice 31/12/2025 \
   --siret 55208131766522 --tva-intracom FR03552081317 --voie "rue de l'Église" --cp 34200 --ville Sète
-expect_status 0 "$KVARN" --dossier "$D" dossier afficher --json
-expect_contains '"raison_sociale":"SCI Les Tilleuls"' "company name"
+expect_said 0 '"raison_sociale":"SCI Les Tilleuls"' "company name" "$KVARN" --dossier "$D" dossier afficher --json
 expect_contains '"forme_juridique":"11 - Société civile immobilière"' "legal form with its label"
 expect_contains '"fin":"31/12/2025"' "end of the financial year"
 expect_contains '"situation":"31/12/2025"' "situation date defaults to the end of the year"
@@ -16,20 +15,16 @@ expect_contains '"tva_intracom":"FR03552081317"' "VAT number"
 expect_contains '"ville":"Sète"' "town"
 
 expect_status 0 "$KVARN" --dossier "$D" dossier modifier --code-ape 6820B --ville Montpellier
-expect_status 0 "$KVARN" --dossier "$D" dossier afficher
-expect_contains "Code APE : 6820B" "modified APE code"
+expect_said 0 "Code APE : 6820B" "modified APE code" "$KVARN" --dossier "$D" dossier afficher
 expect_contains "Ville : Montpellier" "modified town"
 expect_contains "Raison sociale : SCI Les Tilleuls" "untouched company name"
 
 before=$(cat "$D/dossier.ini")
-expect_status 1 "$KVARN" dossier creer "$D" --raison-sociale "Autre"
-expect_contains "contient déjà un dossier" "refuses to overwrite"
-expect_status 1 "$KVARN" --dossier "$D" dossier modifier --fin-exercice 31/02/2026
-expect_contains "Date invalide" "impossible date"
+expect_said 1 "contient déjà un dossier" "refuses to overwrite" "$KVARN" dossier creer "$D" --raison-sociale "Autre"
+expect_said 1 "Date invalide" "impossible date" "$KVARN" --dossier "$D" dossier modifier --fin-exercice 31/02/2026
 expect_status 1 "$KVARN" --dossier "$D" dossier modifier --fin-exercice 31/12/2024
 expect_contains "précède son début" "year ending before it starts"
-expect_status 1 "$KVARN" --dossier "$D" dossier modifier --siret 55208131766523
-expect_contains "clé du SIRET" "wrong SIRET key"
+expect_said 1 "clé du SIRET" "wrong SIRET key" "$KVARN" --dossier "$D" dossier modifier --siret 55208131766523
 expect_status 1 "$KVARN" --dossier "$D" dossier modifier --forme-juridique 101
 expect_status 1 "$KVARN" --dossier "$D" dossier modifier --tva-intracom FR59542051180
 expect_contains "ne convient pas au SIREN" "VAT number of another company"
@@ -50,13 +45,10 @@ check "a refused dossier was created" test ! -e "$ROOT/cp"
 expect_status 0 "$KVARN" verifier siret ""
 expect_status 0 "$KVARN" verifier siren 552081317
 expect_status 1 "$KVARN" verifier siren "552 081 317"
-expect_status 1 "$KVARN" verifier tva FR04552081317
-expect_contains "ne correspond pas" "reason of a refused VAT number"
+expect_said 1 "ne correspond pas" "reason of a refused VAT number" "$KVARN" verifier tva FR04552081317
 expect_status 0 "$KVARN" verifier nif 1234567890066
 expect_status 1 "$KVARN" verifier cp 3420
 expect_status 2 "$KVARN" verifier iban FR76
-expect_status 0 "$KVARN" pays --json
-expect_contains '{"code":76,"iso":"FR","libelle":"France"}' "France is 76"
-expect_status 0 "$KVARN" formes-juridiques
-expect_contains "Société civile immobilière" "legal forms"
+expect_said 0 '{"code":76,"iso":"FR","libelle":"France"}' "France is 76" "$KVARN" pays --json
+expect_said 0 "Société civile immobilière" "legal forms" "$KVARN" formes-juridiques
 finish

@@ -13,8 +13,7 @@ expect_contains '"ferme":false,"focus":"rof-tva"}' "refused close names its fiel
 expect_status 0 "$KVARN" --dossier "$D" --non ecran num-generaux --saisir rof-tdfc=12 --fermer --json
 expect_contains "La ROF (Référence Obligation Fiscale) TDFC saisie est différente de celle affichée" "question"
 expect_contains '"ferme":true,"focus":null}' "saved"
-expect_status 0 "$KVARN" --dossier "$D" info --json
-expect_contains '"tdfc_saisie":"BIC12"' "the row's label before the number"
+expect_said 0 '"tdfc_saisie":"BIC12"' "the row's label before the number" "$KVARN" --dossier "$D" info --json
 expect_status 2 "$KVARN" --dossier "$D" ecran num-generaux --requis TVA,XYZ
 expect_status 2 "$KVARN" --dossier "$D" ecran siret --requis TVA
 
@@ -41,8 +40,7 @@ expect_status 0 "$KVARN" --dossier "$D" ecran impot-declarant --saisir virement=
 expect_contains '"nb-virements":{"libelle":"Nombre de virements","valeur":"","actif":false' "count emptied"
 expect_contains '"lieu":{"libelle":"A","valeur":"Sète"' "place saved"
 expect_status 0 "$KVARN" --dossier "$D" ecran intervenants --saisir nom-declarant="Jeanne Roux" --saisir qualite-declarant=Gérante --fermer
-expect_status 0 "$KVARN" --dossier "$D" parametre lire CERFA NomDecl
-expect_contains "Jeanne Roux" "declarant saved"
+expect_said 0 "Jeanne Roux" "declarant saved" "$KVARN" --dossier "$D" parametre lire CERFA NomDecl
 
 # The accountant's rule: the companion module installed, the practice not choosing per dossier.
 expect_status 0 "$KVARN" --dossier "$D" dossier modifier --assistants 148

@@ -6,8 +6,7 @@ expect_status 0 "$KVARN" dossier creer "$D" --raison-sociale "SCI du Moulin"
 expect_status 0 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2024 --siret 55208131766522 --idsp A1234567890123
 expect_status 0 "$KVARN" --dossier "$D" siret lire --date 31/12/2024 --json
 expect_contains '{"date":"31/12/2024","siret":"55208131766522","pseudo_siret":"","idsp":"A1234567890123"}' "numbers at that date"
-expect_status 0 "$KVARN" --dossier "$D" parametre lire KV SIRET_31/12/2024
-expect_contains "55208131766522" "kept under the per-date key"
+expect_said 0 "55208131766522" "kept under the per-date key" "$KVARN" --dossier "$D" parametre lire KV SIRET_31/12/2024
 
 before=$(cat "$D/KOLMI\$\$G.dat")
 expect_status 1 "$KVARN" --dossier "$D" siret ecrire --date 31/12/2025 --siret 55208131766522 --pseudo-siret P1234567800002
@@ -19,18 +18,15 @@ expect_status 2 "$KVARN" --dossier "$D" siret lire --date 2025-12-31
 check "a refused write changed the settings" test "$before" = "$(cat "$D/KOLMI\$\$G.dat")"
 
 expect_status 0 "$KVARN" --dossier "$D" categorie-juridique ecrire 6540
-expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
-expect_contains "6540" "stored category"
+expect_said 0 "6540" "stored category" "$KVARN" --dossier "$D" categorie-juridique lire
 expect_status 1 "$KVARN" --dossier "$D" categorie-juridique ecrire 9999
 for withdrawn in "5498:utiliser 5499" "1100:utiliser 1000 (Entrepreneur individuel)"; do
   expect_status 1 "$KVARN" --dossier "$D" categorie-juridique ecrire "${withdrawn%%:*}"
   expect_contains "${withdrawn#*:}" "withdrawn code refused with its replacement"
 done
-expect_status 0 "$KVARN" --dossier "$D" categorie-juridique lire
-expect_contains "6540" "unknown code refused, old one kept"
+expect_said 0 "6540" "unknown code refused, old one kept" "$KVARN" --dossier "$D" categorie-juridique lire
 
-expect_status 0 "$KVARN" categories-juridiques --code 5710
-expect_contains "SAS, société par actions simplifiée" "label of a code"
+expect_said 0 "SAS, société par actions simplifiée" "label of a code" "$KVARN" categories-juridiques --code 5710
 expect_status 1 "$KVARN" categories-juridiques --code "5710 "
 expect_status 0 "$KVARN" categories-juridiques --libelle "métropole" --json
 expect_contains '{"position":198,"valeur":265,"code":"7344","libelle":"Métropole"}' "position and value differ"

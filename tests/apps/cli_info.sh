@@ -21,8 +21,7 @@ expect_contains '"comptable":"Cabinet Émile"' "default accountant"
 expect_contains '"nb_virements":"3"' "transfer count"
 expect_contains '"alias_dossier":"ZOR_DOSSIER"' "aliases"
 
-expect_status 0 "$KVARN" --dossier "$D" info
-expect_contains "  SIREN : 732829320" "text output"
+expect_said 0 "  SIREN : 732829320" "text output" "$KVARN" --dossier "$D" info
 expect_contains "  Mode de chargement : 4" "loading mode"
 
 # Equal references: nothing is asked.
@@ -36,8 +35,7 @@ expect_contains "Vous n'avez pas renseigné la ROF (Référence Obligation Fisca
 expect_contains "dossier modifier --rof-is VALEUR" "yes leads to the entry"
 expect_status 0 "$KVARN" --dossier "$D" rof saisir CVAE --obligatoire </dev/null
 expect_contains "La ROF (Référence Obligation Fiscale) CVAE du dossier n'est pas renseignée." "mandatory warning"
-expect_status 2 "$KVARN" --dossier "$D" rof saisir XYZ
-expect_contains "Type de ROF inconnu" "unknown type"
+expect_said 2 "Type de ROF inconnu" "unknown type" "$KVARN" --dossier "$D" rof saisir XYZ
 expect_status 2 "$KVARN" rof saisir TVA
 expect_status 1 "$KVARN" --dossier "$ROOT/absent" info
 

@@ -8,8 +8,7 @@ expect_contains "1" "first identifier"
 expect_status 0 "$KVARN" intervenant ajouter --type SIE --nom "SIE de Sète" --ville Sète
 expect_status 2 "$KVARN" intervenant ajouter --type notaire --nom "Maître X"
 expect_status 1 "$KVARN" intervenant ajouter --type comptable --nom "   "
-expect_status 0 "$KVARN" intervenant lister --type comptable --json
-expect_contains '"nom":"Cabinet Émile"' "listed accountant"
+expect_said 0 '"nom":"Cabinet Émile"' "listed accountant" "$KVARN" intervenant lister --type comptable --json
 expect_lacks "SIE de Sète" "the kind filter let a tax office through"
 
 expect_status 0 "$KVARN" --dossier "$D" intervenant attacher --type comptable --id 1
@@ -21,6 +20,5 @@ expect_status 0 "$KVARN" --dossier "$D" dossier afficher --json
 expect_contains '"intervenants":{"comptable":"Cabinet Émile"}' "attached accountant shown"
 expect_status 0 "$KVARN" --dossier "$D" intervenant detacher --type comptable
 expect_status 1 "$KVARN" --dossier "$D" intervenant detacher --type comptable
-expect_status 0 "$KVARN" --dossier "$D" dossier afficher --json
-expect_contains '"intervenants":{}' "detached"
+expect_said 0 '"intervenants":{}' "detached" "$KVARN" --dossier "$D" dossier afficher --json
 finish

@@ -31,6 +31,12 @@ expect_contains() {
   esac
 }
 
+# expect_said STATUS TEXT WHAT CMD...: expect_status, then expect_contains on its output.
+expect_said() {
+  local want=$1 text=$2 what=$3; shift 3
+  expect_status "$want" "$@"; expect_contains "$text" "$what"
+}
+
 # expect_lacks TEXT WHAT: the last output ($OUT then $ERR) does not contain TEXT.
 expect_lacks() {
   CHECKS=$((CHECKS + 1))

@@ -45,9 +45,8 @@ expect_status 0 "$KVARN" --dossier "$D" parametre ecrire KV NbParts ""
 expect_status 0 "$KVARN" --dossier "$D" parametre supprimer CERFA NOMDECL
 expect_file '[KV]\r\n\r\n[CERFA]\r\n' "keys deleted, sections kept"
 
-# What the file cannot hold is refused with its reason, and nothing is written.
-expect_status 1 "$KVARN" --dossier "$D" parametre ecrire KV Ligne $'un\ndeux'
-expect_contains "retour à la ligne" "value on two lines"
+# What the file cannot hold is refused with its reason and nothing is written.
+expect_said 1 "retour à la ligne" "value on two lines" "$KVARN" --dossier "$D" parametre ecrire KV Ligne $'un\ndeux'
 expect_file '[KV]\r\n\r\n[CERFA]\r\n' "refused write changes nothing"
 
 # A line without "=" is skipped, as Windows reads the file, and kept when it is written again.

@@ -1,10 +1,8 @@
 # Exit statuses of the program: 0 for help and version, 2 for any bad usage.
 . "$(dirname "$0")/cli_lib.sh"
 
-expect_status 0 "$KVARN" --version
-expect_contains "kvarn 0." "version"
-expect_status 0 "$KVARN" --help
-expect_contains "--dossier" "help lists the global option"
+expect_said 0 "kvarn 0." "version" "$KVARN" --version
+expect_said 0 "--dossier" "help lists the global option" "$KVARN" --help
 expect_status 0 "$KVARN"
 expect_status 2 "$KVARN" --option-inconnue
 expect_status 2 "$KVARN" commande-inconnue
@@ -12,8 +10,7 @@ expect_status 2 "$KVARN" --dossier
 # Every parser error in French, naming what is wrong.
 while IFS='|' read -r expected args; do
   eval "set -- $args"
-  expect_status 2 "$KVARN" "$@"
-  expect_contains "$expected" "$args"
+  expect_said 2 "$expected" "$args" "$KVARN" "$@"
   case "$ERR" in *required*|*expected*|*"not expected"*|*convert*|*excludes*|*Expected*|*missing*|*subcommand*)
     echo "FAIL: English in '$ERR'"; FAILURES=$((FAILURES + 1)) ;; esac
 done <<'LINES'

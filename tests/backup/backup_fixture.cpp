@@ -190,14 +190,16 @@ std::vector<std::string> BackupTest::Temporaries() const {
     return found;
 }
 
-std::vector<std::string> BackupTest::VolumeDirectory() const {
+std::vector<std::string> NamesIn(const fs::path& dir) {
     std::vector<std::string> names;
-    if (!fs::exists(volumes_)) return names;
-    for (const auto& entry : fs::directory_iterator(volumes_))
+    if (!fs::exists(dir)) return names;
+    for (const auto& entry : fs::directory_iterator(dir))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::vector<std::string> BackupTest::VolumeDirectory() const { return NamesIn(volumes_); }
 
 ArchiveBytes::ArchiveBytes(std::uint32_t setId, std::uint16_t volume, std::uint16_t signature) {
     U16(signature).U16(0).U32(setId).U16(volume).U16(1).Bytes(std::string(20, '\0'));

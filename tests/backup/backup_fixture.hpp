@@ -31,6 +31,8 @@ using kvarn::testing_support::WriteBytes;
 void SetModified(const fs::path& path, std::time_t when);
 std::time_t Modified(const fs::path& path);
 std::string RandomBytes(std::size_t size, unsigned seed);
+// The names in `dir`, sorted; none when it does not exist.
+std::vector<std::string> NamesIn(const fs::path& dir);
 // Every regular file below `root`, as paths relative to it, sorted.
 std::vector<std::string> FilesBelow(const fs::path& root);
 std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second);

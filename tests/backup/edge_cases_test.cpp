@@ -4,6 +4,8 @@
 // relative paths without a root, and the manifest found beside the volume.
 #include "backup_fixture.hpp"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,8 +227,7 @@ TEST_F(BackupTest, HandlerSuppliedDirectoriesAreStoredWithTheirDescriptions) {
     ASSERT_EQ(RestoreFrom(), BR_OK);
     const std::string outside = "Z:" + root_.string() + "/ailleurs/";
     std::string outsideStored = outside;
-    for (char& c : outsideStored)
-        if (c == '/') c = '\\';
+    std::replace(outsideStored.begin(), outsideStored.end(), '/', '\\');
     EXPECT_EQ(stored, (std::vector<std::string>{"S\\|d1", outsideStored + "|d1"}));
     // Restored under the target, drive dropped.
     EXPECT_EQ(ReadBytes(target_ / "S" / "f.txt"), "f");

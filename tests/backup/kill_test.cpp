@@ -15,20 +15,27 @@ namespace {
 
 enum class Run { Backup, Restore };
 
+// Runs `run` in a child process, which the OS layer must kill before it ends.
+void ExpectKilled(const std::function<void()>& run) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        run();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "not killed";
+}
+
 class KilledRun : public BackupTest, public testing::WithParamInterface<std::tuple<Run, int>> {
 protected:
     // `run` in a child process killed once `bytes` have been written to volumes or restored files.
     void KillAfter(std::uint64_t bytes, const std::function<void()>& run) {
-        const pid_t child = ::fork();
-        if (child == 0) {
+        ExpectKilled([&] {
             Component().SetSubDirectory(true);
             os_->killAfter = bytes;
             run();
-            ::_exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "not killed";
+        });
         ASSERT_FALSE(Temporaries().empty()) << "the killed run left nothing to sweep";
     }
 };
@@ -101,17 +108,12 @@ TEST_P(KilledRestore, LeavesEveryFileOldOrNew) {
     }
     ASSERT_EQ(BackupTo(), BR_OK);
 
-    const pid_t child = ::fork();
-    if (child == 0) {
+    ExpectKilled([&] {
         Component();
         os_->killAfter = GetParam().bytes;
         os_->killAfterNames = GetParam().names;
         RestoreFrom();
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "not killed";
+    });
 
     std::size_t renewed = 0;
     for (int i = 0; i < kFiles; ++i) {

@@ -46,15 +46,6 @@ protected:
 
     fs::path VolumeOn(int disk) const { return Disk(disk) / "SAUVEGARDE.BR"; }
 
-    std::vector<std::string> NamesOn(int disk) const {
-        std::vector<std::string> names;
-        if (fs::exists(Disk(disk)))
-            for (const auto& entry : fs::directory_iterator(Disk(disk)))
-                names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     void ExpectRestoredTree() {
         const std::vector<std::string> files = FilesBelow(source_);
         ASSERT_EQ(FilesBelow(target_), files);
@@ -149,7 +140,7 @@ TEST_F(Spanning, DiskOfAnEarlierBackupIsClearedBeforeWriting) {
     QueueDisks({1});
     ASSERT_EQ(BackupTo(), BR_OK);
     EXPECT_NE(HeaderOf(VolumeOn(1)).setId, 0x01020304u);
-    EXPECT_EQ(NamesOn(1), (std::vector<std::string>{"NOTES.TXT", "SAUVEGARDE.BR"}));
+    EXPECT_EQ(NamesIn(Disk(1)), (std::vector<std::string>{"NOTES.TXT", "SAUVEGARDE.BR"}));
 }
 
 struct WrongDiskCase {
@@ -222,7 +213,7 @@ TEST_P(CancelledDiskRequest, EndsTheBackupAndDeletesTheVolumeBeingWritten) {
     std::vector<int> keeping;
     for (int disk = 1; disk < GetParam().at; ++disk) {
         if (fs::exists(VolumeOn(disk))) keeping.push_back(disk);
-        for (const std::string& name : NamesOn(disk))
+        for (const std::string& name : NamesIn(Disk(disk)))
             EXPECT_EQ(name, "SAUVEGARDE.BR") << "nothing else is left on disk " << disk;
     }
     EXPECT_EQ(keeping, GetParam().disksKeeping);

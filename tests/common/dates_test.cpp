@@ -17,16 +17,11 @@ TEST_P(DayCount, EncodesAndDecodes) {
     EXPECT_EQ(DecodeDate(GetParam().dayCount), GetParam().date);
 }
 
+// Between 1600 and 2400 the consecutive-day walk below carries these anchors to every day.
 INSTANTIATE_TEST_SUITE_P(KnownDays, DayCount,
                          testing::Values(DayCountCase{{1899, 12, 30}, 0},
-                                         DayCountCase{{1899, 12, 31}, 1},
-                                         DayCountCase{{1900, 1, 1}, 2},
-                                         DayCountCase{{1900, 2, 28}, 60},
                                          DayCountCase{{1900, 3, 1}, 61},  // 1900 is not leap
-                                         DayCountCase{{1980, 1, 1}, 29221},
                                          DayCountCase{{2000, 2, 29}, 36585},
-                                         DayCountCase{{2024, 2, 29}, 45351},
-                                         DayCountCase{{2025, 12, 31}, 46022},
                                          DayCountCase{{9999, 12, 31}, 2958465},
                                          DayCountCase{{1, 1, 1}, -693593}));
 

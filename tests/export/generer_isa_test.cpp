@@ -135,20 +135,11 @@ void ExportISA::SCIComplete() {
         d.MAJAdresse(adresse);
         d.SetAdresseCorrespondance(Adresse("3", "", "place du Marché", "Boîte 12", "69002", "Lyon", PAYS_FRANCE));
         d.SetAdresseSiegeSocial(Adresse("", "", "avenue Louise", "c/o Cabinet Martin", "1050", "Bruxelles", 20));
-        tagNOINTRACOMM numero{};
-        std::memcpy(numero.Prefixe, "FR44", 4);
-        std::memcpy(numero.Siren, "732829320", 9);
-        std::memcpy(numero.Nic, "00074", 5);
+        tagNOINTRACOMM numero;
+        std::memcpy(&numero, "FR44" "732829320" "00074", sizeof numero);  // prefix, SIREN, NIC, terminator
         d.SetNoIntraComm(numero);
-        tagDONNEES_ADM adm{};
-        std::strcpy(adm.CodeSIE, "751");
-        std::strcpy(adm.NoDossier, "123456");
-        std::strcpy(adm.Cle, "12");
-        std::strcpy(adm.RegimeTVA, "RM");
-        std::strcpy(adm.CodeCDI, "750");
-        std::strcpy(adm.CodeInspection, "012");
-        std::strcpy(adm.NoService, "101");
-        d.SetDonneesAdministratives(adm);
+        d.SetDonneesAdministratives({.CodeSIE = "751", .NoDossier = "123456", .Cle = "12", .RegimeTVA = "RM",
+                                     .CodeCDI = "750", .CodeInspection = "012", .NoService = "101"});
     });
     Dossier().FichierINI().SetString("ECF-COURRIERCab", "Titre", "Madame, Monsieur");
 

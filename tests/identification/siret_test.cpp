@@ -57,38 +57,35 @@ struct Remplacement {
 
 class Withdrawn : public SiretStore, public testing::WithParamInterface<Remplacement> {
 protected:
-    std::vector<std::string> Categories() {
-        db::CTable associes(frame::DataModule()->Donnees().Session());
-        associes.SetDatabaseName("ZOR_DOSSIER");
-        associes.SetTableName("KOLMIKV1");
-        associes.Open();
-        std::vector<std::string> codes;
-        for (associes.First(); !associes.Eof(); associes.Next())
-            codes.push_back(associes.FieldByName("CategorieJuridique").AsString());
-        return codes;
+    // The associates' table of the dossier, opened.
+    static std::unique_ptr<db::CTable> Associes() {
+        auto associes = std::make_unique<db::CTable>(frame::DataModule()->Donnees().Session());
+        associes->SetDatabaseName("ZOR_DOSSIER");
+        associes->SetTableName("KOLMIKV1");
+        associes->Open();
+        return associes;
     }
 };
 
 TEST_P(Withdrawn, CompanyAndAssociatesAreReplaced) {
     db::Session& session = frame::DataModule()->Donnees().Session();
-    {
-        db::CTable associes(session);
-        associes.SetDatabaseName("ZOR_DOSSIER");
-        associes.SetTableName("KOLMIKV1");
-        associes.Open();
-        for (const char* code : {GetParam().avant, "5710"}) {
-            associes.Append();
-            associes.FieldByName("Nom").SetAsString("Société");
-            associes.FieldByName("CategorieJuridique").SetAsString(code);
-            associes.Post();
-        }
+    auto associes = Associes();
+    for (const char* code : {GetParam().avant, "5710"}) {
+        associes->Append();
+        associes->FieldByName("Nom").SetAsString("Société");
+        associes->FieldByName("CategorieJuridique").SetAsString(code);
+        associes->Post();
     }
+    associes.reset();
     CSiret::SetCategorieJuridique(GetParam().avant);
     environment::CGestTRPIni& parametres = frame::Parametres();
     RemplacerCategoriesPremierNiveau(parametres, session);
     EffacerCategoriesRetirees(parametres, session);
     EXPECT_EQ(CSiret::GetCategorieJuridique(), GetParam().apres);
-    EXPECT_EQ(Categories(), (std::vector<std::string>{GetParam().apres, "5710"}));
+    std::vector<std::string> codes;
+    for (associes = Associes(); !associes->Eof(); associes->Next())
+        codes.push_back(associes->FieldByName("CategorieJuridique").AsString());
+    EXPECT_EQ(codes, (std::vector<std::string>{GetParam().apres, "5710"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, Withdrawn,
