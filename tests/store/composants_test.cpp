@@ -147,9 +147,14 @@ TEST_F(Composants, UnNomInconnuEstRefuse) {
 
 TEST_F(Composants, LesObjetsDesEcransSontCreesALaDemandeEtGardes) {
     EXPECT_EQ(Module().ObjetPresent(ObjetEcran::Intervenants), nullptr);
-    CIntervenants& intervenants = Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants, 0, true, true, true, true, true, true, true, false);
+    const auto donner = [this](bool declarant) -> CIntervenants& {
+        return Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants, 0, declarant, true, true, true, true, true,
+                                                   true, false);
+    };
+    CIntervenants& intervenants = donner(true);
     EXPECT_EQ(intervenants.GetTypeEcran(), TE_INTERVENANTS);
-    EXPECT_EQ(&Module().DonnerObjet<CIntervenants>(ObjetEcran::Intervenants), &intervenants);
+    EXPECT_EQ(&donner(false), &intervenants);  // the one there is kept, its switches with it
+    EXPECT_TRUE(intervenants.AfficherDeclarant);
     EXPECT_EQ(Module().ObjetPresent(ObjetEcran::AdresseDestinataire), nullptr);
     EXPECT_THROW(Module().DonnerObjet<CAdresseDestinataire>(ObjetEcran::Intervenants, 0, true, true, true, false), std::logic_error);
     Module().LibererObjet(ObjetEcran::Intervenants);
