@@ -250,7 +250,7 @@ LecteurAssocie::LecteurAssocie(db::CTable& table, Membres membres) : champs_(std
     c.textes = Resoudre(table, kTextes, c.lecture);
     c.partsDebut = Resoudre(table, kPartsDebut, c.lecture);
     if (c.lecture != kComplete) return;
-    c.partsFin = Resoudre(table, kPartsFin, c.lecture);
+    if (!c.stocke) c.partsFin = Resoudre(table, kPartsFin, c.lecture);  // calculated: absent from KOLMIKV1 itself
     c.bicOuMeuble = &table.FieldByName("BICouMeuble");
 }
 

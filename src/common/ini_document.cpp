@@ -96,9 +96,12 @@ int IniDocument::LineOf(std::string_view section, std::string_view key) const {
     return line ? line->sourceLine : 0;
 }
 
-void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+// The value is kept as a read of the file gives it back, surrounding blanks dropped as Windows
+// readers drop them: the same before and after another process makes us read the file again.
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view rawValue) {
+    const std::string value = Trim(rawValue);
     if (const Line* line = FindLine(section, key)) {
-        const_cast<Line*>(line)->value = std::string(value);
+        const_cast<Line*>(line)->value = value;
         return;
     }
     Section* found = Find(section);

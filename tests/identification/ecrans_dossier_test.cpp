@@ -315,9 +315,9 @@ TEST_F(EcransDossier, DeclarantNameAndCapacity) {
     ecran.Edit("qualite-declarant", "Gérante  ");
     ASSERT_EQ(ecran.Leave(), std::nullopt);
     ecran.Deactivate();
-    EXPECT_EQ(CIntervenants::GetNomDeclarant(), "  Jeanne Roux");
+    EXPECT_EQ(CIntervenants::GetNomDeclarant(), "Jeanne Roux");  // the settings file keeps no surrounding blanks
     EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant(), "Jeanne Roux Gérante");
-    EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant2Lignes(), "  Jeanne Roux\nGérante  ");
+    EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant2Lignes(), "Jeanne Roux\nGérante");
     CIntervenants::SetNomDeclarant("");
     EXPECT_EQ(CIntervenants::NomEtQualiteDeclarant(), "Gérante");
 }
