@@ -238,6 +238,12 @@ public:
     std::string GetDeptNaissance() const;
     // Every member back to its reset value.
     void RAZ();
+    // Writes the record into the associates table: onto the row whose name and first names are
+    // exactly Nom and Prenoms, or a new row. Every member but the key, the numbers of rights and
+    // the registration numbers is written (a null member clears its column; the towns are stored
+    // upper-cased); ShIDAssocie then holds the row's key, also when the row is one the table's
+    // standing filter does not show. Errors of the table reach the caller.
+    void Creer();
 };
 
 // The civility label of `titre` for a physical person; for a legal person the label of the

@@ -9,6 +9,7 @@
 #ifndef KVARN_KVARN_H
 #define KVARN_KVARN_H
 
+#include <stdbool.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -140,6 +141,161 @@ typedef struct PARAMETRES_ETAT_DIVERS {
     char* NomDocGED;              /* 16: document-management document name */
 } PARAMETRES_ETAT_DIVERS;
 
+/*
+ * ASSOCIE_C - one associate for the C interface, 1608 bytes, zero-filled before it is filled.
+ * Texts are 8-bit, NUL-terminated within their width, cut silently: those marked OEM in the
+ * code page CP850, the others in CP1252. The int16 fields hold the low 16 bits of the associate's
+ * members, but for the key: an associate whose key an int16 cannot hold (above 32767) is carried
+ * with the key 0, which names no row, so that a record written back never lands on another
+ * associate's row. Reals carry the module's null real (the most negative finite double); the
+ * int16 fields marked "-32767 for none" carry -32767 for an empty member, and so does
+ * NbEx_Edition, whose empty value would otherwise read as a real count of 1.
+ */
+typedef struct ASSOCIE_C {
+    int16_t ShIDAssocie;              /*    0: key of the associate (low 16 bits) */
+    int16_t PersonnePhysique;         /*    2: 1 for a physical person, 0 for a legal person */
+    char Nom[32];                     /*    4: OEM; the company name of a legal person */
+    char Prenoms[46];                 /*   36: OEM */
+    int16_t Titre;                    /*   82: civility, or legal form of a legal person */
+    char NomPatronymique[32];         /*   84: OEM: birth name */
+    char NomMarital[32];              /*  116: OEM */
+    char PrenomConjoint[16];          /*  148: OEM */
+    char NoIdentFisc[22];             /*  164: OEM: tax number, at most 20 characters */
+    char AdrComplmt1[36];             /*  186: OEM */
+    char AdrComplmt2[36];             /*  222: OEM */
+    char AdrNoVoie[6];                /*  258 */
+    char AdrCmplNoVoie[4];            /*  264 */
+    char AdrNomVoie[36];              /*  268: OEM */
+    char AdrBP[6];                    /*  304 */
+    char AdrCP[18];                   /*  310 */
+    char AdrVille[32];                /*  328: OEM */
+    char AdrTel[18];                  /*  360 */
+    char AdrFax[18];                  /*  378 */
+    int16_t AdrIDPays;                /*  396: country, 76 = France */
+    char AdrCodeInsee[6];             /*  398: OEM */
+    char AdrBureauDistrib[27];        /*  404: OEM: delivery office */
+    dateDOS DateNaissance;            /*  431 */
+    char DeptNaissance[4];            /*  435: birth department ("2A", "75", "99") */
+    char CPNaissance[18];             /*  439 */
+    char LieuNaissance[32];           /*  457: OEM */
+    char Reserve1[1];                 /*  489: zero */
+    int16_t Qualite;                  /*  490 */
+    int16_t StatutConjoint;           /*  492 */
+    int16_t RegimeMatrimonial;        /*  494 */
+    int16_t SituationFamille;         /*  496 */
+    char NoSiret[16];                 /*  498: at most 14 characters */
+    int16_t Concerne2065;             /*  514 */
+    double PartBenefice;              /*  516 */
+    double PartPlusValues;            /*  524 */
+    int16_t AnneeVersement1;          /*  532 */
+    int16_t AnneeVersement2;          /*  534 */
+    double NbPartsSocialesAnnee1;     /*  536 */
+    double NbPartsSocialesAnnee2;     /*  544 */
+    double TraitementsAnnee1;         /*  552 */
+    double TraitementsAnnee2;         /*  560 */
+    double IndemniteFraisMissionA1;   /*  568 */
+    double IndemniteFraisMissionA2;   /*  576 */
+    double RembourstFraisMissionA1;   /*  584 */
+    double RembourstFraisMissionA2;   /*  592 */
+    double IndemniteAutresAnnee1;     /*  600 */
+    double IndemniteAutresAnnee2;     /*  608 */
+    double RembourstAutresAnnee1;     /*  616 */
+    double RembourstAutresAnnee2;     /*  624 */
+    char BICouMeuble;                 /*  632: low byte of the character, 0 for none */
+    char Reserve2[1];                 /*  633: zero */
+    double PartRevenusValeurs;        /*  634 */
+    double PartImpotVerse;            /*  642 */
+    int16_t IDPaysNaissance;          /*  650 */
+    char Reserve3[198];               /*  652: zero */
+    int16_t PartResultatNumerateur;   /*  850: -32767 for none */
+    int16_t PartResultatDenominateur; /*  852: -32767 for none */
+    double CorrPVLT;                  /*  854 */
+    int16_t NbHeureTravaillesConjoint;/*  862: -32767 for none */
+    double Remuneration;              /*  864 */
+    int16_t NonCGANumerateurProrata;  /*  872: -32767 for none */
+    int16_t NonCGADenominateurProrata;/*  874: -32767 for none */
+    double NbPartsPPFinExo;           /*  876: end-of-year full ownership */
+    double NbPartsUFinExo;            /*  884: end-of-year usufruct */
+    double NbPartsNPFinExo;           /*  892: end-of-year bare ownership */
+    double RFPartAssocieForce;        /*  900 */
+    double Honoraires;                /*  908 */
+    double TaxeProf;                  /*  916 */
+    double CSGDeduc;                  /*  924 */
+    double FraisVehiculesReels;       /*  932 */
+    double ChgSocPersoOblig;          /*  940 */
+    double ChgSocPersoFacult;         /*  948 */
+    double FraisFi;                   /*  956 */
+    int16_t NbEx_Edition;             /*  964: -32767 for none */
+    double PourcentagePartAssoForce;  /*  966 */
+    int16_t Holding;                  /*  974 */
+    char Adr1JanComplement1[36];      /*  976 */
+    char Adr1JanComplement2[36];      /* 1012 */
+    char Adr1JanNoVoie[6];            /* 1048 */
+    char Adr1JanCmplNoVoie[4];        /* 1054 */
+    char Adr1JanNomVoie[36];          /* 1058 */
+    char Adr1JanBP[6];                /* 1094 */
+    char Adr1JanCP[18];               /* 1100 */
+    char Adr1JanVille[32];            /* 1118 */
+    char Adr1JanTel[18];              /* 1150 */
+    char Adr1JanFax[18];              /* 1168 */
+    int16_t Adr1JanIDPays;            /* 1186 */
+    char Reserve4[6];                 /* 1188: zero */
+    char Adr1JanCodeInsee[6];         /* 1194 */
+    char Adr1JanBureauDistrib[27];    /* 1200 */
+    char Reserve5[1];                 /* 1227: zero */
+    char NomIntervGerant[36];         /* 1228 */
+    char PrenomIntervGerant[36];      /* 1264 */
+    char AdrGerantComplement1[36];    /* 1300 */
+    char AdrGerantComplement2[36];    /* 1336 */
+    char AdrGerantNoVoie[6];          /* 1372 */
+    char AdrGerantCpltNoVoie[4];      /* 1378 */
+    char AdrGerantNomVoie[36];        /* 1382 */
+    char AdrGerantBP[6];              /* 1418 */
+    char AdrGerantCP[18];             /* 1424 */
+    char AdrGerantVille[32];          /* 1442 */
+    char Reserve6[44];                /* 1474: zero */
+    double NbParts;                   /* 1518: start-of-year full ownership */
+    double NbPartsU;                  /* 1526: start-of-year usufruct */
+    double NbPartsN;                  /* 1534: start-of-year bare ownership */
+    int16_t IdComptable;              /* 1542 */
+    int16_t IdAdmin;                  /* 1544 */
+    double PourcentageDetention;      /* 1546 */
+    int16_t RegimeImpositionSCI;      /* 1554 */
+    double NbDroitsADividendes;       /* 1556 */
+    double NbDroitsDeVote;            /* 1564 */
+    char Profession[36];              /* 1572 */
+} ASSOCIE_C;
+
+/*
+ * FONCTIONSETCAPITAL_C - one row of the associates' functions and capital in other companies,
+ * 372 bytes, zero-filled before it is filled; texts as in ASSOCIE_C. The five reals carry the
+ * module's null real for an empty column.
+ */
+typedef struct FONCTIONSETCAPITAL_C {
+    int16_t IDAssocie;                /*    0 */
+    char RaisonSociale[36];           /*    2: OEM */
+    char Activite[36];                /*   38: OEM */
+    char AdrCmplt1[36];               /*   74: OEM */
+    char AdrCmplt2[36];               /*  110: OEM */
+    char AdrNoVoie[6];                /*  146 */
+    char AdrCmpltNoVoie[4];           /*  152 */
+    char AdrNomVoie[36];              /*  156: OEM */
+    char AdrBP[6];                    /*  192 */
+    char AdrCP[18];                   /*  198 */
+    char AdrVille[36];                /*  216: OEM */
+    char Reserve1[32];                /*  252: zero */
+    int16_t AdrPays;                  /*  284 */
+    char Reserve2[6];                 /*  286: zero */
+    int16_t AssoFonctionDansEnt;      /*  292: 0 or 1 */
+    char Fonction[36];                /*  294: OEM, only with AssoFonctionDansEnt */
+    int16_t AssoADuCapitalDansEnt;    /*  330: 0 or 1 */
+    double MontantCapital;            /*  332 */
+    double NbDroitsDeVote;            /*  340 */
+    double PourcentageDroitsDeVote;   /*  348 */
+    double NbDroitsADividendes;       /*  356 */
+    double PourcentageDroitsADiv;     /*  364 */
+} FONCTIONSETCAPITAL_C;
+
 #pragma pack(pop)
 
 KVARN_STATIC_ASSERT(sizeof(PARAMETRES_ETAT_DIVERS) == 24, "PARAMETRES_ETAT_DIVERS is 24 bytes");
@@ -209,6 +365,143 @@ KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, CodeCDI) == 18, "tagDONNEES_ADM.Cod
 KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, CodeInspection) == 22, "tagDONNEES_ADM.CodeInspection at 22");
 KVARN_STATIC_ASSERT(offsetof(tagDONNEES_ADM, NoService) == 26, "tagDONNEES_ADM.NoService at 26");
 
+KVARN_STATIC_ASSERT(sizeof(ASSOCIE_C) == 1608, "ASSOCIE_C is 1608 bytes");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, ShIDAssocie) == 0, "ASSOCIE_C.ShIDAssocie at 0");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PersonnePhysique) == 2, "ASSOCIE_C.PersonnePhysique at 2");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Nom) == 4, "ASSOCIE_C.Nom at 4");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Prenoms) == 36, "ASSOCIE_C.Prenoms at 36");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Titre) == 82, "ASSOCIE_C.Titre at 82");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NomPatronymique) == 84, "ASSOCIE_C.NomPatronymique at 84");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NomMarital) == 116, "ASSOCIE_C.NomMarital at 116");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PrenomConjoint) == 148, "ASSOCIE_C.PrenomConjoint at 148");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NoIdentFisc) == 164, "ASSOCIE_C.NoIdentFisc at 164");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrComplmt1) == 186, "ASSOCIE_C.AdrComplmt1 at 186");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrComplmt2) == 222, "ASSOCIE_C.AdrComplmt2 at 222");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrNoVoie) == 258, "ASSOCIE_C.AdrNoVoie at 258");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrCmplNoVoie) == 264, "ASSOCIE_C.AdrCmplNoVoie at 264");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrNomVoie) == 268, "ASSOCIE_C.AdrNomVoie at 268");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrBP) == 304, "ASSOCIE_C.AdrBP at 304");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrCP) == 310, "ASSOCIE_C.AdrCP at 310");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrVille) == 328, "ASSOCIE_C.AdrVille at 328");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrTel) == 360, "ASSOCIE_C.AdrTel at 360");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrFax) == 378, "ASSOCIE_C.AdrFax at 378");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrIDPays) == 396, "ASSOCIE_C.AdrIDPays at 396");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrCodeInsee) == 398, "ASSOCIE_C.AdrCodeInsee at 398");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrBureauDistrib) == 404, "ASSOCIE_C.AdrBureauDistrib at 404");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, DateNaissance) == 431, "ASSOCIE_C.DateNaissance at 431");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, DeptNaissance) == 435, "ASSOCIE_C.DeptNaissance at 435");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, CPNaissance) == 439, "ASSOCIE_C.CPNaissance at 439");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, LieuNaissance) == 457, "ASSOCIE_C.LieuNaissance at 457");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve1) == 489, "ASSOCIE_C.Reserve1 at 489");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Qualite) == 490, "ASSOCIE_C.Qualite at 490");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, StatutConjoint) == 492, "ASSOCIE_C.StatutConjoint at 492");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RegimeMatrimonial) == 494, "ASSOCIE_C.RegimeMatrimonial at 494");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, SituationFamille) == 496, "ASSOCIE_C.SituationFamille at 496");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NoSiret) == 498, "ASSOCIE_C.NoSiret at 498");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Concerne2065) == 514, "ASSOCIE_C.Concerne2065 at 514");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartBenefice) == 516, "ASSOCIE_C.PartBenefice at 516");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartPlusValues) == 524, "ASSOCIE_C.PartPlusValues at 524");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AnneeVersement1) == 532, "ASSOCIE_C.AnneeVersement1 at 532");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AnneeVersement2) == 534, "ASSOCIE_C.AnneeVersement2 at 534");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsSocialesAnnee1) == 536, "ASSOCIE_C.NbPartsSocialesAnnee1 at 536");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsSocialesAnnee2) == 544, "ASSOCIE_C.NbPartsSocialesAnnee2 at 544");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, TraitementsAnnee1) == 552, "ASSOCIE_C.TraitementsAnnee1 at 552");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, TraitementsAnnee2) == 560, "ASSOCIE_C.TraitementsAnnee2 at 560");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IndemniteFraisMissionA1) == 568, "ASSOCIE_C.IndemniteFraisMissionA1 at 568");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IndemniteFraisMissionA2) == 576, "ASSOCIE_C.IndemniteFraisMissionA2 at 576");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RembourstFraisMissionA1) == 584, "ASSOCIE_C.RembourstFraisMissionA1 at 584");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RembourstFraisMissionA2) == 592, "ASSOCIE_C.RembourstFraisMissionA2 at 592");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IndemniteAutresAnnee1) == 600, "ASSOCIE_C.IndemniteAutresAnnee1 at 600");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IndemniteAutresAnnee2) == 608, "ASSOCIE_C.IndemniteAutresAnnee2 at 608");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RembourstAutresAnnee1) == 616, "ASSOCIE_C.RembourstAutresAnnee1 at 616");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RembourstAutresAnnee2) == 624, "ASSOCIE_C.RembourstAutresAnnee2 at 624");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, BICouMeuble) == 632, "ASSOCIE_C.BICouMeuble at 632");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve2) == 633, "ASSOCIE_C.Reserve2 at 633");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartRevenusValeurs) == 634, "ASSOCIE_C.PartRevenusValeurs at 634");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartImpotVerse) == 642, "ASSOCIE_C.PartImpotVerse at 642");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IDPaysNaissance) == 650, "ASSOCIE_C.IDPaysNaissance at 650");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve3) == 652, "ASSOCIE_C.Reserve3 at 652");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartResultatNumerateur) == 850, "ASSOCIE_C.PartResultatNumerateur at 850");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PartResultatDenominateur) == 852, "ASSOCIE_C.PartResultatDenominateur at 852");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, CorrPVLT) == 854, "ASSOCIE_C.CorrPVLT at 854");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbHeureTravaillesConjoint) == 862, "ASSOCIE_C.NbHeureTravaillesConjoint at 862");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Remuneration) == 864, "ASSOCIE_C.Remuneration at 864");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NonCGANumerateurProrata) == 872, "ASSOCIE_C.NonCGANumerateurProrata at 872");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NonCGADenominateurProrata) == 874, "ASSOCIE_C.NonCGADenominateurProrata at 874");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsPPFinExo) == 876, "ASSOCIE_C.NbPartsPPFinExo at 876");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsUFinExo) == 884, "ASSOCIE_C.NbPartsUFinExo at 884");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsNPFinExo) == 892, "ASSOCIE_C.NbPartsNPFinExo at 892");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RFPartAssocieForce) == 900, "ASSOCIE_C.RFPartAssocieForce at 900");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Honoraires) == 908, "ASSOCIE_C.Honoraires at 908");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, TaxeProf) == 916, "ASSOCIE_C.TaxeProf at 916");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, CSGDeduc) == 924, "ASSOCIE_C.CSGDeduc at 924");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, FraisVehiculesReels) == 932, "ASSOCIE_C.FraisVehiculesReels at 932");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, ChgSocPersoOblig) == 940, "ASSOCIE_C.ChgSocPersoOblig at 940");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, ChgSocPersoFacult) == 948, "ASSOCIE_C.ChgSocPersoFacult at 948");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, FraisFi) == 956, "ASSOCIE_C.FraisFi at 956");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbEx_Edition) == 964, "ASSOCIE_C.NbEx_Edition at 964");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PourcentagePartAssoForce) == 966, "ASSOCIE_C.PourcentagePartAssoForce at 966");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Holding) == 974, "ASSOCIE_C.Holding at 974");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanComplement1) == 976, "ASSOCIE_C.Adr1JanComplement1 at 976");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanComplement2) == 1012, "ASSOCIE_C.Adr1JanComplement2 at 1012");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanNoVoie) == 1048, "ASSOCIE_C.Adr1JanNoVoie at 1048");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanCmplNoVoie) == 1054, "ASSOCIE_C.Adr1JanCmplNoVoie at 1054");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanNomVoie) == 1058, "ASSOCIE_C.Adr1JanNomVoie at 1058");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanBP) == 1094, "ASSOCIE_C.Adr1JanBP at 1094");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanCP) == 1100, "ASSOCIE_C.Adr1JanCP at 1100");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanVille) == 1118, "ASSOCIE_C.Adr1JanVille at 1118");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanTel) == 1150, "ASSOCIE_C.Adr1JanTel at 1150");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanFax) == 1168, "ASSOCIE_C.Adr1JanFax at 1168");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanIDPays) == 1186, "ASSOCIE_C.Adr1JanIDPays at 1186");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve4) == 1188, "ASSOCIE_C.Reserve4 at 1188");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanCodeInsee) == 1194, "ASSOCIE_C.Adr1JanCodeInsee at 1194");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Adr1JanBureauDistrib) == 1200, "ASSOCIE_C.Adr1JanBureauDistrib at 1200");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve5) == 1227, "ASSOCIE_C.Reserve5 at 1227");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NomIntervGerant) == 1228, "ASSOCIE_C.NomIntervGerant at 1228");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PrenomIntervGerant) == 1264, "ASSOCIE_C.PrenomIntervGerant at 1264");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantComplement1) == 1300, "ASSOCIE_C.AdrGerantComplement1 at 1300");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantComplement2) == 1336, "ASSOCIE_C.AdrGerantComplement2 at 1336");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantNoVoie) == 1372, "ASSOCIE_C.AdrGerantNoVoie at 1372");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantCpltNoVoie) == 1378, "ASSOCIE_C.AdrGerantCpltNoVoie at 1378");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantNomVoie) == 1382, "ASSOCIE_C.AdrGerantNomVoie at 1382");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantBP) == 1418, "ASSOCIE_C.AdrGerantBP at 1418");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantCP) == 1424, "ASSOCIE_C.AdrGerantCP at 1424");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, AdrGerantVille) == 1442, "ASSOCIE_C.AdrGerantVille at 1442");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Reserve6) == 1474, "ASSOCIE_C.Reserve6 at 1474");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbParts) == 1518, "ASSOCIE_C.NbParts at 1518");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsU) == 1526, "ASSOCIE_C.NbPartsU at 1526");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbPartsN) == 1534, "ASSOCIE_C.NbPartsN at 1534");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IdComptable) == 1542, "ASSOCIE_C.IdComptable at 1542");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, IdAdmin) == 1544, "ASSOCIE_C.IdAdmin at 1544");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, PourcentageDetention) == 1546, "ASSOCIE_C.PourcentageDetention at 1546");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, RegimeImpositionSCI) == 1554, "ASSOCIE_C.RegimeImpositionSCI at 1554");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbDroitsADividendes) == 1556, "ASSOCIE_C.NbDroitsADividendes at 1556");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, NbDroitsDeVote) == 1564, "ASSOCIE_C.NbDroitsDeVote at 1564");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_C, Profession) == 1572, "ASSOCIE_C.Profession at 1572");
+KVARN_STATIC_ASSERT(sizeof(FONCTIONSETCAPITAL_C) == 372, "FONCTIONSETCAPITAL_C is 372 bytes");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, IDAssocie) == 0, "FONCTIONSETCAPITAL_C.IDAssocie at 0");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, RaisonSociale) == 2, "FONCTIONSETCAPITAL_C.RaisonSociale at 2");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, Activite) == 38, "FONCTIONSETCAPITAL_C.Activite at 38");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrCmplt1) == 74, "FONCTIONSETCAPITAL_C.AdrCmplt1 at 74");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrCmplt2) == 110, "FONCTIONSETCAPITAL_C.AdrCmplt2 at 110");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrNoVoie) == 146, "FONCTIONSETCAPITAL_C.AdrNoVoie at 146");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrCmpltNoVoie) == 152, "FONCTIONSETCAPITAL_C.AdrCmpltNoVoie at 152");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrNomVoie) == 156, "FONCTIONSETCAPITAL_C.AdrNomVoie at 156");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrBP) == 192, "FONCTIONSETCAPITAL_C.AdrBP at 192");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrCP) == 198, "FONCTIONSETCAPITAL_C.AdrCP at 198");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrVille) == 216, "FONCTIONSETCAPITAL_C.AdrVille at 216");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, Reserve1) == 252, "FONCTIONSETCAPITAL_C.Reserve1 at 252");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AdrPays) == 284, "FONCTIONSETCAPITAL_C.AdrPays at 284");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, Reserve2) == 286, "FONCTIONSETCAPITAL_C.Reserve2 at 286");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AssoFonctionDansEnt) == 292, "FONCTIONSETCAPITAL_C.AssoFonctionDansEnt at 292");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, Fonction) == 294, "FONCTIONSETCAPITAL_C.Fonction at 294");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, AssoADuCapitalDansEnt) == 330, "FONCTIONSETCAPITAL_C.AssoADuCapitalDansEnt at 330");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, MontantCapital) == 332, "FONCTIONSETCAPITAL_C.MontantCapital at 332");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, NbDroitsDeVote) == 340, "FONCTIONSETCAPITAL_C.NbDroitsDeVote at 340");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, PourcentageDroitsDeVote) == 348, "FONCTIONSETCAPITAL_C.PourcentageDroitsDeVote at 348");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, NbDroitsADividendes) == 356, "FONCTIONSETCAPITAL_C.NbDroitsADividendes at 356");
+KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, PourcentageDroitsADiv) == 364, "FONCTIONSETCAPITAL_C.PourcentageDroitsADiv at 364");
+
 KVARN_STATIC_ASSERT(sizeof(dateDOS) == 4, "dateDOS is 4 bytes");
 KVARN_STATIC_ASSERT(offsetof(dateDOS, annee) == 0, "dateDOS.annee at 0");
 KVARN_STATIC_ASSERT(offsetof(dateDOS, jour) == 2, "dateDOS.jour at 2");
@@ -246,6 +539,82 @@ KVARN_EXPORT void kvarn_standalone_close(void);
  * released, and calls it only when set.
  */
 KVARN_EXPORT extern KV_EVENEMENT_EXO_TVA _ToutLesDepenseSontExonereDeTVA;
+
+/*
+ * The associates for other programs. A caller brackets its work with KVOuvreAssocie_C (which
+ * enters the InitKV bracket) and KVFermeAssocie_C (which drops the cached list of associates and
+ * leaves it). The fill functions zero the record, fill it from the cached list (loaded on first
+ * use) and return true when they filled it; a null record pointer gives false. An error of the
+ * dossier's tables is shown in the host's exception box and the function returns false.
+ *
+ * The walks: each first-function starts its walk at the first associate in the table's order, each
+ * next-function goes on from where its walk stands (the next-function of a walk never started
+ * begins at the first). All associates, the legal persons (PM), the physical persons (PP), and
+ * the associates holding full ownership at year end (sharing the all-associates walk); the last
+ * pair returns false at the end of the list, the record then holding the last associate looked at.
+ */
+KVARN_EXPORT void KVOuvreAssocie_C(void);
+KVARN_EXPORT void KVFermeAssocie_C(void);
+KVARN_EXPORT bool KVDonnePremierAssocie_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonneAssocieSuivant_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonnePremierAssociePM_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonneAssociePMSuivant_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonnePremierAssociePP_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonneAssociePPSuivant_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonnePremierAssocieAyantPartsPP_C(ASSOCIE_C* associe);
+KVARN_EXPORT bool KVDonneAssocieSuivantAyantPartsPP_C(ASSOCIE_C* associe);
+/* The associate of key `id`; `suivant`, when given, receives the key after it in the table's
+ * order (0 after the last, or for an unknown key). False for an unknown key. */
+KVARN_EXPORT bool KVDonnerAssocie_C(int32_t id, ASSOCIE_C* associe, int32_t* suivant);
+/* From `id` on, the first associate holding full ownership at year end; `suivant` is required. */
+KVARN_EXPORT bool KVDonnerAssocieAyantPartsPP_C(int32_t id, ASSOCIE_C* associe, int32_t* suivant);
+/* Counts of the associates, and of those holding full ownership at year end (which reloads the
+ * list): all, physical persons, legal persons; each pointer may be null. */
+KVARN_EXPORT void KVDonnerNbAssocies_C(uint16_t* total, uint16_t* physiques, uint16_t* morales);
+KVARN_EXPORT void KVDonnerNbAssociesAyantPartsPP_C(uint16_t* total, uint16_t* physiques, uint16_t* morales);
+/* Writes the record back onto the row of its key: the members the record carries but the start-
+ * of-year shares, the keys of outside parties, tax number, profession, the current address's INSEE
+ * code and delivery office, and the regime. A text equal to the stored one as the record carries it
+ * stays as stored; a changed current town is stored upper-cased; -32767 in a field that carries
+ * nulls, and the null real, clear their columns. False when no row has the key. */
+KVARN_EXPORT bool KVMAJAssocie_C(const ASSOCIE_C* associe);
+
+/* Labels in static buffers, never null: the civility or legal form (ANSI, 60 characters), the
+ * quality (OEM, 20 characters; empty outside 0-12), the matrimonial regime (OEM, 49 characters;
+ * empty outside 0-4). Each call overwrites the previous text of its function. */
+KVARN_EXPORT const char* DonnerTitreOuFormeJuridique_C(int16_t titre, int16_t personnePhysique, int16_t formeEDI);
+KVARN_EXPORT const char* DonnerQualite_C(int16_t code);
+KVARN_EXPORT const char* DonnerRegimeMatrimonial_C(int16_t code);
+
+/* Empties the associates, their share movements, the movements' details and the bare owners'
+ * links; drops the cached list of associates and of movements. */
+KVARN_EXPORT void _SupprimerTousLesAssocies(void);
+
+/* The screen-parameter objects of the associate screens, for the host to pass back: flag non-zero
+ * gives the list of associates' (CParamAssocies), zero one associate's (CParamAssocie); the share
+ * capital's carries the tax category; each is freed by its Desalloue function (null is ignored). */
+KVARN_EXPORT void* KVAlloueAssocies_C(int16_t liste);
+KVARN_EXPORT void* KVAlloueAssocies_C_CapitalSocial(int16_t categorieImposition);
+KVARN_EXPORT void* KVAlloueFonctionsEtCapital_C(void);
+KVARN_EXPORT void KVDesalloueAssocies_C(void* objet);
+KVARN_EXPORT void KVDesalloueAssocies_C_CaptialSocial(void* objet);
+KVARN_EXPORT void KVDesalloueFonctionsEtCapital_C(void* objet);
+
+/* The deductions and reintegrations table, opened and closed for another program. */
+KVARN_EXPORT void _OuvrirTableDeductionsReintegrationsKV(void);
+KVARN_EXPORT void _FermerTableDeductionsReintegrationsKV(void);
+
+/* The associates' functions and capital in other companies, row by row (numbers 1, 2, ... in the
+ * table's order): a walk, and a cache read by number (`suivant`, when given, receives the next
+ * number, 0 after the last). */
+KVARN_EXPORT bool KVDonnePremierFonctionsEtCapital_C(FONCTIONSETCAPITAL_C* fonctions);
+KVARN_EXPORT bool KVDonneFonctionsEtCapitalSuivant_C(FONCTIONSETCAPITAL_C* fonctions);
+KVARN_EXPORT bool InitFonctionsEtCapital(void);
+KVARN_EXPORT bool KVDonnerFonctionsEtCapital(int32_t numero, FONCTIONSETCAPITAL_C* fonctions, int32_t* suivant);
+
+/* The manager for the returns: the first associate of quality 1 (with a warning that the quality
+ * is ambiguous), else of quality 8, else 9 (else a warning and an empty record). True when found. */
+KVARN_EXPORT bool GetGerant(INTERVENANT_KV* gerant);
 
 KVARN_C_END
 

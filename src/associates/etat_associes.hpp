@@ -15,6 +15,7 @@
 #include <kvarn/associe.hpp>
 #include <kvarn/liste_associes.hpp>
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -40,6 +41,15 @@ struct ListeAssocies {
     void Ajouter(Associe associe);
 };
 
+// Where the C interface's walks stand: indexes into the orders of the list, one over every
+// associate (shared by the walk over the full-ownership holders), one over the legal persons, one
+// over the physical persons. They outlive a reload of the list.
+struct CurseursC {
+    std::size_t tous = 0;
+    std::size_t morales = 0;
+    std::size_t physiques = 0;
+};
+
 struct EtatAssocies final : store::EtatSousSysteme {
     // While none is registered, the end-of-year columns are left as they are, the list's total
     // of full-ownership shares is 0 and only the shares held tell whether an associate takes
@@ -48,6 +58,7 @@ struct EtatAssocies final : store::EtatSousSysteme {
     EtapePositions calculerPositions;
     AcquiertDesParts acquiertDesParts;
     ListeAssocies liste;
+    CurseursC curseurs;
 };
 
 }  // namespace kvarn::associates

@@ -49,11 +49,14 @@ void ListeAssocies::Ajouter(Associe associe) {
     tous.emplace(id, std::move(associe));
 }
 
+int ModeOuvertureAssocies(const store::TdmKvarn& module) {
+    return module.ModeChargement() == store::kModeAvecBeneficiaires ? kTousLesAssocies : kSaufBeneficiaires;
+}
+
 void InitListe(store::TdmKvarn& module, bool triRaisonSociale) {
     EtatAssocies& etat = module.EtatDe<EtatAssocies>();
     etat.liste.Vider();
-    const int mode = module.ModeChargement() == store::kModeAvecBeneficiaires ? kTousLesAssocies : kSaufBeneficiaires;
-    const store::AssociesOuverts ouverts(module, mode, triRaisonSociale ? kIndexRaisonSociale : kIndexAssocies, "");
+    const store::AssociesOuverts ouverts(module, ModeOuvertureAssocies(module), triRaisonSociale ? kIndexRaisonSociale : kIndexAssocies, "");
     const double totalPPFin = etat.calculerPositions ? etat.calculerPositions() : 0.0;
     db::CTable& table = module.Donnees().Composant("tblAssociesKV");
     // The end-of-year shares are computed here once per row; the handler would compute them again.
@@ -71,6 +74,11 @@ ListeAssocies& ListeChargee(store::TdmKvarn& module, bool triRaisonSociale) {
     EtatAssocies& etat = module.EtatDe<EtatAssocies>();
     if (!etat.liste.chargee) InitListe(module, triRaisonSociale);
     return etat.liste;
+}
+
+ListeAssocies& ListeRechargee(store::TdmKvarn& module, bool triRaisonSociale) {
+    InitListe(module, triRaisonSociale);
+    return module.EtatDe<EtatAssocies>().liste;
 }
 
 Associe* TrouverAssocie(store::TdmKvarn& module, int idAssocie, int* suivant) {

@@ -17,10 +17,16 @@
 
 namespace kvarn::associates {
 
+// The standing filter's mode the list and every reader of the whole table use: beneficiaries
+// too in loading mode 5, everyone but them otherwise.
+int ModeOuvertureAssocies(const store::TdmKvarn& module);
+
 void InitListe(store::TdmKvarn& module, bool triRaisonSociale);
 void DesinitListe(store::TdmKvarn& module);
 // The list, loaded first when its flag is clear.
 ListeAssocies& ListeChargee(store::TdmKvarn& module, bool triRaisonSociale);
+// The list loaded again, whatever its flag.
+ListeAssocies& ListeRechargee(store::TdmKvarn& module, bool triRaisonSociale);
 // nullptr for an unknown key; the successor as calculs_liste.hpp says, 0 when not found.
 Associe* TrouverAssocie(store::TdmKvarn& module, int idAssocie, int* suivant);
 

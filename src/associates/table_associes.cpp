@@ -1,9 +1,12 @@
 #include "associates/table_associes.hpp"
 
 #include "common/nulls.hpp"
+#include "common/text.hpp"
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace kvarn::associates {
@@ -298,10 +301,38 @@ void Ecrire(db::Field& champ, double valeur) { champ.SetAsFloat(valeur); }
 void Ecrire(db::Field& champ, bool valeur) { champ.SetAsBoolean(valeur); }
 void Ecrire(db::Field& champ, const std::string& valeur) { champ.SetAsString(valeur); }
 
-template <class Colonnes>
-void EcrireColonnes(db::CTable& table, const Associe& associe, const Colonnes& colonnes) {
+// Writes the columns `ecrite` accepts.
+template <class Colonnes, class Filtre>
+void EcrireColonnes(db::CTable& table, const Associe& associe, const Colonnes& colonnes, Filtre&& ecrite) {
     for (const auto& colonne : colonnes)
-        if (std::string_view(colonne.nom) != "ShIDAssocie") Ecrire(table.FieldByName(colonne.nom), associe.*colonne.membre);
+        if (ecrite(std::string_view(colonne.nom))) Ecrire(table.FieldByName(colonne.nom), associe.*colonne.membre);
+}
+
+template <std::size_t N>
+bool Parmi(std::string_view nom, const std::string_view (&noms)[N]) {
+    return std::find(std::begin(noms), std::end(noms), nom) != std::end(noms);
+}
+
+bool HorsCle(std::string_view nom) { return nom != "ShIDAssocie"; }
+
+template <class Filtre>
+void EcrireMembres(db::CTable& table, const Associe& associe, Filtre&& ecrite) {
+    EcrireColonnes(table, associe, kEntiers, ecrite);
+    EcrireColonnes(table, associe, kReels, ecrite);
+    EcrireColonnes(table, associe, kPartsDebut, ecrite);
+    EcrireColonnes(table, associe, kDates, ecrite);
+    EcrireColonnes(table, associe, kBooleens, ecrite);
+    EcrireColonnes(table, associe, kTextes, ecrite);
+}
+
+// What a creation leaves to others: the key and the name it searched by, the two numbers of
+// rights and the two registration numbers; the birth place's codes and the legal category,
+// written below only where they mean something; the towns, written upper-cased.
+bool EcriteParCreation(std::string_view nom) {
+    static constexpr std::string_view kLaissees[] = {
+        "ShIDAssocie", "Nom", "Prenoms", "NbDroitsADividendes", "NbDroitsDeVote", "PseudoSiret", "IDSP",
+        "CPNaissance", "CodeInseeNaissance", "CategorieJuridique", "AdrVille", "Adr1JanVille", "AdrGerantVille"};
+    return !Parmi(nom, kLaissees);
 }
 
 std::string EnUtf8(char32_t caractere) {
@@ -316,14 +347,56 @@ std::string EnUtf8(char32_t caractere) {
 }  // namespace
 
 void EcrireAssocie(db::CTable& table, const Associe& associe) {
-    EcrireColonnes(table, associe, kEntiers);
-    EcrireColonnes(table, associe, kReels);
-    EcrireColonnes(table, associe, kPartsDebut);
-    EcrireColonnes(table, associe, kDates);
-    EcrireColonnes(table, associe, kBooleens);
-    EcrireColonnes(table, associe, kTextes);
+    EcrireMembres(table, associe, HorsCle);
     table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
 }
+
+void EcrireNomAssocie(db::CTable& table, const Associe& associe) {
+    table.FieldByName("Nom").SetAsString(associe.Nom);
+    table.FieldByName("Prenoms").SetAsString(associe.Prenoms);
+}
+
+void EcrireAssocieCree(db::CTable& table, const Associe& associe) {
+    EcrireMembres(table, associe, EcriteParCreation);
+    table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
+    if (!associe.PersonnePhysique) table.FieldByName("CategorieJuridique").SetAsString(associe.CategorieJuridique);
+    // A birth abroad has no French postcode nor INSEE code: whatever the columns hold stays.
+    if (associe.IDPaysNaissance == PAYS_FRANCE) {
+        table.FieldByName("CPNaissance").SetAsString(associe.CPNaissance);
+        table.FieldByName("CodeInseeNaissance").SetAsString(associe.CodeInseeNaissance);
+    }
+    table.FieldByName("AdrVille").SetAsString(ToUpperFrench(associe.AdrVille));
+    table.FieldByName("Adr1JanVille").SetAsString(ToUpperFrench(associe.Adr1JanVille));
+    table.FieldByName("AdrGerantVille").SetAsString(ToUpperFrench(associe.AdrGerantVille));
+    table.FieldByName("AdherentOga").SetAsBoolean(associe.AdherentOga);
+    table.FieldByName("DateAdhesionOga").SetAsDateTime(associe.DateAdhesionOga);
+    table.FieldByName("NumAdherentOga").SetAsString(associe.NumAdherentOga);
+    table.FieldByName("IdOga").SetAsInteger(associe.IdOga);
+}
+
+namespace {
+
+// What the C interface's record does not carry, and its update leaves as it stands.
+bool EcriteParInterfaceC(std::string_view nom) {
+    static constexpr std::string_view kLaissees[] = {
+        "ShIDAssocie", "CleRepartition", "RegimeImpositionSCI", "ResultatBICSaisi", "ResultatBASaisi",
+        "BeneficeSaisi", "PVLTSaisi", "AbandonsSaisi", "IdComptable", "IdAdmin", "RemDiverseProdFinancier",
+        "PVRevenantAssocie", "NbParts", "NbPartsU", "NbPartsN", "DateCessionParts", "DateCessionParts2",
+        "DateCessionParts3", "DateCessionParts4", "DateEntreeSCI", "DateSortieSCI", "PVDifferee", "Profession",
+        "PseudoSiret", "IDSP", "IdentiteCessionParts", "IdentiteCessionParts2", "IdentiteCessionParts3",
+        "IdentiteCessionParts4", "NoIdentFisc", "AdrCodeInsee", "AdrBureauDistrib", "CodeInseeNaissance",
+        "CategorieJuridique"};
+    return !Parmi(nom, kLaissees);
+}
+
+}  // namespace
+
+void EcrireAssocieInterfaceC(db::CTable& table, const Associe& associe) {
+    EcrireMembres(table, associe, EcriteParInterfaceC);
+    table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
+}
+
+int LireCleAssocie(db::CTable& table) { return table.FieldByName("ShIDAssocie").AsInteger(); }
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes) {
     table.FieldByName("NomAffichage").SetAsString(colonnes.nomAffichage);
@@ -334,6 +407,11 @@ void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonne
     table.FieldByName("NbPartsPPFinExo").SetAsFloat(colonnes.finExercice->pp);
     table.FieldByName("NbPartsUFinExo").SetAsFloat(colonnes.finExercice->u);
     table.FieldByName("NbPartsNPFinExo").SetAsFloat(colonnes.finExercice->np);
+}
+
+PartsFinExercice LirePartsFinExercice(db::CTable& table) {
+    return {table.FieldByName("NbPartsPPFinExo").AsFloat(), table.FieldByName("NbPartsUFinExo").AsFloat(),
+            table.FieldByName("NbPartsNPFinExo").AsFloat()};
 }
 
 void EcrirePartsDebut(db::CTable& table, double pp, double np) {
@@ -351,6 +429,38 @@ void AffecterTextesColonnes(db::CTable& table, TextesColonnes textes) {
     table.FieldDisplayOf("Qualite").onGetText = std::move(textes.qualite);
     table.FieldDisplayOf("NbParts").onGetText = std::move(textes.nbParts);
     table.FieldDisplayOf("SituationFamille").onGetText = std::move(textes.situationFamille);
+}
+
+}  // namespace kvarn::associates
+
+namespace kvarn::associates {
+namespace {
+
+template <class Colonnes, class Fonction>
+void Visiter(const Associe& associe, const Colonnes& colonnes, const Fonction& fonction) {
+    for (const auto& colonne : colonnes) fonction(colonne.nom, associe.*colonne.membre);
+}
+
+}  // namespace
+
+void ParcourirMembres(const Associe& a, const VisiteurMembres& v) {
+    Visiter(a, kEntiers, v.entier);
+    v.texte("Nom", a.Nom);
+    v.texte("Prenoms", a.Prenoms);
+    for (const ColonneTexte& colonne : kTextes)
+        if (colonne.membre != &Associe::Nom && colonne.membre != &Associe::Prenoms) v.texte(colonne.nom, a.*colonne.membre);
+    Visiter(a, kBooleens, v.booleen);
+    v.booleen("ConcerneExercice", a.ConcerneExercice);
+    Visiter(a, kReels, v.reel);
+    Visiter(a, kPartsDebut, v.reel);
+    Visiter(a, kPartsFin, v.reel);
+    v.reel("PourcentageDetention", a.PourcentageDetention);
+    Visiter(a, kDates, v.date);
+    v.texte("BICouMeuble", EnUtf8(a.BICouMeuble));
+    v.booleen("AdherentOga", a.AdherentOga);
+    v.date("DateAdhesionOga", a.DateAdhesionOga);
+    v.texte("NumAdherentOga", a.NumAdherentOga);
+    v.entier("IdOga", a.IdOga);
 }
 
 }  // namespace kvarn::associates

@@ -13,6 +13,7 @@
 
 #include <kvarn/associe.hpp>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,28 @@ Associe LireAssocieStocke(db::CTable& table);
 // excepted (the table assigns it); a member holding its null value clears its column.
 void EcrireAssocie(db::CTable& table, const Associe& associe);
 
+// What Associe::Creer writes into the row being edited or appended: the members EcrireAssocie
+// writes but the name (EcrireNomAssocie, for an appended row), the numbers of rights and the
+// registration numbers; the legal category only for a legal person; the birth postcode and INSEE
+// code only for a birth in France; the towns upper-cased; and the four membership members.
+void EcrireAssocieCree(db::CTable& table, const Associe& associe);
+void EcrireNomAssocie(db::CTable& table, const Associe& associe);
+int LireCleAssocie(db::CTable& table);
+// What the C interface's update writes: the members its record carries back (associe_c.hpp).
+void EcrireAssocieInterfaceC(db::CTable& table, const Associe& associe);
+
+// Every member of a record with its name, for a caller that shows them all: integers (codes,
+// keys, country identifiers), reals, dates (day counts), booleans and texts, as the record holds
+// them (nulls as sentinels); BICouMeuble as a text of its one character.
+struct VisiteurMembres {
+    std::function<void(const char* nom, int valeur)> entier;
+    std::function<void(const char* nom, double valeur)> reel;
+    std::function<void(const char* nom, double jour)> date;
+    std::function<void(const char* nom, bool valeur)> booleen;
+    std::function<void(const char* nom, const std::string& valeur)> texte;
+};
+void ParcourirMembres(const Associe& associe, const VisiteurMembres& visiteur);
+
 // Only the members the calculated columns are computed from: key, person kind, title, names,
 // address parts and start-of-year shares (read whatever the quality).
 Associe LireMembresCalcules(db::CTable& table);
@@ -74,6 +97,9 @@ struct ColonnesCalculees {
 };
 
 void EcrireColonnesCalculees(db::CTable& table, const ColonnesCalculees& colonnes);
+
+// The end-of-year shares as the component's calculated columns show them on the current row.
+PartsFinExercice LirePartsFinExercice(db::CTable& table);
 
 // The display-text handlers of the component's columns; an empty handler shows the value as it is.
 struct TextesColonnes {

@@ -85,6 +85,17 @@ std::string CutToWidth(std::string_view text, std::size_t width) {
     return std::string(text.substr(0, i));
 }
 
+std::wstring ToWide(std::string_view text) {
+    std::wstring large;
+    const auto longueur = static_cast<std::int32_t>(text.size());
+    for (std::int32_t i = 0; i < longueur;) {
+        UChar32 caractere = 0;
+        U8_NEXT(text.data(), i, longueur, caractere);
+        large.push_back(static_cast<wchar_t>(caractere < 0 ? 0xFFFD : caractere));
+    }
+    return large;
+}
+
 bool IsValidUtf8(std::string_view text) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const auto length = static_cast<int32_t>(text.size());

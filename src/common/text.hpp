@@ -31,6 +31,10 @@ std::size_t CharacterCount(std::string_view text);
 // Whether the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing past U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
+// The text as a wide string, one wchar_t per character (U+FFFD for a malformed byte), for the
+// host services that take NUL-terminated wide texts.
+std::wstring ToWide(std::string_view text);
+
 // The first `width` characters of the text, never splitting a character.
 std::string CutToWidth(std::string_view text, std::size_t width);
 

@@ -138,3 +138,19 @@ void FermerTableDeductionsReintegrationsKV() {
     kvarn::frame::Relancer(kvarn::frame::kFermerDeductions,
                            [](kvarn::store::TdmKvarn& module) { module.Donnees().Composant("tblDiversFisc").Close(); });
 }
+
+// The C wrappers: a C caller cannot receive the error the C++ functions raise again after showing
+// it, so it stops here, already shown.
+void _OuvrirTableDeductionsReintegrationsKV(void) {
+    try {
+        OuvrirTableDeductionsReintegrationsKV();
+    } catch (const std::exception&) {
+    }
+}
+
+void _FermerTableDeductionsReintegrationsKV(void) {
+    try {
+        FermerTableDeductionsReintegrationsKV();
+    } catch (const std::exception&) {
+    }
+}

@@ -143,6 +143,10 @@ public:
     void DetacherCalculsAssocies();
     void RattacherCalculsAssocies();
 
+    // Whether the C interface's cache of the functions and capital in other companies is loaded
+    // (the cache itself is in that subsystem's state); cleared by whoever changes those rows.
+    bool cacheFonctionsChargee = false;
+
     // The loading mode: the override when set, else from the dossier's tax category.
     int ModeChargement() const;
     void SetModeChargement(int mode) { modeChargement_ = mode; }

@@ -5,6 +5,7 @@
 #include "store/nouveau_dossier.hpp"
 #include "support/files.hpp"
 
+#include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
 
 namespace kvarn::testing_support {
@@ -37,6 +38,16 @@ void ModuleOuvert::SetUp() {
 void ModuleOuvert::TearDown() {
     DetruireDataModuleKV();
     DossierOuvert::TearDown();
+}
+
+void ModuleDemarre::SetUp() {
+    ModuleOuvert::SetUp();
+    InitKV();
+}
+
+void ModuleDemarre::TearDown() {
+    DesinitKV();
+    ModuleOuvert::TearDown();
 }
 
 void DossierOuvert::ModifierDossier(const std::vector<standalone::ValeurDossier>& valeurs) {

@@ -49,4 +49,11 @@ protected:
     void TearDown() override;
 };
 
+// The same, the dossier started: inside the InitKV bracket for the whole test.
+class ModuleDemarre : public ModuleOuvert {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 }  // namespace kvarn::testing_support
