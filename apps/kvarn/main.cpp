@@ -5,6 +5,7 @@
 // 0 success, 1 the module or the host refused (message on stderr, in French), 2 bad usage, whose
 // message, the parser's included, is French too. Every text given must be UTF-8.
 #include "adresse_commands.hpp"
+#include "associe_commands.hpp"
 #include "backup_commands.hpp"
 #include "divers_commands.hpp"
 #include "dossier_commands.hpp"
@@ -392,6 +393,47 @@ void AddIntervenantCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(detach, [&globals] { return cli::IntervenantDetacher(globals, attacher); });
 }
 
+void AddAssocieCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* family = app.add_subcommand("associe", "Associés du dossier (--dossier)");
+    family->require_subcommand(1);
+
+    static cli::AssocieAjouterOptions ajouter;
+    CLI::App* add = family->add_subcommand("ajouter", "Ajoute un associé et affiche son numéro");
+    auto* physique = add->add_flag("--physique", ajouter.physique, "Personne physique");
+    auto* morale = add->add_flag("--morale", ajouter.morale, "Personne morale")->excludes(physique);
+    physique->excludes(morale);
+    add->add_option("--nom", ajouter.nom, "Nom, ou dénomination d'une personne morale")->required();
+    add->add_option("--prenoms", ajouter.prenoms, "Prénoms");
+    add->add_option("--titre", ajouter.titre, "Civilité (0 M, 1 MME, 2 MLE) ou forme juridique");
+    add->add_option("--qualite", ajouter.qualite, "Qualité (0 à 12 ; 7 Associé par défaut)");
+    add->add_option("--regime", ajouter.regime, "Régime d'imposition (0 BIC, 1 IS, 2 BA, 3 RF, 4 BNC)");
+    add->add_option("--regime-matrimonial", ajouter.regimeMatrimonial, "Régime matrimonial (0 à 4)");
+    add->add_option("--situation-famille", ajouter.situationFamille, "Situation de famille (0 à 5)");
+    add->add_option("--pp", ajouter.pp, "Parts en pleine propriété au début de l'exercice");
+    add->add_option("--u", ajouter.u, "Parts en usufruit au début de l'exercice");
+    add->add_option("--np", ajouter.np, "Parts en nue-propriété au début de l'exercice");
+    add->add_option("--nom-naissance", ajouter.nomNaissance, "Nom de naissance");
+    add->add_option("--nom-marital", ajouter.nomMarital, "Nom marital");
+    add->add_option("--profession", ajouter.profession, "Profession");
+    add->add_option("--numero-fiscal", ajouter.numeroFiscal, "Numéro fiscal");
+    add->add_option("--siret", ajouter.siret, "SIRET d'une personne morale");
+    add->add_option("--date-naissance", ajouter.dateNaissance, "Date de naissance (jj/mm/aaaa)");
+    add->add_option("--cp-naissance", ajouter.cpNaissance, "Code postal du lieu de naissance");
+    add->add_option("--lieu-naissance", ajouter.lieuNaissance, "Lieu de naissance");
+    add->add_option("--pays-naissance", ajouter.paysNaissance, "Identifiant du pays de naissance (76 = France)");
+    AddAdresseOptions(add, ajouter.adresse);
+    Bind(add, [&globals] {
+        if (!ajouter.physique && !ajouter.morale) throw cli::MauvaisUsage("--physique ou --morale est obligatoire");
+        return cli::AssocieAjouter(globals, ajouter);
+    });
+
+    static cli::AssocieListerOptions lister;
+    CLI::App* list = family->add_subcommand("lister", "Liste les associés dans l'ordre de la liste du module");
+    list->add_flag("--par-nom", lister.parNom, "Dans l'ordre des noms");
+    list->add_flag("--json", lister.json, "Sortie JSON");
+    Bind(list, [&globals] { return cli::AssocieLister(globals, lister); });
+}
+
 void AddParametreCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* family = app.add_subcommand("parametre", "Paramètres du dossier (fichier KOLMI$$G.dat)");
     family->require_subcommand(1);
@@ -536,6 +578,8 @@ void ConfigureApp(CLI::App& app, GlobalOptions& globals) {
     app.add_option("--dossier", globals.dossier, "Répertoire du dossier")->type_name("RÉPERTOIRE");
     auto* oui = app.add_flag("--oui", globals.oui, "Répond oui à toutes les questions");
     app.add_flag("--non", globals.non, "Répond non à toutes les questions")->excludes(oui);
+    app.add_option("--mode-chargement", globals.modeChargement,
+                   "Mode de chargement du module pour cette commande (5 : avec les bénéficiaires)");
     app.require_subcommand(0, 1);
     app.fallthrough();
 }
@@ -614,6 +658,7 @@ int main(int argc, char** argv) {
     ConfigureApp(app, globals);
     AddDossierCommands(app, globals);
     AddIntervenantCommands(app, globals);
+    AddAssocieCommands(app, globals);
     AddListeCommands(app);
     AddVerifierCommands(app);
     AddIdentificationCommands(app, globals);

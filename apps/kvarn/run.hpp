@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,9 @@ struct GlobalOptions {
     std::string dossier;  // --dossier DIR
     bool oui = false;     // --oui: every question of the module answers yes
     bool non = false;     // --non: every question answers no
+    // --mode-chargement N: the loading mode the module uses for this command only, set once its
+    // data module exists; none: the mode of the dossier's tax category.
+    std::optional<int> modeChargement;
 };
 
 // A refusal of the module or of the host: the message goes to stderr, the program exits 1.

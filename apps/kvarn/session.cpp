@@ -34,11 +34,13 @@ private:
 
 }  // namespace
 
-ModuleOuvert::ModuleOuvert() {
+ModuleOuvert::ModuleOuvert(std::optional<int> modeChargement) {
     // Created here rather than through InitDataModuleKV, whose exception box would present what
     // the user can act on (a dossier in use, a damaged file) as an internal error: the refusal
     // reaches stderr as the engine words it.
     frame::CreerDataModule();
+    // Before the dossier starts, so that everything the command does sees that mode.
+    if (modeChargement) _KVAffecterAssistantDeChargement(*modeChargement);
     InitKV();
 }
 
@@ -49,10 +51,11 @@ ModuleOuvert::~ModuleOuvert() {
 
 void Session::OuvrirModule() {
     if (hold_) throw std::logic_error("le dossier est déjà tenu par la commande : le module ne pourrait pas l'ouvrir");
-    if (!module_) module_ = std::make_unique<ModuleOuvert>();
+    if (!module_) module_ = std::make_unique<ModuleOuvert>(modeChargement_);
 }
 
-Session::Session(const GlobalOptions& options) : boites_(std::make_unique<BoitesCommande>(Politique(options))) {}
+Session::Session(const GlobalOptions& options)
+    : modeChargement_(options.modeChargement), boites_(std::make_unique<BoitesCommande>(Politique(options))) {}
 
 Session Session::WithDossier(const GlobalOptions& options, Acces acces) {
     Session session(options);

@@ -15,6 +15,7 @@
 #include "standalone/standalone_host.hpp"
 
 #include <memory>
+#include <optional>
 
 namespace kvarn::cli {
 
@@ -22,7 +23,8 @@ namespace kvarn::cli {
 // it leaves the bracket and releases the data module.
 class ModuleOuvert {
 public:
-    ModuleOuvert();
+    // With the loading mode of the command (--mode-chargement), when it gives one.
+    explicit ModuleOuvert(std::optional<int> modeChargement);
     ~ModuleOuvert();
     ModuleOuvert(const ModuleOuvert&) = delete;
     ModuleOuvert& operator=(const ModuleOuvert&) = delete;
@@ -45,6 +47,7 @@ public:
 
 private:
     explicit Session(const GlobalOptions& options);
+    std::optional<int> modeChargement_;
     std::unique_ptr<host::MessageBoxes> boites_;
     std::unique_ptr<db::DossierLock> hold_;
     std::unique_ptr<standalone::StandaloneHost> host_;

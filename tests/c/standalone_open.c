@@ -2,19 +2,10 @@
  * call with InitKV/DesinitKV, close; and a directory without a dossier record is refused. */
 #include <kvarn/kvarn.h>
 
+#include "expect.h"
+
 #include <stdio.h>
 #include <string.h>
-
-static int checks = 0;
-static int failures = 0;
-
-static void expect(int condition, const char* what) {
-    ++checks;
-    if (!condition) {
-        ++failures;
-        fprintf(stderr, "FAIL: %s\n", what);
-    }
-}
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -34,6 +25,5 @@ int main(int argc, char** argv) {
     expect(kvarn_standalone_open(argv[2]) != 0, "a directory without a dossier record is refused");
     expect(kvarn_standalone_open("") != 0, "an empty path is refused");
     kvarn_standalone_close();
-    printf("%d passed, %d failed\n", checks - failures, failures);
-    return failures == 0 ? 0 : 1;
+    return finish();
 }

@@ -1,0 +1,168 @@
+#include "associe_commands.hpp"
+
+#include "adresse_commands.hpp"
+#include "associates/creation_associe.hpp"
+#include "associates/table_associes.hpp"
+#include "common/dates.hpp"
+#include "common/nulls.hpp"
+#include "common/numbers.hpp"
+#include "frame/etat_module.hpp"
+#include "json.hpp"
+#include "session.hpp"
+
+#include <kvarn/associe.hpp>
+#include <kvarn/liste_associes.hpp>
+
+#include <charconv>
+#include <iostream>
+
+namespace kvarn::cli {
+namespace {
+
+// The code must name an entry of its table: its label is not empty.
+template <class Libelle>
+int CodeVerifie(const std::optional<int>& code, int siAbsent, const char* quoi, Libelle&& libelle) {
+    if (!code) return siAbsent;
+    if (libelle(*code).empty()) throw Refus("Code de " + std::string(quoi) + " inconnu : " + std::to_string(*code));
+    return *code;
+}
+
+double Parts(const std::string& texte, const char* option) {
+    if (texte.empty()) return 0.0;
+    bool valide = false;
+    const double parts = ZORStr2Double(texte, &valide);
+    if (!valide) throw MauvaisUsage(std::string(option) + " attend un nombre de parts, pas « " + texte + " »");
+    return parts;
+}
+
+void AppliquerIdentite(const AssocieAjouterOptions& o, Associe& a) {
+    a.PersonnePhysique = o.physique;
+    a.Nom = o.nom;
+    a.Prenoms = o.prenoms;
+    a.Titre = CodeVerifie(o.titre, o.physique ? TAP_M : TAP_AUCUN, "titre", [&](int code) {
+        return DonnerTitreOuFormeJuridique(code, o.physique, false);
+    });
+    a.Qualite = CodeVerifie(o.qualite, QA_ASSOCIE, "qualité",
+                            [](int code) { return CQualiteAssocie::QualiteAssocie(static_cast<QUALITE_ASSOCIE>(code)); });
+    a.RegimeImpositionSCI = CodeVerifie(o.regime, RIS_AUCUN, "régime d'imposition", [](int code) {
+        return CRegimeImposition::RegimeImposition(static_cast<REGIME_IMPOT_SCI>(code));
+    });
+    a.RegimeMatrimonial = CodeVerifie(o.regimeMatrimonial, RM_AUCUN, "régime matrimonial", [](int code) {
+        return CRegimeMatrimonial::RegimeMatrimonial(static_cast<REGIME_MATRIMONIAL_ASSOCIE_PHYSIQUE>(code));
+    });
+    a.SituationFamille = CodeVerifie(o.situationFamille, SF_AUCUNE, "situation de famille", [](int code) {
+        return CSituationFamille::SituationFamille(static_cast<SITUATION_FAMILLE>(code));
+    });
+    a.NomPatronymique = o.nomNaissance;
+    a.NomMarital = o.nomMarital;
+    a.Profession = o.profession;
+    a.NoIdentFisc = o.numeroFiscal;
+    a.NoSiret = o.siret;
+}
+
+void AppliquerNaissanceEtAdresse(const AssocieAjouterOptions& o, Associe& a) {
+    if (!o.dateNaissance.empty()) {
+        const std::optional<double> date = ParseDate(o.dateNaissance);
+        if (!date) throw MauvaisUsage("--date-naissance attend une date jj/mm/aaaa, pas « " + o.dateNaissance + " »");
+        a.DateNaissance = *date;
+    }
+    a.CPNaissance = o.cpNaissance;
+    a.LieuNaissance = o.lieuNaissance;
+    if (o.paysNaissance) a.IDPaysNaissance = *o.paysNaissance;
+    CAdresse adresse;
+    AppliquerAdresse(adresse, o.adresse);
+    a.AdrComplmt1 = adresse.Complement1;
+    a.AdrComplmt2 = adresse.Complement2;
+    a.AdrNoVoie = adresse.NoVoie;
+    a.AdrCmplNoVoie = adresse.CmplNoVoie;
+    a.AdrNomVoie = adresse.NomVoie;
+    a.AdrBP = adresse.BP;
+    a.AdrCP = adresse.CP;
+    a.AdrVille = adresse.Ville;
+    a.AdrTel = adresse.Telephone;
+    a.AdrFax = adresse.Fax;
+    a.AdrCodeInsee = adresse.CodeInsee;
+    a.AdrBureauDistrib = adresse.BureauDistributeur;
+    a.AdrIDPays = adresse.IDPays;
+}
+
+void AppliquerParts(const AssocieAjouterOptions& o, Associe& a) {
+    const bool partsDonnees = !o.pp.empty() || !o.u.empty() || !o.np.empty();
+    if (partsDonnees && (a.Qualite == QA_GERANT_NON_ASSOCIE || a.Qualite == QA_BENEFICIAIRE))
+        throw Refus("La qualité « " + a.GetTextQualite() + " » ne détient pas de parts en propre");
+    a.NbParts = Parts(o.pp, "--pp");
+    a.NbPartsU = Parts(o.u, "--u");
+    a.NbPartsN = Parts(o.np, "--np");
+}
+
+// One associate as a JSON object: every member under its name, sentinels and empty dates as null.
+void EcrireJson(JsonWriter& json, const Associe& associe) {
+    json.BeginObject();
+    associates::ParcourirMembres(
+        associe,
+        {[&](const char* nom, int valeur) {
+             if (valeur == NULL_ENTIER) json.Key(nom).Null();
+             else json.Field(nom, valeur);
+         },
+         [&](const char* nom, double valeur) {
+             if (valeur == NULL_REEL) json.Key(nom).Null();
+             else json.Key(nom).Number(valeur);
+         },
+         [&](const char* nom, double jour) {
+             if (jour == 0) json.Key(nom).Null();
+             else json.Field(nom, FormatDate(jour));
+         },
+         [&](const char* nom, bool valeur) { json.Field(nom, valeur); },
+         [&](const char* nom, const std::string& valeur) { json.Field(nom, valeur); }});
+    json.EndObject();
+}
+
+// The shortest text that reads back as the same number: 10.5, 3, 0.33333333333333331.
+std::string TexteParts(double parts) {
+    char tampon[64];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, parts).ptr;
+    return std::string(tampon, fin);
+}
+
+}  // namespace
+
+int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options) {
+    // The host first: a legal form is looked up in its list.
+    Session session = Session::WithDossier(globals);
+    Associe associe;
+    AppliquerIdentite(options, associe);
+    AppliquerNaissanceEtAdresse(options, associe);
+    AppliquerParts(options, associe);
+    session.OuvrirModule();
+    // Creating under a name already in the table would overwrite that associate.
+    if (const int cle = associates::CleAssocieNomme(*frame::DataModule(), associe.Nom, associe.Prenoms))
+        throw Refus("L'associé n° " + std::to_string(cle) + " porte déjà ce nom et ces prénoms");
+    associe.Creer();
+    std::cout << associe.ShIDAssocie << '\n';
+    return kSucces;
+}
+
+int AssocieLister(const GlobalOptions& globals, const AssocieListerOptions& options) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    const CarteAssocies& associes = *DonnerListeAssocies(options.parNom);
+    const OrdreAssocies& ordre = *DonnerOrdreAssocies(options.parNom);
+    if (options.json) {
+        JsonWriter json;
+        json.BeginArray();
+        for (const int id : ordre) EcrireJson(json, associes.at(id));
+        json.EndArray();
+        std::cout << json.str() << '\n';
+        return kSucces;
+    }
+    for (const int id : ordre) {
+        const Associe& a = associes.at(id);
+        std::cout << a.ShIDAssocie << '\t' << a.Nom << '\t' << a.Prenoms << '\t' << a.GetTextQualite() << '\t'
+                  << TexteParts(a.NbPartsPPFinExo) << '\t' << TexteParts(a.NbPartsUFinExo) << '\t'
+                  << TexteParts(a.NbPartsNPFinExo)
+                  << '\n';
+    }
+    return kSucces;
+}
+
+}  // namespace kvarn::cli

@@ -1,0 +1,34 @@
+// kvarn associe: the dossier's associates, added one at a time and listed as the module's cached
+// list holds them.
+#pragma once
+
+#include "intervenant_commands.hpp"
+#include "run.hpp"
+
+#include <optional>
+#include <string>
+
+namespace kvarn::cli {
+
+struct AssocieAjouterOptions {
+    bool physique = false;
+    bool morale = false;
+    std::string nom, prenoms;
+    std::optional<int> titre, qualite, regime, regimeMatrimonial, situationFamille;
+    // Start-of-year shares, with a decimal point or comma; empty when not given.
+    std::string pp, u, np;
+    std::string nomNaissance, nomMarital, profession, numeroFiscal, siret;
+    std::string dateNaissance, cpNaissance, lieuNaissance;  // the date as dd/mm/yyyy
+    std::optional<int> paysNaissance;
+    AdresseOptions adresse;
+};
+
+struct AssocieListerOptions {
+    bool parNom = false;
+    bool json = false;
+};
+
+int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options);
+int AssocieLister(const GlobalOptions& globals, const AssocieListerOptions& options);
+
+}  // namespace kvarn::cli
