@@ -146,6 +146,28 @@ TEST_F(InterfaceC, AChangeOfKindDropsTheCachedList) {
     EXPECT_TRUE(Noms(kPaires[2]).empty());
 }
 
+TEST_F(InterfaceC, DeletingEveryAssociateTakesTheMovementsAndTheCachedListWithThem) {
+    Creer("A", true, 1);
+    Creer("B", false, 2);
+    db::CTable& mouvements = frame::DataModule()->Donnees().Composant("tblMouvementParts");
+    mouvements.Open();
+    mouvements.Append();
+    mouvements.FieldByName("TypeMouvement").SetAsInteger(0);
+    mouvements.Post();
+    mouvements.Close();
+    uint16_t total = 0;
+    KVDonnerNbAssocies_C(&total, nullptr, nullptr);
+    ASSERT_EQ(total, 2);
+    _SupprimerTousLesAssocies();
+    KVDonnerNbAssocies_C(&total, nullptr, nullptr);
+    EXPECT_EQ(total, 0);
+    db::CQuery q(frame::DataModule()->Donnees().Session());
+    q.SetDatabaseName(db::ALIAS_DOSSIER);
+    q.SQL().Add("SELECT (SELECT COUNT(*) FROM KOLMIKV1) + (SELECT COUNT(*) FROM KOLMIKVM)");
+    q.Open();
+    EXPECT_EQ(q.Fields(0).AsInteger(), 0);
+}
+
 TEST_F(InterfaceC, LabelsInTheirBuffers) {
     EXPECT_STREQ(DonnerQualite_C(4), "Pr\x82sident du Directo");  // 20 OEM bytes
     EXPECT_STREQ(DonnerQualite_C(-1), "");
