@@ -32,6 +32,7 @@ test-sanitize: deps
 	  -DKVARN_BUILD_BENCH=OFF -DKVARN_BUILD_ASSISTANT=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_SAN) -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
 
 bench: deps

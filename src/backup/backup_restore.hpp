@@ -248,7 +248,9 @@ protected:
 
 private:
     struct PatternScan;
-    class Compression;
+    // Hidden: the library instantiations over it (its queue) are the component's own business and
+    // must not join the exported interface.
+    class __attribute__((visibility("hidden"))) Compression;
 
     // The rule shared by the events that have a built-in behaviour: the handler when one is
     // assigned and the event is not left to the component, the built-in behaviour when it is,

@@ -24,7 +24,7 @@ struct CBackupRestore::PatternScan {
 
 // A file handed to the pool. Dropping it stops the job and waits for it: the job works on the
 // file's streams.
-class CBackupRestore::Compression {
+class __attribute__((visibility("hidden"))) CBackupRestore::Compression {
 public:
     Compression(std::unique_ptr<CompressedFile> file, std::future<void> done)
         : file_(std::move(file)), done_(std::move(done)) {}

@@ -5,6 +5,7 @@
 #include "db/transaction.hpp"
 #include "environment/tables_dossier.hpp"
 #include "movements/composant_retabli.hpp"
+#include "movements/cumul.hpp"
 #include "movements/liste_en_cache.hpp"
 #include "movements/positions.hpp"
 #include "movements/table_positions.hpp"
@@ -80,10 +81,15 @@ void EcrirePositions(store::TdmKvarn& module, db::CTable& positions, std::option
     AssociesNonFiltres associes(module);
     const int mode = module.ModeChargement();
     const associates::LecteurAssocie lecteur(*associes, associates::LecteurAssocie::Membres::Positions);
+    // The list and the situation date are the same for every associate of the walk: read once, not
+    // once per associate (the date comes from the dossier record).
+    ChargerMouvements(module);
+    const EtatMouvements& etat = module.EtatDe<EtatMouvements>();
+    const Exclusions exclusions{module.Environnement().GetDateSituation(), 0, 0};
     for ((*associes).First(); !(*associes).Eof(); (*associes).Next()) {
         const Associe associe = lecteur.Lire();
         if (associe.Qualite == QA_BENEFICIAIRE) continue;
-        const PartsPPUNP mouvements = CumulerMouvementsAssocie(module, associe.ShIDAssocie, 0, 0);
+        const PartsPPUNP mouvements = CumulerDetails(etat.DetailsDe(associe.ShIDAssocie), exclusions);
         const PositionAssocie position = CalculerPosition(associe, mouvements, mode, valeurUnitaire);
         if (const auto ligne = lignes.find(associe.ShIDAssocie); ligne != lignes.end()) {
             positions.GotoBookmark(ligne->second);

@@ -4,6 +4,7 @@
 #include "export/participations.hpp"
 #include "host/btrv_file.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/file_size_limit.hpp"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,12 @@ TEST(Participations, RelisentCeQuiEstEcrit) {
     EXPECT_EQ(fs::file_size(Chemin()), 16 + 3 * kLongueurParticipation + 64);
     auto attendues = participations;
     attendues[2].pays = PAYS_FRANCE;  // a country of 0 reads as France
+    EXPECT_EQ(LireParticipations(Chemin()), attendues);
+
+    {  // a disk full before the new file is whole: an error, and the holdings stored stay as they were
+        const testing_support::FileSizeLimit disquePlein(100);
+        EXPECT_ANY_THROW(EcrireParticipations(Chemin(), {participations[1]}));
+    }
     EXPECT_EQ(LireParticipations(Chemin()), attendues);
 }
 
