@@ -17,6 +17,7 @@
 #include "isa_commands.hpp"
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
+#include "registre_commands.hpp"
 #include "rof_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
@@ -650,6 +651,21 @@ void AddBackupCommands(CLI::App& app, GlobalOptions& globals) {
     }
 }
 
+void AddRegistreCommand(CLI::App& app, GlobalOptions& globals) {
+    static cli::RegistreOptions options;
+    CLI::App* sub = app.add_subcommand("registre", "Registre des parts sociales de l'exercice ouvert (--dossier)");
+    sub->add_option("--exercice", options.exercice, "Année de fin de l'exercice ouvert (seule acceptée)")
+        ->type_name("AAAA");
+    sub->add_option("--format", options.format, "json ou csv")->check(CLI::IsMember({"json", "csv"}));
+    sub->add_flag("--json", options.json, "Sortie JSON (--format json)");
+    sub->add_option("--table", options.table, "Table CSV : detentions (défaut), mouvements, liens, 2072")
+        ->check(CLI::IsMember({"detentions", "mouvements", "liens", "2072"}));
+    sub->add_option("--sortie", options.sortie, "Fichier à remplacer (sinon la sortie standard)")
+        ->type_name("FICHIER")->check(kNonVide);
+    sub->add_flag("--sans-bom", options.sansBom, "CSV sans marque d'ordre des octets UTF-8");
+    Bind(sub, [&globals] { return cli::TirerRegistre(globals, options); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -671,6 +687,7 @@ int main(int argc, char** argv) {
     AddAdresseCommands(app, globals);
     AddIsaCommands(app, globals);
     AddEcranCommand(app, globals);
+    AddRegistreCommand(app, globals);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);

@@ -40,6 +40,8 @@ std::unordered_map<int, MouvementLie> TypesEtCedants(store::TdmKvarn& module) {
     return lus;
 }
 
+}  // namespace
+
 std::vector<cAssoNPU> LiensChiffres(store::TdmKvarn& module) {
     const db::CalcFieldsSuspended suspendu(module.Donnees().Composant("tblAssoNPU"));  // stored columns only
     db::CTable& table = OuvrirLiens(module);
@@ -54,8 +56,6 @@ std::vector<cAssoNPU> LiensChiffres(store::TdmKvarn& module) {
     table.Close();
     return liens;
 }
-
-}  // namespace
 
 void NettoyerAssoNPU(store::TdmKvarn& module) {
     if (!PositionsAJour(module)) CalculerPositionsAssocies(module, false, 0.0);

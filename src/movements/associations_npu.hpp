@@ -12,14 +12,19 @@
 //
 // ConstruireAssociationsNPU cleans, then reads every movement's type and transferor and every
 // link of KOLMIKVA (through the links component, closed afterwards, also on an error).
+// LiensChiffres is that reading of the links: every row with a number of usufruct shares, in the
+// table's order, stored columns only.
 #pragma once
 
 #include "movements/carte_npu.hpp"
 #include "store/data_module.hpp"
 
+#include <vector>
+
 namespace kvarn::movements {
 
 void NettoyerAssoNPU(store::TdmKvarn& module);
 CarteNPU ConstruireAssociationsNPU(store::TdmKvarn& module);
+std::vector<cAssoNPU> LiensChiffres(store::TdmKvarn& module);
 
 }  // namespace kvarn::movements

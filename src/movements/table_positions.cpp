@@ -1,5 +1,7 @@
 #include "movements/table_positions.hpp"
 
+#include "movements/champ_optionnel.hpp"
+
 namespace kvarn::movements {
 namespace {
 
@@ -7,6 +9,10 @@ void EcrireParts(db::CTable& table, const char* pp, const char* u, const char* n
     table.FieldByName(pp).SetAsFloat(parts.pp);
     table.FieldByName(u).SetAsFloat(parts.u);
     table.FieldByName(np).SetAsFloat(parts.np);
+}
+
+PartsStockees LirePartsStockees(db::CTable& table, const char* pp, const char* u, const char* np) {
+    return {NombreOuVide(table.FieldByName(pp)), NombreOuVide(table.FieldByName(u)), NombreOuVide(table.FieldByName(np))};
 }
 
 }  // namespace
@@ -18,6 +24,14 @@ double LirePartsNPDebut(db::CTable& table) { return table.FieldByName("NbPartsN"
 
 PartsPPUNP LirePartsDebut(db::CTable& table) {
     return {table.FieldByName("NbParts").AsFloat(), table.FieldByName("NbPartsU").AsFloat(), LirePartsNPDebut(table)};
+}
+
+PositionStockee LirePositionStockee(db::CTable& table) {
+    return {LireIdAssociePosition(table), table.FieldByName("DesignationAsso").AsString(),
+            table.FieldByName("PersonnePhysique").AsInteger() != 0,
+            LirePartsStockees(table, "NbParts", "NbPartsU", "NbPartsN"),
+            LirePartsStockees(table, "NbPartsPPMouv", "NbPartsUMouv", "NbPartsNPMouv"),
+            LirePartsStockees(table, "NbPartsPPFin", "NbPartsUFin", "NbPartsNPFin")};
 }
 
 void EcrireNouvellePosition(db::CTable& table, const PositionAssocie& position) {

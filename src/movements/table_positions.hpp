@@ -7,6 +7,9 @@
 #include "db/table.hpp"
 #include "movements/positions.hpp"
 
+#include <optional>
+#include <string>
+
 namespace kvarn::movements {
 
 inline constexpr const char* kIndexIdAssocie = "IDXIDASSOCIE";
@@ -17,6 +20,18 @@ double LirePartsPPFin(db::CTable& table);
 double LirePartsUFin(db::CTable& table);
 double LirePartsNPDebut(db::CTable& table);
 PartsPPUNP LirePartsDebut(db::CTable& table);
+
+// A row as stored, for whoever reports the positions as they are: an empty column stays empty.
+struct PartsStockees {
+    std::optional<double> pp, u, np;
+};
+struct PositionStockee {
+    int idAssocie = 0;
+    std::string designation;
+    bool personnePhysique = false;
+    PartsStockees debut, mouvements, fin;
+};
+PositionStockee LirePositionStockee(db::CTable& table);
 
 void EcrireNouvellePosition(db::CTable& table, const PositionAssocie& position);
 void EcrirePosition(db::CTable& table, const PositionAssocie& position);

@@ -1,5 +1,6 @@
 #include "movements/table_synthese.hpp"
 
+#include "movements/champ_optionnel.hpp"
 #include "movements/codes_mouvement.hpp"
 
 #include <utility>
@@ -14,6 +15,11 @@ const char* ColonneDe(int typeParts) {
         case kPartsNP: return "PartsNP";
         default: return "PartsPP";
     }
+}
+
+std::optional<int> Type(db::CTable& table) {
+    const db::Field& type = table.FieldByName("TypeMouvement");
+    return type.IsNull() ? std::nullopt : std::optional<int>(type.AsInteger());
 }
 
 }  // namespace
@@ -42,9 +48,14 @@ void AffecterTextesSynthese(db::CTable& table, db::TFieldGetTextEvent idAssocie,
 }
 
 TypeEtParts LireTypeEtParts(db::CTable& table) {
-    const db::Field& type = table.FieldByName("TypeMouvement");
-    return {type.IsNull() ? std::nullopt : std::optional<int>(type.AsInteger()), table.FieldByName("PartsPP").AsFloat(),
-            table.FieldByName("PartsU").AsFloat(), table.FieldByName("PartsNP").AsFloat()};
+    return {Type(table), table.FieldByName("PartsPP").AsFloat(), table.FieldByName("PartsU").AsFloat(),
+            table.FieldByName("PartsNP").AsFloat()};
+}
+
+LigneSyntheseStockee LireLigneSyntheseStockee(db::CTable& table) {
+    return {table.FieldByName("IdMouvement").AsInteger(), table.FieldByName("IdDetailMouvement").AsInteger(),
+            table.FieldByName("IdAssocie").AsInteger(), Type(table), NombreOuVide(table.FieldByName("PartsPP")),
+            NombreOuVide(table.FieldByName("PartsU")), NombreOuVide(table.FieldByName("PartsNP"))};
 }
 
 }  // namespace kvarn::movements

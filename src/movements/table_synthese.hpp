@@ -24,6 +24,17 @@ struct TypeEtParts {
 };
 TypeEtParts LireTypeEtParts(db::CTable& table);
 
+// A row as stored: its movement, its detail key (synthese.hpp), its associate, its type and its
+// three share columns, empty ones empty.
+struct LigneSyntheseStockee {
+    int idMouvement = 0;
+    int idDetail = 0;
+    int idAssocie = 0;
+    std::optional<int> type;
+    std::optional<double> pp, u, np;
+};
+LigneSyntheseStockee LireLigneSyntheseStockee(db::CTable& table);
+
 // The display-text handlers of the associate and type columns, replacing whatever was there.
 void AffecterTextesSynthese(db::CTable& table, db::TFieldGetTextEvent idAssocie, db::TFieldGetTextEvent type);
 
