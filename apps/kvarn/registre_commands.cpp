@@ -9,6 +9,7 @@
 #include "movements/registre_csv.hpp"
 #include "session.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 
@@ -88,9 +89,12 @@ std::string EnJson(const Registre& r) {
     return json.str() + "\n";
 }
 
+// As a French reader writes a number: 22,5.
 std::string Parts(double parts) {
     char tampon[64];
-    return std::string(tampon, std::to_chars(tampon, tampon + sizeof tampon, parts).ptr);
+    std::string texte(tampon, std::to_chars(tampon, tampon + sizeof tampon, parts).ptr);
+    std::replace(texte.begin(), texte.end(), '.', ',');
+    return texte;
 }
 
 void Avertir(const Registre& r) {
@@ -109,10 +113,10 @@ void Avertir(const Registre& r) {
 
 std::string Format(const RegistreOptions& o) {
     if (o.json && !o.format.empty() && o.format != "json") throw MauvaisUsage("--json et --format csv s'excluent");
-    if (o.json) return "json";
-    if (o.format.empty()) throw MauvaisUsage("--format json|csv ou --json est obligatoire");
-    if (o.format == "json" && !o.table.empty()) throw MauvaisUsage("--table ne vaut que pour --format csv");
-    return o.format;
+    const std::string format = o.json ? "json" : o.format;
+    if (format.empty()) throw MauvaisUsage("--format json|csv ou --json est obligatoire");
+    if (format == "json" && !o.table.empty()) throw MauvaisUsage("--table ne vaut que pour --format csv");
+    return format;
 }
 
 }  // namespace
