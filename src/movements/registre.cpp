@@ -83,7 +83,7 @@ private:
         });
         std::vector<LigneRegistre> lignes;
         for (const LigneSyntheseStockee& s : stockees) {
-            lignes.push_back({s.idAssocie, designations_[s.idAssocie], s.pp, s.u, s.np,
+            lignes.push_back({s.idAssocie, designations_[s.idAssocie], {s.pp, s.u, s.np},
                               LibelleTypeSynthese(s.type, s.pp.value_or(0), s.u.value_or(0), s.np.value_or(0))});
             std::array<double, 3>& somme = lignesParAssocie_[s.idAssocie];
             somme[kPartsPP] += s.pp.value_or(0);

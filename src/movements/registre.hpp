@@ -53,7 +53,7 @@ struct LienRegistre {
 struct LigneRegistre {
     int idAssocie = 0;
     std::string designation;  // empty for an associate without position row
-    std::optional<double> pp, u, np;
+    PartsStockees parts;  // the one kind the line moves; the other two empty
     std::string libelle;
 };
 

@@ -42,9 +42,7 @@ void ColonnesMouvement(const MouvementRegistre& m, PuitsColonnes& puits) {
 void ColonnesLigne(const LigneRegistre& l, PuitsColonnes& puits) {
     puits.Entier("IdAssocie", l.idAssocie);
     puits.Texte("DesignationAsso", l.designation);
-    puits.Nombre("PartsPP", l.pp);
-    puits.Nombre("PartsU", l.u);
-    puits.Nombre("PartsNP", l.np);
+    Parts(puits, l.parts, "PartsPP", "PartsU", "PartsNP");
     puits.Texte("Libelle", l.libelle);
 }
 
