@@ -128,8 +128,9 @@ int TirerRegistre(const GlobalOptions& globals, const RegistreOptions& options) 
     store::TdmKvarn& module = frame::DataModuleCree();
     const int annee = DecodeDate(module.Environnement().GetDateFinEx()).year;
     if (options.exercice && *options.exercice != annee)
-        throw Refus("L'exercice ouvert se termine en " + std::to_string(annee) + " ; le registre d'un exercice clôturé " +
-                    "se tire de la sauvegarde faite avant sa clôture, restaurée dans un autre répertoire");
+        throw Refus("L'exercice ouvert se termine en " + std::to_string(annee) +
+                    " ; le registre d'un exercice clôturé se tire de la sauvegarde faite avant sa clôture, "
+                    "restaurée dans un autre répertoire");
     const Registre registre = movements::ConstruireRegistre(module);
     std::string texte;
     if (format == "json") {

@@ -71,7 +71,8 @@ private:
                                       std::nullopt, Lignes(m.AutoID), {}};
             if (m.TypeMouvement != kTypeNonDefini) inscrit.type = m.TypeMouvement;
             if (m.IDCedant != 0) inscrit.idCedant = m.IDCedant;
-            for (const cAssoNPU& lien : liens_[m.AutoID]) inscrit.liens.push_back(LienAvecSesRoles(lien, m.TypeMouvement));
+            for (const cAssoNPU& lien : liens_[m.AutoID])
+                inscrit.liens.push_back(LienAvecSesRoles(lien, m.TypeMouvement));
             registre_.mouvements.push_back(std::move(inscrit));
         }
     }

@@ -117,12 +117,14 @@ TEST_F(Registre, AYearWithEveryTypeOfMovement) {
     EXPECT_EQ(mouvements,
               (std::vector<std::tuple<int, int, L>>{
                   {0, a, {{a, "Cession de parts PP"}, {b, "Acquisition de parts PP"}}},
-                  {3, 0, {{a, "Démembrement de parts"}, {a, "Démembrement bénéficiaire U"}, {d, "Démembrement bénéficiaire NP"}}},
+                  {3, 0, {{a, "Démembrement de parts"}, {a, "Démembrement bénéficiaire U"},
+                          {d, "Démembrement bénéficiaire NP"}}},
                   {1, d, {{d, "Cession de parts NP"}, {b, "Acquisition de parts NP"}}},
                   {2, a, {{a, "Cession de parts U"}, {c, "Acquisition de parts U"}}},
                   {4, 0, {{d, "Augmentation de capital"}}},
                   {5, 0, {{b, "Réduction de capital"}}},
-                  {6, 0, {{d, "Reconstitution bénéficiaire PP"}, {d, "Reconstitution de parts"}, {a, "Reconstitution de parts"}}}}));
+                  {6, 0, {{d, "Reconstitution bénéficiaire PP"}, {d, "Reconstitution de parts"},
+                          {a, "Reconstitution de parts"}}}}));
     EXPECT_EQ(r.mouvements[3].idMouvement, usufruit);
     EXPECT_EQ(r.mouvements[3].libelleType, "Acquisition / Cession U");
     EXPECT_EQ(Triplets(r.mouvements[3].liens), (std::vector<std::tuple<int, int, double>>{{d, c, 4}}));  // real roles
