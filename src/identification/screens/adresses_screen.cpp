@@ -39,7 +39,9 @@ TfrmAdrEts::TfrmAdrEts(const std::optional<Associe>& associe)
 
 TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier* adresse1erJanvier,
                        std::unique_ptr<Adresse1erJanvier> associe)
-    : affichage_(affichage), adresse1erJanvier_(associe ? associe.get() : adresse1erJanvier), associe_(std::move(associe)) {
+    : affichage_(affichage),
+      adresse1erJanvier_(associe ? associe.get() : adresse1erJanvier),
+      associe_(std::move(associe)) {
     Declare({.name = kChampAssocie, .label = "Associé", .visible = false, .readOnly = true});
     DeclarerPanneau(identification_, affichage.AfficherIdentificationDestinataire, true);
     Declare({.name = kDifferente, .label = "Adresse du déclarant si différente", .value = "non",

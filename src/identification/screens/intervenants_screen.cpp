@@ -162,8 +162,10 @@ std::optional<std::string> TfrmIntervenants::Leave() {
 
 void TfrmIntervenants::Deactivate() {
     Proteger(kUniteIntervenants, kEnregistrer, [this] {
-        CIntervenants::SetNomDeclarant(Value(kNomDeclarant));
-        CIntervenants::SetQualiteDeclarant(Value(kQualiteDeclarant));
+        if (GetField(kNomDeclarant).visible) {  // hidden, it is not the screen's to write
+            CIntervenants::SetNomDeclarant(Value(kNomDeclarant));
+            CIntervenants::SetQualiteDeclarant(Value(kQualiteDeclarant));
+        }
         if (gerantAssocie_)
             gerantAssocie_->Ecrire({Value(kNomGerant), Value(kPrenomGerant), panneauGerant_.Read(*this, gerantAssocie_->Lire().adresse)});
     });

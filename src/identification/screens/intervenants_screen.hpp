@@ -24,7 +24,8 @@
 // environment leaves that to the dossier's own screens, and a button that did nothing would
 // mislead.
 //
-// Deactivating writes the declarant's name and capacity, and the associate's manager.
+// Deactivating writes the declarant's name and capacity when they are shown, and the associate's
+// manager.
 #pragma once
 
 #include "identification/screens/ecran_identification.hpp"

@@ -33,8 +33,11 @@ struct Membre {
     std::size_t position;
     std::size_t taille;
 };
-#define KV_MEMBRE(adresse, membre) \
-    Membre { &host::TAdresseFormatTDFC::adresse, &Associe::membre, offsetof(ASSOCIE_C, membre), sizeof ASSOCIE_C::membre }
+#define KV_MEMBRE(adresse, membre)                                                           \
+    Membre {                                                                                 \
+        &host::TAdresseFormatTDFC::adresse, &Associe::membre, offsetof(ASSOCIE_C, membre), \
+            sizeof ASSOCIE_C::membre                                                         \
+    }
 
 const Membre kAdresse1erJanvier[] = {
     KV_MEMBRE(Complement1, Adr1JanComplement1), KV_MEMBRE(Complement2, Adr1JanComplement2),
@@ -71,10 +74,12 @@ host::TAdresseFormatTDFC LireAdresse(const Associe& associe, std::span<const Mem
 // characters than the record does.
 void EcrireTexte(char* champ, std::size_t taille, const std::string& texte) {
     if (WriteCStringField(champ, taille, texte, CodePage::Ansi) != 0)
-        throw std::invalid_argument("« " + texte + " » contient un caractère que la fiche de l'associé ne peut pas garder.");
+        throw std::invalid_argument("« " + texte +
+                                    " » contient un caractère que la fiche de l'associé ne peut pas garder.");
 }
 
-void EcrireAdresse(ASSOCIE_C& enregistrement, const host::TAdresseFormatTDFC& adresse, std::span<const Membre> membres) {
+void EcrireAdresse(ASSOCIE_C& enregistrement, const host::TAdresseFormatTDFC& adresse,
+                   std::span<const Membre> membres) {
     for (const Membre& m : membres)
         EcrireTexte(reinterpret_cast<char*>(&enregistrement) + m.position, m.taille, adresse.*m.adresse);
 }
@@ -87,7 +92,8 @@ void Modifier(int id, const std::function<void(ASSOCIE_C&)>& changer) {
     if (!KVDonnerAssocie_C(id, &enregistrement, &suivant)) throw std::runtime_error(Disparu(id));
     changer(enregistrement);
     if (!KVMAJAssocie_C(&enregistrement))
-        throw std::runtime_error("La fiche de l'associé n° " + std::to_string(id) + " n'a pas pu être enregistrée.");
+        throw std::runtime_error("La fiche de l'associé n° " + std::to_string(id) +
+                                 " n'a pas pu être enregistrée.");
 }
 
 class GerantDeLAssocieKV final : public GerantAssocie {
@@ -150,12 +156,16 @@ std::optional<Associe> AssocieCourant() {
 std::string NomAssocie(const Associe& associe) { return Trim(associe.Nom + " " + associe.Prenoms); }
 
 frame::Field ChampAssocie(const std::optional<Associe>& associe) {
-    return {.name = kChampAssocie, .label = "Associé", .value = associe ? NomAssocie(*associe) : "Aucun associé dans le dossier",
+    return {.name = kChampAssocie,
+            .label = "Associé",
+            .value = associe ? NomAssocie(*associe) : "Aucun associé dans le dossier",
             .readOnly = true};
 }
 
 std::unique_ptr<GerantAssocie> GerantDeLAssocie(int id) { return std::make_unique<GerantDeLAssocieKV>(id); }
 
-std::unique_ptr<Adresse1erJanvier> Adresse1erJanvierDeLAssocie(int id) { return std::make_unique<Adresse1erJanvierKV>(id); }
+std::unique_ptr<Adresse1erJanvier> Adresse1erJanvierDeLAssocie(int id) {
+    return std::make_unique<Adresse1erJanvierKV>(id);
+}
 
 }  // namespace kvarn::identification
