@@ -125,22 +125,28 @@ void TfrmIntervenants::ChoisirComptable() {
     environnement.SelectionneComptable(choix, kAttacher);
 }
 
+void TfrmIntervenants::Montrer(const std::string& nom, const INTERVENANT_KV& intervenant) {
+    SetValue(nom, NomIntervenant(intervenant));
+    SetValue(nom + "-adresse", AdresseIntervenant(intervenant));
+}
+
 void TfrmIntervenants::ChargerIntervenants() {
-    const auto montrer = [this](const std::string& nom, const INTERVENANT_KV& intervenant) {
-        SetValue(nom, NomIntervenant(intervenant));
-        SetValue(nom + "-adresse", AdresseIntervenant(intervenant));
-    };
     for (const Partie& p : kParties) {
         INTERVENANT_KV intervenant{};
         (frame::Environnement().*p.lire)(intervenant);
-        montrer(p.nom, intervenant);
+        Montrer(p.nom, intervenant);
     }
+}
+
+// Once per activation: the manager's look-up warns when the company has none, which a choice of
+// party does not change.
+void TfrmIntervenants::ChargerDirigeants() {
     if (!dirigeants_) return;
     INTERVENANT_KV gerant{}, cogerant{};
     dirigeants_->Gerant(gerant);
     dirigeants_->Cogerant(cogerant);
-    montrer("gerant", gerant);
-    montrer("cogerant", cogerant);
+    Montrer("gerant", gerant);
+    Montrer("cogerant", cogerant);
 }
 
 void TfrmIntervenants::Activate() { Proteger(kUniteIntervenants, kCharger, [this] { Charger(); }); }
@@ -149,6 +155,7 @@ void TfrmIntervenants::Charger() {
     SetValue(kNomDeclarant, CIntervenants::GetNomDeclarant());
     SetValue(kQualiteDeclarant, CIntervenants::GetQualiteDeclarant());
     ChargerIntervenants();
+    ChargerDirigeants();
     if (!gerantAssocie_) return;
     const DirigeantAssocie gerant = gerantAssocie_->Lire();
     SetValue(kNomGerant, gerant.nom);

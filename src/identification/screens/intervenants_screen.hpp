@@ -64,6 +64,8 @@ private:
                      std::unique_ptr<GerantAssocie> associe);
     void Charger();
     void ChargerIntervenants();
+    void ChargerDirigeants();
+    void Montrer(const std::string& nom, const INTERVENANT_KV& intervenant);
     void ChoisirComptable();
 
     const DirigeantsDossier* dirigeants_;
