@@ -34,7 +34,7 @@ TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier*
 TfrmAdrEts::TfrmAdrEts(const std::optional<Associe>& associe)
     : TfrmAdrEts(CAdresseDestinataire(0, false, false, false, true), nullptr,
                  associe ? Adresse1erJanvierDeLAssocie(associe->ShIDAssocie) : nullptr) {
-    FieldRef(kChampAssocie) = ChampAssocie(associe);
+    FieldRef(kChampAssocie) = ChampAssocie(associe, true);
 }
 
 TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier* adresse1erJanvier,
@@ -42,7 +42,7 @@ TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier*
     : affichage_(affichage),
       adresse1erJanvier_(associe ? associe.get() : adresse1erJanvier),
       associe_(std::move(associe)) {
-    Declare({.name = kChampAssocie, .label = "Associé", .visible = false, .readOnly = true});
+    Declare(ChampAssocie(std::nullopt, false));
     DeclarerPanneau(identification_, affichage.AfficherIdentificationDestinataire, true);
     Declare({.name = kDifferente, .label = "Adresse du déclarant si différente", .value = "non",
              .visible = affichage.AfficherAdresseDeclarant});

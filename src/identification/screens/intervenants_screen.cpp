@@ -64,7 +64,8 @@ std::unique_ptr<frame::Screen> Creer() {
         Proteger(kUniteIntervenants, kCreer, [&] { associe = AssocieCourant(); });
         return std::make_unique<TfrmIntervenants>(associe);
     }
-    const bool sci = frame::Environnement().GetCategorieImposition() == kCategorieSCI;
+    bool sci = false;
+    Proteger(kUniteIntervenants, kCreer, [&] { sci = frame::Environnement().GetCategorieImposition() == kCategorieSCI; });
     return std::make_unique<TfrmIntervenants>(TfrmIntervenants::ParDefaut(), sci ? &DirigeantsDesAssocies() : nullptr);
 }
 
@@ -79,13 +80,13 @@ TfrmIntervenants::TfrmIntervenants(const CIntervenants& affichage, const Dirigea
 TfrmIntervenants::TfrmIntervenants(const std::optional<Associe>& associe)
     : TfrmIntervenants(CIntervenants(0, false, false, false, false, false, false, false, true), nullptr, nullptr,
                        associe && !associe->PersonnePhysique ? GerantDeLAssocie(associe->ShIDAssocie) : nullptr) {
-    FieldRef(kChampAssocie) = ChampAssocie(associe);
+    FieldRef(kChampAssocie) = ChampAssocie(associe, true);
 }
 
 TfrmIntervenants::TfrmIntervenants(const CIntervenants& affichage, const DirigeantsDossier* dirigeants,
                                    GerantAssocie* gerantAssocie, std::unique_ptr<GerantAssocie> associe)
     : dirigeants_(dirigeants), gerantAssocie_(associe ? associe.get() : gerantAssocie), associe_(std::move(associe)) {
-    Declare({.name = kChampAssocie, .label = "Associé", .visible = false, .readOnly = true});
+    Declare(ChampAssocie(std::nullopt, false));
     Declare({.name = kNomDeclarant, .label = "Nom du déclarant", .visible = affichage.AfficherDeclarant});
     Declare({.name = kQualiteDeclarant, .label = "Qualité", .visible = affichage.AfficherDeclarant});
     const auto partie = [this](const std::string& nom, const std::string& libelle, bool visible) {

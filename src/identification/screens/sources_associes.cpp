@@ -155,11 +155,9 @@ std::optional<Associe> AssocieCourant() {
 
 std::string NomAssocie(const Associe& associe) { return Trim(associe.Nom + " " + associe.Prenoms); }
 
-frame::Field ChampAssocie(const std::optional<Associe>& associe) {
-    return {.name = kChampAssocie,
-            .label = "Associé",
-            .value = associe ? NomAssocie(*associe) : "Aucun associé dans le dossier",
-            .readOnly = true};
+frame::Field ChampAssocie(const std::optional<Associe>& associe, bool montre) {
+    const std::string nom = associe ? NomAssocie(*associe) : "Aucun associé dans le dossier";
+    return {.name = kChampAssocie, .label = "Associé", .value = montre ? nom : "", .visible = montre, .readOnly = true};
 }
 
 std::unique_ptr<GerantAssocie> GerantDeLAssocie(int id) { return std::make_unique<GerantDeLAssocieKV>(id); }

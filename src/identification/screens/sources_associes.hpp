@@ -61,10 +61,10 @@ const DirigeantsDossier& DirigeantsDesAssocies();
 std::optional<Associe> AssocieCourant();
 // The associate as the screens name it: its name, then its first names.
 std::string NomAssocie(const Associe& associe);
-// The read-only field "associe" that the screens' associates' variants show first: whose data
-// they show, or that the dossier has no associate.
+// The read-only field "associe" that the screens' associates' variants show first (`montre`):
+// whose data they show, or that the dossier has no associate. Elsewhere it is hidden.
 inline constexpr const char* kChampAssocie = "associe";
-frame::Field ChampAssocie(const std::optional<Associe>& associe);
+frame::Field ChampAssocie(const std::optional<Associe>& associe, bool montre);
 
 // The manager of the associate `id` (a legal person) and its address at 1 January, on its row of
 // KOLMIKV1. Writing refuses, before anything is written, a text the row's code page cannot hold,
