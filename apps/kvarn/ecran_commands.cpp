@@ -3,11 +3,15 @@
 #include "common/text.hpp"
 #include "frame/screens/screen_registry.hpp"
 #include "identification/screens/ecran_identification.hpp"
+#include "identification/screens/adresses_screen.hpp"
 #include "identification/screens/general_numbers_screen.hpp"
 #include "identification/screens/groupes_siret.hpp"
+#include "identification/screens/intervenants_screen.hpp"
 #include "identification/screens/siret_screen.hpp"
 #include "json.hpp"
 #include "session.hpp"
+
+#include <kvarn/liste_associes.hpp>
 
 #include <algorithm>
 #include <iostream>
@@ -50,6 +54,14 @@ CNumGeneraux ToutAfficher(const std::vector<std::string>& requis) {
     return affichage;
 }
 
+// The associates' variant of the addresses or parties screen, for the associate `id`.
+std::unique_ptr<frame::Screen> CreerPourAssocie(const std::string& formulaire, int id) {
+    const Associe* associe = DonnerAssocie(id);
+    if (!associe) throw Refus("Aucun associé n° " + std::to_string(id) + " dans le dossier");
+    if (formulaire == "TfrmAdrEts") return std::make_unique<identification::TfrmAdrEts>(*associe);
+    return std::make_unique<identification::TfrmIntervenants>(*associe);
+}
+
 std::unique_ptr<frame::Screen> Creer(const EcranOptions& options) {
     const auto ecran = std::find_if(std::begin(kEcrans), std::end(kEcrans),
                                     [&](const NomEcran& e) { return options.nom == e.nom; });
@@ -58,6 +70,9 @@ std::unique_ptr<frame::Screen> Creer(const EcranOptions& options) {
     if (!options.requis.empty() && formulaire != "TfrmNumGeneraux")
         throw MauvaisUsage("--requis ne vaut que pour l'écran num-generaux");
     if (options.annee != 0 && formulaire != "TfrmSiret") throw MauvaisUsage("--annee ne vaut que pour l'écran siret");
+    if (options.associe != 0 && formulaire != "TfrmAdrEts" && formulaire != "TfrmIntervenants")
+        throw MauvaisUsage("--associe ne vaut que pour les écrans adresses et intervenants");
+    if (options.associe != 0) return CreerPourAssocie(formulaire, options.associe);
     if (!options.requis.empty()) return std::make_unique<TfrmNumGeneraux>(ToutAfficher(options.requis));
     if (options.annee != 0) return std::make_unique<identification::TfrmSiret>(options.annee);
     return frame::CreateScreen(formulaire);

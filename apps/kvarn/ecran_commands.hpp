@@ -1,7 +1,9 @@
 // kvarn ecran NOM: one of the identification screens run as its view runs it, without widgets.
 //
 // The screen is created (general numbers with every row shown and the --requis rows required;
-// SIRET at --annee, by default the year the financial year ends), activated, then the entries
+// SIRET at --annee, by default the year the financial year ends; with --associe ID, the addresses
+// or the parties screen in the variant the wizard shows under the associates, for that
+// associate: its address at 1 January, its manager), activated, then the entries
 // (--saisir CHAMP=VALEUR) and the buttons (--action BOUTON) are applied in the order given, each
 // as a user's. A grouped SIRET takes its 14 digits under its whole name ("siret-n"). With
 // --fermer the screen is left (its checks, their boxes answered by --oui / --non) and, accepted,
@@ -23,7 +25,8 @@ struct EtapeEcran {
 
 struct EcranOptions {
     std::string nom;
-    int annee = 0;  // 0: not given
+    int annee = 0;    // 0: not given
+    int associe = 0;  // 0: not given
     std::vector<std::string> requis;
     std::vector<EtapeEcran> etapes;
     bool fermer = false;

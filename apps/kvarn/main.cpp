@@ -555,6 +555,8 @@ void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
     sub->add_option("NOM", options.nom, "Écran")->required()->check(CLI::IsMember(cli::NomsEcrans()));
     sub->add_option("--annee", options.annee, "Année N de l'écran siret (par défaut : celle de la fin d'exercice)")
         ->type_name("AAAA");
+    sub->add_option("--associe", options.associe, "Associé des écrans adresses et intervenants, comme sous les associés")
+        ->type_name("ID");
     sub->add_option("--requis", options.requis, "ROF obligatoires de l'écran num-generaux (TVA, TDFC, CVAE, IS, RCM)")
         ->delimiter(',')
         ->type_name("LISTE");

@@ -1,6 +1,7 @@
 // The view of the addresses screen (TfrmAdrEts): the recipient's identification, the declarant's
 // address under its check box, the recipient when it is not the company and, under the
-// associates, the address at 1 January; each panel hidden when the caller hides it.
+// associates, the associate's name and its address at 1 January; each panel hidden when the
+// caller hides it.
 #include "identification/screens/adresses_screen.hpp"
 #include "ui/view_registry.hpp"
 #include "ui/vue_identification.hpp"
@@ -17,6 +18,7 @@ class VueAdresses final : public VueIdentification {
 public:
     explicit VueAdresses(TfrmAdrEts& ecran) : VueIdentification(ecran) {
         auto* colonne = new QVBoxLayout(this);
+        colonne->addLayout(LigneAssocie());
         colonne->addWidget(Adresse(QStringLiteral("Identification du destinataire"), "identification-"));
         colonne->addWidget(Case("adresse-declarant-differente"));
         colonne->addWidget(Adresse(QStringLiteral("Adresse du déclarant"), "declarant-"));

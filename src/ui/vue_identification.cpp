@@ -1,6 +1,7 @@
 #include "ui/vue_identification.hpp"
 
 #include "frame/screens/address_panel.hpp"
+#include "identification/screens/sources_associes.hpp"
 #include "ui/address_panel_widget.hpp"
 
 #include <QCheckBox>
@@ -101,6 +102,12 @@ void VueIdentification::LigneFRP(QFormLayout* form) {
     }
     frp->addStretch(1);
     form->addRow(QStringLiteral("N° FRP :"), frp);
+}
+
+QFormLayout* VueIdentification::LigneAssocie() {
+    auto* form = new QFormLayout;
+    Ligne(form, identification::kChampAssocie, Saisie(identification::kChampAssocie));
+    return form;
 }
 
 QWidget* VueIdentification::Adresse(const QString& titre, const std::string& prefixe) {

@@ -47,6 +47,8 @@ protected:
     QGroupBox* Destinataire();
     // The FRP number's three parts (SIE, file number, key) on one row.
     void LigneFRP(QFormLayout* form);
+    // The associates' variants' row naming the associate (sources_associes.hpp), hidden elsewhere.
+    QFormLayout* LigneAssocie();
     // An address panel's widgets (address_panel_widget.hpp), hidden while its street is.
     QWidget* Adresse(const QString& titre, const std::string& prefixe);
 

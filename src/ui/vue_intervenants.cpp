@@ -1,6 +1,6 @@
 // The view of the declarant and outside parties screen (TfrmIntervenants): the declarant's name
 // and capacity, then each party as its name and address with the button that picks it, and,
-// under the associates, the associate's manager with an address panel.
+// under the associates, the associate's name and its manager with an address panel.
 #include "identification/screens/intervenants_screen.hpp"
 #include "ui/view_registry.hpp"
 #include "ui/vue_identification.hpp"
@@ -31,6 +31,7 @@ class VueIntervenants final : public VueIdentification {
 public:
     explicit VueIntervenants(TfrmIntervenants& ecran) : VueIdentification(ecran) {
         auto* colonne = new QVBoxLayout(this);
+        colonne->addLayout(LigneAssocie());
         QFormLayout* declarant = nullptr;
         colonne->addWidget(Groupe(QStringLiteral("Déclarant"), "nom-declarant", declarant));
         Lignes(declarant, {"nom-declarant", "qualite-declarant"});

@@ -33,7 +33,8 @@ int Groupe(int ecran) { return frame::GroupeMontrant(CTree(), ecran); }
 
 TEST_F(FenetreOuverte, EachIdentificationViewOpensBoundToItsScreen) {
     Ouvrir(0);
-    for (const VueAttendue& v : {VueAttendue{1, "rof-tdfc"}, VueAttendue{9, "declarant-ville"},
+    for (const VueAttendue& v : {VueAttendue{1, "rof-tdfc"}, VueAttendue{4, "adresse-1er-janvier-ville"},
+                                 VueAttendue{5, "gerant-associe-nom"}, VueAttendue{9, "declarant-ville"},
                                  VueAttendue{10, "nb-virements"}, VueAttendue{11, "nom-declarant"},
                                  VueAttendue{19, "siret-n1-nic"}, VueAttendue{20, "siren-associe"}}) {
         ASSERT_TRUE(fenetre_->ChangerGroupe(Groupe(v.ecran))) << v.ecran;

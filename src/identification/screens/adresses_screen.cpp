@@ -15,11 +15,13 @@ namespace {
 constexpr const char* kDifferente = "adresse-declarant-differente";
 constexpr const char* kOui = "oui";
 
-// Screen 4 is the associates' variant, which needs the associates' records.
+// Screen 4 is the associates' variant, on the associate the associates list stands on.
 std::unique_ptr<frame::Screen> Creer() {
     const TFenMainAssistant* fenetre = TFenMainAssistant::Instance();
-    if (fenetre && fenetre->tvKV.GetSelectedScreen() == 4) return nullptr;
-    return std::make_unique<TfrmAdrEts>();
+    if (!fenetre || fenetre->tvKV.GetSelectedScreen() != 4) return std::make_unique<TfrmAdrEts>();
+    std::optional<Associe> associe;
+    Proteger(kUniteAdrEts, kCreer, [&] { associe = AssocieCourant(); });
+    return std::make_unique<TfrmAdrEts>(associe);
 }
 
 const frame::ScreenRegistration kEnregistrement{"TfrmAdrEts", frame::PlainScreenFactory(Creer)};
@@ -27,7 +29,20 @@ const frame::ScreenRegistration kEnregistrement{"TfrmAdrEts", frame::PlainScreen
 }  // namespace
 
 TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier* adresse1erJanvier)
-    : affichage_(affichage), adresse1erJanvier_(adresse1erJanvier) {
+    : TfrmAdrEts(affichage, adresse1erJanvier, nullptr) {}
+
+TfrmAdrEts::TfrmAdrEts(const std::optional<Associe>& associe)
+    : TfrmAdrEts(CAdresseDestinataire(0, false, false, false, true), nullptr,
+                 associe ? Adresse1erJanvierDeLAssocie(associe->ShIDAssocie) : nullptr) {
+    FieldRef(kChampAssocie) = ChampAssocie(associe, true);
+}
+
+TfrmAdrEts::TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier* adresse1erJanvier,
+                       std::unique_ptr<Adresse1erJanvier> associe)
+    : affichage_(affichage),
+      adresse1erJanvier_(associe ? associe.get() : adresse1erJanvier),
+      associe_(std::move(associe)) {
+    Declare(ChampAssocie(std::nullopt, false));
     DeclarerPanneau(identification_, affichage.AfficherIdentificationDestinataire, true);
     Declare({.name = kDifferente, .label = "Adresse du déclarant si différente", .value = "non",
              .visible = affichage.AfficherAdresseDeclarant});

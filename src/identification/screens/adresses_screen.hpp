@@ -10,6 +10,10 @@
 //  - under the associates, the current associate's address at 1 January, panel
 //    "adresse-1er-janvier-..." (Adresse1erJanvier; hidden when the screen is handed none).
 //
+// The wizard's screen 9 shows the first three blocks; its screen 4, under the associates, the
+// associates' variant: the associate's name ("associe", read-only) and its address at 1 January
+// alone, read from and written to its row of the associates table.
+//
 // Leaving runs the postcode check of each panel the user can type into. Deactivating writes the
 // flag and the declarant's address (GetAdresseDestDec / SetAdresseDestDec), the recipient, and the
 // address at 1 January.
@@ -22,6 +26,9 @@
 
 #include <kvarn/parametres_ecrans.hpp>
 
+#include <memory>
+#include <optional>
+
 namespace kvarn::identification {
 
 class TfrmAdrEts final : public EcranIdentification {
@@ -30,6 +37,8 @@ public:
     static CAdresseDestinataire ParDefaut() { return CAdresseDestinataire(0, true, true, true, false); }
 
     explicit TfrmAdrEts(const CAdresseDestinataire& affichage = ParDefaut(), Adresse1erJanvier* adresse1erJanvier = nullptr);
+    // Screen 4: the associates' variant for `associe` (none: nothing to fill).
+    explicit TfrmAdrEts(const std::optional<Associe>& associe);
 
     void Activate() override;
     std::optional<std::string> Leave() override;
@@ -39,6 +48,8 @@ protected:
     void ApresSaisie(frame::Field& field, const std::string& before) override;
 
 private:
+    TfrmAdrEts(const CAdresseDestinataire& affichage, Adresse1erJanvier* adresse1erJanvier,
+               std::unique_ptr<Adresse1erJanvier> associe);
     void Charger();
     void Enregistrer();
     void ReglerDeclarant();
@@ -46,6 +57,7 @@ private:
 
     CAdresseDestinataire affichage_;
     Adresse1erJanvier* adresse1erJanvier_;
+    std::unique_ptr<Adresse1erJanvier> associe_;  // the variant's, owned
     frame::AddressPanel identification_{"identification-"};
     frame::AddressPanel declarant_{"declarant-"};
     frame::AddressPanel janvier_{"adresse-1er-janvier-"};

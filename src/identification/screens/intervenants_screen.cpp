@@ -20,6 +20,7 @@ constexpr const char* kQualiteDeclarant = "qualite-declarant";
 constexpr const char* kNomGerant = "gerant-associe-nom";
 constexpr const char* kPrenomGerant = "gerant-associe-prenom";
 constexpr bool kAttacher = true;
+constexpr int kLargeurNom = 35;  // the associates table's manager name and first name
 
 // A party the dossier reads from the environment and lets the user pick; the accountant's choice
 // (no `choisir`) has its rule.
@@ -52,12 +53,20 @@ const Partie kParties[] = {
      }},
 };
 
+constexpr int kCategorieSCI = 5;
+
 // The screen that each form of the wizard plays: under the associates (screen 5), the associate's
-// variant, which needs the associates' records.
+// variant, on the associate the associates list stands on.
 std::unique_ptr<frame::Screen> Creer() {
     const TFenMainAssistant* fenetre = TFenMainAssistant::Instance();
-    if (fenetre && fenetre->tvKV.GetSelectedScreen() == 5) return nullptr;
-    return std::make_unique<TfrmIntervenants>();
+    if (fenetre && fenetre->tvKV.GetSelectedScreen() == 5) {
+        std::optional<Associe> associe;
+        Proteger(kUniteIntervenants, kCreer, [&] { associe = AssocieCourant(); });
+        return std::make_unique<TfrmIntervenants>(associe);
+    }
+    bool sci = false;
+    Proteger(kUniteIntervenants, kCreer, [&] { sci = frame::Environnement().GetCategorieImposition() == kCategorieSCI; });
+    return std::make_unique<TfrmIntervenants>(TfrmIntervenants::ParDefaut(), sci ? &DirigeantsDesAssocies() : nullptr);
 }
 
 const frame::ScreenRegistration kEnregistrement{"TfrmIntervenants", frame::PlainScreenFactory(Creer)};
@@ -66,7 +75,18 @@ const frame::ScreenRegistration kEnregistrement{"TfrmIntervenants", frame::Plain
 
 TfrmIntervenants::TfrmIntervenants(const CIntervenants& affichage, const DirigeantsDossier* dirigeants,
                                    GerantAssocie* gerantAssocie)
-    : dirigeants_(dirigeants), gerantAssocie_(gerantAssocie) {
+    : TfrmIntervenants(affichage, dirigeants, gerantAssocie, nullptr) {}
+
+TfrmIntervenants::TfrmIntervenants(const std::optional<Associe>& associe)
+    : TfrmIntervenants(CIntervenants(0, false, false, false, false, false, false, false, true), nullptr, nullptr,
+                       associe && !associe->PersonnePhysique ? GerantDeLAssocie(associe->ShIDAssocie) : nullptr) {
+    FieldRef(kChampAssocie) = ChampAssocie(associe, true);
+}
+
+TfrmIntervenants::TfrmIntervenants(const CIntervenants& affichage, const DirigeantsDossier* dirigeants,
+                                   GerantAssocie* gerantAssocie, std::unique_ptr<GerantAssocie> associe)
+    : dirigeants_(dirigeants), gerantAssocie_(associe ? associe.get() : gerantAssocie), associe_(std::move(associe)) {
+    Declare(ChampAssocie(std::nullopt, false));
     Declare({.name = kNomDeclarant, .label = "Nom du déclarant", .visible = affichage.AfficherDeclarant});
     Declare({.name = kQualiteDeclarant, .label = "Qualité", .visible = affichage.AfficherDeclarant});
     const auto partie = [this](const std::string& nom, const std::string& libelle, bool visible) {
@@ -87,10 +107,11 @@ TfrmIntervenants::TfrmIntervenants(const CIntervenants& affichage, const Dirigea
                        }});
     }
     const bool gerantAssocieVisible = affichage.AfficherGerantAssocie && gerantAssocie_;
-    Declare({.name = kNomGerant, .label = "Nom du gérant", .visible = gerantAssocieVisible, .width = 60});
-    Declare({.name = kPrenomGerant, .label = "Prénom", .visible = gerantAssocieVisible, .width = 60});
+    Declare({.name = kNomGerant, .label = "Nom du gérant", .visible = gerantAssocieVisible, .width = kLargeurNom});
+    Declare({.name = kPrenomGerant, .label = "Prénom", .visible = gerantAssocieVisible, .width = kLargeurNom});
     for (frame::Field& champ : panneauGerant_.Fields()) {
-        champ.visible = gerantAssocieVisible;
+        champ.visible = gerantAssocieVisible && champ.name != panneauGerant_.Name("telephone") &&
+                        champ.name != panneauGerant_.Name("pays");
         Declare(std::move(champ));
     }
 }
@@ -105,22 +126,28 @@ void TfrmIntervenants::ChoisirComptable() {
     environnement.SelectionneComptable(choix, kAttacher);
 }
 
+void TfrmIntervenants::Montrer(const std::string& nom, const INTERVENANT_KV& intervenant) {
+    SetValue(nom, NomIntervenant(intervenant));
+    SetValue(nom + "-adresse", AdresseIntervenant(intervenant));
+}
+
 void TfrmIntervenants::ChargerIntervenants() {
-    const auto montrer = [this](const std::string& nom, const INTERVENANT_KV& intervenant) {
-        SetValue(nom, NomIntervenant(intervenant));
-        SetValue(nom + "-adresse", AdresseIntervenant(intervenant));
-    };
     for (const Partie& p : kParties) {
         INTERVENANT_KV intervenant{};
         (frame::Environnement().*p.lire)(intervenant);
-        montrer(p.nom, intervenant);
+        Montrer(p.nom, intervenant);
     }
+}
+
+// Once per activation: the manager's look-up warns when the company has none, which a choice of
+// party does not change.
+void TfrmIntervenants::ChargerDirigeants() {
     if (!dirigeants_) return;
     INTERVENANT_KV gerant{}, cogerant{};
     dirigeants_->Gerant(gerant);
     dirigeants_->Cogerant(cogerant);
-    montrer("gerant", gerant);
-    montrer("cogerant", cogerant);
+    Montrer("gerant", gerant);
+    Montrer("cogerant", cogerant);
 }
 
 void TfrmIntervenants::Activate() { Proteger(kUniteIntervenants, kCharger, [this] { Charger(); }); }
@@ -129,6 +156,7 @@ void TfrmIntervenants::Charger() {
     SetValue(kNomDeclarant, CIntervenants::GetNomDeclarant());
     SetValue(kQualiteDeclarant, CIntervenants::GetQualiteDeclarant());
     ChargerIntervenants();
+    ChargerDirigeants();
     if (!gerantAssocie_) return;
     const DirigeantAssocie gerant = gerantAssocie_->Lire();
     SetValue(kNomGerant, gerant.nom);
@@ -142,8 +170,10 @@ std::optional<std::string> TfrmIntervenants::Leave() {
 
 void TfrmIntervenants::Deactivate() {
     Proteger(kUniteIntervenants, kEnregistrer, [this] {
-        CIntervenants::SetNomDeclarant(Value(kNomDeclarant));
-        CIntervenants::SetQualiteDeclarant(Value(kQualiteDeclarant));
+        if (GetField(kNomDeclarant).visible) {  // hidden, it is not the screen's to write
+            CIntervenants::SetNomDeclarant(Value(kNomDeclarant));
+            CIntervenants::SetQualiteDeclarant(Value(kQualiteDeclarant));
+        }
         if (gerantAssocie_)
             gerantAssocie_->Ecrire({Value(kNomGerant), Value(kPrenomGerant), panneauGerant_.Read(*this, gerantAssocie_->Lire().adresse)});
     });

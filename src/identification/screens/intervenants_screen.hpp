@@ -8,8 +8,15 @@
 // the party from the directory and attach it to the dossier (what is attached is shown again).
 // The manager and co-manager come from the associates (DirigeantsDossier); under the associates,
 // the current associate's manager: "gerant-associe-nom", "gerant-associe-prenom" and an address
-// panel "gerant-associe-..." (GerantAssocie). What the screen is not handed stays hidden, as does
-// what the caller's CIntervenants hides.
+// panel "gerant-associe-..." without telephone nor country, which the associates table does not
+// keep (GerantAssocie). What the screen is not handed stays hidden, as does what the caller's
+// CIntervenants hides.
+//
+// The wizard's screen 11 shows the declarant and the parties; the manager and co-manager only in
+// a dossier of category 5, the property company whose return (2072) names them: elsewhere the
+// look-up would only warn that the company has no manager. Its screen 5, under the associates, is
+// the associates' variant: the associate's name ("associe", read-only) and, for a legal person,
+// its manager, read from and written to its row of the associates table.
 //
 // The accountant, outside the associates, follows the practice's rule: when the companion module
 // is installed and the practice does not choose the accountant per dossier, the button does not
@@ -17,7 +24,8 @@
 // environment leaves that to the dossier's own screens, and a button that did nothing would
 // mislead.
 //
-// Deactivating writes the declarant's name and capacity, and the associate's manager.
+// Deactivating writes the declarant's name and capacity when they are shown, and the associate's
+// manager.
 #pragma once
 
 #include "identification/screens/ecran_identification.hpp"
@@ -26,6 +34,9 @@
 #include "frame/screens/address_panel.hpp"
 
 #include <kvarn/parametres_ecrans.hpp>
+
+#include <memory>
+#include <optional>
 
 namespace kvarn::identification {
 
@@ -41,18 +52,25 @@ public:
 
     explicit TfrmIntervenants(const CIntervenants& affichage = ParDefaut(), const DirigeantsDossier* dirigeants = nullptr,
                               GerantAssocie* gerantAssocie = nullptr);
+    // Screen 5: the associates' variant for `associe` (none, or a physical person: nothing to fill).
+    explicit TfrmIntervenants(const std::optional<Associe>& associe);
 
     void Activate() override;
     std::optional<std::string> Leave() override;
     void Deactivate() override;
 
 private:
+    TfrmIntervenants(const CIntervenants& affichage, const DirigeantsDossier* dirigeants, GerantAssocie* gerantAssocie,
+                     std::unique_ptr<GerantAssocie> associe);
     void Charger();
     void ChargerIntervenants();
+    void ChargerDirigeants();
+    void Montrer(const std::string& nom, const INTERVENANT_KV& intervenant);
     void ChoisirComptable();
 
     const DirigeantsDossier* dirigeants_;
     GerantAssocie* gerantAssocie_;
+    std::unique_ptr<GerantAssocie> associe_;  // the variant's, owned
     frame::AddressPanel panneauGerant_{"gerant-associe-"};
 };
 
