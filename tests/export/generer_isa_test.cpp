@@ -1,7 +1,7 @@
 // The exchange file written by GenererFichierEGE_ISA for dossiers built through the standalone
-// host and the associates table, compared byte for byte with files written by hand (here, CP1252
-// bytes as escapes and CR LF spelt out, or beside this file); and the ways it must fail without leaving a file: a disk
-// that fills after a few bytes, a directory it may not write in, a damaged holdings file.
+// host and the associates table, compared byte for byte with the files written by hand beside this
+// one (*.isa: CP1252 bytes, CR LF line ends); and the ways it must fail without leaving a file: a
+// disk that fills after a few bytes, a directory it may not write in, a damaged holdings file.
 #include "associates/table_associes.hpp"
 #include "common/atomic_file.hpp"
 #include "common/dates.hpp"
@@ -37,13 +37,6 @@ namespace {
 namespace fs = std::filesystem;
 
 double Jour(const char* texte) { return *ParseDate(texte); }
-
-// The lines of a hand-written file, each ending CR LF.
-std::string Fichier(const std::vector<std::string>& lignes) {
-    std::string octets;
-    for (const std::string& ligne : lignes) octets += ligne + "\r\n";
-    return octets;
-}
 
 const ResultatExportISA kAnnee2025{Jour("01/01/2025"), Jour("31/12/2025"), {"Données permanentes"}, true};
 
@@ -200,7 +193,6 @@ void ExportISA::SCIComplete() {
 TEST_F(ExportISA, UneSCICompleteDonneCeFichierOctetPourOctet) {
     SCIComplete();
     const ResultatExportISA echec2024{Jour("01/01/2024"), Jour("31/12/2024"), {"Données permanentes", "Associés"}, false};
-    // sci_complete.isa is the expected file, written by hand in CP1252 with CR LF line ends.
     EXPECT_EQ(Exporter(true, {kAnnee2025, echec2024}),
               testing_support::ReadBytes(KVARN_EXPORT_TEST_DATA "/sci_complete.isa"));
 }
@@ -212,24 +204,7 @@ TEST_F(ExportISA, UnDossierNuDonneCeFichierOctetPourOctet) {
         d.SetDonneesAdministratives(adm);
         d.SetRegimeImposition(2);
     });
-    EXPECT_EQ(Exporter(false, {kAnnee2025}), Fichier({
-        "Migration Tavelor vers ISACOMPTA",
-        "@D ",
-        "@DAT dd/mm/yyyy",
-        "@P 31/12/2025",
-        "DOISA.FLZORRIMM,0",
-        "ZZISA.PRENOM,Jeanne",
-        "ZZISA.NOM,Dupont",
-        "ZZISA.NOMDOSS,SARL Dupont - exercice 2025",
-        "ZZISA.PAYS,France",
-        "ZZISA.PAYSCORR,France",
-        "ZZISA.PAYSSIEGE,France",
-        "SOCIE.ENTSIS,vrai",
-        "DVISA.NBPARTT,0",
-        "DFISA.RAPMIGR,<MEMODEB>\r\n"
-        "Exercice du 01/01/2025 au 31/12/2025 - Donn\xE9" "es permanentes - Exportation r\xE9" "ussie\r\n"
-        "<MEMOFIN>",
-    }));
+    EXPECT_EQ(Exporter(false, {kAnnee2025}), testing_support::ReadBytes(KVARN_EXPORT_TEST_DATA "/dossier_nu.isa"));
 }
 
 TEST_F(ExportISA, SansTableDesAssociesNiParticipationsLeFichierNeLesCitePas) {
