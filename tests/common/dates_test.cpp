@@ -1,4 +1,5 @@
 #include "common/dates.hpp"
+#include "support/bytes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -81,12 +82,8 @@ TEST(DateText, FormatsWithLeadingZerosAndEmptyForZero) {
 }
 
 TEST(DateDos, RecordLayoutAndConversion) {
-    const dateDOS record = ToDateDOS(45351);  // 29/02/2024
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
-    EXPECT_EQ(bytes[0], 2024 & 0xFF);
-    EXPECT_EQ(bytes[1], 2024 >> 8);
-    EXPECT_EQ(bytes[2], 29);
-    EXPECT_EQ(bytes[3], 2);
+    const dateDOS record = ToDateDOS(45351);  // 29/02/2024: year 2024 little-endian, day, month
+    EXPECT_EQ(testing_support::BytesOf(record), std::string("\xE8\x07\x1D\x02", 4));
     EXPECT_EQ(FromDateDOS(record), 45351);
 
     const dateDOS empty = ToDateDOS(0);

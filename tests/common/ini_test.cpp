@@ -2,15 +2,13 @@
 #include "common/codepage.hpp"
 #include "common/ini_document.hpp"
 #include "common/ini_file.hpp"
+#include "support/child.hpp"
 #include "support/files.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace kvarn {
 namespace {
@@ -39,8 +37,6 @@ TEST(IniDocument, KeepsOrderAndCommentsAndWritesWithoutBlanks) {
     EXPECT_TRUE(doc.Serialize("\n").ends_with("[Nouvelle]\nD=4\n\n[Autre]\nE=5\n"));
 }
 
-// Lines that are neither blank, comment, section nor "key=value": the standalone host's own files
-// refuse them with their line; a Windows settings file skips them and writes them back in place.
 // Lines that are neither blank, comment, section nor "key=value": the standalone host's own files
 // refuse them with their line; a Windows settings file skips them and writes them back in place.
 struct Stray {
@@ -96,15 +92,12 @@ TEST(IniFile, SharedObjectIsOnePerPathAndSeesOtherProcesses) {
     first->Set("DEFAULT", "AdrDeclarDifDest", "1");
     EXPECT_EQ(second->Get("default", "adrdeclardifdest"), "1");
 
-    const pid_t child = fork();
-    if (child == 0) {
-        IniFile other(dir / "KOLMI$$G.dat", kWindowsIni);  // another process, its own object
-        other.Set("KV", "PMEAuSensCommunautaire", "1");
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(testing_support::RunInChild([&] {
+                  IniFile other(dir / "KOLMI$$G.dat", kWindowsIni);  // another process, its own object
+                  other.Set("KV", "PMEAuSensCommunautaire", "1");
+                  return 0;
+              }),
+              0);
     EXPECT_EQ(first->Get("KV", "PMEAuSensCommunautaire"), "1");
     EXPECT_EQ(first->Get("DEFAULT", "AdrDeclarDifDest"), "1");
 }

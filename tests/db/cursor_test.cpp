@@ -12,14 +12,14 @@ namespace {
 
 class CursorWalk : public DossierTest, public ::testing::WithParamInterface<int> {};
 
-// "Nom@RecNo" of the rows the walk meets, in the order met.
-std::vector<std::string> Walk(CTable& table, bool forward) {
+// "Nom@RecNo" of the rows the walk meets, in the order met; `met` sees each row's name first.
+std::vector<std::string> Walk(CTable& table, bool forward, const std::function<void(const std::string&)>& met = {}) {
     std::vector<std::string> seen;
-    const auto see = [&] { seen.push_back(table.FieldByName("Nom").AsString() + "@" + std::to_string(table.RecNo())); };
-    if (forward) {
-        for (table.First(); !table.Eof(); table.Next()) see();
-    } else {
-        for (table.Last(); !table.Bof(); table.Prior()) see();
+    for (forward ? table.First() : table.Last(); !(forward ? table.Eof() : table.Bof());
+         forward ? table.Next() : table.Prior()) {
+        const std::string nom = table.FieldByName("Nom").AsString();
+        seen.push_back(nom + "@" + std::to_string(table.RecNo()));
+        if (met) met(nom);
     }
     return seen;
 }
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Move{"Last", [](CTable& table, const TBookmark&) { table.Last(); }},
                       Move{"Locate", [](CTable& table, const TBookmark&) { table.Locate("Nom", "A"); }},
                       Move{"GotoBookmark", [](CTable& table, const TBookmark& first) { table.GotoBookmark(first); }}),
-    [](const auto& move) { return std::string(move.param.name); });
+    NomDuCas());
 
 TEST_F(DossierTest, CancelAndCloseDropTheEditAndTheNewRow) {
     auto table = OpenTable("KOLMIKV1");
@@ -171,43 +171,30 @@ TEST_F(DossierTest, EditOnAnEmptyTableStartsANewRow) {
 
 // A walk during which another component or a statement deletes the current row visits the row
 // that took its place next, in either direction.
-struct DeletionElsewhere {
-    const char* name;
-    bool forward;
-    bool byStatement;
-};
-
-class DeletedUnderTheCursor : public DossierTest, public ::testing::WithParamInterface<DeletionElsewhere> {};
+class DeletedUnderTheCursor : public DossierTest, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
 TEST_P(DeletedUnderTheCursor, TheNextMoveVisitsTheRowThatTookItsPlace) {
+    const auto [forward, byStatement] = GetParam();
     auto walker = OpenTable("KOLMIKV1");
     auto other = OpenTable("KOLMIKV1");
     for (int i = 0; i < 10; ++i) AddAssocie(*walker, std::to_string(i));
     std::vector<std::string> visited;
-    const bool forward = GetParam().forward;
-    for (forward ? walker->First() : walker->Last(); !(forward ? walker->Eof() : walker->Bof());
-         forward ? walker->Next() : walker->Prior()) {
-        const std::string nom = walker->FieldByName("Nom").AsString();
+    Walk(*walker, forward, [&](const std::string& nom) {
         visited.push_back(nom);
-        if (std::stoi(nom) % 3 != 0) continue;
-        if (GetParam().byStatement) {
+        if (std::stoi(nom) % 3 != 0) return;
+        if (byStatement) {
             session_->connection().Execute("DELETE FROM KOLMIKV1 WHERE Nom='" + nom + "'");
         } else {
             ASSERT_TRUE(other->Locate("Nom", nom));
             other->Delete();
         }
-    }
+    });
     if (!forward) std::reverse(visited.begin(), visited.end());
     EXPECT_EQ(visited, (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
     EXPECT_EQ(walker->RecordCount(), 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(ByWhomAndWhichWay, DeletedUnderTheCursor,
-                         ::testing::Values(DeletionElsewhere{"ComponentForward", true, false},
-                                           DeletionElsewhere{"StatementForward", true, true},
-                                           DeletionElsewhere{"ComponentBackward", false, false},
-                                           DeletionElsewhere{"StatementBackward", false, true}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(WhichWayAndByWhom, DeletedUnderTheCursor, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 TEST_F(DossierTest, EmptyTableRemovesEveryRowOpenOrClosed) {
     auto table = OpenTable("KOLMIKV1");

@@ -7,6 +7,7 @@
 #include "db/statement.hpp"
 #include "db/table.hpp"
 #include "support/files.hpp"
+#include "support/nom_du_cas.hpp"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 namespace kvarn::db::testing {
 
 using kvarn::testing_support::FreshDirectory;
+using kvarn::testing_support::NomDuCas;
 
 // A component on the table of the alias, not opened.
 std::unique_ptr<CTable> Component(Session& session, const char* alias, const std::string& table);

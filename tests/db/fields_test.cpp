@@ -4,16 +4,12 @@
 #include "common/nulls.hpp"
 #include "db/errors.hpp"
 #include "store/schema.hpp"
+#include "support/bytes.hpp"
 
 namespace kvarn::db::testing {
 namespace {
 
-// Accented letters: two bytes each, so bytes and characters differ.
-std::string AccentedText(int characters) {
-    std::string text;
-    for (int i = 0; i < characters; ++i) text += (i % 2) ? "é" : "Œ";
-    return text;
-}
+using testing_support::AccentedText;
 
 // Every Alpha field of every permanent table keeps exactly its width in characters.
 class AlphaWidths : public DossierTest, public ::testing::WithParamInterface<const char*> {};

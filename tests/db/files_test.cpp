@@ -5,6 +5,7 @@
 #include "db/errors.hpp"
 #include "db/transaction.hpp"
 #include "store/tables.hpp"
+#include "support/child.hpp"
 
 #include <chrono>
 #include <csignal>
@@ -14,7 +15,6 @@
 #include <sqlite3.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace kvarn::db::testing {
 namespace {
@@ -97,8 +97,8 @@ TEST(Session, AMissingDossierDirectoryIsRefused) {
 
 // Damaged files: each is refused with its name in the message, and left byte for byte as it was.
 struct Damage {
-    const char* label;
-    std::string (*spoil)(const std::string& healthy);
+    const char* name;
+    std::string (*spoil)(std::string bytes);
 };
 
 class DamagedFile : public ::testing::TestWithParam<Damage> {};
@@ -133,27 +133,17 @@ TEST_P(DamagedFile, IsRefusedWithItsNameAndLeftUntouched) {
     EXPECT_NO_THROW(session.OpenDossier(dir));
 }
 
-std::string NotADatabase(const std::string&) { return "[KV]\nMigrations=70916\n"; }
-std::string HeaderScrambled(const std::string& healthy) {
-    std::string bytes = healthy;
-    bytes[3] = 'X';
-    return bytes;
-}
-std::string PagesOverwritten(const std::string& healthy) {
-    std::string bytes = healthy;
-    for (std::size_t i = 4096 * 2 + 100; i < bytes.size() && i < 4096 * 6; ++i) bytes[i] = '\x5A';
-    return bytes;
-}
-std::string Truncated(const std::string& healthy) { return healthy.substr(0, healthy.size() / 2 + 7); }
-
-std::string DamageName(const ::testing::TestParamInfo<Damage>& damage) { return damage.param.label; }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, DamagedFile,
-                         ::testing::Values(Damage{"NotADatabase", NotADatabase},
-                                           Damage{"HeaderScrambled", HeaderScrambled},
-                                           Damage{"PagesOverwritten", PagesOverwritten},
-                                           Damage{"Truncated", Truncated}),
-                         DamageName);
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DamagedFile,
+    ::testing::Values(Damage{"NotADatabase", [](std::string) { return std::string("[KV]\nMigrations=70916\n"); }},
+                      Damage{"HeaderScrambled", [](std::string bytes) { return bytes.replace(3, 1, "X"); }},
+                      Damage{"PagesOverwritten",
+                             [](std::string bytes) {
+                                 for (std::size_t i = 4096 * 2 + 100; i < bytes.size() && i < 4096 * 6; ++i) bytes[i] = '\x5A';
+                                 return bytes;
+                             }},
+                      Damage{"Truncated", [](std::string bytes) { return bytes.substr(0, bytes.size() / 2 + 7); }}),
+    NomDuCas());
 
 TEST(Session, ADamagedTemporaryFileIsRefusedToo) {
     const auto dir = FreshDirectory("tmp-abime");
@@ -171,16 +161,13 @@ TEST(Session, ADamagedTemporaryFileIsRefusedToo) {
 pid_t InChild(const std::function<void(const std::function<void()>& ready)>& work) {
     int ends[2];
     if (::pipe(ends) != 0) return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(ends[0]);
+    const pid_t child = testing_support::StartChild([&] {
         work([&] {
             const char byte = 1;
-            if (::write(ends[1], &byte, 1) != 1) ::_exit(2);
-            ::pause();
+            if (::write(ends[1], &byte, 1) == 1) ::pause();
         });
-        ::_exit(3);
-    }
+        return 3;
+    });
     ::close(ends[1]);
     char byte = 0;
     const bool told = ::read(ends[0], &byte, 1) == 1;

@@ -32,8 +32,6 @@ TEST_P(FilterText, ShowsExactlyTheRowsItSays) {
     EXPECT_EQ(table->RecordCount(), static_cast<int>(Count(GetParam().table)));
 }
 
-std::string FilterName(const ::testing::TestParamInfo<FilterCase>& param) { return param.param.name; }
-
 INSTANTIATE_TEST_SUITE_P(
     OfTheModule, FilterText,
     ::testing::Values(
@@ -56,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         FilterCase{"TextsAsWritten", "KOLMIKV2", "Designation = 'L''apport' OR Designation = 'True'", "2,3"},
         FilterCase{"LiteralFirst", "KOLMIKV1", "2 <= Qualite", "2,3,4"},
         FilterCase{"Dates", "KOLMIKVM", "DateMouvement >= '01/04/2024' AND DateMouvement < '01/06/2024'", "2,3"}),
-    FilterName);
+    NomDuCas());
 
 TEST_F(PopulatedDossier, TheRecordFilterCombinesWithTheText) {
     auto positions = OpenTable("MouvementKV");

@@ -126,16 +126,14 @@ INSTANTIATE_TEST_SUITE_P(
 class EventLog {
 public:
     explicit EventLog(CTable& table) {
+#define KVARN_EVENT(name) {&DataSetEvents::name, #name}
         const std::pair<TDataSetNotifyEvent DataSetEvents::*, const char*> events[] = {
-            {&DataSetEvents::BeforeOpen, "BeforeOpen"},     {&DataSetEvents::AfterOpen, "AfterOpen"},
-            {&DataSetEvents::BeforeClose, "BeforeClose"},   {&DataSetEvents::AfterClose, "AfterClose"},
-            {&DataSetEvents::BeforeInsert, "BeforeInsert"}, {&DataSetEvents::AfterInsert, "AfterInsert"},
-            {&DataSetEvents::BeforeEdit, "BeforeEdit"},     {&DataSetEvents::AfterEdit, "AfterEdit"},
-            {&DataSetEvents::BeforePost, "BeforePost"},     {&DataSetEvents::AfterPost, "AfterPost"},
-            {&DataSetEvents::BeforeCancel, "BeforeCancel"}, {&DataSetEvents::AfterCancel, "AfterCancel"},
-            {&DataSetEvents::BeforeDelete, "BeforeDelete"}, {&DataSetEvents::AfterDelete, "AfterDelete"},
-            {&DataSetEvents::BeforeScroll, "BeforeScroll"}, {&DataSetEvents::AfterScroll, "AfterScroll"},
-            {&DataSetEvents::OnNewRecord, "OnNewRecord"}};
+            KVARN_EVENT(BeforeOpen),   KVARN_EVENT(AfterOpen),   KVARN_EVENT(BeforeClose),  KVARN_EVENT(AfterClose),
+            KVARN_EVENT(BeforeInsert), KVARN_EVENT(AfterInsert), KVARN_EVENT(BeforeEdit),   KVARN_EVENT(AfterEdit),
+            KVARN_EVENT(BeforePost),   KVARN_EVENT(AfterPost),   KVARN_EVENT(BeforeCancel), KVARN_EVENT(AfterCancel),
+            KVARN_EVENT(BeforeDelete), KVARN_EVENT(AfterDelete), KVARN_EVENT(BeforeScroll), KVARN_EVENT(AfterScroll),
+            KVARN_EVENT(OnNewRecord)};
+#undef KVARN_EVENT
         for (const auto& [event, name] : events)
             table.*event = [this, name = std::string(name)](CTable&) { text_ += (text_.empty() ? "" : " ") + name; };
     }
@@ -163,8 +161,6 @@ TEST_P(EventOrder, IsTheDesktopOrder) {
     EXPECT_EQ(log.Take(), GetParam().expected);
 }
 
-std::string EventName(const ::testing::TestParamInfo<EventCase>& param) { return param.param.name; }
-
 INSTANTIATE_TEST_SUITE_P(
     EveryOperation, EventOrder,
     ::testing::Values(
@@ -184,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
         EventCase{"Locate", [](CTable& table) { table.Locate("IdU", 5); table.Locate("IdU", 99); },
                   "BeforeScroll AfterScroll BeforeScroll"},
         EventCase{"CloseDropsAnEdit", [](CTable& table) { table.Edit(); table.Close(); }, "BeforeEdit AfterEdit BeforeClose AfterClose"}),
-    EventName);
+    NomDuCas());
 
 TEST_F(PopulatedDossier, DisabledControlsPauseNotificationsNotEvents) {
     auto links = OpenTable("KOLMIKVA");

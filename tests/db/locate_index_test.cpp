@@ -36,7 +36,7 @@ TEST_F(NamedRows, NamesSortInFrenchOrderWithoutRegardToCase) {
 }
 
 struct LocateCase {
-    const char* label;
+    const char* name;
     const char* fields;
     std::vector<Value> values;
     LocateOptions options;
@@ -59,8 +59,6 @@ TEST_P(Locating, FindsTheFirstMatchingRowInTheCurrentOrder) {
     }
 }
 
-std::string LocateName(const ::testing::TestParamInfo<LocateCase>& locate) { return locate.param.label; }
-
 INSTANTIATE_TEST_SUITE_P(
     Options, Locating,
     ::testing::Values(
@@ -80,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"Key", "SHIDASSOCIE", {3}, {}, "Durand/Marc"},
         LocateCase{"KeyAsText", "ShIDAssocie", {"6"}, {}, "Zola/Émile"},
         LocateCase{"KeyOutOfRange", "ShIDAssocie", {99}, {}, nullptr}),
-    LocateName);
+    NomDuCas());
 
 TEST_F(NamedRows, LocateRefusesAMismatchOfFieldsAndValuesAndWrongTypes) {
     EXPECT_THROW(table_->Locate("Nom;Prenoms", std::vector<Value>{"Durand"}), DbError);

@@ -58,8 +58,6 @@ TEST_P(ModuleStatement, HasItsEffectOnThePopulatedDossier) {
     }
 }
 
-std::string CaseName(const ::testing::TestParamInfo<StatementCase>& param) { return param.param.name; }
-
 const char* const kLinks = "SELECT AutoID FROM KOLMIKVA ORDER BY AutoID";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"SELECT SUM(MONTANTBIC) AS TOTALMONTANTBIC,SUM(MONTANTBA) AS TOTALMONTANTBA, SUM(MONTANTBNC) AS "
                        "TOTALMONTANTBNC FROM KOLMIKV2 WHERE ISDEDUCTION ='False'"},
                       "TotalMontantBIC;TotalMontantBA;TotalMontantBNC", "200|30|"}),
-    CaseName);
+    NomDuCas());
 
 TEST_F(PopulatedDossier, AFailingStatementQuotesItselfAndWritesNothing) {
     CQuery query(*session_);

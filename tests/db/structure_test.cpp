@@ -99,8 +99,6 @@ TEST_P(StructureOperation, KeepsRowsOrderIndexesAndKeys) {
     table_->SetIndexName("idxAssocies");
 }
 
-std::string OperationName(const ::testing::TestParamInfo<Operation>& param) { return param.param.name; }
-
 const std::string kNull = "<null>";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "BeneficeSaisi", "BeneficeSaisi:258:0", 29, {"100.0", kNull, kNull, "7.0"}, 0},
         Operation{"DropFieldOfAnIndex", [](CTable& table) { table.DropField(7, "Prenoms"); }, "Prenoms", "", 0, {}, 1},
         Operation{"DropPlainField", [](CTable& table) { table.DropField(7, "AdrTel"); }, "AdrTel", "", 0, {}, 0}),
-    OperationName);
+    NomDuCas());
 
 TEST_F(Structure, TheComponentStaysOpenOnTheNewStructure) {
     table_->Open();
@@ -177,8 +175,6 @@ TEST_P(RefusedOperation, ChangesNothingAndNamesTheCallersPlace) {
     EXPECT_EQ(State(), before);
 }
 
-std::string RefusalName(const ::testing::TestParamInfo<Refusal>& param) { return param.param.name; }
-
 INSTANTIATE_TEST_SUITE_P(
     BadRequests, RefusedOperation,
     ::testing::Values(Refusal{"UnknownTypeCode", [](CTable& table) { table.AddField(1, "X", 0x106, 0, 0, false); }},
@@ -190,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"ChangeAMissingField", [](CTable& table) { table.ChangeFieldType(1, "X", CODE_LONG, 0); }},
                       Refusal{"DropTheKey", [](CTable& table) { table.DropField(1, "ShIDAssocie"); }},
                       Refusal{"DropAMissingField", [](CTable& table) { table.DropField(1, "X"); }}),
-    RefusalName);
+    NomDuCas());
 
 TEST_F(Structure, IsRefusedWhileAnotherComponentHasTheTableOpen) {
     auto other = OpenTable("kolmikv1.db");

@@ -1,7 +1,7 @@
 // The exchange file written by GenererFichierEGE_ISA for dossiers built through the standalone
-// host and the associates table, compared byte for byte with files written here by hand (CP1252
-// bytes as escapes, CR LF spelt out); and the ways it must fail without leaving a file: a disk
-// that fills after a few bytes, a directory it may not write in, a damaged holdings file.
+// host and the associates table, compared byte for byte with the files written by hand beside this
+// one (*.isa: CP1252 bytes, CR LF line ends); and the ways it must fail without leaving a file: a
+// disk that fills after a few bytes, a directory it may not write in, a damaged holdings file.
 #include "associates/table_associes.hpp"
 #include "common/atomic_file.hpp"
 #include "common/dates.hpp"
@@ -10,7 +10,9 @@
 #include "db/table.hpp"
 #include "export/participations.hpp"
 #include "frame/etat_module.hpp"
+#include "support/child.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/files.hpp"
 
 #include <kvarn/export_isa.hpp>
 #include <kvarn/kvarn.h>
@@ -20,7 +22,6 @@
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -37,30 +38,18 @@ namespace fs = std::filesystem;
 
 double Jour(const char* texte) { return *ParseDate(texte); }
 
-// The lines of a hand-written file, each ending CR LF.
-std::string Fichier(const std::vector<std::string>& lignes) {
-    std::string octets;
-    for (const std::string& ligne : lignes) octets += ligne + "\r\n";
-    return octets;
-}
-
 const ResultatExportISA kAnnee2025{Jour("01/01/2025"), Jour("31/12/2025"), {"Données permanentes"}, true};
 
-class ExportISA : public testing_support::ModuleOuvert {
+class ExportISA : public testing_support::ModuleDemarre {
 protected:
     void SetUp() override {
-        ModuleOuvert::SetUp();
-        InitKV();
+        ModuleDemarre::SetUp();
         sortie_ = dir_ / "sortie";
         fs::create_directories(sortie_);
         Dossier().Modifier([](standalone::DossierFichier& d) {
             d.SetDateDebutExercice(Jour("01/01/2025"));
             d.SetDateFinExercice(Jour("31/12/2025"));
         });
-    }
-    void TearDown() override {
-        DesinitKV();
-        ModuleOuvert::TearDown();
     }
     standalone::DossierFichier& Dossier() { return *host_->Dossier(); }
     static db::Session& Session() { return frame::DataModule()->Donnees().Session(); }
@@ -204,156 +193,8 @@ void ExportISA::SCIComplete() {
 TEST_F(ExportISA, UneSCICompleteDonneCeFichierOctetPourOctet) {
     SCIComplete();
     const ResultatExportISA echec2024{Jour("01/01/2024"), Jour("31/12/2024"), {"Données permanentes", "Associés"}, false};
-    EXPECT_EQ(Exporter(true, {kAnnee2025, echec2024}), Fichier({
-        "Migration Tavelor vers ISACOMPTA",
-        "@D SCI042",
-        "@DAT dd/mm/yyyy",
-        "@P 31/12/2025",
-        "DOISA.FLZORRIMM,1",
-        "ZZISA.ACTIV,Location de biens immobiliers",
-        "ZZISA.TITRE,Madame, Monsieur",
-        "ZZISA.PRENOM,Anne",
-        "ZZISA.NOM,Les Tilleuls",
-        "ZZISA.NOMDOSS,SCI Les Tilleuls \x96 2025",
-        "ZZISA.ADR1,12 B rue des \xC9" "coles",
-        "ZZISA.COCOM,B\xE2timent A",
-        "ZZISA.CP,75005",
-        "ZZISA.VILLE,Paris",
-        "ZZISA.PAYS,France",
-        "ZZISA.TEL1,0102030405",
-        "ZZISA.FAX1,0102030406",
-        "ZZISA.EMAIL,contact@tilleuls.fr",
-        "ZZISA.ADR1CORR,3  place du March\xE9",
-        "ZZISA.COCOMCORR,Bo\xEEte 12",
-        "ZZISA.CPCORR,69002",
-        "ZZISA.VILLECORR,Lyon",
-        "ZZISA.PAYSCORR,France",
-        "ZZISA.ADR1SIEGE,avenue Louise",
-        "ZZISA.COCOMSIEGE,c/o Cabinet Martin",
-        "ZZISA.CPSIEGE,1050",
-        "ZZISA.VILLESIEGE,Bruxelles",
-        "ZZISA.PAYSSIEGE,Belgique",
-        "ZZISA.FOJUR,SCI",
-        "ZZISA.NRAPE,702A",
-        "ZZISA.NRAPE2,6820A",
-        "ZZISA.NRSIRET,73282932000074",
-        "ZZISA.NRTVA,FR44732829320",
-        "ZZISA.REFIS,REEL-FONCIER",
-        "ZZISA.CAREV,RF 2072",
-        "DDISA.FSDC,15/03/2010",
-        "DOISA.ANCENG,02/01/2025",
-        "ZZASS.ADR1[1],5  rue Cr\xE9" "billon",
-        "ZZASS.ADR1NOMRUE[1],rue Cr\xE9" "billon",
-        "ZZASS.ADR1NRVOIE[1],5",
-        "ZZASS.COCOM[1],44109",
-        "ZZASS.CP[1],44000",
-        "ZZASS.DEPT[1],44",
-        "ZZASS.NOM[1],Dupont",
-        "ZZASS.PAYS[1],76",
-        "ZZASS.PAYS2CAR[1],FR",
-        "ZZASS.PAYSLIB[1],France",
-        "ZZASS.VILLE[1],Nantes",
-        "ASSPO.NBREPART[1],50",
-        "ASSPO.POURDET[1],48,5437",
-        "ZZASS.COMMUNAIS[1],Nantes",
-        "ZZASS.DEPTNAIS[1],44000",
-        "ZZASS.DTNAIS[1],12/05/1960",
-        "ZZASS.NOMP[1],Dupont",
-        "ZZASS.PAYSNAIS[1],76",
-        "ZZASS.PAYSNAIS2C[1],FR",
-        "ZZASS.PAYSNAISLB[1],France",
-        "ZZASS.PRENOM[1],Jean",
-        "ZZASS.TEL1[1],0240000000",
-        "ZZASS.TITRE[1],M",
-        "ZZASS.CP[2],44000",
-        "ZZASS.DEPT[2],44",
-        "ZZASS.FAX1[2],0240000001",
-        "ZZASS.NOM[2],Nowak",
-        "ZZASS.PAYS[2],76",
-        "ZZASS.PAYS2CAR[2],FR",
-        "ZZASS.PAYSLIB[2],France",
-        "ZZASS.VILLE[2],Nantes",
-        "ASSPO.NBREPART[2],21",
-        "ASSPO.POURDET[2],20,3883",
-        "ZZASS.COMMUNAIS[2],Krak\xF3w",
-        "ZZASS.NOMM[2],Dupont",
-        "ZZASS.NOMP[2],Nowak",
-        "ZZASS.PAYSNAIS[2],179",
-        "ZZASS.PAYSNAIS2C[2],PL",
-        "ZZASS.PAYSNAISLB[2],Pologne",
-        "ZZASS.PRENOM[2],?ucja",
-        "ZZASS.TITRE[2],MME",
-        "ZZASS.ADR1[3],10 B boulevard Haussmann",
-        "ZZASS.ADR1EXTEN[3],B",
-        "ZZASS.ADR1NOMRUE[3],boulevard Haussmann",
-        "ZZASS.ADR1NRVOIE[3],10",
-        "ZZASS.CP[3],75009",
-        "ZZASS.DEPT[3],75",
-        "ZZASS.NOM[3],Holding Martin",
-        "ZZASS.PAYS[3],76",
-        "ZZASS.PAYS2CAR[3],FR",
-        "ZZASS.PAYSLIB[3],France",
-        "ZZASS.VILLE[3],Paris",
-        "ASSPO.NBREPART[3],25",
-        "ASSPO.POURDET[3],24,2718",
-        "ZZASS.DENOMIN[3],Holding Martin",
-        "ZZASS.FOJUR[3],SAS",
-        "ZZASS.NRSIRET[3],55212022200013",
-        "ZZASS.FOSOC[3],O",
-        "ZZASS.NOM[4],Dupont",
-        "ZZASS.PAYS[4],76",
-        "ZZASS.PAYS2CAR[4],FR",
-        "ZZASS.PAYSLIB[4],France",
-        "ASSPO.NBREPART[4],0",
-        "ASSPO.POURDET[4],0,0000",
-        "ZZASS.COMMUNAIS[4],Paris",
-        "ZZASS.DEPTNAIS[4],75014",
-        "ZZASS.DTNAIS[4],01/02/1995",
-        "ZZASS.PAYSNAIS[4],76",
-        "ZZASS.PAYSNAIS2C[4],FR",
-        "ZZASS.PAYSNAISLB[4],France",
-        "ZZASS.PRENOM[4],L\xE9" "a",
-        "ZZASS.TITRE[4],MLE",
-        "ZZASS.CP[5],49000",
-        "ZZASS.DEPT[5],49",
-        "ZZASS.NOM[5],Bernard",
-        "ZZASS.PAYS[5],76",
-        "ZZASS.PAYS2CAR[5],FR",
-        "ZZASS.PAYSLIB[5],France",
-        "ZZASS.VILLE[5],Angers",
-        "ASSPO.NBREPART[5],7",
-        "ASSPO.POURDET[5],6,7961",
-        "ZZASS.PRENOM[5],Paul",
-        "SOCIE.ENTSIS,faux",
-        "DVISA.NBPARTT,103",
-        "DECLA.TVACDR,751",
-        "DECLA.NODOSS,123456",
-        "DECLA.TVACLE,12",
-        "DECLA.IDECDI,750",
-        "DECLA.IDINSP,012",
-        "DECLA.NUINPS,101",
-        "SOCIE.TVAREG,RM",
-        "ASSOC(FIL).FORJUR[1],SARL",
-        "ASSOC(FIL).DENOMINA[1],Fonci\xE8re de l'Ouest",
-        "ASSOC(FIL).NRSIREN[1],542107651",
-        "ASSOC(FIL).POURDET[1],33,34",
-        "ASSOC(FIL).NUMADRE[1],7",
-        "ASSOC(FIL).LIBEVOIE[1],quai de la Fosse",
-        "ASSOC(FIL).CODPADRE[1],44000",
-        "ASSOC(FIL).COMMADRE[1],Nantes",
-        "ASSOC(FIL).PAYSADRESS[1],France",
-        "ASSOC(FIL).FORJUR[2],SAS",
-        "ASSOC(FIL).DENOMINA[2],Immo S\xFC" "d GmbH",
-        "ASSOC(FIL).NRSIREN[2],443061841",
-        "ASSOC(FIL).POURDET[2],100,00",
-        "ASSOC(FIL).COMMADRE[2],Berlin",
-        "ASSOC(FIL).PAYSADRESS[2],Allemagne",
-        "DFISA.RAPMIGR,<MEMODEB>\r\n"
-        "Exercice du 01/01/2025 au 31/12/2025 - Donn\xE9" "es permanentes - Exportation r\xE9" "ussie\r\n"
-        "Exercice du 01/01/2024 au 31/12/2024 - Donn\xE9" "es permanentes - Associ\xE9" "s - Erreur pendant "
-        "l'exportation\r\n"
-        "<MEMOFIN>",
-    }));
+    EXPECT_EQ(Exporter(true, {kAnnee2025, echec2024}),
+              testing_support::ReadBytes(KVARN_EXPORT_TEST_DATA "/sci_complete.isa"));
 }
 
 TEST_F(ExportISA, UnDossierNuDonneCeFichierOctetPourOctet) {
@@ -363,24 +204,7 @@ TEST_F(ExportISA, UnDossierNuDonneCeFichierOctetPourOctet) {
         d.SetDonneesAdministratives(adm);
         d.SetRegimeImposition(2);
     });
-    EXPECT_EQ(Exporter(false, {kAnnee2025}), Fichier({
-        "Migration Tavelor vers ISACOMPTA",
-        "@D ",
-        "@DAT dd/mm/yyyy",
-        "@P 31/12/2025",
-        "DOISA.FLZORRIMM,0",
-        "ZZISA.PRENOM,Jeanne",
-        "ZZISA.NOM,Dupont",
-        "ZZISA.NOMDOSS,SARL Dupont - exercice 2025",
-        "ZZISA.PAYS,France",
-        "ZZISA.PAYSCORR,France",
-        "ZZISA.PAYSSIEGE,France",
-        "SOCIE.ENTSIS,vrai",
-        "DVISA.NBPARTT,0",
-        "DFISA.RAPMIGR,<MEMODEB>\r\n"
-        "Exercice du 01/01/2025 au 31/12/2025 - Donn\xE9" "es permanentes - Exportation r\xE9" "ussie\r\n"
-        "<MEMOFIN>",
-    }));
+    EXPECT_EQ(Exporter(false, {kAnnee2025}), testing_support::ReadBytes(KVARN_EXPORT_TEST_DATA "/dossier_nu.isa"));
 }
 
 TEST_F(ExportISA, SansTableDesAssociesNiParticipationsLeFichierNeLesCitePas) {
@@ -423,16 +247,12 @@ TEST_P(ExportISAEchoue, NeLaisseAucunFichier) {
         EXPECT_NE(boxes_.shown().back().texte.find(cas.message), std::string::npos) << boxes_.shown().back().texte;
     } else {
         // The restriction holds for the child alone; its exit status says what the export returned.
-        const pid_t enfant = ::fork();
-        ASSERT_GE(enfant, 0);
-        if (enfant == 0) {
-            cas.restreindre(sortie_);
-            ::_exit(GenererFichierEGE_ISA(Cible(), true, {kAnnee2025}) ? 0 : 1);
-        }
-        int statut = 0;
-        ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
-        ASSERT_TRUE(WIFEXITED(statut));
-        EXPECT_EQ(WEXITSTATUS(statut), 1) << "the export reported success";
+        EXPECT_EQ(testing_support::RunInChild([&] {
+                      cas.restreindre(sortie_);
+                      return GenererFichierEGE_ISA(Cible(), true, {kAnnee2025}) ? 0 : 1;
+                  }),
+                  1)
+            << "the export reported success";
     }
     fs::permissions(sortie_, fs::perms::owner_all);
     EXPECT_EQ(Sortie(), std::vector<std::string>{}) << "a file was left behind";

@@ -3,6 +3,7 @@
 #include "common/atomic_file.hpp"
 #include "export/participations.hpp"
 #include "host/btrv_file.hpp"
+#include "support/bytes.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
 
@@ -23,13 +24,9 @@ std::string Chemin() { return (fs::temp_directory_path() / kFichierParticipation
 // Every text at its full width, in characters of CP1252 beyond ASCII.
 ParticipationFiliale PleineLargeur() {
     using L = LargeursParticipation;
-    const auto texte = [](std::size_t largeur) {
-        std::string t;
-        for (std::size_t i = 0; i < largeur; ++i) t += i % 2 ? "é" : "Œ";
-        return t;
-    };
-    return {0xFFFF, texte(L::denomination), "542107651", 100, texte(L::numeroVoie), texte(L::voie), texte(L::cp),
-            texte(L::ville), 0xFFFF};
+    using testing_support::AccentedText;
+    return {0xFFFF, AccentedText(L::denomination), "542107651", 100, AccentedText(L::numeroVoie), AccentedText(L::voie),
+            AccentedText(L::cp), AccentedText(L::ville), 0xFFFF};
 }
 
 TEST(Participations, RelisentCeQuiEstEcrit) {

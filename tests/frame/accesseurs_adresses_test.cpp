@@ -3,6 +3,7 @@
 #include <kvarn/accesseurs.hpp>
 
 #include "exports_fixture.hpp"
+#include "support/bytes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -106,20 +107,10 @@ TEST_F(Exports, CerfaRecordOfTheRegisteredOfficeByteForByte) {
     TAdresseFormatTDFC precedent = Adresse("Agde");
     SetAdresseSiegeSocial(&precedent, nullptr);
 
-    std::string attendu(212, '\0');
-    const auto poser = [&](std::size_t offset, std::string_view octets) {
-        attendu.replace(offset, octets.size(), octets);
-    };
-    poser(0, "B\x83timent A");
-    poser(36, "Zone nord");
-    poser(72, "12");
-    poser(78, "B");
-    poser(82, "avenue du Mar\x82" "chal de Lattre de Tas");
-    poser(118, "BP 7");
-    poser(124, "34200");
-    poser(142, "S\x8Ate");
-    const ADRESSE_CERFA_KV cerfa = GetAdresseSiegeSocial_PourCerfa(true);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&cerfa), sizeof cerfa), attendu);
+    EXPECT_EQ(testing_support::BytesOf(GetAdresseSiegeSocial_PourCerfa(true)),
+              testing_support::Layout(212, {{0, "B\x83timent A"}, {36, "Zone nord"}, {72, "12"}, {78, "B"},
+                                            {82, "avenue du Mar\x82" "chal de Lattre de Tas"}, {118, "BP 7"},
+                                            {124, "34200"}, {142, "S\x8Ate"}}));
 
     const ADRESSE_CERFA_KV cerfaPrecedent = GetAdresseSiegeSocial_PourCerfa(false);
     EXPECT_STREQ(cerfaPrecedent.AdrVille, "Agde");

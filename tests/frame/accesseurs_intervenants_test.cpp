@@ -3,6 +3,7 @@
 #include <kvarn/accesseurs.hpp>
 
 #include "exports_fixture.hpp"
+#include "support/bytes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ protected:
         return host_->Annuaire().Ajouter(i);
     }
 
-    static std::string Octets(const INTERVENANT_KV& i) { return {reinterpret_cast<const char*>(&i), sizeof i}; }
+    static std::string Octets(const INTERVENANT_KV& i) { return testing_support::BytesOf(i); }
     static INTERVENANT_KV Rempli() {
         INTERVENANT_KV i;
         std::memset(&i, 0x5A, sizeof i);
@@ -66,29 +67,12 @@ TEST_F(Intervenants, RecordFromTheDirectoryByteForByte) {
     const int id = host_->Annuaire().Ajouter(i);
     ASSERT_EQ(id, 1);
 
-    std::string attendu(890, '\0');
-    const auto poser = [&](std::size_t offset, std::string_view octets) {
-        attendu.replace(offset, octets.size(), octets);
-    };
-    poser(0, std::string_view("\x01\x00", 2));
-    poser(2, "Cabinet \x90mile" + std::string(47, 'x'));
-    poser(63, "\x01");
-    poser(64, "73282932000074");
-    poser(79, "Mission de tenue");
-    poser(592, "B\x83timent A");
-    poser(628, "Zone nord");
-    poser(664, "12");
-    poser(670, "B");
-    poser(674, "rue de la R\x82publique");
-    poser(710, "BP 7");
-    poser(716, "34200");
-    poser(734, "S\x8Ate");
-    poser(766, "0467000000");
-    poser(784, "0467000001");
-    poser(802, "\x38\x01");
-    poser(804, "AG123");
-    poser(819, "contact@cabinet.fr");
-    poser(855, "M. Dupuis");
+    const std::string nom = "Cabinet \x90mile" + std::string(47, 'x');
+    const std::string attendu = testing_support::Layout(
+        890, {{0, std::string_view("\x01\x00", 2)}, {2, nom}, {63, "\x01"}, {64, "73282932000074"},
+              {79, "Mission de tenue"}, {592, "B\x83timent A"}, {628, "Zone nord"}, {664, "12"}, {670, "B"},
+              {674, "rue de la R\x82publique"}, {710, "BP 7"}, {716, "34200"}, {734, "S\x8Ate"}, {766, "0467000000"},
+              {784, "0467000001"}, {802, "\x38\x01"}, {804, "AG123"}, {819, "contact@cabinet.fr"}, {855, "M. Dupuis"}});
 
     INTERVENANT_KV lu = Rempli();
     EXPECT_TRUE(GetIntervenantComptable(id, lu));
@@ -165,10 +149,12 @@ class Selection : public Intervenants, public testing::WithParamInterface<CasSel
 
 TEST_P(Selection, ChosenPartyIsConvertedAndAttached) {
     const int id = Ajouter(GetParam().type, "Partie choisie");
-    Ajouter(GetParam().type, "Autre");
+    const int autre = Ajouter(GetParam().type, "Autre");
+    Ajouter(GetParam().type == host::kSIE ? host::kCGI : host::kSIE, "Autre genre");
     choice_.QueueId(id);
     INTERVENANT_KV i = Rempli();
     EXPECT_TRUE(GetParam().selectionner(i));
+    EXPECT_EQ(choice_.offered().back(), (std::vector<int>{id, autre}));  // only the parties of the kind
     EXPECT_EQ(i.Id, id);
     EXPECT_STREQ(i.Nom, "Partie choisie");
     EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(GetParam().type), GetParam().attache ? id : 0);

@@ -34,7 +34,10 @@ protected:
     int demarrages_ = 0;
 };
 
-TEST_F(Lifecycle, NestedBracketsRunTheStartUpOnce) {
+TEST_F(Lifecycle, NestedBracketsRunTheStartUpOnceOverTheOneDataModule) {
+    store::TdmKvarn* first = DataModule();
+    InitDataModuleKV();  // a second creation keeps the first
+    EXPECT_EQ(DataModule(), first);
     InitKV();
     InitKV();
     DesinitKV();
@@ -46,12 +49,6 @@ TEST_F(Lifecycle, NestedBracketsRunTheStartUpOnce) {
     InitKV();  // from zero again: a new start-up
     EXPECT_EQ(demarrages_, 2);
     DesinitKV();
-}
-
-TEST_F(Lifecycle, SecondInitDataModuleKeepsTheFirst) {
-    store::TdmKvarn* first = DataModule();
-    InitDataModuleKV();
-    EXPECT_EQ(DataModule(), first);
 }
 
 TEST(LifecycleWithoutDataModule, BracketAndOverrideDoNothing) {
@@ -174,7 +171,7 @@ TEST_F(Lifecycle, MovementDetailsFollowTheirMovement) {
     DesinitKV();
 }
 
-TEST_F(Lifecycle, TableFunctionsOpenAndClose) {
+TEST_F(Lifecycle, TableFunctionsOpenAndCloseAndTheirErrorsAreShownThenRaised) {
     OuvrirTableAssociesKV();
     EXPECT_TRUE(DataModule()->Donnees().Composant("tblAssociesKV").Active());
     FermerTableAssociesKV();
@@ -182,9 +179,6 @@ TEST_F(Lifecycle, TableFunctionsOpenAndClose) {
     OuvrirTableDeductionsReintegrationsKV();
     EXPECT_TRUE(DataModule()->Donnees().Composant("tblDiversFisc").Active());
     FermerTableDeductionsReintegrationsKV();
-}
-
-TEST_F(Lifecycle, TableFunctionErrorsAreShownThenRaised) {
     DataModule()->Donnees().Session().connection().Execute("DROP TABLE KOLMIKV2");
     EXPECT_ANY_THROW(OuvrirTableDeductionsReintegrationsKV());
     ASSERT_EQ(boxes_.shown().size(), 1u);

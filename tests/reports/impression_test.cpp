@@ -36,11 +36,10 @@ std::string Sortie(const std::string& commande) {
     return texte;
 }
 
-class Impression : public testing_support::ModuleOuvert {
+class Impression : public testing_support::ModuleDemarre {
 protected:
     void SetUp() override {
-        ModuleOuvert::SetUp();
-        InitKV();
+        ModuleDemarre::SetUp();
         moteur_ = NouveauVrelMaker(*frame::DataModule());
         ASSERT_TRUE(moteur_);
         pdf_ = dir_ / "divers.pdf";
@@ -48,8 +47,7 @@ protected:
     void TearDown() override {
         moteur_.reset();
         for (void* bloc : blocs_) SupprimerEtatDetailDivers(bloc);
-        DesinitKV();
-        ModuleOuvert::TearDown();
+        ModuleDemarre::TearDown();
     }
     static void Ligne(const std::string& designation, bool deduction, std::optional<double> bic,
                       std::optional<double> ba, std::optional<double> bnc) {

@@ -64,45 +64,6 @@ TEST_F(Directory, RecordRoundTripsInTheOemCodePage) {
     EXPECT_FALSE(host::GetIntervenant(id + 1, &fiche, host::kComptable));
 }
 
-TEST_F(Directory, PracticeRecordCarriesTheValueAtOffset914) {
-    Intervenant practice = Accountant("Le cabinet");
-    practice.Type = host::kCabinet;
-    practice.ModeAffectation = 2;
-    const int id = host_->Annuaire().Ajouter(practice);
-    host::FicheIntervenant fiche{};
-    ASSERT_TRUE(host::GetIntervenant(id, &fiche, host::kCabinet));
-    std::uint16_t atOffset;
-    std::memcpy(&atOffset, reinterpret_cast<const char*>(&fiche) + 914, 2);
-    EXPECT_EQ(atOffset, 2);
-}
-
-TEST_F(Directory, SelectionAttachesToTheDossierAndIsReadBack) {
-    const int first = host_->Annuaire().Ajouter(Accountant("Premier"));
-    const int second = host_->Annuaire().Ajouter(Accountant("Second"));
-    Intervenant office = Accountant("SIE de Sète");
-    office.Type = host::kSIE;
-    host_->Annuaire().Ajouter(office);
-
-    choice_.QueueId(second);
-    host::FicheIntervenant fiche{};
-    ASSERT_TRUE(host::SelectionneIntervenant(host::kComptable, &fiche, true, 1, 0));
-    EXPECT_STREQ(fiche.Donnees.Nom, "Second");
-    EXPECT_EQ(choice_.offered().back(), (std::vector<int>{first, second}));  // only accountants offered
-    EXPECT_EQ(DossierFichier::Ouvrir(dir_ / "dossier")->GetIntervenantAttache(host::kComptable), second);
-
-    host::FicheIntervenant read{};
-    ASSERT_TRUE(host::GetIntervenantSelectionne(&read, host::kComptable, 0, 1, 0, 0));
-    EXPECT_EQ(0, std::memcmp(&read, &fiche, sizeof fiche));
-}
-
-TEST_F(Directory, NothingChosenChangesNothing) {
-    host_->Annuaire().Ajouter(Accountant("Premier"));
-    choice_.QueueId(0);
-    host::FicheIntervenant fiche{};
-    EXPECT_FALSE(host::SelectionneIntervenant(host::kComptable, &fiche, true, 1, 0));
-    EXPECT_EQ(host_->Dossier()->GetIntervenantAttache(host::kComptable), 0);
-}
-
 TEST_F(Directory, DefaultPartyServesOnlyWhenAskedFor) {
     Intervenant byDefault = Accountant("Par défaut");
     byDefault.ParDefaut = true;

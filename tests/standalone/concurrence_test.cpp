@@ -5,6 +5,7 @@
 #include "standalone/annuaire_fichier.hpp"
 #include "standalone/dossier_fichier.hpp"
 #include "standalone/fichier_ini_partage.hpp"
+#include "support/child.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/scripted_boxes.hpp"
 
@@ -12,9 +13,6 @@
 
 #include <functional>
 #include <set>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace kvarn::standalone {
 namespace {
@@ -63,24 +61,13 @@ TEST_P(DeuxProcessus, GardentChacunToutesLeursEcritures) {
     fs::remove_all(dossier);
     DossierFichier::Creer(dossier, {{"Dossier", "Nom", "Essai"}});
     std::vector<pid_t> enfants;
-    for (int processus = 0; processus < 2; ++processus) {
-        const pid_t enfant = fork();
-        if (enfant == 0) {
-            try {
-                for (int n = 0; n < ecrivain.ecrituresParProcessus; ++n)
-                    ecrivain.ecrire(dossier, "P" + std::to_string(processus) + "_" + std::to_string(n));
-            } catch (...) {
-                _exit(1);
-            }
-            _exit(0);
-        }
-        enfants.push_back(enfant);
-    }
-    for (const pid_t enfant : enfants) {
-        int statut = 0;
-        waitpid(enfant, &statut, 0);
-        EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
-    }
+    for (int processus = 0; processus < 2; ++processus)
+        enfants.push_back(testing_support::StartChild([&] {
+            for (int n = 0; n < ecrivain.ecrituresParProcessus; ++n)
+                ecrivain.ecrire(dossier, "P" + std::to_string(processus) + "_" + std::to_string(n));
+            return 0;
+        }));
+    for (const pid_t enfant : enfants) EXPECT_EQ(testing_support::ExitStatus(enfant), 0);
     EXPECT_EQ(ecrivain.compter(dossier), 2u * static_cast<std::size_t>(ecrivain.ecrituresParProcessus));
 }
 

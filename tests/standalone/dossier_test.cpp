@@ -3,6 +3,7 @@
 #include "common/dates.hpp"
 #include "common/ini_document.hpp"
 #include "standalone/dossier_fichier.hpp"
+#include "support/bytes.hpp"
 #include "support/files.hpp"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,11 @@ host::CAdresse Address(const std::string& town) {
     a.IDPays = 76;
     a.CodeInsee = "34301";
     return a;
+}
+
+void FillAdministrativeData(tagDONNEES_ADM& adm) {
+    adm = {.CodeSIE = "341", .NoDossier = "123456", .Cle = "78", .RegimeTVA = "RM", .CodeCDI = "340",
+           .CodeInspection = "012", .NoService = "003"};
 }
 
 // Every value a user or the module sets, written and then read back from a fresh object.
@@ -77,13 +83,7 @@ TEST(DossierFichier, EveryValueSurvivesReopening) {
         dossier->SetAdresseSiegeSocialNm1(Address("Nîmes"));
         dossier->SetBureauDistributeur("SÈTE");
         tagDONNEES_ADM adm{};
-        std::strcpy(adm.CodeSIE, "341");
-        std::strcpy(adm.NoDossier, "123456");
-        std::strcpy(adm.Cle, "78");
-        std::strcpy(adm.RegimeTVA, "RM");
-        std::strcpy(adm.CodeCDI, "340");
-        std::strcpy(adm.CodeInspection, "012");
-        std::strcpy(adm.NoService, "003");
+        FillAdministrativeData(adm);
         dossier->SetDonneesAdministratives(adm);
         tagNOINTRACOMM numero;
         std::memcpy(&numero, "FR0355208131766522", 18);
@@ -93,75 +93,53 @@ TEST(DossierFichier, EveryValueSurvivesReopening) {
         dossier->SetIntervenantAttache(10, 7);
     }
     const auto dossier = DossierFichier::Ouvrir(dir);
-    EXPECT_EQ(dossier->GetLibelle(), "SCI Les Tilleuls");
-    EXPECT_EQ(dossier->GetNom(), "Tilleuls");
-    EXPECT_EQ(dossier->GetPrenom(), "Élise");
-    EXPECT_EQ(dossier->GetRaisonSociale(), "SCI LES TILLEULS");
-    EXPECT_EQ(dossier->GetFormeJuridique(), 12);
-    EXPECT_EQ(dossier->GetRegimeFiscal(), 3);
-    EXPECT_EQ(dossier->GetRegimeImposition(), 2);
-    EXPECT_EQ(dossier->GetCategorie(), 5);
-    EXPECT_EQ(dossier->GetIdentifiantISA(), "ISA-42");
-    EXPECT_EQ(dossier->GetDernierExportVersISACOMPTA(), D("15/03/2025"));
-    EXPECT_EQ(dossier->GetDateDebutExercice(), D("01/07/2024"));
-    EXPECT_EQ(dossier->GetDateFinExercice(), D("30/06/2025"));
-    EXPECT_EQ(dossier->GetDateDebutExercicePrecedent(), D("01/07/2023"));
-    EXPECT_EQ(dossier->GetDateFinExercicePrecedent(), D("30/06/2024"));
-    EXPECT_EQ(dossier->GetDateSituation(), D("31/03/2025"));
-    EXPECT_EQ(dossier->GetDateDebutActivite(), D("01/02/2010"));
-    EXPECT_EQ(dossier->GetDateCessation(), D("31/12/2030"));
-    EXPECT_EQ(dossier->GetDossierPropStrDyn(0), "2025");
-    EXPECT_EQ(dossier->GetTenuEn(), "EUR");
-    EXPECT_TRUE(dossier->LanceParISAGI());
-    EXPECT_TRUE(dossier->AssistantInstalle(148));
-    EXPECT_FALSE(dossier->AssistantInstalle(14));
-
-    EXPECT_EQ(dossier->GetROF_TVA(false), "TVA1");
-    EXPECT_EQ(dossier->GetROF_TVA(true), "");
-    std::string p1, p2;
-    dossier->GetROF_TDFC(p1, p2, false);
-    EXPECT_EQ(p1 + "|" + p2, "BIC|12");
-    dossier->GetROF_TDFC(p1, p2, true);
-    EXPECT_EQ(p1 + "|" + p2, "BIC|13");
-    dossier->GetROF_IS(p1, p2, false);
-    EXPECT_EQ(p1 + "|" + p2, "IS|3");
-    EXPECT_EQ(dossier->GetROF_CVAE(false), "CVAE1");
-    EXPECT_EQ(dossier->GetROF_RCM(false), "RCM2");
-    EXPECT_EQ(dossier->GetRofRetenue(host::TypeROF::TDFC), "BIC13");  // computed wins
-    EXPECT_EQ(dossier->GetRofRetenue(host::TypeROF::TVA), "TVA1");    // else the entered one
-
-    EXPECT_EQ(dossier->GetCodeAPE(), "6820A");
-    EXPECT_EQ(dossier->GetCodeAPE_2008(), "6820B");
-    EXPECT_EQ(dossier->GetCodeNACE(), "68.20");
-    EXPECT_EQ(dossier->GetActivitePrincipale(), "Location de biens immobiliers");
+    std::string tdfc1, tdfc2, calc1, calc2, is1, is2;
+    dossier->GetROF_TDFC(tdfc1, tdfc2, false);
+    dossier->GetROF_TDFC(calc1, calc2, true);
+    dossier->GetROF_IS(is1, is2, false);
+    EXPECT_EQ((std::vector<std::string>{dossier->GetLibelle(), dossier->GetNom(), dossier->GetPrenom(),
+                                        dossier->GetRaisonSociale(), dossier->GetIdentifiantISA(),
+                                        dossier->GetDossierPropStrDyn(0), dossier->GetTenuEn(),
+                                        dossier->GetROF_TVA(false), dossier->GetROF_TVA(true), tdfc1 + "|" + tdfc2,
+                                        calc1 + "|" + calc2, is1 + "|" + is2, dossier->GetROF_CVAE(false),
+                                        dossier->GetROF_RCM(false), dossier->GetRofRetenue(host::TypeROF::TDFC),
+                                        dossier->GetRofRetenue(host::TypeROF::TVA), dossier->GetCodeAPE(),
+                                        dossier->GetCodeAPE_2008(), dossier->GetCodeNACE(),
+                                        dossier->GetActivitePrincipale(), dossier->GetBureauDistributeur(),
+                                        dossier->GetSIRET()}),
+              (std::vector<std::string>{"SCI Les Tilleuls", "Tilleuls", "Élise", "SCI LES TILLEULS", "ISA-42", "2025",
+                                        "EUR", "TVA1", "", "BIC|12", "BIC|13", "IS|3", "CVAE1", "RCM2",
+                                        "BIC13",  // the computed reference wins
+                                        "TVA1",   // else the entered one
+                                        "6820A", "6820B", "68.20", "Location de biens immobiliers", "SÈTE",
+                                        "55208131766522"}));
+    EXPECT_EQ((std::vector<int>{dossier->GetFormeJuridique(), dossier->GetRegimeFiscal(), dossier->GetRegimeImposition(),
+                                dossier->GetCategorie(), dossier->LanceParISAGI(), dossier->AssistantInstalle(148),
+                                dossier->AssistantInstalle(14), dossier->GetIntervenantAttache(0),
+                                dossier->GetIntervenantAttache(10), dossier->GetIntervenantAttache(1)}),
+              (std::vector<int>{12, 3, 2, 5, true, true, false, 3, 7, 0}));
+    EXPECT_EQ((std::vector<double>{dossier->GetDernierExportVersISACOMPTA(), dossier->GetDateDebutExercice(),
+                                   dossier->GetDateFinExercice(), dossier->GetDateDebutExercicePrecedent(),
+                                   dossier->GetDateFinExercicePrecedent(), dossier->GetDateSituation(),
+                                   dossier->GetDateDebutActivite(), dossier->GetDateCessation()}),
+              (std::vector<double>{D("15/03/2025"), D("01/07/2024"), D("30/06/2025"), D("01/07/2023"), D("30/06/2024"),
+                                   D("31/03/2025"), D("01/02/2010"), D("31/12/2030")}));
     host::CAdresse expected = Address("Sète");
     expected.BureauDistributeur = "SÈTE";
     EXPECT_EQ(dossier->GetAdresse(), expected);
-    EXPECT_EQ(dossier->GetBureauDistributeur(), "SÈTE");
     EXPECT_EQ(dossier->GetAdresseSiegeSocial(), Address("Montpellier"));
     EXPECT_EQ(dossier->GetAdresseSiegeSocialNm1(), Address("Nîmes"));
 
-    tagDONNEES_ADM adm;
-    dossier->GetDonneesAdministratives(adm);
-    EXPECT_STREQ(adm.CodeSIE, "341");
-    EXPECT_STREQ(adm.NoDossier, "123456");
-    EXPECT_STREQ(adm.Cle, "78");
-    EXPECT_STREQ(adm.RegimeTVA, "RM");
-    EXPECT_STREQ(adm.CodeCDI, "340");
-    EXPECT_STREQ(adm.CodeInspection, "012");
-    EXPECT_STREQ(adm.NoService, "003");
-
+    tagDONNEES_ADM written{}, read{};
+    FillAdministrativeData(written);
+    dossier->GetDonneesAdministratives(read);
+    EXPECT_EQ(testing_support::BytesOf(read), testing_support::BytesOf(written));
     tagNOINTRACOMM numero;
     dossier->GetNoIntraComm(numero);
     EXPECT_EQ(0, std::memcmp(&numero, "FR0355208131766522\0", 19));
-    EXPECT_EQ(dossier->GetSIRET(), "55208131766522");
-
     host::tagDONNEES_DOSSIER info;
     dossier->ReadExtendedInfo(info);
     EXPECT_EQ(info.DateEngagementDOS, (2020 - 1980) << 9 | 1 << 5 | 2);
-    EXPECT_EQ(dossier->GetIntervenantAttache(0), 3);
-    EXPECT_EQ(dossier->GetIntervenantAttache(10), 7);
-    EXPECT_EQ(dossier->GetIntervenantAttache(1), 0);
 }
 
 TEST(DossierFichier, ShortSirenIsZeroPaddedInTheRecord) {

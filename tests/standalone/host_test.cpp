@@ -5,7 +5,6 @@
 #include "support/dossier_ouvert.hpp"
 #include "support/files.hpp"
 
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,26 +42,6 @@ TEST_F(Host, PrivateTemporaryDirectoryComesBackWhenRemoved) {
     EXPECT_NE(first, second);
 }
 
-TEST_F(Host, CompanyAndStartUpSettingsComeFromTheDossier) {
-    EXPECT_EQ(host::pEnvironnement->GetRaisonSociale(), "SARL Dupont & Fils");
-    EXPECT_FALSE(host::pEnvironnement->EstLanceParISAGI());
-    EXPECT_FALSE(host::pEnvironnement->AssistantEstInstalle(148));
-    host_->Dossier()->Modifier({{"Hote", "LanceParISAGI", "1"}, {"Hote", "AssistantsInstalles", "148"}});
-    EXPECT_TRUE(host::pEnvironnement->EstLanceParISAGI());
-    EXPECT_TRUE(host::pEnvironnement->AssistantEstInstalle(148));
-    EXPECT_FALSE(host::pEnvironnement->NomUtilisateur().empty());
-    EXPECT_EQ(host::pCurDossier, host_->Dossier());
-}
-
-TEST_F(Host, TableCopyCallsTheModulesCreatorOnly) {
-    std::vector<std::string> created;
-    host::pEnvironnement->DuplicateTableAssistants(0x89A00FF, "kv1", false);  // no creator yet: nothing
-    host::pEnvironnement->SetTableCreator([&](const std::string& suffix) { created.push_back(suffix); });
-    host::pEnvironnement->DuplicateTableAssistants(0x89A00FF, "kv1", false);
-    host::pEnvironnement->DuplicateTableAssistants(0x89A0106, "kvs", false);
-    EXPECT_EQ(created, (std::vector<std::string>{"kv1", "kvs"}));
-}
-
 TEST_F(Host, HostSettingsFileIsTheModulesStoreFile) {
     host::pCurDossier->FichierINI().SetBool("DEFAULT", "AdrDeclarDifDest", true);
     host::pCurDossier->FichierINI().SetInteger("KV", "Migrations", 70916);
@@ -85,10 +64,6 @@ TEST_F(Host, BoxesAreRecordedWithTheirKindTextAndCaption) {
     EXPECT_EQ(boxes_.shown()[1].drapeaux, 256);
     EXPECT_EQ(boxes_.shown()[3].texte, "1015:3 table absente");
     EXPECT_EQ(boxes_.pendingAnswers(), 0u);
-}
-
-TEST_F(Host, UnexpectedQuestionFailsTheTest) {
-    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host::ZORQuestion("Imprévu ?", "Attention")), "unexpected question");
 }
 
 TEST(HostFiles, ExistenceDeletionEmptyingAndFreeSpace) {

@@ -80,24 +80,6 @@ TEST_F(Composants, ChacunMontreLesChampsDeSaDeclarationDansLeurOrdre) {
     }
 }
 
-TEST_F(Composants, LaVueDeTraitementLitLeCodePostalEtLaVilleASesLargeurs) {
-    db::CTable& associes = Composant("tblAssociesKV");
-    associes.Open();
-    associes.Append();
-    associes.FieldByName("Nom").SetAsString("DURAND");
-    associes.FieldByName("AdrCP").SetAsString("75011 CEDEX 11");
-    associes.FieldByName("AdrVille").SetAsString("PARIS ONZIEME ARRONDISSEMENT CEDEX");  // 34
-    associes.Post();
-    associes.Close();
-
-    db::CTable& traitement = Composant("tblAssociesKVTraitement");
-    traitement.Open();
-    traitement.First();
-    EXPECT_EQ(traitement.FieldByName("AdrCP").AsString(), "75011");
-    EXPECT_EQ(traitement.FieldByName("AdrVille").AsString(), "PARIS ONZIEME ARRONDISSEMENT CE");
-    traitement.Close();
-}
-
 TEST_F(Composants, LesMontantsParAssocieSeLisentDansLOrdreDeLeurDeduction) {
     db::CTable& montants = Composant("tblDiversFiscPartAssocie");
     montants.Open();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "standalone/standalone_host.hpp"
+#include "support/nom_du_cas.hpp"
 #include "support/scripted_boxes.hpp"
 
 #include <gtest/gtest.h>
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace kvarn::testing_support {
-
-// Names each case of a parameterised test after its `nom` member.
-struct NomDuCas {
-    template <class Cas>
-    std::string operator()(const testing::TestParamInfo<Cas>& cas) const {
-        return cas.param.nom;
-    }
-};
 
 class DossierOuvert : public testing::Test {
 protected:

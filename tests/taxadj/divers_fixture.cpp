@@ -13,16 +13,6 @@ CDeductionsReintegrationsDiverses Divers(const std::string& designation, bool de
     return {!deduction, montant(bic), montant(ba), montant(bnc), designation};
 }
 
-void DossierDivers::SetUp() {
-    ModuleOuvert::SetUp();
-    InitKV();
-}
-
-void DossierDivers::TearDown() {
-    DesinitKV();
-    ModuleOuvert::TearDown();
-}
-
 store::TdmDonnees& DossierDivers::Donnees() { return frame::DataModule()->Donnees(); }
 
 void DossierDivers::Ecrire(const std::vector<CDeductionsReintegrationsDiverses>& lignes) {

@@ -26,11 +26,8 @@ using RangeeDivers = std::tuple<std::string, bool, std::optional<long>, std::opt
 // KOLMIKV3 row of one associate: designation of its line, EstPourBA, IsDeduction, ValeurSaisi.
 using RangeePart = std::tuple<std::string, bool, bool, std::optional<long>>;
 
-class DossierDivers : public testing_support::ModuleOuvert {
+class DossierDivers : public testing_support::ModuleDemarre {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     store::TdmDonnees& Donnees();
     void Ecrire(const std::vector<CDeductionsReintegrationsDiverses>& lignes);
     std::vector<RangeeDivers> RangeesDivers();

@@ -16,26 +16,10 @@ namespace {
 
 using testing_support::NomDuCas;
 
-struct CasMonnaie {
-    std::string nom;
-    double valeur;
-    std::string sql;
-};
-
-class Monnaie : public testing::TestWithParam<CasMonnaie> {};
-
-TEST_P(Monnaie, KeepsTenThousandthsAndSpellsThemForSql) {
-    EXPECT_EQ(CCurrency(GetParam().valeur).TexteSQL(), GetParam().sql);
-}
-
-INSTANTIATE_TEST_SUITE_P(Textes, Monnaie,
-                         testing::Values(CasMonnaie{"demi", 12.5, "12.5"}, CasMonnaie{"negatif", -3, "-3"},
-                                         CasMonnaie{"dix_millieme", 0.0001, "0.0001"},
-                                         CasMonnaie{"arrondi_negatif", -0.00005, "-0.0001"},
-                                         CasMonnaie{"zero", 0, "0"}),
-                         NomDuCas());
-
-TEST(MonnaieHorsLimites, IsRefused) {
+TEST(Monnaie, KeepsTenThousandthsAndSpellsThemForSqlOrIsRefusedOutOfRange) {
+    const std::pair<double, const char*> cas[] = {{12.5, "12.5"}, {-3, "-3"}, {0.0001, "0.0001"}, {-0.00005, "-0.0001"},
+                                                  {0, "0"}};
+    for (const auto& [valeur, sql] : cas) EXPECT_EQ(CCurrency(valeur).TexteSQL(), sql) << valeur;
     EXPECT_THROW(CCurrency(1e15), std::out_of_range);
     EXPECT_THROW(CCurrency(std::nan("")), std::out_of_range);
 }
