@@ -23,6 +23,9 @@ namespace kvarn::associates {
 
 // The end-of-year shares of an associate: its start-of-year shares plus the year's movements.
 using EtapeFinExercice = std::function<PartsFinExercice(const Associe&)>;
+// The same step for one walk over many associates: what they all share is read once, when the
+// step is made.
+using PreparationFinExercice = std::function<EtapeFinExercice()>;
 // Recomputes every associate's positions; gives the total of the end-of-year full-ownership
 // shares they hold.
 using EtapePositions = std::function<double()>;
@@ -55,6 +58,7 @@ struct EtatAssocies final : store::EtatSousSysteme {
     // of full-ownership shares is 0 and only the shares held tell whether an associate takes
     // part in the year.
     EtapeFinExercice etapeFinExercice;
+    PreparationFinExercice preparerFinExercice;
     EtapePositions calculerPositions;
     AcquiertDesParts acquiertDesParts;
     ListeAssocies liste;
