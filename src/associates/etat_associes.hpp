@@ -33,10 +33,13 @@ using EtapePositions = std::function<double()>;
 using AcquiertDesParts = std::function<bool(int idAssocie)>;
 
 // The cached list: every loaded associate by key, and the keys in the order the table gave the
-// rows; the same split into physical and legal persons. A map ignores a second row with a key it
-// holds; the order keeps that key twice.
+// rows; the same keys split into physical and legal persons. The map ignores a second row with a
+// key it holds; the orders keep that key twice. The split holds keys, not second copies of the
+// records: whoever wants a physical person's record finds it in the one map, and copying every
+// record (some 2.8 kB each) into a map of its kind cost a third of the load of a large list for
+// copies nobody read.
 struct ListeAssocies {
-    CarteAssocies tous, physiques, morales;
+    CarteAssocies tous;
     OrdreAssocies ordreTous, ordrePhysiques, ordreMorales;
     bool chargee = false;
 

@@ -50,7 +50,6 @@ void ListeAssocies::Ajouter(Associe associe) {
     const int id = associe.ShIDAssocie;
     ordreTous.push_back(id);
     (associe.PersonnePhysique ? ordrePhysiques : ordreMorales).push_back(id);
-    (associe.PersonnePhysique ? physiques : morales).emplace(id, associe);
     tous.emplace(id, std::move(associe));
 }
 
