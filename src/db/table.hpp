@@ -316,10 +316,7 @@ private:
         std::size_t index = 0;
     };
     std::array<NameCacheEntry, 256> nameCache_;
-    // Per-field flags are bytes, not bits: they are read and set for every field of every row a
-    // walk reads, and a bit costs a shift and a mask each time.
-    using Flags = std::vector<char>;
-    Flags cutOnRead_;      // declared narrower than its column
+    std::vector<bool> cutOnRead_;      // declared narrower than its column
     std::vector<std::size_t> calculatedFields_;
     bool hasCalculated_ = false;
     std::vector<IndexDef> indexes_;
@@ -341,7 +338,7 @@ private:
         Statement range;  // key order: the rows between two keys
         Statement list;   // any other order: the rows of a list of keys
         std::vector<std::int64_t> rows;  // keys read, ascending
-        Flags used;
+        std::vector<bool> used;
         std::vector<Value> values;       // wanted_.size() values per row
         std::uint64_t changes = 0;
         std::size_t lastPosition = SIZE_MAX;  // position of the row last fetched
@@ -366,9 +363,9 @@ private:
 
     // Record buffer.
     std::vector<Value> values_;
-    Flags modified_;
-    Flags fetched_;  // the buffer holds the row's value of this field
-    Flags isWanted_;
+    std::vector<bool> modified_;
+    std::vector<bool> fetched_;  // the buffer holds the row's value of this field
+    std::vector<bool> isWanted_;
     std::vector<std::size_t> filled_;  // fields whose buffer slot holds something
     bool storedFetched_ = false;       // a stored field of the current row was fetched
     bool loaded_ = false;      // the buffer belongs to the current row

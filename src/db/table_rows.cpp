@@ -69,7 +69,7 @@ bool CTable::Accepts(std::int64_t rowid) {
     const DataSetState state = state_;
     const std::optional<std::int64_t> current = current_;
     std::vector<Value> values = values_;
-    Flags modified = modified_, fetched = fetched_;
+    std::vector<bool> modified = modified_, fetched = fetched_;
     std::vector<std::size_t> filled = filled_;
     const bool loaded = loaded_, storedFetched = storedFetched_;
     bool accept = true;
