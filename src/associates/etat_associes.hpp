@@ -23,6 +23,9 @@ namespace kvarn::associates {
 
 // The end-of-year shares of an associate: its start-of-year shares plus the year's movements.
 using EtapeFinExercice = std::function<PartsFinExercice(const Associe&)>;
+// The same step for one walk over many associates: what they all share is read once, when the
+// step is made.
+using PreparationFinExercice = std::function<EtapeFinExercice()>;
 // Recomputes every associate's positions; gives the total of the end-of-year full-ownership
 // shares they hold.
 using EtapePositions = std::function<double()>;
@@ -30,10 +33,13 @@ using EtapePositions = std::function<double()>;
 using AcquiertDesParts = std::function<bool(int idAssocie)>;
 
 // The cached list: every loaded associate by key, and the keys in the order the table gave the
-// rows; the same split into physical and legal persons. A map ignores a second row with a key it
-// holds; the order keeps that key twice.
+// rows; the same keys split into physical and legal persons. The map ignores a second row with a
+// key it holds; the orders keep that key twice. The split holds keys, not second copies of the
+// records: whoever wants a physical person's record finds it in the one map, and copying every
+// record (some 2.8 kB each) into a map of its kind cost a third of the load of a large list for
+// copies nobody read.
 struct ListeAssocies {
-    CarteAssocies tous, physiques, morales;
+    CarteAssocies tous;
     OrdreAssocies ordreTous, ordrePhysiques, ordreMorales;
     bool chargee = false;
 
@@ -55,6 +61,7 @@ struct EtatAssocies final : store::EtatSousSysteme {
     // of full-ownership shares is 0 and only the shares held tell whether an associate takes
     // part in the year.
     EtapeFinExercice etapeFinExercice;
+    PreparationFinExercice preparerFinExercice;
     EtapePositions calculerPositions;
     AcquiertDesParts acquiertDesParts;
     ListeAssocies liste;

@@ -96,8 +96,8 @@ void Compter(const CarteAssocies& associes, std::uint16_t* total, std::uint16_t*
     if (morales) *morales = static_cast<std::uint16_t>(associes.size() - nbPhysiques);
 }
 
-// The cached copies take what was written; a copy that changed kind would sit in the wrong map,
-// so the list is dropped instead and the next reader loads it again.
+// The cached record takes what was written; a record that changed kind would sit in the wrong
+// order of its kind, so the list is dropped instead and the next reader loads it again.
 void RafraichirCache(store::TdmKvarn& module, const ASSOCIE_C& enregistrement, bool personnePhysique) {
     ListeAssocies& liste = module.EtatDe<EtatAssocies>().liste;
     const auto trouve = liste.tous.find(enregistrement.ShIDAssocie);
@@ -107,9 +107,6 @@ void RafraichirCache(store::TdmKvarn& module, const ASSOCIE_C& enregistrement, b
         return;
     }
     trouve->second = FusionnerAssocieC(enregistrement, trouve->second);
-    CarteAssocies& genre = personnePhysique ? liste.physiques : liste.morales;
-    if (const auto copie = genre.find(enregistrement.ShIDAssocie); copie != genre.end())
-        copie->second = trouve->second;
 }
 
 bool MettreAJour(store::TdmKvarn& module, const ASSOCIE_C& enregistrement) {

@@ -14,18 +14,23 @@ constexpr const char* kIndexRaisonSociale = "idxRaisonSociale";
 constexpr int kTousLesAssocies = 2;
 constexpr int kSaufBeneficiaires = 1;
 
-PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres) {
-    if (etat.etapeFinExercice) return etat.etapeFinExercice(membres);
+PartsFinExercice FinExercice(const EtapeFinExercice& etape, const Associe& membres) {
+    if (etape) return etape(membres);
     return {membres.NbParts, membres.NbPartsU, membres.NbPartsN};  // no movement known
 }
 
+// The step of this walk: the one prepared for many associates when there is one.
+EtapeFinExercice EtapeDuParcours(const EtatAssocies& etat) {
+    return etat.preparerFinExercice ? etat.preparerFinExercice() : etat.etapeFinExercice;
+}
+
 Associe LireDansListe(db::CTable& table, const LecteurAssocie& lecteur, const EtatAssocies& etat,
-                      double totalPPFin) {
+                      const EtapeFinExercice& etape, double totalPPFin) {
     Associe associe = lecteur.Lire();
     // The start-of-year shares whatever the quality: a beneficiary's percentage counts them too,
     // and only a beneficiary's record lacks them.
-    const PartsFinExercice fin = associe.Qualite == QA_BENEFICIAIRE ? FinExercice(etat, LireMembresCalcules(table))
-                                                                    : FinExercice(etat, associe);
+    const PartsFinExercice fin = associe.Qualite == QA_BENEFICIAIRE ? FinExercice(etape, LireMembresCalcules(table))
+                                                                    : FinExercice(etape, associe);
     if (associe.Qualite != QA_BENEFICIAIRE) {
         associe.NbPartsPPFinExo = fin.pp;
         associe.NbPartsUFinExo = fin.u;
@@ -45,7 +50,6 @@ void ListeAssocies::Ajouter(Associe associe) {
     const int id = associe.ShIDAssocie;
     ordreTous.push_back(id);
     (associe.PersonnePhysique ? ordrePhysiques : ordreMorales).push_back(id);
-    (associe.PersonnePhysique ? physiques : morales).emplace(id, associe);
     tous.emplace(id, std::move(associe));
 }
 
@@ -62,8 +66,10 @@ void InitListe(store::TdmKvarn& module, bool triRaisonSociale) {
     // The end-of-year shares are computed here once per row; the handler would compute them again.
     const db::CalcFieldsSuspended suspendu(table);
     const LecteurAssocie lecteur(table, LecteurAssocie::Membres::Tous);
+    const EtapeFinExercice etape = EtapeDuParcours(etat);
     ListeAssocies liste;
-    for (table.First(); !table.Eof(); table.Next()) liste.Ajouter(LireDansListe(table, lecteur, etat, totalPPFin));
+    for (table.First(); !table.Eof(); table.Next())
+        liste.Ajouter(LireDansListe(table, lecteur, etat, etape, totalPPFin));
     liste.chargee = true;
     etat.liste = std::move(liste);
 }

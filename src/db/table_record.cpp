@@ -95,13 +95,17 @@ constexpr std::size_t READ_AHEAD_ROWS = 64;
 void CTable::ReadAheadFrom(std::size_t position) {
     ReadAhead& ahead = readAhead_;
     const std::size_t end = std::min(order_.Size(), position + READ_AHEAD_ROWS);
-    std::string columns = "rowid";
-    for (std::size_t i : wanted_) columns += ", " + QuoteIdentifier(defs_[i].name);
+    // The column list only when a statement is prepared: a walk reads many blocks with one.
+    const auto columns = [&] {
+        std::string list = "rowid";
+        for (std::size_t i : wanted_) list += ", " + QuoteIdentifier(defs_[i].name);
+        return list;
+    };
     Statement* statement = nullptr;
     if (keyOrder_) {
         if (!ahead.range.Prepared())
             ahead.range = Statement(session_->connection().Handle(),
-                                    "SELECT " + columns + " FROM " + qualified_ + " WHERE rowid BETWEEN ?1 AND ?2");
+                                    "SELECT " + columns() + " FROM " + qualified_ + " WHERE rowid BETWEEN ?1 AND ?2");
         statement = &ahead.range;
         statement->BindInteger(1, order_.At(position));
         statement->BindInteger(2, order_.At(end - 1));
@@ -110,7 +114,7 @@ void CTable::ReadAheadFrom(std::size_t position) {
             std::string list;
             for (std::size_t k = 0; k < READ_AHEAD_ROWS; ++k) list += k ? ",?" : "?";
             ahead.list = Statement(session_->connection().Handle(),
-                                   "SELECT " + columns + " FROM " + qualified_ + " WHERE rowid IN (" + list + ")");
+                                   "SELECT " + columns() + " FROM " + qualified_ + " WHERE rowid IN (" + list + ")");
         }
         statement = &ahead.list;
         for (std::size_t k = 0; k < READ_AHEAD_ROWS; ++k) {

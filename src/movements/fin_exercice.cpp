@@ -18,7 +18,16 @@ PartsPPUNP SommerPartsFinExercice(const PartsPPUNP& debut, const PartsPPUNP& mou
 }
 
 PartsPPUNP PartsFinExerciceAssocie(store::TdmKvarn& module, int idAssocie, const PartsPPUNP& debut) {
-    return SommerPartsFinExercice(debut, CumulerMouvementsAssocie(module, idAssocie, 0, 0));
+    return FinExerciceParcours(module)(idAssocie, debut);
+}
+
+FinExerciceParcours::FinExerciceParcours(store::TdmKvarn& module)
+    : etat_(&module.EtatDe<EtatMouvements>()), exclusions_{module.Environnement().GetDateSituation(), 0, 0} {
+    ChargerMouvements(module);
+}
+
+PartsPPUNP FinExerciceParcours::operator()(int idAssocie, const PartsPPUNP& debut) const {
+    return SommerPartsFinExercice(debut, CumulerDetails(etat_->DetailsDe(idAssocie), exclusions_));
 }
 
 }  // namespace kvarn::movements

@@ -16,4 +16,17 @@ PartsPPUNP SommerPartsFinExercice(const PartsPPUNP& debut, const PartsPPUNP& mou
 // The end-of-year shares of an associate whose start-of-year shares are `debut`.
 PartsPPUNP PartsFinExerciceAssocie(store::TdmKvarn& module, int idAssocie, const PartsPPUNP& debut);
 
+// The same for every associate of one walk over many: the movement list is loaded and the
+// situation date read when it is made, not once per associate (reading the date asks the dossier
+// record). Valid while nobody changes the movements or the date.
+class FinExerciceParcours {
+public:
+    explicit FinExerciceParcours(store::TdmKvarn& module);
+    PartsPPUNP operator()(int idAssocie, const PartsPPUNP& debut) const;
+
+private:
+    const EtatMouvements* etat_;
+    Exclusions exclusions_;
+};
+
 }  // namespace kvarn::movements

@@ -22,10 +22,18 @@ namespace {
 // reference.
 void AttacherServicesAssocies(store::TdmKvarn& module) {
     associates::EtatAssocies& associes = module.EtatDe<associates::EtatAssocies>();
-    associes.etapeFinExercice = [&module](const Associe& associe) {
-        const PartsPPUNP fin = PartsFinExerciceAssocie(module, associe.ShIDAssocie,
-                                                       {associe.NbParts, associe.NbPartsU, associe.NbPartsN});
-        return associates::PartsFinExercice{fin.pp, fin.u, fin.np};
+    const auto etape = [](const FinExerciceParcours& parcours) {
+        return [parcours](const Associe& associe) {
+            const PartsPPUNP fin = parcours(associe.ShIDAssocie, {associe.NbParts, associe.NbPartsU, associe.NbPartsN});
+            return associates::PartsFinExercice{fin.pp, fin.u, fin.np};
+        };
+    };
+    // One row at a time, the movements and the date asked for at each row: a session may change them.
+    associes.etapeFinExercice = [&module, etape](const Associe& associe) {
+        return etape(FinExerciceParcours(module))(associe);
+    };
+    associes.preparerFinExercice = [&module, etape] {
+        return associates::EtapeFinExercice(etape(FinExerciceParcours(module)));
     };
     // The list's positions carry no amount: the amount is the screens' concern, at their unit value.
     associes.calculerPositions = [&module] {

@@ -18,16 +18,6 @@ void AjouterDetailsLigne(const LigneDetail& ligne, std::set<cDetailMouvementPart
     for (const cDetailMouvementParts& detail : DecoderLigneDetail(ligne)) ensemble.insert(detail);
 }
 
-// Every detail row of the table, by movement. A movement's details are a set: the order its rows
-// come in changes nothing.
-std::unordered_map<int, std::set<cDetailMouvementParts>> DetailsParMouvement(store::TdmKvarn& module) {
-    std::unordered_map<int, std::set<cDetailMouvementParts>> parMouvement;
-    ParcourirLignesDetail(module.Donnees().Session(), [&](int idMouvement, const LigneDetail& ligne) {
-        AjouterDetailsLigne(ligne, parMouvement[idMouvement]);
-    });
-    return parMouvement;
-}
-
 // Walks the dated movements in rank order, giving each its details.
 template <class DonnerDetails>
 void ParcourirMouvements(store::TdmKvarn& module, ListeMouvParts& liste, DonnerDetails&& donnerDetails) {
@@ -46,11 +36,16 @@ void ParcourirMouvements(store::TdmKvarn& module, ListeMouvParts& liste, DonnerD
 
 }  // namespace
 
+// The movements first, then each detail row straight into its movement's set: no set is built
+// on the side and moved, and a row of an undated movement finds no movement and is left out.
 void LireListeMouvParts(store::TdmKvarn& module, ListeMouvParts& liste) {
-    std::unordered_map<int, std::set<cDetailMouvementParts>> details = DetailsParMouvement(module);
-    ParcourirMouvements(module, liste, [&](cMouvParts& mouvement) {
-        if (const auto trouves = details.find(mouvement.AutoID); trouves != details.end())
-            mouvement.Details = std::move(trouves->second);
+    std::unordered_map<int, cMouvParts*> parIdentifiant;
+    ParcourirMouvements(module, liste, [](cMouvParts&) {});
+    parIdentifiant.reserve(liste.size());
+    for (auto& [rang, mouvement] : liste) parIdentifiant.emplace(mouvement.AutoID, &mouvement);
+    ParcourirLignesDetail(module.Donnees().Session(), [&](int idMouvement, const LigneDetail& ligne) {
+        if (const auto trouve = parIdentifiant.find(idMouvement); trouve != parIdentifiant.end())
+            AjouterDetailsLigne(ligne, trouve->second->Details);
     });
 }
 

@@ -37,7 +37,7 @@ Associe Nouveau(int id, bool physique) {
     return a;
 }
 
-TEST(ListeAssocies, ASecondRowWithAKeyIsIgnoredByTheMapsAndKeptByTheOrders) {
+TEST(ListeAssocies, ASecondRowWithAKeyIsIgnoredByTheMapAndKeptByTheOrders) {
     ListeAssocies liste;
     Associe premier = Nouveau(4, true);
     premier.Nom = "PREMIER";
@@ -48,7 +48,7 @@ TEST(ListeAssocies, ASecondRowWithAKeyIsIgnoredByTheMapsAndKeptByTheOrders) {
     EXPECT_EQ(liste.ordrePhysiques, (OrdreAssocies{4, 2, 4}));
     EXPECT_EQ(liste.ordreMorales, OrdreAssocies{9});
     EXPECT_EQ(liste.tous.at(4).Nom, "PREMIER");
-    EXPECT_EQ(liste.physiques.size(), 2u);
+    EXPECT_EQ(liste.tous.size(), 3u);
     // The successor follows the key's first place; none after the last, none for a stranger.
     const std::tuple<int, int> successeurs[] = {{9, 4}, {4, 2}, {2, 4}, {5, 0}};
     for (const auto& [id, suivant] : successeurs) EXPECT_EQ(Successeur(liste.ordreTous, id), suivant) << id;
