@@ -93,4 +93,14 @@ Affectation OuvrirAffectationDebut(const std::vector<LigneHaute>& nusProprietair
     return a;
 }
 
+Affectation AffecterNouveauMouvement(int type, const std::vector<LigneDetail>& lignes,
+                                     const std::vector<LienNPU>& donnes) {
+    Affectation a = OuvrirAffectationMouvement(0, type, lignes, CartePartsUsufruit(type, lignes), {});
+    for (const LienNPU& donne : donnes) {
+        if (LienNPU* lien = a.Lien(donne.idNP, donne.idU)) lien->nbU = donne.nbU;
+        else a.liens.push_back(donne);
+    }
+    return a;
+}
+
 }  // namespace kvarn::movements

@@ -62,4 +62,9 @@ Affectation OuvrirAffectationMouvement(int idMouv, int type, const std::vector<L
 Affectation OuvrirAffectationDebut(const std::vector<LigneHaute>& nusProprietaires, const CarteParts& carte,
                                    const std::vector<LienNPU>& liens);
 
+// A movement not stored yet: the opening over its rows, then each given link's number set on the
+// link of its pair, or the link appended.
+Affectation AffecterNouveauMouvement(int type, const std::vector<LigneDetail>& lignes,
+                                     const std::vector<LienNPU>& donnes);
+
 }  // namespace kvarn::movements

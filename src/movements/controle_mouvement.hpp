@@ -39,6 +39,7 @@ struct ContexteControle {
 struct RefusMouvement {
     std::string message;
     bool silencieux = false;  // the entry screen shows nothing: the date is out of the year
+    bool liens = false;       // the links leave shares to assign
 };
 
 std::optional<RefusMouvement> ControlerMouvement(const MouvementSaisi& saisie, const ContexteControle& contexte);

@@ -4,6 +4,7 @@
 #include "db/query.hpp"
 #include "db/transaction.hpp"
 #include "environment/tables_dossier.hpp"
+#include "host/boites.hpp"
 #include "movements/ajout_ligne.hpp"
 #include "movements/liste_en_cache.hpp"
 #include "movements/synthese_mouvements.hpp"
@@ -11,6 +12,7 @@
 #include "movements/table_details.hpp"
 
 #include <kvarn/liste_associes.hpp>
+#include <kvarn/mouvements.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -171,6 +173,30 @@ void SupprimerMouvement(store::TdmKvarn& module, int idMouvement) {
 void OublierMouvements(store::TdmKvarn& module) {
     module.EtatDe<EtatMouvements>().listeChargee = false;
     DesinitListeAssocies();
+}
+
+ResultatAjout AjouterMouvement(store::TdmKvarn& module, MouvementSaisi saisie, const std::vector<LienNPU>& liens) {
+    saisie.lignes = LignesDeLaGrille(module, saisie.lignes);
+    if (std::optional<RefusMouvement> refus = ControlerMouvement(saisie, ContexteDuDossier(module, 0, saisie.date)))
+        return {0, refus};
+    const Affectation affectation = AffecterNouveauMouvement(saisie.type, saisie.lignes, liens);
+    if (module.ModeChargement() == store::kModeSocieteImmobiliere && !EstNul(affectation.ResteAAffecter()))
+        return {0, RefusMouvement{"Le nombre de nues-propriétés de votre mouvement n’est pas égal à votre nombre "
+                                  "d’usufruits.\nVotre déclaration 2072 ne sera pas correctement renseignée.",
+                                  false, true}};
+    const int id = EnregistrerMouvement(module, saisie, affectation.liens);
+    OublierMouvements(module);
+    VerifierValiditerPartAssocie();
+    return {id, std::nullopt};
+}
+
+bool SupprimerMouvementConfirme(store::TdmKvarn& module, int idMouvement) {
+    if (!LireEnteteMouvement(module, idMouvement)) return false;
+    if (!host::ZORQuestion("Confirmez-vous la suppression de ce mouvement ?", "Suppression")) return false;
+    SupprimerMouvement(module, idMouvement);
+    OublierMouvements(module);
+    VerifierValiditerPartAssocie();
+    return true;
 }
 
 }  // namespace kvarn::movements

@@ -42,6 +42,20 @@ int EnregistrerMouvement(store::TdmKvarn& module, const MouvementSaisi& saisie, 
 // The movement, its rows, its links and its synthesis rows deleted together.
 void SupprimerMouvement(store::TdmKvarn& module, int idMouvement);
 
+// A movement entered whole: completed to the grid's rows, checked, its links opened and set from
+// the given ones, checked in the loading mode 0; then written, the caches forgotten and the
+// holdings checked (VerifierValiditerPartAssocie). Its key, or the first refusal with nothing
+// written.
+struct ResultatAjout {
+    int id = 0;
+    std::optional<RefusMouvement> refus;
+};
+ResultatAjout AjouterMouvement(store::TdmKvarn& module, MouvementSaisi saisie, const std::vector<LienNPU>& liens);
+
+// The deletion as the entry screen does it, after its question; then the caches forgotten and
+// the holdings checked. False when the movement does not exist or the answer is no.
+bool SupprimerMouvementConfirme(store::TdmKvarn& module, int idMouvement);
+
 // After any change: the cached movements and associates are read again at their next use.
 void OublierMouvements(store::TdmKvarn& module);
 
