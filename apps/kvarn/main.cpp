@@ -17,6 +17,7 @@
 #include "isa_commands.hpp"
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
+#include "parts_cli.hpp"
 #include "rof_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
@@ -671,6 +672,7 @@ int main(int argc, char** argv) {
     AddAdresseCommands(app, globals);
     AddIsaCommands(app, globals);
     AddEcranCommand(app, globals);
+    cli::AjouterCommandesParts(app, globals, Bind);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);
