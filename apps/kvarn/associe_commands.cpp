@@ -2,8 +2,11 @@
 
 #include "adresse_commands.hpp"
 #include "associates/creation_associe.hpp"
+#include "associates/suppression_associe.hpp"
 #include "associates/table_associes.hpp"
+#include "common/codepage.hpp"
 #include "common/dates.hpp"
+#include "common/fixed_field.hpp"
 #include "common/nulls.hpp"
 #include "common/numbers.hpp"
 #include "frame/etat_module.hpp"
@@ -15,6 +18,7 @@
 
 #include <charconv>
 #include <iostream>
+#include <list>
 
 namespace kvarn::cli {
 namespace {
@@ -124,7 +128,50 @@ std::string TexteParts(double parts) {
     return std::string(tampon, fin);
 }
 
+// A manager's record: its texts from the OEM code page, as other programs read them.
+void EcrireGerant(JsonWriter& json, const char* role, const INTERVENANT_KV& g) {
+    const auto texte = [](const auto& champ) { return ReadField(champ, sizeof champ, CodePage::Oem); };
+    json.BeginObject().Field("Role", role).Field("Id", static_cast<int>(g.Id)).Field("Nom", texte(g.Nom));
+    json.Field("EstPersonneMorale", g.EstPersonneMorale != 0).Field("Siret", texte(g.Siret));
+    json.Field("AdrComplmt1", texte(g.AdrComplmt1)).Field("AdrComplmt2", texte(g.AdrComplmt2));
+    json.Field("AdrNoVoie", texte(g.AdrNoVoie)).Field("AdrCmplNoVoie", texte(g.AdrCmplNoVoie));
+    json.Field("AdrNomVoie", texte(g.AdrNomVoie)).Field("AdrBP", texte(g.AdrBP)).Field("AdrCP", texte(g.AdrCP));
+    json.Field("AdrVille", texte(g.AdrVille)).Field("AdrIDPays", static_cast<int>(g.AdrIDPays)).EndObject();
+}
+
 }  // namespace
+
+int AssocieSupprimer(const GlobalOptions& globals, int idAssocie) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    switch (associates::SupprimerAssocie(*frame::DataModule(), idAssocie)) {
+        case associates::Suppression::Supprime: return kSucces;
+        case associates::Suppression::Inconnu: throw Refus("L'associé n° " + std::to_string(idAssocie) + " n'existe pas");
+        case associates::Suppression::Abandonnee: throw Refus("Suppression abandonnée");
+        case associates::Suppression::DetientDesParts: break;
+    }
+    return kRefus;  // the module's error box has said why
+}
+
+int AssocieGerant(const GlobalOptions& globals, bool json) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    INTERVENANT_KV gerant{};
+    std::vector<std::pair<const char*, INTERVENANT_KV>> lignes;
+    if (GetGerant(&gerant)) lignes.emplace_back("gerant", gerant);
+    std::list<INTERVENANT_KV> cogerants;
+    GetCogerant(cogerants);
+    for (const INTERVENANT_KV& cogerant : cogerants) lignes.emplace_back("cogerant", cogerant);
+    JsonWriter sortie;
+    sortie.BeginArray();
+    for (const auto& [role, g] : lignes) {
+        if (json) EcrireGerant(sortie, role, g);
+        else std::cout << role << '\t' << g.Id << '\t' << ReadField(g.Nom, sizeof g.Nom, CodePage::Oem) << '\n';
+    }
+    sortie.EndArray();
+    if (json) std::cout << sortie.str() << '\n';
+    return lignes.empty() ? kRefus : kSucces;
+}
 
 int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options) {
     // The host first: a legal form is looked up in its list.

@@ -30,5 +30,9 @@ struct AssocieListerOptions {
 
 int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options);
 int AssocieLister(const GlobalOptions& globals, const AssocieListerOptions& options);
+// As the list of associates deletes: refused while the associate holds shares, after the question.
+int AssocieSupprimer(const GlobalOptions& globals, int idAssocie);
+// The manager (GetGerant), then the co-managers (GetCogerant); exit 1 when there is none.
+int AssocieGerant(const GlobalOptions& globals, bool json);
 
 }  // namespace kvarn::cli

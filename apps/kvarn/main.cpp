@@ -433,6 +433,16 @@ void AddAssocieCommands(CLI::App& app, GlobalOptions& globals) {
     list->add_flag("--par-nom", lister.parNom, "Dans l'ordre des noms");
     list->add_flag("--json", lister.json, "Sortie JSON");
     Bind(list, [&globals] { return cli::AssocieLister(globals, lister); });
+
+    static int id = 0;
+    CLI::App* remove = family->add_subcommand("supprimer", "Supprime un associé qui ne détient pas de parts, et ses liens d'usufruit");
+    remove->add_option("ID", id, "Numéro de l'associé")->required();
+    Bind(remove, [&globals] { return cli::AssocieSupprimer(globals, id); });
+
+    static bool json = false;
+    CLI::App* manager = family->add_subcommand("gerant", "Le gérant et les cogérants, comme les déclarations les lisent");
+    manager->add_flag("--json", json, "Sortie JSON");
+    Bind(manager, [&globals] { return cli::AssocieGerant(globals, json); });
 }
 
 void AddParametreCommands(CLI::App& app, GlobalOptions& globals) {

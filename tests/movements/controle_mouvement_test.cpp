@@ -7,6 +7,7 @@
 #include "movements/controle_mouvement.hpp"
 #include "movements/saisie_mouvement.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/file_size_limit.hpp"
 
 #include <kvarn/associe.hpp>
 #include <kvarn/module.hpp>
@@ -167,6 +168,18 @@ TEST_F(Saisie, ASaleIsCoveredByAGainOfTheSameDayNotOfTheNext) {
     EXPECT_EQ(Compter("KOLMIKVM"), mouvements) << "a refused movement writes nothing";
     EXPECT_EQ(Compter("KOLMIKVP"), lignes);
     EXPECT_FALSE(Ajouter(kJour, 0, b, {Ligne(b, {{C::PPDim, 4}}), Ligne(c, {{C::PPAug, 4}})}).refus);
+}
+
+TEST_F(Saisie, AFullDiskWritesNoneOfTheMovementItsRowsAndLinks) {
+    const std::vector<LigneDetail> demembrement{Ligne(a, {{C::PPDim, 10}}), Ligne(b, {{C::UAug, 10}}),
+                                                Ligne(c, {{C::NPAug, 10}})};
+    {
+        const testing_support::FileSizeLimit disquePlein(512);
+        EXPECT_ANY_THROW(Ajouter(kJour, 3, a, demembrement));
+    }
+    for (const char* table : {"KOLMIKVM", "KOLMIKVP", "KOLMIKVA"}) EXPECT_EQ(Compter(table), 0) << table;
+    EXPECT_FALSE(Ajouter(kJour, 3, a, demembrement).refus);
+    EXPECT_EQ(Compter("KOLMIKVA"), 1);
 }
 
 TEST_F(Saisie, LinksMustAssignEverythingInLoadingModeZero) {
