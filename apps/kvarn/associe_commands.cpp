@@ -2,6 +2,7 @@
 
 #include "adresse_commands.hpp"
 #include "associates/creation_associe.hpp"
+#include "associates/modification_associe.hpp"
 #include "associates/suppression_associe.hpp"
 #include "associates/table_associes.hpp"
 #include "common/codepage.hpp"
@@ -18,7 +19,9 @@
 
 #include <charconv>
 #include <iostream>
+#include <algorithm>
 #include <list>
+#include <set>
 
 namespace kvarn::cli {
 namespace {
@@ -99,6 +102,53 @@ void AppliquerParts(const AssocieAjouterOptions& o, Associe& a) {
     a.NbPartsN = Parts(o.np, "--np");
 }
 
+// The columns each option of "associe modifier" writes: a new option joins with its line.
+struct OptionColonnes {
+    const char* option;
+    std::vector<const char*> colonnes;
+};
+const std::vector<OptionColonnes> kOptionsColonnes{
+    {"--physique", {"PersonnePhysique"}},   {"--morale", {"PersonnePhysique"}},
+    {"--nom", {"Nom"}},                     {"--prenoms", {"Prenoms"}},
+    {"--titre", {"Titre"}},                 {"--qualite", {"Qualite"}},
+    {"--regime", {"RegimeImpositionSCI"}},  {"--regime-matrimonial", {"RegimeMatrimonial"}},
+    {"--situation-famille", {"SituationFamille"}},
+    {"--pp", {"NbParts"}},                  {"--u", {"NbPartsU"}},
+    {"--np", {"NbPartsN"}},                 {"--nom-naissance", {"NomPatronymique"}},
+    {"--nom-marital", {"NomMarital"}},      {"--profession", {"Profession"}},
+    {"--numero-fiscal", {"NoIdentFisc"}},   {"--siret", {"NoSiret"}},
+    {"--date-naissance", {"DateNaissance"}}, {"--cp-naissance", {"CPNaissance"}},
+    {"--lieu-naissance", {"LieuNaissance"}}, {"--pays-naissance", {"IDPaysNaissance"}},
+    {"--complement1", {"AdrComplmt1"}},     {"--complement2", {"AdrComplmt2"}},
+    {"--numero-voie", {"AdrNoVoie"}},       {"--indice-repetition", {"AdrCmplNoVoie"}},
+    {"--voie", {"AdrNomVoie"}},             {"--bp", {"AdrBP"}},
+    {"--cp", {"AdrCP"}},                    {"--ville", {"AdrVille"}},
+    {"--telephone", {"AdrTel"}},            {"--fax", {"AdrFax"}},
+    {"--pays", {"AdrIDPays"}},
+};
+
+std::set<std::string> ColonnesDonnees(const std::vector<std::string>& donnees) {
+    std::set<std::string> colonnes;
+    for (const std::string& option : donnees) {
+        const auto ligne = std::find_if(kOptionsColonnes.begin(), kOptionsColonnes.end(),
+                                        [&](const OptionColonnes& o) { return option == o.option; });
+        if (ligne == kOptionsColonnes.end()) throw MauvaisUsage(option + " ne modifie pas un associé");
+        colonnes.insert(ligne->colonnes.begin(), ligne->colonnes.end());
+    }
+    return colonnes;
+}
+
+// The options over the stored record: the kind of person and the quality stay as stored unless
+// given, so that a title or shares are checked against them.
+void AppliquerModification(AssocieAjouterOptions o, Associe& a) {
+    if (!o.physique && !o.morale) (a.PersonnePhysique ? o.physique : o.morale) = true;
+    const int qualite = a.Qualite;
+    AppliquerIdentite(o, a);
+    if (!o.qualite) a.Qualite = qualite;
+    AppliquerNaissanceEtAdresse(o, a);
+    AppliquerParts(o, a);
+}
+
 // One associate as a JSON object: every member under its name, sentinels and empty dates as null.
 void EcrireJson(JsonWriter& json, const Associe& associe) {
     json.BeginObject();
@@ -140,6 +190,20 @@ void EcrireGerant(JsonWriter& json, const char* role, const INTERVENANT_KV& g) {
 }
 
 }  // namespace
+
+int AssocieModifier(const GlobalOptions& globals, int idAssocie, const AssocieAjouterOptions& options,
+                    const std::vector<std::string>& donnees) {
+    const std::set<std::string> colonnes = ColonnesDonnees(donnees);
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    const auto appliquer = [&](Associe& a) { AppliquerModification(options, a); };
+    switch (associates::ModifierAssocie(*frame::DataModule(), idAssocie, appliquer, colonnes)) {
+        case associates::Modification::Modifie: return kSucces;
+        case associates::Modification::Inconnu: throw Refus("L'associé n° " + std::to_string(idAssocie) + " n'existe pas");
+        case associates::Modification::NomPris: break;
+    }
+    throw Refus("Un autre associé porte déjà ce nom et ces prénoms");
+}
 
 int AssocieSupprimer(const GlobalOptions& globals, int idAssocie) {
     Session session = Session::WithDossier(globals);
