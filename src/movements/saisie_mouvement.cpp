@@ -107,11 +107,12 @@ std::vector<LienNPU> LireLiensMouvement(store::TdmKvarn& module, int idMouvement
     return lus;
 }
 
-Affectation OuvrirAffectationStockee(store::TdmKvarn& module, int idMouvement) {
+Affectation OuvrirAffectationStockee(store::TdmKvarn& module, int idMouvement, const CarteParts* carte) {
     const std::optional<TypeEtCedant> entete = LireEnteteMouvement(module, idMouvement);
     if (!entete) return {};
     const std::vector<LigneDetail> lignes = LireLignesMouvement(module, idMouvement);
-    return OuvrirAffectationMouvement(idMouvement, entete->type, lignes, CartePartsUsufruit(entete->type, lignes),
+    return OuvrirAffectationMouvement(idMouvement, entete->type, lignes,
+                                      carte ? *carte : CartePartsUsufruit(entete->type, lignes),
                                       LireLiensMouvement(module, idMouvement));
 }
 

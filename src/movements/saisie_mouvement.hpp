@@ -30,8 +30,9 @@ std::vector<LigneDetail> LireLignesMouvement(store::TdmKvarn& module, int idMouv
 // Links of the movement (0: of the start of the year).
 std::vector<LienNPU> LireLiensMouvement(store::TdmKvarn& module, int idMouvement);
 
-// The association screen's opening for a stored movement: its rows, its map, its links.
-Affectation OuvrirAffectationStockee(store::TdmKvarn& module, int idMouvement);
+// The association screen's opening for a stored movement: its rows, its links, and the map its
+// rows hand over unless the caller gives its own.
+Affectation OuvrirAffectationStockee(store::TdmKvarn& module, int idMouvement, const CarteParts* carte = nullptr);
 // Deletes the links the opening deletes and stores those it appends (their keys set).
 void AppliquerAffectation(store::TdmKvarn& module, Affectation& affectation);
 // Stores the link's number (its key set), or the link as a new row (its key 0).

@@ -6,6 +6,7 @@
 #include "movements/codes_mouvement.hpp"
 #include "movements/controle_mouvement.hpp"
 #include "movements/saisie_mouvement.hpp"
+#include "movements/screens/association_npu.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
 
@@ -135,11 +136,12 @@ protected:
         DesinitKV();
         ModuleOuvert::TearDown();
     }
-    static int Creer(const char* nom, double pp) {
+    static int Creer(const char* nom, double pp, double np = 0) {
         Associe associe;
         associe.Nom = nom;
         associe.Qualite = QA_ASSOCIE;
         associe.NbParts = pp;
+        associe.NbPartsN = np;
         associe.Creer();
         return associe.ShIDAssocie;
     }
@@ -216,6 +218,40 @@ TEST_F(Saisie, LinksMustAssignEverythingInLoadingModeZero) {
     const ResultatAjout lie = Ajouter(kJour + 1, 1, c, vente, {{0, 0, a, b, 10.0}});
     ASSERT_FALSE(lie.refus) << lie.refus->message;
     EXPECT_EQ(LireLiensMouvement(Module(), lie.id).size(), 2u) << "A to B numbered, A to C empty";
+}
+
+TEST_F(Saisie, AssociationOfTheStartOfTheYearAndItsClosing) {
+    const int d = Creer("D", 0, 10);
+    CarteParts carte{{a, 0}, {b, 0}};
+    screens::TfrmAssociationNPU ecran(Module(), true, carte, cMouvParts());
+    ecran.Ouvrir();
+    EXPECT_EQ(ecran.Caption(), "Association nu-propriétaire / usufruitier en début d'exercice");
+    EXPECT_EQ(Compter("KOLMIKVA"), 2) << "D linked to A and to B, without numbers";
+    EXPECT_EQ(ecran.AAffecter(), 10);
+    EXPECT_EQ(ecran.TotalAffecte(), 0) << "a link without a number counts for nothing";
+    EXPECT_FALSE(ecran.SaisirNbU(a, b, 1)) << "A is no bare owner";
+    ASSERT_TRUE(ecran.SaisirNbU(d, b, 6));
+    EXPECT_EQ(ecran.ResteAAffecter(), 4);
+    Module().SetModeChargement(store::kModeSocieteImmobiliere);
+    boxes_.QueueAnswer(true);
+    EXPECT_FALSE(ecran.Fermer()) << "the user corrects the links";
+    ASSERT_TRUE(ecran.SaisirNbU(d, a, 4));
+    EXPECT_TRUE(ecran.Fermer());
+    EXPECT_EQ(carte, (CarteParts{{a, 4}, {b, 6}}));
+    EXPECT_EQ(Compter("KOLMIKVA"), 2);
+}
+
+TEST_F(Saisie, AssociationTextsOfAUsufructSaleAndOfTheOtherTypes) {
+    CarteParts carte;
+    cMouvParts vente;
+    vente.TypeMouvement = kCessionU;
+    const screens::TextesAssociation u = screens::TfrmAssociationNPU(Module(), false, carte, vente).Textes();
+    EXPECT_EQ(std::vector<std::string>({u.colonneHaute, u.colonneBasse, u.groupeHaut, u.libelleAAffecter}),
+              std::vector<std::string>({"Nombre U", "Nombre NP", "Usufuitiers", "Nombre de nues-propriétés à affecter"}));
+    vente.TypeMouvement = kDemembrement;
+    const screens::TextesAssociation np = screens::TfrmAssociationNPU(Module(), false, carte, vente).Textes();
+    EXPECT_EQ(std::vector<std::string>({np.colonneHaute, np.colonneBasse, np.groupeHaut, np.libelleAAffecter}),
+              std::vector<std::string>({"Nombre NP", "Nombre U", "Nus-propriétaires", "Nombre d'usufruits à affecter"}));
 }
 
 }  // namespace
