@@ -5,18 +5,13 @@
 #include "associates/table_associes.hpp"
 #include "db/table.hpp"
 #include "db/transaction.hpp"
-#include "environment/tables_dossier.hpp"
 
 namespace kvarn::associates {
 
 Modification ModifierAssocie(store::TdmKvarn& module, int idAssocie, const std::function<void(Associe&)>& appliquer,
                              const std::set<std::string>& colonnes) {
     db::CTable table(module.Donnees().Session());
-    table.SetDatabaseName(module.Environnement().GetAliasDossier());
-    table.SetSessionName(module.Environnement().GetNomSession());
-    table.SetTableName(environment::kTableAssocies.nom);
-    table.Open();
-    if (!table.Locate("ShIDAssocie", db::Value(idAssocie))) return Modification::Inconnu;
+    if (!OuvrirSurAssocie(module, table, idAssocie)) return Modification::Inconnu;
     const Associe stocke = LireAssocieStocke(table);
     Associe associe = stocke;
     appliquer(associe);

@@ -1,5 +1,6 @@
 #include "associates/suppression_associe.hpp"
 
+#include "associates/creation_associe.hpp"
 #include "associates/etat_associes.hpp"
 #include "associates/liste_associes.hpp"
 #include "associates/table_associes.hpp"
@@ -21,11 +22,7 @@ constexpr const char* kQuantiteSaisie =
 
 std::optional<Associe> LireStocke(store::TdmKvarn& module, int idAssocie) {
     db::CTable associes(module.Donnees().Session());
-    associes.SetDatabaseName(module.Environnement().GetAliasDossier());
-    associes.SetSessionName(module.Environnement().GetNomSession());
-    associes.SetTableName(environment::kTableAssocies.nom);
-    associes.Open();
-    if (!associes.Locate("ShIDAssocie", db::Value(idAssocie))) return std::nullopt;
+    if (!OuvrirSurAssocie(module, associes, idAssocie)) return std::nullopt;
     return LireAssocieStocke(associes);
 }
 

@@ -3,6 +3,7 @@
 #include "associates/suppression_associe.hpp"
 #include "db/query.hpp"
 #include "frame/etat_module.hpp"
+#include "support/associe_cree.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
 
@@ -42,14 +43,7 @@ protected:
         DesinitKV();
         ModuleOuvert::TearDown();
     }
-    static int Creer(const char* nom, double pp) {
-        Associe associe;
-        associe.Nom = nom;
-        associe.Qualite = QA_ASSOCIE;
-        associe.NbParts = pp;
-        associe.Creer();
-        return associe.ShIDAssocie;
-    }
+    static int Creer(const char* nom, double pp, double np = 0) { return testing_support::CreerAssocie(nom, pp, np); }
     static void Mouvement(int type, int cedant, const std::vector<cDetailMouvementParts>& details) {
         cMouvParts m;
         m.DateMouvement = 45700, m.TypeMouvement = type, m.IDCedant = cedant;

@@ -7,6 +7,7 @@
 #include "movements/controle_mouvement.hpp"
 #include "movements/saisie_mouvement.hpp"
 #include "movements/screens/association_npu.hpp"
+#include "support/associe_cree.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
 
@@ -136,15 +137,7 @@ protected:
         DesinitKV();
         ModuleOuvert::TearDown();
     }
-    static int Creer(const char* nom, double pp, double np = 0) {
-        Associe associe;
-        associe.Nom = nom;
-        associe.Qualite = QA_ASSOCIE;
-        associe.NbParts = pp;
-        associe.NbPartsN = np;
-        associe.Creer();
-        return associe.ShIDAssocie;
-    }
+    static int Creer(const char* nom, double pp, double np = 0) { return testing_support::CreerAssocie(nom, pp, np); }
     static store::TdmKvarn& Module() { return *frame::DataModule(); }
     static int Compter(const char* table) {
         db::CQuery q(Module().Donnees().Session());
