@@ -2,8 +2,12 @@
 
 #include "adresse_commands.hpp"
 #include "associates/creation_associe.hpp"
+#include "associates/modification_associe.hpp"
+#include "associates/suppression_associe.hpp"
 #include "associates/table_associes.hpp"
+#include "common/codepage.hpp"
 #include "common/dates.hpp"
+#include "common/fixed_field.hpp"
 #include "common/nulls.hpp"
 #include "common/numbers.hpp"
 #include "frame/etat_module.hpp"
@@ -15,6 +19,9 @@
 
 #include <charconv>
 #include <iostream>
+#include <algorithm>
+#include <list>
+#include <set>
 
 namespace kvarn::cli {
 namespace {
@@ -95,6 +102,53 @@ void AppliquerParts(const AssocieAjouterOptions& o, Associe& a) {
     a.NbPartsN = Parts(o.np, "--np");
 }
 
+// The columns each option of "associe modifier" writes: a new option joins with its line.
+struct OptionColonnes {
+    const char* option;
+    std::vector<const char*> colonnes;
+};
+const std::vector<OptionColonnes> kOptionsColonnes{
+    {"--physique", {"PersonnePhysique"}},   {"--morale", {"PersonnePhysique"}},
+    {"--nom", {"Nom"}},                     {"--prenoms", {"Prenoms"}},
+    {"--titre", {"Titre"}},                 {"--qualite", {"Qualite"}},
+    {"--regime", {"RegimeImpositionSCI"}},  {"--regime-matrimonial", {"RegimeMatrimonial"}},
+    {"--situation-famille", {"SituationFamille"}},
+    {"--pp", {"NbParts"}},                  {"--u", {"NbPartsU"}},
+    {"--np", {"NbPartsN"}},                 {"--nom-naissance", {"NomPatronymique"}},
+    {"--nom-marital", {"NomMarital"}},      {"--profession", {"Profession"}},
+    {"--numero-fiscal", {"NoIdentFisc"}},   {"--siret", {"NoSiret"}},
+    {"--date-naissance", {"DateNaissance"}}, {"--cp-naissance", {"CPNaissance"}},
+    {"--lieu-naissance", {"LieuNaissance"}}, {"--pays-naissance", {"IDPaysNaissance"}},
+    {"--complement1", {"AdrComplmt1"}},     {"--complement2", {"AdrComplmt2"}},
+    {"--numero-voie", {"AdrNoVoie"}},       {"--indice-repetition", {"AdrCmplNoVoie"}},
+    {"--voie", {"AdrNomVoie"}},             {"--bp", {"AdrBP"}},
+    {"--cp", {"AdrCP"}},                    {"--ville", {"AdrVille"}},
+    {"--telephone", {"AdrTel"}},            {"--fax", {"AdrFax"}},
+    {"--pays", {"AdrIDPays"}},
+};
+
+std::set<std::string> ColonnesDonnees(const std::vector<std::string>& donnees) {
+    std::set<std::string> colonnes;
+    for (const std::string& option : donnees) {
+        const auto ligne = std::find_if(kOptionsColonnes.begin(), kOptionsColonnes.end(),
+                                        [&](const OptionColonnes& o) { return option == o.option; });
+        if (ligne == kOptionsColonnes.end()) throw MauvaisUsage(option + " ne modifie pas un associé");
+        colonnes.insert(ligne->colonnes.begin(), ligne->colonnes.end());
+    }
+    return colonnes;
+}
+
+// The options over the stored record: the kind of person and the quality stay as stored unless
+// given, so that a title or shares are checked against them.
+void AppliquerModification(AssocieAjouterOptions o, Associe& a) {
+    if (!o.physique && !o.morale) (a.PersonnePhysique ? o.physique : o.morale) = true;
+    const int qualite = a.Qualite;
+    AppliquerIdentite(o, a);
+    if (!o.qualite) a.Qualite = qualite;
+    AppliquerNaissanceEtAdresse(o, a);
+    AppliquerParts(o, a);
+}
+
 // One associate as a JSON object: every member under its name, sentinels and empty dates as null.
 void EcrireJson(JsonWriter& json, const Associe& associe) {
     json.BeginObject();
@@ -124,7 +178,64 @@ std::string TexteParts(double parts) {
     return std::string(tampon, fin);
 }
 
+// A manager's record: its texts from the OEM code page, as other programs read them.
+void EcrireGerant(JsonWriter& json, const char* role, const INTERVENANT_KV& g) {
+    const auto texte = [](const auto& champ) { return ReadField(champ, sizeof champ, CodePage::Oem); };
+    json.BeginObject().Field("Role", role).Field("Id", static_cast<int>(g.Id)).Field("Nom", texte(g.Nom));
+    json.Field("EstPersonneMorale", g.EstPersonneMorale != 0).Field("Siret", texte(g.Siret));
+    json.Field("AdrComplmt1", texte(g.AdrComplmt1)).Field("AdrComplmt2", texte(g.AdrComplmt2));
+    json.Field("AdrNoVoie", texte(g.AdrNoVoie)).Field("AdrCmplNoVoie", texte(g.AdrCmplNoVoie));
+    json.Field("AdrNomVoie", texte(g.AdrNomVoie)).Field("AdrBP", texte(g.AdrBP)).Field("AdrCP", texte(g.AdrCP));
+    json.Field("AdrVille", texte(g.AdrVille)).Field("AdrIDPays", static_cast<int>(g.AdrIDPays)).EndObject();
+}
+
 }  // namespace
+
+int AssocieModifier(const GlobalOptions& globals, int idAssocie, const AssocieAjouterOptions& options,
+                    const std::vector<std::string>& donnees) {
+    const std::set<std::string> colonnes = ColonnesDonnees(donnees);
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    const auto appliquer = [&](Associe& a) { AppliquerModification(options, a); };
+    switch (associates::ModifierAssocie(*frame::DataModule(), idAssocie, appliquer, colonnes)) {
+        case associates::Modification::Modifie: return kSucces;
+        case associates::Modification::Inconnu: throw Refus("L'associé n° " + std::to_string(idAssocie) + " n'existe pas");
+        case associates::Modification::NomPris: break;
+    }
+    throw Refus("Un autre associé porte déjà ce nom et ces prénoms");
+}
+
+int AssocieSupprimer(const GlobalOptions& globals, int idAssocie) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    switch (associates::SupprimerAssocie(*frame::DataModule(), idAssocie)) {
+        case associates::Suppression::Supprime: return kSucces;
+        case associates::Suppression::Inconnu: throw Refus("L'associé n° " + std::to_string(idAssocie) + " n'existe pas");
+        case associates::Suppression::Abandonnee: throw Refus("Suppression abandonnée");
+        case associates::Suppression::DetientDesParts: break;
+    }
+    return kRefus;  // the module's error box has said why
+}
+
+int AssocieGerant(const GlobalOptions& globals, bool json) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    INTERVENANT_KV gerant{};
+    std::vector<std::pair<const char*, INTERVENANT_KV>> lignes;
+    if (GetGerant(&gerant)) lignes.emplace_back("gerant", gerant);
+    std::list<INTERVENANT_KV> cogerants;
+    GetCogerant(cogerants);
+    for (const INTERVENANT_KV& cogerant : cogerants) lignes.emplace_back("cogerant", cogerant);
+    JsonWriter sortie;
+    sortie.BeginArray();
+    for (const auto& [role, g] : lignes) {
+        if (json) EcrireGerant(sortie, role, g);
+        else std::cout << role << '\t' << g.Id << '\t' << ReadField(g.Nom, sizeof g.Nom, CodePage::Oem) << '\n';
+    }
+    sortie.EndArray();
+    if (json) std::cout << sortie.str() << '\n';
+    return lignes.empty() ? kRefus : kSucces;
+}
 
 int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options) {
     // The host first: a legal form is looked up in its list.

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvarn::cli {
 
@@ -30,5 +31,13 @@ struct AssocieListerOptions {
 
 int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options);
 int AssocieLister(const GlobalOptions& globals, const AssocieListerOptions& options);
+// Writes only the columns of the options given (their names, "--nom", in `donnees`), with the
+// creation's rules; refused for an unknown associate or a name another one has.
+int AssocieModifier(const GlobalOptions& globals, int idAssocie, const AssocieAjouterOptions& options,
+                    const std::vector<std::string>& donnees);
+// As the list of associates deletes: refused while the associate holds shares, after the question.
+int AssocieSupprimer(const GlobalOptions& globals, int idAssocie);
+// The manager (GetGerant), then the co-managers (GetCogerant); exit 1 when there is none.
+int AssocieGerant(const GlobalOptions& globals, bool json);
 
 }  // namespace kvarn::cli

@@ -18,6 +18,7 @@
 #include "liste_commands.hpp"
 #include "parametre_commands.hpp"
 #include "registre_commands.hpp"
+#include "parts_cli.hpp"
 #include "rof_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
@@ -394,35 +395,41 @@ void AddIntervenantCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(detach, [&globals] { return cli::IntervenantDetacher(globals, attacher); });
 }
 
+// The options of an associate, shared by "associe ajouter" and "associe modifier".
+void AddAssocieOptions(CLI::App* sub, cli::AssocieAjouterOptions& o) {
+    auto* physique = sub->add_flag("--physique", o.physique, "Personne physique");
+    auto* morale = sub->add_flag("--morale", o.morale, "Personne morale")->excludes(physique);
+    physique->excludes(morale);
+    sub->add_option("--nom", o.nom, "Nom, ou dénomination d'une personne morale");
+    sub->add_option("--prenoms", o.prenoms, "Prénoms");
+    sub->add_option("--titre", o.titre, "Civilité (0 M, 1 MME, 2 MLE) ou forme juridique");
+    sub->add_option("--qualite", o.qualite, "Qualité (0 à 12 ; 7 Associé par défaut)");
+    sub->add_option("--regime", o.regime, "Régime d'imposition (0 BIC, 1 IS, 2 BA, 3 RF, 4 BNC)");
+    sub->add_option("--regime-matrimonial", o.regimeMatrimonial, "Régime matrimonial (0 à 4)");
+    sub->add_option("--situation-famille", o.situationFamille, "Situation de famille (0 à 5)");
+    sub->add_option("--pp", o.pp, "Parts en pleine propriété au début de l'exercice");
+    sub->add_option("--u", o.u, "Parts en usufruit au début de l'exercice");
+    sub->add_option("--np", o.np, "Parts en nue-propriété au début de l'exercice");
+    sub->add_option("--nom-naissance", o.nomNaissance, "Nom de naissance");
+    sub->add_option("--nom-marital", o.nomMarital, "Nom marital");
+    sub->add_option("--profession", o.profession, "Profession");
+    sub->add_option("--numero-fiscal", o.numeroFiscal, "Numéro fiscal");
+    sub->add_option("--siret", o.siret, "SIRET d'une personne morale");
+    sub->add_option("--date-naissance", o.dateNaissance, "Date de naissance (jj/mm/aaaa)");
+    sub->add_option("--cp-naissance", o.cpNaissance, "Code postal du lieu de naissance");
+    sub->add_option("--lieu-naissance", o.lieuNaissance, "Lieu de naissance");
+    sub->add_option("--pays-naissance", o.paysNaissance, "Identifiant du pays de naissance (76 = France)");
+    AddAdresseOptions(sub, o.adresse);
+}
+
 void AddAssocieCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* family = app.add_subcommand("associe", "Associés du dossier (--dossier)");
     family->require_subcommand(1);
 
     static cli::AssocieAjouterOptions ajouter;
     CLI::App* add = family->add_subcommand("ajouter", "Ajoute un associé et affiche son numéro");
-    auto* physique = add->add_flag("--physique", ajouter.physique, "Personne physique");
-    auto* morale = add->add_flag("--morale", ajouter.morale, "Personne morale")->excludes(physique);
-    physique->excludes(morale);
-    add->add_option("--nom", ajouter.nom, "Nom, ou dénomination d'une personne morale")->required();
-    add->add_option("--prenoms", ajouter.prenoms, "Prénoms");
-    add->add_option("--titre", ajouter.titre, "Civilité (0 M, 1 MME, 2 MLE) ou forme juridique");
-    add->add_option("--qualite", ajouter.qualite, "Qualité (0 à 12 ; 7 Associé par défaut)");
-    add->add_option("--regime", ajouter.regime, "Régime d'imposition (0 BIC, 1 IS, 2 BA, 3 RF, 4 BNC)");
-    add->add_option("--regime-matrimonial", ajouter.regimeMatrimonial, "Régime matrimonial (0 à 4)");
-    add->add_option("--situation-famille", ajouter.situationFamille, "Situation de famille (0 à 5)");
-    add->add_option("--pp", ajouter.pp, "Parts en pleine propriété au début de l'exercice");
-    add->add_option("--u", ajouter.u, "Parts en usufruit au début de l'exercice");
-    add->add_option("--np", ajouter.np, "Parts en nue-propriété au début de l'exercice");
-    add->add_option("--nom-naissance", ajouter.nomNaissance, "Nom de naissance");
-    add->add_option("--nom-marital", ajouter.nomMarital, "Nom marital");
-    add->add_option("--profession", ajouter.profession, "Profession");
-    add->add_option("--numero-fiscal", ajouter.numeroFiscal, "Numéro fiscal");
-    add->add_option("--siret", ajouter.siret, "SIRET d'une personne morale");
-    add->add_option("--date-naissance", ajouter.dateNaissance, "Date de naissance (jj/mm/aaaa)");
-    add->add_option("--cp-naissance", ajouter.cpNaissance, "Code postal du lieu de naissance");
-    add->add_option("--lieu-naissance", ajouter.lieuNaissance, "Lieu de naissance");
-    add->add_option("--pays-naissance", ajouter.paysNaissance, "Identifiant du pays de naissance (76 = France)");
-    AddAdresseOptions(add, ajouter.adresse);
+    AddAssocieOptions(add, ajouter);
+    add->get_option("--nom")->required();
     Bind(add, [&globals] {
         if (!ajouter.physique && !ajouter.morale) throw cli::MauvaisUsage("--physique ou --morale est obligatoire");
         return cli::AssocieAjouter(globals, ajouter);
@@ -433,6 +440,28 @@ void AddAssocieCommands(CLI::App& app, GlobalOptions& globals) {
     list->add_flag("--par-nom", lister.parNom, "Dans l'ordre des noms");
     list->add_flag("--json", lister.json, "Sortie JSON");
     Bind(list, [&globals] { return cli::AssocieLister(globals, lister); });
+
+    static cli::AssocieAjouterOptions modifier;
+    static int id = 0;
+    CLI::App* change = family->add_subcommand("modifier", "Modifie les seules colonnes des options données");
+    change->add_option("ID", id, "Numéro de l'associé")->required();
+    AddAssocieOptions(change, modifier);
+    Bind(change, [&globals, change] {
+        std::vector<std::string> donnees;
+        for (const CLI::Option* option : change->get_options())
+            if (option->count() > 0 && option->get_name() != "ID" && option->get_name() != "--help")
+                donnees.push_back(option->get_name());
+        return cli::AssocieModifier(globals, id, modifier, donnees);
+    });
+
+    CLI::App* remove = family->add_subcommand("supprimer", "Supprime un associé qui ne détient pas de parts, et ses liens d'usufruit");
+    remove->add_option("ID", id, "Numéro de l'associé")->required();
+    Bind(remove, [&globals] { return cli::AssocieSupprimer(globals, id); });
+
+    static bool json = false;
+    CLI::App* manager = family->add_subcommand("gerant", "Le gérant et les cogérants, comme les déclarations les lisent");
+    manager->add_flag("--json", json, "Sortie JSON");
+    Bind(manager, [&globals] { return cli::AssocieGerant(globals, json); });
 }
 
 void AddParametreCommands(CLI::App& app, GlobalOptions& globals) {
@@ -690,6 +719,7 @@ int main(int argc, char** argv) {
     AddIsaCommands(app, globals);
     AddEcranCommand(app, globals);
     AddRegistreCommand(app, globals);
+    cli::AjouterCommandesParts(app, globals, Bind);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);

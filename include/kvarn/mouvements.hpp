@@ -113,3 +113,11 @@ KVARN_EXPORT void RecupererUsufruitiers(int idNuProprietaire, std::vector<cUsufr
 // start-of-year shares and the year's movements, each rounded to 5 decimals, summed. 0 for an
 // unknown associate.
 KVARN_EXPORT void RecupererMouvementAssocie(int idAssocie, double& pp, double& u, double& np);
+
+// Shows the host's warning once when some associate holds a negative number of shares of any kind
+// at the end of the year (the list of associates is loaded first when needed).
+KVARN_EXPORT void VerifierValiditerPartAssocie();
+// Whether every movement's links assign all it hands over: each movement's association opened as
+// its screen opens it (the links it deletes and appends are stored), false at the first that
+// leaves shares to assign.
+KVARN_EXPORT bool MouvementsDePartsAssoNPUSontOK();

@@ -36,6 +36,14 @@ int CleAssocieNomme(store::TdmKvarn& module, const std::string& nom, const std::
     return cle;
 }
 
+bool OuvrirSurAssocie(store::TdmKvarn& module, db::CTable& table, int idAssocie) {
+    table.SetDatabaseName(module.Environnement().GetAliasDossier());
+    table.SetSessionName(module.Environnement().GetNomSession());
+    table.SetTableName(environment::kTableAssocies.nom);
+    table.Open();
+    return table.Locate("ShIDAssocie", db::Value(idAssocie));
+}
+
 }  // namespace kvarn::associates
 
 void Associe::Creer() {

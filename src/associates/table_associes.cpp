@@ -357,21 +357,28 @@ void EcrireNomAssocie(db::CTable& table, const Associe& associe) {
 }
 
 void EcrireAssocieCree(db::CTable& table, const Associe& associe) {
-    EcrireMembres(table, associe, EcriteParCreation);
-    table.FieldByName("BICouMeuble").SetAsString(EnUtf8(associe.BICouMeuble));
-    if (!associe.PersonnePhysique) table.FieldByName("CategorieJuridique").SetAsString(associe.CategorieJuridique);
+    EcrireAssocieCree(table, associe, [](std::string_view) { return true; });
+}
+
+void EcrireAssocieCree(db::CTable& table, const Associe& associe, const std::function<bool(std::string_view)>& retenue) {
+    EcrireMembres(table, associe, [&](std::string_view nom) { return EcriteParCreation(nom) && retenue(nom); });
+    const auto texte = [&](const char* nom, const std::string& valeur) {
+        if (retenue(nom)) table.FieldByName(nom).SetAsString(valeur);
+    };
+    texte("BICouMeuble", EnUtf8(associe.BICouMeuble));
+    if (!associe.PersonnePhysique) texte("CategorieJuridique", associe.CategorieJuridique);
     // A birth abroad has no French postcode nor INSEE code: whatever the columns hold stays.
     if (associe.IDPaysNaissance == PAYS_FRANCE) {
-        table.FieldByName("CPNaissance").SetAsString(associe.CPNaissance);
-        table.FieldByName("CodeInseeNaissance").SetAsString(associe.CodeInseeNaissance);
+        texte("CPNaissance", associe.CPNaissance);
+        texte("CodeInseeNaissance", associe.CodeInseeNaissance);
     }
-    table.FieldByName("AdrVille").SetAsString(ToUpperFrench(associe.AdrVille));
-    table.FieldByName("Adr1JanVille").SetAsString(ToUpperFrench(associe.Adr1JanVille));
-    table.FieldByName("AdrGerantVille").SetAsString(ToUpperFrench(associe.AdrGerantVille));
-    table.FieldByName("AdherentOga").SetAsBoolean(associe.AdherentOga);
-    table.FieldByName("DateAdhesionOga").SetAsDateTime(associe.DateAdhesionOga);
-    table.FieldByName("NumAdherentOga").SetAsString(associe.NumAdherentOga);
-    table.FieldByName("IdOga").SetAsInteger(associe.IdOga);
+    texte("AdrVille", ToUpperFrench(associe.AdrVille));
+    texte("Adr1JanVille", ToUpperFrench(associe.Adr1JanVille));
+    texte("AdrGerantVille", ToUpperFrench(associe.AdrGerantVille));
+    if (retenue("AdherentOga")) table.FieldByName("AdherentOga").SetAsBoolean(associe.AdherentOga);
+    if (retenue("DateAdhesionOga")) table.FieldByName("DateAdhesionOga").SetAsDateTime(associe.DateAdhesionOga);
+    texte("NumAdherentOga", associe.NumAdherentOga);
+    if (retenue("IdOga")) table.FieldByName("IdOga").SetAsInteger(associe.IdOga);
 }
 
 namespace {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvarn::associates {
 
@@ -57,6 +58,8 @@ void EcrireAssocie(db::CTable& table, const Associe& associe);
 // registration numbers; the legal category only for a legal person; the birth postcode and INSEE
 // code only for a birth in France; the towns upper-cased; and the four membership members.
 void EcrireAssocieCree(db::CTable& table, const Associe& associe);
+// The same, limited to the columns `retenue` keeps.
+void EcrireAssocieCree(db::CTable& table, const Associe& associe, const std::function<bool(std::string_view)>& retenue);
 void EcrireNomAssocie(db::CTable& table, const Associe& associe);
 int LireCleAssocie(db::CTable& table);
 // What the C interface's update writes: the members its record carries back (associe_c.hpp).

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace kvarn::movements {
 
@@ -20,11 +21,26 @@ struct LigneDetail {
     std::optional<double> ppAug, ppDim, npAug, npDim, uAug, uDim;
 };
 
+// The six quantity columns of a row, in the table's order; each increase is followed by its
+// decrease.
+enum class Colonne : int { PPAug, PPDim, NPAug, NPDim, UAug, UDim };
+inline constexpr std::array<Colonne, 6> kColonnes{Colonne::PPAug, Colonne::PPDim, Colonne::NPAug,
+                                                  Colonne::NPDim,  Colonne::UAug,  Colonne::UDim};
+
+// The column's name in KOLMIKVP ("NbPartsPPAug").
+std::string_view NomColonne(Colonne colonne);
+std::optional<double>& Quantite(LigneDetail& ligne, Colonne colonne);
+const std::optional<double>& Quantite(const LigneDetail& ligne, Colonne colonne);
+
 // The details of a row: none when every quantity is empty; else the row's main detail first,
 // then those derived from its second quantity.
 struct DetailsLigne {
     std::array<cDetailMouvementParts, 3> details;
+    std::array<Colonne, 3> colonnes{};  // the column each detail was read from
     int nombre = 0;
+
+    // Whether some detail was read from that column.
+    bool Utilise(Colonne colonne) const;
 
     const cDetailMouvementParts* begin() const { return details.data(); }
     const cDetailMouvementParts* end() const { return details.data() + nombre; }

@@ -27,6 +27,8 @@ enum class Place : std::uint32_t {
     RecupererAssoNPU = 5739,
     RecupererUsufruitiers = 5937,
     RecupererMouvementAssocie = 5950,  // a place of its own, after those of the links
+    VerifierValiditerPartAssocie = 5960,  // and the checks of the entered movements after it
+    MouvementsDePartsAssoNPUSontOK = 5970,
 };
 
 constexpr std::uint32_t CodeLocalisation(Place place) {

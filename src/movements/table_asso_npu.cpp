@@ -16,6 +16,18 @@ std::optional<cAssoNPU> LireLienChiffre(db::CTable& table) {
     return LireAssoNPU(table);
 }
 
+LienNPU LireLienNPU(db::CTable& table) {
+    const db::Field& nbU = table.FieldByName("NbU");
+    const cAssoNPU lien = LireAssoNPU(table);
+    return {table.FieldByName("AutoID").AsInteger(), lien.IdMouv, lien.IdNP, lien.IdU,
+            nbU.IsNull() ? std::nullopt : std::optional<double>(lien.NbU)};
+}
+
+void EcrireLienNPU(db::CTable& table, const LienNPU& lien) {
+    EcrireAssoNPU(table, {lien.idMouv, lien.idNP, lien.idU, lien.nbU.value_or(0.0)});
+    if (!lien.nbU) table.FieldByName("NbU").Clear();
+}
+
 void EcrireNomAssoLien(db::CTable& table, const std::string& nom) { table.FieldByName("NomAsso").SetAsString(nom); }
 
 void EcrireAssoNPU(db::CTable& table, const cAssoNPU& lien) {

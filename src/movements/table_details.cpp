@@ -52,6 +52,16 @@ LigneDetail LireLigneDetail(db::CTable& table) { return ColonnesDetail(table).Li
 int LireIdAssoDetail(db::CTable& table) { return table.FieldByName("IdAsso").AsInteger(); }
 void EcrireNomAssoDetail(db::CTable& table, const std::string& nom) { table.FieldByName("NomAsso").SetAsString(nom); }
 
+void EcrireLigneDetail(db::CTable& table, const LigneDetail& ligne, int idMouvement) {
+    table.FieldByName("IdMouv").SetAsInteger(idMouvement);
+    table.FieldByName("IdAsso").SetAsInteger(ligne.idAsso);
+    for (const Colonne colonne : kColonnes) {
+        db::Field& champ = table.FieldByName(NomColonne(colonne));
+        if (const std::optional<double>& q = Quantite(ligne, colonne)) champ.SetAsFloat(*q);
+        else champ.Clear();
+    }
+}
+
 void EcrireDetail(db::CTable& table, const cDetailMouvementParts& detail, int idMouvement) {
     table.FieldByName("IdMouv").SetAsInteger(idMouvement);
     table.FieldByName("IdAsso").SetAsInteger(detail.IdAsso);

@@ -49,5 +49,7 @@ void EcrireNomAssoDetail(db::CTable& table, const std::string& nom);
 // A gain goes to the kind's increase column, anything else (0 included) to its decrease column as
 // a non-negative number; a kind other than PP, U and NP writes no quantity.
 void EcrireDetail(db::CTable& table, const cDetailMouvementParts& detail, int idMouvement);
+// The row as entered: every quantity, empty ones left empty.
+void EcrireLigneDetail(db::CTable& table, const LigneDetail& ligne, int idMouvement);
 
 }  // namespace kvarn::movements

@@ -33,4 +33,29 @@ expect_contains '"TraitementsAnnee1":null' "a null real as null"
 expect_contains '"PartResultatNumerateur":null' "a null integer as null"
 expect_status 0 "$KVARN" --dossier "$D" associe lister --json
 expect_lacks "Martin" "the loading mode outlived its command"
+
+# Only the columns of the options given change, with the creation's rules.
+expect_status 0 "$KVARN" --dossier "$D" associe modifier 1 --ville "agde" --pp 12 --profession ""
+expect_status 0 "$KVARN" --dossier "$D" associe lister --json
+expect_contains '"Nom":"Durand","Prenoms":"Émile"' "the name left as it was"
+expect_contains '"AdrVille":"AGDE"' "the town upper-cased"
+expect_contains '"NbParts":12,' "the start-of-year shares"
+expect_contains '"DateNaissance":"02/03/1960"' "a column not given left as it was"
+expect_said 1 "porte déjà ce nom" "a name another associate has" \
+  "$KVARN" --dossier "$D" associe modifier 1 --nom Martin --prenoms ""
+expect_said 1 "n'existe pas" "an unknown associate" "$KVARN" --dossier "$D" associe modifier 9 --nom X
+expect_status 2 "$KVARN" --dossier "$D" associe modifier 1 --email "a@b.fr"
+
+# The manager and co-managers; deletion refused while shares are held, else after the question.
+expect_status 0 "$KVARN" --dossier "$D" associe ajouter --physique --nom Roux --qualite 12
+expect_status 0 "$KVARN" --dossier "$D" associe gerant --json
+expect_contains '{"Role":"gerant","Id":1,"Nom":"Durand Émile"' "the manager's record, name and first names"
+expect_contains '{"Role":"cogerant","Id":3,"Nom":"Roux"' "a co-manager after it"
+expect_said 1 "Impossible de supprimer un associé détenant des parts." "start-of-year shares" \
+  "$KVARN" --dossier "$D" --oui associe supprimer 1
+expect_said 1 "Suppression abandonnée" "answered no" "$KVARN" --dossier "$D" --non associe supprimer 3
+expect_status 0 "$KVARN" --dossier "$D" --oui associe supprimer 3
+expect_status 0 "$KVARN" --dossier "$D" associe gerant
+expect_lacks "Roux" "the deleted co-manager"
+expect_said 1 "L'associé n° 3 n'existe pas" "deleted twice" "$KVARN" --dossier "$D" --oui associe supprimer 3
 finish
