@@ -47,7 +47,7 @@ public:
 
     std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
         const std::size_t got = std::min(size, bytes_.size() - at_);
-        std::memcpy(buffer, bytes_.data() + at_, got);
+        if (got > 0) std::memcpy(buffer, bytes_.data() + at_, got);
         at_ += got;
         return got;
     }
