@@ -6,6 +6,8 @@
 #include "common/codepage.hpp"
 #include "common/dates.hpp"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -16,6 +18,8 @@ namespace {
 // Files restored are named a batch at a time: the batch waits on the disk once for all of them.
 constexpr std::size_t kBatchFiles = 64;
 constexpr std::uint64_t kBatchBytes = std::uint64_t{32} << 20;
+// Stored bytes go from the volume to the codec in reads this large.
+constexpr std::uint64_t kStoredChunk = std::uint64_t{1} << 17;
 
 // Where a verification sends the files: it counts nothing and keeps nothing.
 class Nowhere final : public PendingFile {
@@ -31,6 +35,83 @@ public:
     bool Publish() override { return true; }
     bool FlushName() override { return true; }
 };
+
+// The stored bytes of a file taken out of the volumes, a chunk at a time, for the codec to read.
+class StoredChunk final : public Stream {
+public:
+    void Refill() {
+        bytes_.clear();
+        at_ = 0;
+    }
+    bool Drained() const { return at_ == bytes_.size(); }
+
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
+        const std::size_t got = std::min(size, bytes_.size() - at_);
+        if (got > 0) std::memcpy(buffer, bytes_.data() + at_, got);
+        at_ += got;
+        return got;
+    }
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        bytes_.insert(bytes_.end(), data, data + size);
+        return true;
+    }
+    bool Seek(std::uint64_t) override { return false; }
+    bool Truncate() override { return false; }
+    std::uint64_t Position() const override { return at_; }
+    std::optional<std::uint64_t> Size() override { return bytes_.size(); }
+    bool Failed() const override { return false; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
+
+// What the codec expands, gathered into large writes to the target (the codec hands out a few
+// kilobytes at a time), never more than the file's size: past it, the stream is damaged and
+// nothing more is written.
+class ExplodedOutput {
+public:
+    ExplodedOutput(Stream& target, std::uint64_t size) : target_(target), size_(size) {
+        block_.reserve(kOutputBlock);
+    }
+
+    void Put(const std::uint8_t* data, std::size_t count) {
+        produced_ += count;
+        if (produced_ > size_ || failed_) return;
+        block_.insert(block_.end(), data, data + count);
+        if (block_.size() >= kOutputBlock) Finish();
+    }
+    // Writes what is gathered; false once a write failed.
+    bool Finish() {
+        failed_ = failed_ || !target_.Write(block_.data(), block_.size());
+        block_.clear();
+        return !failed_;
+    }
+    bool Exact() const { return produced_ == size_; }
+
+private:
+    static constexpr std::size_t kOutputBlock = std::size_t{1} << 18;
+
+    Stream& target_;
+    std::uint64_t size_;
+    std::uint64_t produced_ = 0;
+    bool failed_ = false;
+    std::vector<std::uint8_t> block_;
+};
+
+// Once every stored byte of a file is read (`read` says how that went), the manifest's verdict on
+// them comes before `written`, what became of them: a file damaged in the archive is reported as
+// differing from the manifest, whatever the codec made of it.
+BR_CODE Judged(const std::optional<ManifestCheck>& check, Sha256& digest, std::string& detail,
+               BR_CODE read, BR_CODE written) {
+    if (read != BR_OK) return read;
+    if (check)
+        if (const auto problem = check->Data(digest.Hex())) {
+            detail = *problem;
+            return BR_ERR_BR_FILE_CORRUPTED;
+        }
+    return written;
+}
 
 // `dir` as a root and the plain components below it: under `root` when it lies there, so that
 // links below the root stay unfollowed; otherwise as a root of its own.
@@ -109,7 +190,6 @@ BR_CODE CBackupRestore::Restore() {
     report_.restored = commits_->Committed();
     commits_.reset();
     if (progress) prompter_->CloseProgress();
-    scratch_.reset();
     volumeIn_.reset();
     check_.reset();
     storedPatternPath_.clear();
@@ -219,9 +299,9 @@ std::optional<LocalDirectory> CBackupRestore::PlaceOf(const LocalDirectory& targ
     return std::nullopt;
 }
 
-// Stored bytes go to the target directly, or through the temporary file to be exploded; checked
-// against the manifest before they are exploded, and the file takes its name only when whole, with
-// the others of its batch.
+// Stored bytes go to the target directly, or through the codec straight from the volume; checked
+// against the manifest once read, and the file takes its name only when whole, with the others of
+// its batch: a file that differs from the manifest, or does not explode, never takes its name.
 BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::string& name,
                                        const BR_FILEDESC& desc) {
     StartFileProgress(name, desc.StoredSize);
@@ -236,23 +316,12 @@ BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::s
             return BR_ERR_DEST_FILE_WRITE_ERROR;
         }
     }
-    const bool imploded = desc.Method == kMethodImploded;
-    BR_CODE code = BR_OK;
-    if (target && imploded) {
-        code = EnsureScratch();
-        if (code == BR_OK && (!scratch_->Seek(0) || !scratch_->Truncate()))
-            code = BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
-        if (code == BR_OK)
-            code = CopieBuffer(scratch_.get(), desc.StoredSize, BR_ERR_TMP_FILE_ACCESS_IO_ERROR);
-    } else {
-        code = CopieBuffer(target.get(), desc.StoredSize, BR_ERR_DEST_FILE_WRITE_ERROR);
-    }
-    if (code == BR_OK && check_)
-        if (const auto problem = check_->Data(fileDigest_.Hex())) {
-            detail_ = *problem;
-            code = BR_ERR_BR_FILE_CORRUPTED;
-        }
-    if (code == BR_OK && target && imploded) code = BRExplodeFile(*target, desc);
+    const BR_CODE code = target && desc.Method == kMethodImploded
+                             ? BRExplodeFile(*target, desc)
+                             : Judged(check_, fileDigest_, detail_,
+                                      CopieBuffer(target.get(), desc.StoredSize,
+                                                  BR_ERR_DEST_FILE_WRITE_ERROR),
+                                      BR_OK);
     if (code != BR_OK || !target) return code;  // an unfinished file goes with `target`
     const FileStamp stamp{desc.Attributes, kvarn::FromDosDateTime({desc.Date, desc.Time})};
     const std::string path = place ? (place->Full() / name).string() : std::string();
@@ -263,27 +332,33 @@ BR_CODE CBackupRestore::RestoreOneFile(const LocalDirectory* place, const std::s
     return BR_OK;
 }
 
+
+// The codec pulls the stored bytes out of the volumes a chunk at a time, through the digest and
+// the progress, and its output goes to `target` in large writes. What the codec leaves unread of
+// the stored bytes is read past, so that the archive is read on from the next record and the
+// digest covers the whole file.
 BR_CODE CBackupRestore::BRExplodeFile(Stream& target, const BR_FILEDESC& desc) {
-    if (!scratch_->Seek(0)) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
-    std::uint64_t consumed = 0, produced = 0;
-    bool readFailed = false, writeFailed = false, overflow = false;
+    std::uint64_t left = desc.StoredSize;
+    BR_CODE read = BR_OK;
+    StoredChunk chunk;
     // The codec reads ahead of what it needs: it must not see past the stored bytes.
-    const ReadFunction read = [&](std::uint8_t* buffer, std::size_t capacity) {
-        const std::size_t wanted = std::min<std::uint64_t>(capacity, desc.StoredSize - consumed);
-        const std::size_t got = scratch_->Read(buffer, wanted);
-        consumed += got;
-        readFailed = readFailed || got < wanted;
-        return got;
+    const ReadFunction pull = [&](std::uint8_t* buffer, std::size_t capacity) {
+        if (chunk.Drained() && left > 0 && read == BR_OK) {
+            const std::uint64_t size = std::min<std::uint64_t>(left, kStoredChunk);
+            chunk.Refill();
+            read = CopieBuffer(&chunk, size, BR_ERR_SRC_FILE_READ_ERROR);
+            left -= size;
+        }
+        return read == BR_OK ? chunk.Read(buffer, capacity) : 0;
     };
-    const WriteFunction write = [&](const std::uint8_t* data, std::size_t count) {
-        if (produced + count > desc.OriginalSize) overflow = true;
-        if (!overflow && !writeFailed) writeFailed = !target.Write(data, count);
-        produced += count;
-    };
-    const bool exploded = codec_->Explode(read, write);
-    if (readFailed) return BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
-    if (writeFailed) return BR_ERR_DEST_FILE_WRITE_ERROR;
+    ExplodedOutput output(target, desc.OriginalSize);
+    const bool exploded = codec_->Explode(pull, [&](const std::uint8_t* data, std::size_t size) {
+        output.Put(data, size);
+    });
+    if (read == BR_OK) read = CopieBuffer(nullptr, left, BR_ERR_SRC_FILE_READ_ERROR);
     // A damaged stream can end "successfully" on stale data: the size is the judge.
-    if (!exploded || overflow || produced != desc.OriginalSize) return BR_ERR_EXPLODING_FILE;
-    return BR_OK;
+    const BR_CODE written = !output.Finish()  ? BR_ERR_DEST_FILE_WRITE_ERROR
+                            : !exploded || !output.Exact() ? BR_ERR_EXPLODING_FILE
+                                                           : BR_OK;
+    return Judged(check_, fileDigest_, detail_, read, written);
 }

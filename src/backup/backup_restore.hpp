@@ -7,7 +7,7 @@
 // at a time, through the codec on a pool of threads (one per core) into spools of their own, and
 // the calling thread puts the smaller of each spool and its file into the current volume, in the
 // directory's order; on restore, the stored bytes go from the volumes to the target file directly
-// or through the temporary file and the codec, and take their names a batch at a time. The
+// or through the codec, and the files take their names a batch at a time. The
 // calling thread alone talks to the drive and
 // raises the events. The component owns the streams and the working
 // state of the operation running; the drive facts and file access go through an OsLayer, what
@@ -237,7 +237,8 @@ protected:
     BR_CODE RestorePattern(const std::string& storedPath);
     // Implode `file.file` into its spool, on any thread; sets what is to be stored, or the failure.
     static void BRImplodeFile(kvarn::backup::Codec& codec, kvarn::backup::CompressedFile& file);
-    // Explode the temporary file into `target`, which must receive exactly `desc.OriginalSize`.
+    // Explode the file's stored bytes, read from the volumes, into `target`, which must receive
+    // exactly `desc.OriginalSize`; the manifest judges the stored bytes before the codec does.
     BR_CODE BRExplodeFile(kvarn::backup::Stream& target, const BR_FILEDESC& desc);
 
     void OnOwnPercents(std::uint16_t overall, std::uint16_t file);
@@ -285,7 +286,6 @@ private:
     std::optional<kvarn::backup::VolumeHeader> HeaderOnDisk(const std::filesystem::path& path);
     std::filesystem::path VolumePath() const;
     BR_CODE ScanPattern(const std::filesystem::path& dir, PatternScan& scan, bool warn);
-    BR_CODE EnsureScratch();
     // Opens the file and hands it to the pool.
     Compression StartCompression(const std::filesystem::path& dir,
                                  const kvarn::backup::DirectoryEntry& entry);
@@ -329,7 +329,6 @@ private:
     std::uint64_t volumeSize_ = 0;
     std::unique_ptr<kvarn::backup::PendingFile> volumeOut_;
     std::unique_ptr<kvarn::backup::Stream> volumeIn_;
-    std::unique_ptr<kvarn::backup::Stream> scratch_;  // a restore's imploded file
     // A backup's compression: the threads and a codec for each.
     std::unique_ptr<kvarn::backup::WorkerPool> pool_;
     std::vector<std::unique_ptr<kvarn::backup::Codec>> codecs_;

