@@ -14,11 +14,6 @@ constexpr const char* kIndexRaisonSociale = "idxRaisonSociale";
 constexpr int kTousLesAssocies = 2;
 constexpr int kSaufBeneficiaires = 1;
 
-PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres) {
-    if (etat.etapeFinExercice) return etat.etapeFinExercice(membres);
-    return {membres.NbParts, membres.NbPartsU, membres.NbPartsN};  // no movement known
-}
-
 Associe LireDansListe(db::CTable& table, const LecteurAssocie& lecteur, const EtatAssocies& etat,
                       double totalPPFin) {
     Associe associe = lecteur.Lire();
@@ -38,6 +33,11 @@ Associe LireDansListe(db::CTable& table, const LecteurAssocie& lecteur, const Et
 }
 
 }  // namespace
+
+PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres) {
+    if (etat.etapeFinExercice) return etat.etapeFinExercice(membres);
+    return {membres.NbParts, membres.NbPartsU, membres.NbPartsN};  // no movement known
+}
 
 void ListeAssocies::Vider() { *this = ListeAssocies(); }
 
