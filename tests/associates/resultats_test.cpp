@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 namespace kvarn::associates {
 namespace {
@@ -56,7 +57,7 @@ protected:
         DesinitListeAssocies();
     }
 
-    void Montants(int resultat, int pvlt, long bic, long abandons) {
+    void Rappels(int resultat, int pvlt, long bic, long abandons) {
         Etat().calculResultat = [=, this](const Associe& associe, int& r, int& g, int& autre) {
             demandes.insert(associe.ShIDAssocie);
             r = resultat, g = pvlt, autre = 0;
@@ -80,44 +81,29 @@ int Creer(const char* nom, int qualite, double pp) {
     return a.ShIDAssocie;
 }
 
+// Totals (result, gain), proportional shares (result, gain, BIC, waivers), Benefice, Deficit, PVLT.
+std::vector<Montant> Colonnes(const ColonnesResultats& c) {
+    return {c.resultatTotal, c.pvltTotal, c.resultat, c.pvlt, c.resultatBIC, c.abandons, c.benefice, c.deficit,
+            c.pvltAssocie};
+}
+
 TEST_F(Resultats, CallbacksOverridesNZeroAndTheUncachedRow) {
     const int a = Creer("A", QA_ASSOCIE, 10);
     const int beneficiaire = Creer("B", QA_BENEFICIAIRE, 0);
     N(100);
-    // No callback: a result of 0 and no long-term gain.
-    ColonnesResultats c = Lire().at(a);
-    EXPECT_EQ(c.resultatTotal, 0);
-    EXPECT_EQ(c.resultat, 0);
-    EXPECT_EQ(c.pvltTotal, kVide);
-    EXPECT_EQ(c.pvlt, 0);
-    EXPECT_EQ(c.benefice, kVide);
-
-    Montants(1000, 999, 500, 30);
+    EXPECT_EQ(Colonnes(Lire().at(a)), (std::vector<Montant>{0, kVide, 0, 0, 0, 0, kVide, kVide, kVide}))
+        << "no callback: a result of 0, no long-term gain";
+    Rappels(1000, 999, 500, 30);
     Saisir(a, Saisie::Benefice, -50);
     demandes.clear();
     const std::map<int, ColonnesResultats> lignes = Lire();
-    c = lignes.at(a);
-    EXPECT_EQ(c.denomination, "A");
-    EXPECT_EQ(c.resultat, 100) << "the entered share is ignored by the proportional column";
-    EXPECT_EQ(c.benefice, kVide);
-    EXPECT_EQ(c.deficit, 50);
-    EXPECT_EQ(c.pvlt, 100);
-    EXPECT_EQ(c.pvltAssocie, 99);
-    EXPECT_EQ(c.resultatBIC, 50);
-    EXPECT_EQ(c.abandons, 3);
-    const ColonnesResultats& b = lignes.at(beneficiaire);
-    EXPECT_EQ(b.denomination, "B");
-    EXPECT_EQ(b.resultatTotal, kVide);
-    EXPECT_EQ(b.resultat, kVide);
-    EXPECT_EQ(b.abandonsTotal, kVide);
+    EXPECT_EQ(Colonnes(lignes.at(a)), (std::vector<Montant>{1000, 999, 100, 100, 50, 3, kVide, 50, 99}))
+        << "the entered loss of 50 ignored by the proportional column";
+    EXPECT_EQ(lignes.at(beneficiaire).denomination, "B");
+    EXPECT_EQ(Colonnes(lignes.at(beneficiaire)), std::vector<Montant>(9, kVide));
     EXPECT_EQ(demandes, std::set<int>{a}) << "never asked for the beneficiary";
-
     N(0);
-    c = Lire().at(a);
-    EXPECT_EQ(c.resultatTotal, 1000);
-    for (const Montant& vide : {c.resultat, c.resultatBIC, c.resultatBA, c.abandons, c.pvlt})
-        EXPECT_EQ(vide, kVide);
-    EXPECT_EQ(c.deficit, 50) << "the entered share holds with N = 0";
+    EXPECT_EQ(Colonnes(Lire().at(a)), (std::vector<Montant>{1000, 999, kVide, kVide, kVide, kVide, kVide, 50, kVide}));
 }
 
 TEST_F(Resultats, YearEndHoldingsRoundEachTermToFiveDecimals) {
@@ -163,7 +149,7 @@ TEST_F(Resultats, HandMadeSciProfitThenLoss) {
         EXPECT_EQ(beneficiaire.benefice, kVide);
     };
 
-    Montants(12346, 3003, 11111, 999);
+    Rappels(12346, 3003, 11111, 999);
     Saisir(sci.b, Saisie::Benefice, 2500);
     Saisir(sci.h, Saisie::ResultatBIC, 2700);
     verifier(11111, 999, {{4321, 4321, kVide, 1051, 1051, 3889, 3889, 350},
@@ -174,7 +160,7 @@ TEST_F(Resultats, HandMadeSciProfitThenLoss) {
     EXPECT_EQ(DonnerAssocie(sci.h)->PVLTCalc(3003, 0), 750);
     EXPECT_EQ(DonnerAssocie(sci.b)->BeneficeCalc(12346), 2500);
 
-    Montants(-7778, NULL_ENTIER, -4321, 0);
+    Rappels(-7778, NULL_ENTIER, -4321, 0);
     Saisir(sci.b, Saisie::Benefice, NULL_ENTIER);
     Saisir(sci.h, Saisie::ResultatBIC, -1000);
     verifier(-4321, 0, {{-2722, kVide, 2722, kVide, 0, -1512, -1512, 0},
