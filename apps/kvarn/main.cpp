@@ -19,6 +19,7 @@
 #include "parametre_commands.hpp"
 #include "registre_commands.hpp"
 #include "parts_cli.hpp"
+#include "repartition_commands.hpp"
 #include "rof_commands.hpp"
 #include "verifier_commands.hpp"
 #include "run.hpp"
@@ -576,6 +577,38 @@ void AddEtatCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(sub, [&globals] { return cli::EtatDivers(globals, divers); });
 }
 
+// repartition [amounts] and repartition saisir ID [entries] [amounts].
+void AddRepartitionCommands(CLI::App& app, GlobalOptions& globals) {
+    const auto montants = [](CLI::App* sub, cli::MontantsOptions& m) {
+        sub->add_option("--resultat", m.resultat, "Résultat à répartir (bénéfice ou perte)")->type_name("EUROS");
+        sub->add_option("--pvlt", m.pvlt, "Plus-value à long terme")->type_name("EUROS");
+        sub->add_option("--bic", m.bic, "Résultat BIC/IS")->type_name("EUROS");
+        sub->add_option("--ba", m.ba, "Résultat BA")->type_name("EUROS");
+        sub->add_option("--abandons", m.abandons, "Abandons de loyers consentis")->type_name("EUROS");
+        sub->add_option("--montants", m.fichier, "Fichier INI des montants, section [Montants]")
+            ->type_name("FICHIER")->check(kNonVide);
+    };
+    static cli::RepartitionOptions repartition;
+    CLI::App* family = app.add_subcommand("repartition", "Répartition du résultat entre les associés (--dossier)");
+    montants(family, repartition.montants);
+    family->add_flag("--json", repartition.json, "Sortie JSON");
+    family->require_subcommand(0, 1);
+    Bind(family, [&globals, family] {
+        return family->get_subcommands().empty() ? cli::Repartition(globals, repartition) : g_status;
+    });
+
+    static cli::RepartitionSaisirOptions saisir;
+    CLI::App* sub = family->add_subcommand("saisir", "Parts saisies d'un associé, comme sur les écrans de répartition");
+    sub->add_option("ID", saisir.idAssocie, "Numéro de l'associé")->required();
+    sub->add_option("--benefice-saisi", saisir.benefice, "Part du bénéfice ou du déficit (\"\" l'efface)");
+    sub->add_option("--pvlt-saisi", saisir.pvlt, "Part de la plus-value à long terme");
+    sub->add_option("--bic-saisi", saisir.bic, "Part du résultat BIC/IS");
+    sub->add_option("--ba-saisi", saisir.ba, "Part du résultat BA");
+    sub->add_option("--abandons-saisi", saisir.abandons, "Part des abandons de loyers");
+    montants(sub, saisir.montants);
+    Bind(sub, [&globals] { return cli::RepartitionSaisir(globals, saisir); });
+}
+
 // ecran NOM: the entries and the buttons are kept in the order given, whatever their option.
 void AddEcranCommand(CLI::App& app, GlobalOptions& globals) {
     static cli::EcranOptions options;
@@ -720,6 +753,7 @@ int main(int argc, char** argv) {
     AddEcranCommand(app, globals);
     AddRegistreCommand(app, globals);
     cli::AjouterCommandesParts(app, globals, Bind);
+    AddRepartitionCommands(app, globals);
     VerifierTextes(app);
     try {
         app.parse(argc, argv);

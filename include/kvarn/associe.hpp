@@ -236,6 +236,18 @@ public:
     // The department of birth for the tax returns: "2A", "2B", "97x", two digits, "99" abroad,
     // "" for a legal person or when nothing tells.
     std::string GetDeptNaissance() const;
+    // The associate's shares of the company's amounts, in whole euros, over its year-end holdings
+    // and the declared number of shares (the setting "KV"/"NbParts", read at each call): an
+    // entered share when there is one, else the proportional share, else 0 when that number is 0.
+    // The profit share is never negative and the loss share never positive; the long-term gain's
+    // share is truncated toward zero (0 for a gain of kNulEntier), the others rounded to the
+    // nearest; `autre` is handed over with the gain and not used.
+    int BeneficeCalc(int resultat) const;
+    int DeficitCalc(int resultat) const;
+    int PVLTCalc(int pvlt, int autre) const;
+    long ResultatBICCalc(long bic) const;
+    long ResultatBACalc(long ba) const;
+    long AbandonsLoyersCalc(long abandons) const;
     // Every member back to its reset value.
     void RAZ();
     // Writes the record into the associates table: onto the row whose name and first names are

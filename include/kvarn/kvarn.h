@@ -307,6 +307,18 @@ KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, CriteresGED) == 8, "PARAMET
 KVARN_STATIC_ASSERT(offsetof(PARAMETRES_ETAT_DIVERS, NomDocGED) == 16, "PARAMETRES_ETAT_DIVERS.NomDocGED at 16");
 
 /*
+ * KV_PREALABLES_REPARTITION - a method of the host: its function, called with its object, before
+ * the result distribution screen takes the host's amounts, so that the host computes them first.
+ * Empty (both pointers null) means not set.
+ */
+typedef struct KV_PREALABLES_REPARTITION {
+    void* Objet;
+    void (*Fonction)(void* objet);
+} KV_PREALABLES_REPARTITION;
+
+KVARN_STATIC_ASSERT(sizeof(KV_PREALABLES_REPARTITION) == 2 * sizeof(void*), "KV_PREALABLES_REPARTITION is two pointers");
+
+/*
  * KV_EVENEMENT_EXO_TVA - an event another module may set: its function, called with its object,
  * the state of an associate's "every expense exempt from VAT" box (0 or 1) and the associate's
  * key. Empty (both pointers null) means not set.
@@ -539,6 +551,12 @@ KVARN_EXPORT void kvarn_standalone_close(void);
  * released, and calls it only when set.
  */
 KVARN_EXPORT extern KV_EVENEMENT_EXO_TVA _ToutLesDepenseSontExonereDeTVA;
+
+/*
+ * Set by the host to compute the result's amounts each time the result distribution screen is
+ * created (zero at the library's start; the module never sets it).
+ */
+KVARN_EXPORT extern KV_PREALABLES_REPARTITION _CalculerPrealablesRepartitionResultatEntreAssocies;
 
 /*
  * The associates for other programs. A caller brackets its work with KVOuvreAssocie_C (which

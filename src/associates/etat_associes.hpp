@@ -1,6 +1,7 @@
 // The associates subsystem's module-wide state: one per data module, created by the associates'
 // installer in the data module's slot for the associates, gone with the data module. It holds the
-// cached list of associates (liste_associes.hpp) and its "loaded" flag.
+// cached list of associates (liste_associes.hpp) and its "loaded" flag, and the host's two
+// callbacks of the result distribution, each set by its screen while it is open (empty otherwise).
 //
 // The associates sit below the movements and cannot include them; where the associates need the
 // movements, the movements' installer registers here the functions the associates call: the
@@ -13,6 +14,7 @@
 #include "store/data_module.hpp"
 
 #include <kvarn/associe.hpp>
+#include <kvarn/ecrans.hpp>
 #include <kvarn/liste_associes.hpp>
 
 #include <cstddef>
@@ -66,6 +68,8 @@ struct EtatAssocies final : store::EtatSousSysteme {
     AcquiertDesParts acquiertDesParts;
     ListeAssocies liste;
     CurseursC curseurs;
+    TCalculResultatAssocies calculResultat;
+    TCalculResultatBICBA calculBICBA;
 };
 
 }  // namespace kvarn::associates

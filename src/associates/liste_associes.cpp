@@ -44,6 +44,10 @@ Associe LireDansListe(db::CTable& table, const LecteurAssocie& lecteur, const Et
 
 }  // namespace
 
+PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres) {
+    return FinExercice(etat.etapeFinExercice, membres);
+}
+
 void ListeAssocies::Vider() { *this = ListeAssocies(); }
 
 void ListeAssocies::Ajouter(Associe associe) {

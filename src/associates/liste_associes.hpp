@@ -21,6 +21,10 @@ namespace kvarn::associates {
 // too in loading mode 5, everyone but them otherwise.
 int ModeOuvertureAssocies(const store::TdmKvarn& module);
 
+// The end-of-year shares of a record holding its key and start-of-year shares, by the step the
+// movements registered; the start-of-year shares while none is registered.
+PartsFinExercice FinExercice(const EtatAssocies& etat, const Associe& membres);
+
 void InitListe(store::TdmKvarn& module, bool triRaisonSociale);
 void DesinitListe(store::TdmKvarn& module);
 // The list, loaded first when its flag is clear.

@@ -6,9 +6,9 @@
 #include <kvarn/liste_associes.hpp>
 
 #include "associates/liste_associes.hpp"
+#include "associates/repartition.hpp"
 #include "associates/table_associes.hpp"
 #include "associates/vues_associes.hpp"
-#include "environment/gest_trp_ini.hpp"
 #include "frame/etat_module.hpp"
 #include "frame/exports_proteges.hpp"
 #include "host/barre.hpp"
@@ -61,5 +61,5 @@ double NbPartsAssocies(kvarn::host::CBarre* barre, bool& rf, bool& bicOuIs, bool
     bicOuIs = regimes.bicOuIs;
     ba = regimes.ba;
     bnc = regimes.bnc;
-    return kvarn::frame::Parametres().GetAssInteger(kvarn::environment::kSectionKV, "NbParts", 0);
+    return kvarn::associates::NbPartsDeclarees();
 }
