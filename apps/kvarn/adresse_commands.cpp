@@ -19,6 +19,9 @@ struct GenreAdresse {
 constexpr GenreAdresse kGenres[] = {
     {"correspondance", "Adresse de correspondance", &DossierFichier::GetAdresseCorrespondance,
      &DossierFichier::SetAdresseCorrespondance},
+    {"siege", "Siège social", &DossierFichier::GetAdresseSiegeSocial, &DossierFichier::SetAdresseSiegeSocial},
+    {"siege-precedent", "Siège social de l'exercice précédent", &DossierFichier::GetAdresseSiegeSocialNm1,
+     &DossierFichier::SetAdresseSiegeSocialNm1},
 };
 
 const GenreAdresse& Genre(const std::string& nom) {

@@ -7,6 +7,7 @@
 #include "adresse_commands.hpp"
 #include "associe_commands.hpp"
 #include "backup_commands.hpp"
+#include "cloture_commands.hpp"
 #include "divers_commands.hpp"
 #include "dossier_commands.hpp"
 #include "etat_commands.hpp"
@@ -242,6 +243,12 @@ void AddAdresseCommands(CLI::App& app, GlobalOptions& globals) {
     write->add_option("--bureau-distributeur", options->adresse.bureauDistributeur, "Bureau distributeur");
     write->add_option("--code-insee", options->adresse.codeInsee, "Code INSEE de la commune");
     Bind(write, [&globals, options] { return cli::AdresseEcrire(globals, *options); });
+}
+
+// cloturer.
+void AddClotureCommands(CLI::App& app, GlobalOptions& globals) {
+    CLI::App* sub = app.add_subcommand("cloturer", "Clôture l'exercice du dossier (--dossier ; --oui sans question)");
+    Bind(sub, [&globals] { return cli::Cloturer(globals); });
 }
 
 // exporter-isa FICHIER, participation ajouter|lister|supprimer.
@@ -750,6 +757,7 @@ int main(int argc, char** argv) {
     AddEtatCommands(app, globals);
     AddAdresseCommands(app, globals);
     AddIsaCommands(app, globals);
+    AddClotureCommands(app, globals);
     AddEcranCommand(app, globals);
     AddRegistreCommand(app, globals);
     cli::AjouterCommandesParts(app, globals, Bind);

@@ -1,5 +1,6 @@
 #include "session.hpp"
 
+#include "db/pending_files.hpp"
 #include "db/session.hpp"
 #include "frame/etat_module.hpp"
 #include "standalone/boites_console.hpp"
@@ -60,6 +61,9 @@ Session::Session(const GlobalOptions& options)
 Session Session::WithDossier(const GlobalOptions& options, Acces acces) {
     Session session(options);
     const std::string& dossier = RequireDossier(options);
+    // A closing cut after its commit left files to write: opening the database writes them,
+    // before the host reads the dossier's files.
+    if (db::PendingFilesMarked(dossier)) db::Session().OpenDossier(dossier);
     session.host_ = standalone::StandaloneHost::Open(dossier, {session.boites_.get(), nullptr, {}, {}});
     if (acces == Acces::Modification)
         session.hold_ = std::make_unique<db::DossierLock>(std::filesystem::path(dossier) / db::DOSSIER_DATABASE_FILE,

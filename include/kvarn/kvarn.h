@@ -536,6 +536,10 @@ KVARN_EXPORT void DesinitKV(void);
 KVARN_EXPORT int _Run(int action);
 /* Overrides the loading mode (-1 restores the mode of the dossier's tax category). */
 KVARN_EXPORT void _KVAffecterAssistantDeChargement(int mode);
+/* Closes the dossier's financial year, all or nothing: true when closed; false after an error,
+ * shown in the exception box, with the dossier as it was. The loading mode stays at 6 after a
+ * closing. */
+KVARN_EXPORT bool _Cloturer(void);
 
 /*
  * The standalone host: kvarn_standalone_open installs it for the dossier of `dossier_dir` (which

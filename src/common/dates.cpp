@@ -1,5 +1,6 @@
 #include "common/dates.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kvarn {
@@ -180,6 +181,13 @@ std::optional<std::time_t> FromDosDateTime(DosDateTime words) {
     local.tm_sec = second;
     local.tm_isdst = -1;  // let the time zone's rule decide summer or winter time
     return std::mktime(&local);
+}
+
+double AddYears(double dayCount, int years) {
+    CalendarDate d = DecodeDate(dayCount);
+    d.year += years;
+    d.day = std::min(d.day, DaysInMonth(d.year, d.month));
+    return *EncodeDate(d);
 }
 
 }  // namespace kvarn

@@ -35,6 +35,8 @@ bool IsValidDate(const CalendarDate& date);
 std::optional<double> EncodeDate(const CalendarDate& date);
 // The calendar date of a day count (its whole part, rounded towards minus infinity).
 CalendarDate DecodeDate(double dayCount);
+// The same day `years` years later or earlier (29 February becomes 28 February).
+double AddYears(double dayCount, int years);
 
 // "dd/mm/yyyy"; the empty text for the empty date 0.
 std::string FormatDate(double dayCount);

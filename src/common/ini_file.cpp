@@ -75,9 +75,8 @@ void IniFile::Load(const Stamp& now) {
 }
 
 void IniFile::Save() {
-    const std::string text = document_.Serialize(format_.lineEnd);
     try {
-        WriteFileAtomically(path_, format_.ansi ? FromUtf8(text, CodePage::Ansi) : text);
+        WriteFileAtomically(path_, FutureBytes());
     } catch (...) {
         // The change never reached the disk: forget the document in memory so the next access
         // reloads what the file really holds, rather than serving a value nobody stored.
@@ -88,8 +87,24 @@ void IniFile::Save() {
 }
 
 const IniDocument& IniFile::Document() {
-    ReloadIfChanged();
+    if (!deferred_) ReloadIfChanged();
     return document_;
+}
+
+void IniFile::BeginDeferred() {
+    if (deferred_) return;
+    ReloadIfChanged();
+    deferred_ = true;
+}
+
+std::string IniFile::FutureBytes() const {
+    const std::string text = document_.Serialize(format_.lineEnd);
+    return format_.ansi ? FromUtf8(text, CodePage::Ansi) : text;
+}
+
+void IniFile::EndDeferred() {
+    deferred_ = false;
+    loaded_.reset();
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) {
@@ -105,6 +120,13 @@ void IniFile::Remove(std::string_view section, std::string_view key) {
 }
 
 void IniFile::Update(const std::function<void(IniEdit&)>& change) {
+    if (deferred_) {
+        // Nothing is written, so there is nothing to lock: the change applies to the memory.
+        IniEdit edit(*this, document_);
+        change(edit);
+        if (edit.changed_) document_ = std::move(edit.document_);
+        return;
+    }
     const FileLock lock(LockOf(path_), kLockWait);
     // Under the lock the file is what the last writer left: read it whatever the stamp says (an
     // inode can be reused, and two replaces can fall in one clock tick).

@@ -15,6 +15,11 @@
 // A name or value that the file could not hold as given (a line break, a key with "=", a
 // character outside CP1252) is refused and nothing is written. A file of the standalone host that
 // fails to parse is reported (file and line) on every access and is never overwritten.
+//
+// A deferred file keeps its writes in memory: from BeginDeferred on, changes apply to the
+// document as the file held it then, reads see them, nothing reaches the disk, and FutureBytes
+// gives the bytes the file is to hold. Work that must change several files all or nothing writes
+// those bytes itself once it has committed, then ends the deferral, or ends it to drop them.
 #pragma once
 
 #include "common/codepage.hpp"
@@ -78,8 +83,19 @@ public:
     // when something changed.
     void Update(const std::function<void(IniEdit& edit)>& change);
 
-    // The document as it is on disk now (reloaded when the file changed).
+    // The document as it is on disk now (reloaded when the file changed); while deferred, with
+    // the deferred changes.
     const IniDocument& Document();
+
+    // Starts keeping writes in memory (a second call changes nothing); throws what reading the
+    // file throws.
+    void BeginDeferred();
+    bool Deferred() const { return deferred_; }
+    // The file's bytes as the deferred changes make them.
+    std::string FutureBytes() const;
+    // Writes reach the disk again; the next read loads what the disk holds, so the deferred
+    // changes are gone unless the caller wrote FutureBytes.
+    void EndDeferred();
 
 private:
     struct Stamp {
@@ -102,6 +118,7 @@ private:
     Validator validator_;
     IniDocument document_;
     std::optional<Stamp> loaded_;  // none until the first load
+    bool deferred_ = false;
 };
 
 // The process-wide object for a Windows settings file at `path` (compared after making the path

@@ -4,6 +4,7 @@
 #include "db/catalogue.hpp"
 #include "db/errors.hpp"
 #include "db/identifiers.hpp"
+#include "db/pending_files.hpp"
 #include "db/statement.hpp"
 
 namespace kvarn::db {
@@ -23,6 +24,9 @@ void Session::OpenDossier(const std::filesystem::path& dossierDir) {
     connection_ = std::make_unique<Connection>(file, options_.busyTimeout);
     lock_ = std::move(lock);
     try {
+        // A closing cut after its commit left the files it changed to write: do it before
+        // anything reads them.
+        FinishPendingFiles(*connection_, dossierDir);
         PlainIndexes(*this, ALIAS_DOSSIER);
     } catch (...) {
         Close();

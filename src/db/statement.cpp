@@ -54,6 +54,10 @@ void Statement::BindText(int index, std::string_view value) {
           index);
 }
 
+void Statement::BindBlob(int index, std::string_view bytes) {
+    Check(sqlite3_bind_blob(stmt_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT), index);
+}
+
 bool Statement::Step() {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;

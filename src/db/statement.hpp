@@ -34,6 +34,7 @@ public:
     void BindInteger(int index, std::int64_t value);
     void BindReal(int index, double value);
     void BindText(int index, std::string_view value);  // the text is copied by SQLite
+    void BindBlob(int index, std::string_view bytes);  // copied too; read back with ColumnText
 
     // Runs one step: true when a row is available. Resets the statement before raising.
     bool Step();

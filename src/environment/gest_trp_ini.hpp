@@ -63,6 +63,12 @@ public:
     void SetAssBool(std::string_view section, std::string_view cle, bool valeur);
     void SupprimerCleAss(std::string_view section, std::string_view cle);
 
+    // Deferring the shared object of the file: the host's dossier settings, on the same object,
+    // defer with it (ini_file.hpp). OctetsDifferes gives the bytes the file is to hold.
+    void Differer() { fichier_->BeginDeferred(); }
+    std::string OctetsDifferes() const { return fichier_->FutureBytes(); }
+    void CesserDeDifferer() { fichier_->EndDeferred(); }
+
     // Every section with its keys and values as stored, for listing (command line, checks).
     std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> Contenu() const;
 

@@ -113,6 +113,17 @@ public:
     // The identifier of the outside party of `kind` attached to the dossier, 0 when none.
     virtual int GetIntervenantAttache(int kind) const = 0;
     virtual void SetIntervenantAttache(int kind, int id) = 0;
+
+    // Work that changes the dossier all or nothing defers the record's writes: from
+    // DiffererEcritures on, the setters change the record in memory only and its getters read
+    // those changes; the caller, once its own work is committed, writes ImageDifferee() to the
+    // record's file (FichierEnregistrement(), a name in the dossier directory) and calls
+    // CesserDeDifferer, which drops in any case what was not written. A host whose record is not
+    // a file of the dossier directory cannot defer: it says so with false and writes at once.
+    virtual bool DiffererEcritures() { return false; }
+    virtual std::string FichierEnregistrement() const { return {}; }
+    virtual std::string ImageDifferee() const { return {}; }
+    virtual void CesserDeDifferer() {}
 };
 
 extern CDossier* pCurDossier;

@@ -114,14 +114,6 @@ std::optional<double> DateDonnee(const std::vector<ValeurDossier>& valeurs, cons
     return date;
 }
 
-// The same day `annees` years later or earlier (29 February becomes 28 February).
-double DecalerAnnees(double jour, int annees) {
-    CalendarDate d = DecodeDate(jour);
-    d.year += annees;
-    d.day = std::min(d.day, DaysInMonth(d.year, d.month));
-    return *EncodeDate(d);
-}
-
 // Defaults of a new dossier: a twelve-month financial year from the dates given (either end), or
 // else the current calendar year; the situation date is the year's end; the previous year is the
 // twelve months before.
@@ -131,11 +123,11 @@ std::vector<ValeurDossier> ValeursParDefaut(const std::vector<ValeurDossier>& va
     const int annee = DecodeDate(Today()).year;
     double debut = *EncodeDate({annee, 1, 1});
     if (debutDonne) debut = *debutDonne;
-    else if (finDonnee) debut = DecalerAnnees(*finDonnee, -1) + 1;
-    const double fin = finDonnee.value_or(DecalerAnnees(debut, 1) - 1);
+    else if (finDonnee) debut = AddYears(*finDonnee, -1) + 1;
+    const double fin = finDonnee.value_or(AddYears(debut, 1) - 1);
     return {{"Exercice", "Debut", FormatDate(debut)},
             {"Exercice", "Fin", FormatDate(fin)},
-            {"Exercice", "DebutPrecedent", FormatDate(DecalerAnnees(debut, -1))},
+            {"Exercice", "DebutPrecedent", FormatDate(AddYears(debut, -1))},
             {"Exercice", "FinPrecedent", FormatDate(debut - 1)},
             {"Exercice", "Situation", FormatDate(fin)},
             {"Dossier", "TenuEn", "EUR"}};
@@ -222,6 +214,11 @@ void DossierFichier::Modifier(const std::vector<ValeurDossier>& valeurs) {
         VerifierExercices(edition.Document());
         identification::ExigerCoherence(NumerosDe(edition.Document()));
     });
+}
+
+bool DossierFichier::DiffererEcritures() {
+    fichier_.BeginDeferred();
+    return true;
 }
 
 std::vector<std::pair<std::string, std::vector<IniDocument::Entry>>> DossierFichier::Contenu() {

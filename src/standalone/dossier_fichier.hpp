@@ -155,6 +155,10 @@ public:
     std::string GetInformationDossierLong(int numero) const override;
     int GetIntervenantAttache(int type) const override;
     void SetIntervenantAttache(int type, int id) override;
+    bool DiffererEcritures() override;
+    std::string FichierEnregistrement() const override { return kFichierDossier; }
+    std::string ImageDifferee() const override { return fichier_.FutureBytes(); }
+    void CesserDeDifferer() override { fichier_.EndDeferred(); }
 
 private:
     explicit DossierFichier(std::filesystem::path repertoire);

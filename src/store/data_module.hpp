@@ -150,6 +150,7 @@ public:
     // The loading mode: the override when set, else from the dossier's tax category.
     int ModeChargement() const;
     void SetModeChargement(int mode) { modeChargement_ = mode; }
+    int ModeChargementForce() const { return modeChargement_; }  // -1 when not overridden
 
     // The screens' working object of that kind: created from the arguments when none is there (they
     // are ignored otherwise), kept until LibererObjet or the data module goes. std::logic_error
