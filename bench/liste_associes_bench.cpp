@@ -5,11 +5,14 @@
 // (movements cached, positions to update in place). Dossiers of N associates and M detail rows:
 // M/2 movements of all seven types through the year, a tenth of them after the situation date,
 // about ten details per associate. The peak memory of the process is reported after the first
-// size (it only grows).
+// size (it only grows). The share register is measured on the same dossiers, as its command meets
+// them (a new data module, positions to compute), built then written as its largest CSV table.
 #include "common/dates.hpp"
 #include "db/query.hpp"
 #include "db/transaction.hpp"
 #include "frame/etat_module.hpp"
+#include "movements/lecture_registre.hpp"
+#include "movements/registre_csv.hpp"
 #include "standalone/dossier_fichier.hpp"
 #include "standalone/standalone_host.hpp"
 #include "store/nouveau_dossier.hpp"
@@ -158,9 +161,25 @@ void BM_SecondChargement(benchmark::State& state) {
     Compter(state);
 }
 
+void BM_Registre(benchmark::State& state) {
+    OuvrirDossier(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::size_t octets = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        NouveauModule();
+        state.ResumeTiming();
+        const movements::Registre registre = movements::ConstruireRegistre(*frame::DataModule());
+        octets = movements::RegistreEnCsv(registre, movements::TableRegistre::Mouvements, true).size();
+        benchmark::DoNotOptimize(octets);
+    }
+    state.counters["csv_MB"] = static_cast<double>(octets) / 1e6;
+    Compter(state);
+}
+
 BENCHMARK(BM_PremierChargement)->Args({10000, 100000})->Args({20000, 200000})->Unit(benchmark::kMillisecond)
     ->Iterations(3)->MeasureProcessCPUTime();
 BENCHMARK(BM_SecondChargement)->Args({10000, 100000})->Args({20000, 200000})->Unit(benchmark::kMillisecond)
     ->Iterations(3)->MeasureProcessCPUTime();
+BENCHMARK(BM_Registre)->Args({10000, 100000})->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
 
 }  // namespace

@@ -2,9 +2,10 @@
 // KVAlloue... functions) creates to describe the screen it opens.
 //
 // The base CKvarn carries the screen group's code and the caller's integer; the classes add what
-// the screens call back or read: the list of associates' two optional host callbacks (called after
-// an associate was added; after a deletion and when the list closes) and its flag, the share
-// capital's situation date and tax category. Nothing here reads or writes the dossier.
+// the screens call back or read: the two optional host callbacks of the list of associates and of
+// the share capital (a boolean one taking two booleans; a notification after a deletion and when
+// the screen closes), the list's flag, the share capital's situation date and tax category.
+// Nothing here reads or writes the dossier.
 #pragma once
 
 #include <kvarn/ecrans.hpp>
@@ -13,7 +14,9 @@
 // Group 1: the list of associates.
 class KVARN_EXPORT CParamAssocies : public CKvarn {
 public:
-    typedef bool (*TRappelBooleen)();
+    // Two booleans in, a boolean out: the list's screen passes its two switches and the host says
+    // whether to go on.
+    typedef bool (*TRappelBooleen)(bool, bool);
     typedef void (*TNotification)();
 
     CParamAssocies(int parametre, TRappelBooleen rappelBooleen, TNotification notification, bool drapeau);
@@ -34,9 +37,12 @@ public:
 // Group 12: the share capital at a date, for a tax category (0: the dossier's own).
 class KVARN_EXPORT CParamCapitalSocial : public CKvarn {
 public:
-    CParamCapitalSocial(int parametre, double dateSituation, int categorieImposition);
+    CParamCapitalSocial(int parametre, CParamAssocies::TRappelBooleen rappelBooleen,
+                        CParamAssocies::TNotification notification, double dateSituation, int categorieImposition);
     ~CParamCapitalSocial() override;
 
+    CParamAssocies::TRappelBooleen RappelBooleen;  // null: none
+    CParamAssocies::TNotification Notification;    // null: none
     double DateSituation;  // a day count
     int CategorieImposition;
 };

@@ -16,8 +16,14 @@ CParamAssocies::~CParamAssocies() = default;
 CParamAssocie::CParamAssocie(int parametre) : CKvarn(TE_ASSOCIE, parametre) {}
 CParamAssocie::~CParamAssocie() = default;
 
-CParamCapitalSocial::CParamCapitalSocial(int parametre, double dateSituation, int categorieImposition)
-    : CKvarn(TE_CAPITAL_SOCIAL, parametre), DateSituation(dateSituation), CategorieImposition(categorieImposition) {}
+CParamCapitalSocial::CParamCapitalSocial(int parametre, CParamAssocies::TRappelBooleen rappelBooleen,
+                                         CParamAssocies::TNotification notification, double dateSituation,
+                                         int categorieImposition)
+    : CKvarn(TE_CAPITAL_SOCIAL, parametre),
+      RappelBooleen(rappelBooleen),
+      Notification(notification),
+      DateSituation(dateSituation),
+      CategorieImposition(categorieImposition) {}
 CParamCapitalSocial::~CParamCapitalSocial() = default;
 
 CParamFonctionsEtCapital::CParamFonctionsEtCapital(int parametre) : CKvarn(TE_FONCTIONS_ET_CAPITAL, parametre) {}
@@ -29,7 +35,7 @@ void* KVAlloueAssocies_C(int16_t liste) {
 }
 
 void* KVAlloueAssocies_C_CapitalSocial(int16_t categorieImposition) {
-    return static_cast<CKvarn*>(new CParamCapitalSocial(kParametreInterfaceC, GetDateSituation(), categorieImposition));
+    return static_cast<CKvarn*>(new CParamCapitalSocial(kParametreInterfaceC, nullptr, nullptr, GetDateSituation(), categorieImposition));
 }
 
 void* KVAlloueFonctionsEtCapital_C(void) {

@@ -17,20 +17,25 @@ namespace {
 
 constexpr const char* kSynthese = "tblSyntheseMouvement";
 
-}  // namespace
-
-void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details) {
+// The synthesis rows of the movement under the cursor, into a synthesis component already lent.
+void EcrireSynthese(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details, db::CTable& synthese) {
     const std::optional<cMouvParts> mouvement = LireMouvement(mouvements);
     if (!mouvement || ApresSituation(mouvement->DateMouvement, module.Environnement().GetDateSituation())) return;
-    db::CTable& synthese = module.Donnees().Composant(kSynthese);
-    ComposantRetabli retabli(synthese);
-    synthese.SetIndexName("");
     const ColonnesDetail colonnes(details);
     for (details.First(); !details.Eof(); details.Next()) {
         const LigneDetail ligne = colonnes.Lire();
         for (const LigneSynthese& ecrite : LignesSynthese(ligne, colonnes.IdDetail()))
             EcrireLigneSynthese(synthese, *mouvement, ligne.idAsso, ecrite);
     }
+}
+
+}  // namespace
+
+void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details) {
+    db::CTable& synthese = module.Donnees().Composant(kSynthese);
+    ComposantRetabli retabli(synthese);
+    synthese.SetIndexName("");
+    EcrireSynthese(module, mouvements, details, synthese);
     retabli.Retablir();
 }
 
@@ -42,12 +47,18 @@ void InitialiserSyntheseMouvements(store::TdmKvarn& module) {
     ComposantRetabli mouvementsRetablis(mouvements);
     mouvements.SetIndexName(module.Donnees().IndexTri);
     barre->SetMax(mouvements.RecordCount());
+    // The synthesis is lent once for the whole walk: lending it per movement read all of it again
+    // each time, which grew with the square of the movements (minutes at 50,000).
+    db::CTable& synthese = module.Donnees().Composant(kSynthese);
+    ComposantRetabli syntheseRetablie(synthese);
+    synthese.SetIndexName("");
     db::KeepWhatWasPosted(module.Donnees().Session(), [&] {
         for (mouvements.First(); !mouvements.Eof(); mouvements.Next()) {
-            SynthetiserMouvement(module, mouvements, details);
+            EcrireSynthese(module, mouvements, details, synthese);
             barre->Avancer();
         }
     });
+    syntheseRetablie.Retablir();
     mouvementsRetablis.Retablir();
     detailsRetablis.Retablir();
 }
