@@ -18,9 +18,9 @@ namespace {
 constexpr const char* kSynthese = "tblSyntheseMouvement";
 
 // The synthesis rows of the movement under the cursor, into a synthesis component already lent.
-void EcrireSynthese(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details, db::CTable& synthese) {
+void EcrireSynthese(double dateSituation, db::CTable& mouvements, db::CTable& details, db::CTable& synthese) {
     const std::optional<cMouvParts> mouvement = LireMouvement(mouvements);
-    if (!mouvement || ApresSituation(mouvement->DateMouvement, module.Environnement().GetDateSituation())) return;
+    if (!mouvement || ApresSituation(mouvement->DateMouvement, dateSituation)) return;
     const ColonnesDetail colonnes(details);
     for (details.First(); !details.Eof(); details.Next()) {
         const LigneDetail ligne = colonnes.Lire();
@@ -35,7 +35,7 @@ void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::C
     db::CTable& synthese = module.Donnees().Composant(kSynthese);
     ComposantRetabli retabli(synthese);
     synthese.SetIndexName("");
-    EcrireSynthese(module, mouvements, details, synthese);
+    EcrireSynthese(module.Environnement().GetDateSituation(), mouvements, details, synthese);
     retabli.Retablir();
 }
 
@@ -52,9 +52,10 @@ void InitialiserSyntheseMouvements(store::TdmKvarn& module) {
     db::CTable& synthese = module.Donnees().Composant(kSynthese);
     ComposantRetabli syntheseRetablie(synthese);
     synthese.SetIndexName("");
+    const double dateSituation = module.Environnement().GetDateSituation();  // a settings read: once
     db::KeepWhatWasPosted(module.Donnees().Session(), [&] {
         for (mouvements.First(); !mouvements.Eof(); mouvements.Next()) {
-            EcrireSynthese(module, mouvements, details, synthese);
+            EcrireSynthese(dateSituation, mouvements, details, synthese);
             barre->Avancer();
         }
     });
