@@ -1,5 +1,6 @@
 #include "store/cloture.hpp"
 
+#include "common/clock.hpp"
 #include "common/nulls.hpp"
 #include "db/pending_files.hpp"
 #include "db/transaction.hpp"
@@ -7,6 +8,8 @@
 #include "host/barre.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
+#include "store/cloture_enregistree.hpp"
+#include "store/empreinte_dossier.hpp"
 
 #include <kvarn/kvarn.h>
 
@@ -17,6 +20,8 @@
 
 namespace kvarn::store {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The closing's place in the data module's unit: one of its own, after those of the links.
 constexpr std::uint32_t kPlaceCloture = 6000;
@@ -51,14 +56,13 @@ std::function<void(int)>& Crochet() {
     return crochet;
 }
 
-void Point(int point) {
-    if (Crochet()) Crochet()(point);
-}
+void Point(int point) { PointDeCoupure(point); }
 
 // The host's bar, stepped before each step; the associates' step shows its own progress.
 class Deroulement {
 public:
     Deroulement() : barre_(host::OuvrirBarre("Clôture de l'exercice")) { barre_->SetMax(kEtapes); }
+    void Archive() { barre_->SetTexte("Archive du dossier avant la clôture"); }
     void Etape(int numero) {
         Point(numero);
         barre_->SetPosition(numero - 1);
@@ -156,10 +160,15 @@ public:
     FichiersDifferes(const FichiersDifferes&) = delete;
     FichiersDifferes& operator=(const FichiersDifferes&) = delete;
 
-    // Their future images, recorded in the transaction open on `connexion`.
-    void Journaliser(db::Connection& connexion) const {
-        db::RecordPendingFile(connexion, environment::kNomFichierParametres, parametres_.OctetsDifferes());
-        if (dossier_) db::RecordPendingFile(connexion, dossier_->FichierEnregistrement(), dossier_->ImageDifferee());
+    // Their future images and the closing's record, with the digest of the closed dossier,
+    // recorded in the transaction open on `connexion`.
+    void Journaliser(db::Connection& connexion, ClotureEnregistree cloture) const {
+        const std::string parametres = parametres_.OctetsDifferes();
+        const std::string dossier = dossier_ ? dossier_->ImageDifferee() : std::string();
+        db::RecordPendingFile(connexion, environment::kNomFichierParametres, parametres);
+        if (dossier_) db::RecordPendingFile(connexion, dossier_->FichierEnregistrement(), dossier);
+        cloture.empreinte = EmpreinteDossier(connexion, {parametres, dossier});
+        db::RecordPendingFile(connexion, kFichierCloture, ImageCloture(cloture));
     }
 
 private:
@@ -173,9 +182,24 @@ environment::CGestTRPIni& Parametres(TdmKvarn& module) {
     return *parametres;
 }
 
+// The dossier directory's files as they are before the closing, archived for its undo; the
+// record that is to name them.
+ClotureEnregistree Archiver(TdmKvarn& module, Deroulement& etape) {
+    const fs::path repertoire = Parametres(module).Repertoire();
+    NettoyerArchivesCloture(repertoire);
+    const std::time_t moment = Now();
+    ClotureEnregistree cloture{module.Environnement().GetDateDebEx(), module.Environnement().GetDateFinEx(), moment,
+                               NomArchiveLibre(repertoire, moment), 0};
+    etape.Archive();
+    fs::create_directories(repertoire / kRepertoireCloture);
+    Archivage().sauvegarder(repertoire, repertoire / kRepertoireCloture, cloture.archive);
+    return cloture;
+}
+
 // Steps 2 to 15 and the year of the host's record, then COMMIT and the files. `valide` turns true
 // at COMMIT.
-void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Deroulement& etape, bool& valide) {
+void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Deroulement& etape,
+            const ClotureEnregistree& cloture, bool& valide) {
     TdmDonnees& donnees = module.Donnees();
     environment::CGestTRPIni& parametres = Parametres(module);
     const FichiersDifferes differes(parametres);
@@ -227,7 +251,7 @@ void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Derou
     if (nouvelExercice) nouvelExercice();
     etape.Etape(16);
 
-    differes.Journaliser(connexion);
+    differes.Journaliser(connexion, cloture);
     const std::filesystem::path repertoire = parametres.Repertoire();
     db::MarkPendingFiles(repertoire);
     transaction.Commit();
@@ -241,7 +265,13 @@ void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Derou
 
 void InscrireServicesCloture(ServicesCloture services) { Services() = std::move(services); }
 
+const ServicesCloture& ServicesInscrits() { return Services(); }
+
 void SetClosingFaultHookForTests(std::function<void(int)> hook) { Crochet() = std::move(hook); }
+
+void PointDeCoupure(int point) {
+    if (Crochet()) Crochet()(point);
+}
 
 bool Cloturer(const std::function<void()>& nouvelExercice) {
     TdmKvarn* module = Services().dataModule ? Services().dataModule() : nullptr;
@@ -257,7 +287,9 @@ bool Cloturer(const std::function<void()>& nouvelExercice) {
         // The end positions are computed from the movements as stored, never from a list a
         // caller loaded before changing them.
         Services().oublierListes(*module);
-        Etapes(*module, nouvelExercice, etape, valide);
+        const ClotureEnregistree cloture = Archiver(*module, etape);
+        Point(kPointArchive);
+        Etapes(*module, nouvelExercice, etape, cloture, valide);
     } catch (const std::exception& erreur) {
         if (module && !valide) module->SetModeChargement(modeAvant);
         if (demarre) DesinitKV();

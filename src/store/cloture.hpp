@@ -10,6 +10,10 @@
 // opening of the database. The steps never read what an earlier step deferred in the files, so
 // keeping the writes in memory changes nothing of what they compute.
 //
+// Before its transaction the closing archives the dossier's files, and in it records the closing
+// (cloture_enregistree.hpp) with the digest of the closed dossier, so that the last closing can be
+// undone (decloture.hpp).
+//
 // The steps that belong to subsystems above the store (the share positions, the pairs of bare
 // owner and usufructuary, the lists cached by the C interface) and the module-wide data module
 // come through ServicesCloture, which the movements subsystem registers once.
@@ -38,10 +42,13 @@ struct ServicesCloture {
 };
 
 void InscrireServicesCloture(ServicesCloture services);
+const ServicesCloture& ServicesInscrits();
 
-// Where a closing may be cut, as the fault hook is told: before each step 1 to 16, then the
-// points after COMMIT (kPointApresCommit, then one more per file written and the last before the
-// marker goes). Step 16 (leaving the bracket) runs after the files; its point precedes COMMIT.
+// Where a closing may be cut, as the fault hook is told: before each step 1 to 16, after the
+// archive of the dossier (kPointArchive, between steps 1 and 2), then the points after COMMIT
+// (kPointApresCommit, then one more per file written and the last before the marker goes). Step
+// 16 (leaving the bracket) runs after the files; its point precedes COMMIT.
+inline constexpr int kPointArchive = 17;
 inline constexpr int kPointApresCommit = 18;
 
 // The closing. `nouvelExercice`, when given, runs after step 15 with the host's record deferred:
@@ -49,8 +56,10 @@ inline constexpr int kPointApresCommit = 18;
 // when closed; false after an error, shown through the exception box (unit 1015, its own place).
 bool Cloturer(const std::function<void()>& nouvelExercice);
 
-// Fault injection: called with each point of a closing; throwing from it stops the closing
-// there, as an error of that step would. nullptr clears it.
+// Fault injection: called with each point of a closing, or of its undo (decloture.hpp);
+// throwing from it stops the work there, as an error at that point would. nullptr clears it.
 void SetClosingFaultHookForTests(std::function<void(int point)> hook);
+// Tells the hook, when one is set, that the work reached `point`.
+void PointDeCoupure(int point);
 
 }  // namespace kvarn::store

@@ -1,8 +1,11 @@
 // The year-end closing on a dossier whose year the test knows by hand: movements of types 0, 3
 // and 5 and a start-of-year link give the next year's opening shares and pairs; then the closing
 // cut at every point, by an error and by a killed process, leaves the dossier as it was or as a
-// closing run to its end leaves it, by whether the cut follows COMMIT.
+// closing run to its end leaves it, by whether the cut follows COMMIT. Its undo puts back the
+// dossier of before, refuses what it cannot do without changing anything, and cut at every point
+// leaves the dossier closed or put back, by whether the cut follows its copy.
 #include "store/cloture.hpp"
+#include "store/decloture.hpp"
 
 #include "common/nulls.hpp"
 #include "db/pending_files.hpp"
@@ -42,6 +45,12 @@ void PrintTo(const Photo& p, std::ostream* os) {
     *os << "mode " << p.mode << ", bracket " << p.crochet << ", marker " << p.marqueur << "\n"
         << p.tables << p.parametres << "\n" << p.dossier;
 }
+
+struct Coupure {
+    std::string nom;
+    int point;
+    bool tuee;  // the process killed there, rather than an error thrown
+};
 
 class Cloture : public testing_support::ModuleOuvert {
 protected:
@@ -101,13 +110,52 @@ protected:
         }
         return lignes;
     }
+    // `travail` cut at `coupure.point`: by an error thrown there, with the data module of the
+    // test; or by the process killed there, in a child with a data module of its own, the
+    // dossier then seen by a new one. The data module is gone on entry for a kill.
+    void Couper(const Coupure& coupure, const std::function<bool()>& travail) {
+        if (coupure.tuee) {
+            const pid_t enfant = fork();
+            if (enfant == 0) {
+                InitDataModuleKV();
+                SetClosingFaultHookForTests([&](int point) {
+                    if (point == coupure.point) _exit(0);
+                });
+                travail();
+                _exit(3);
+            }
+            int statut = 0;
+            ASSERT_EQ(waitpid(enfant, &statut, 0), enfant);
+            ASSERT_EQ(WEXITSTATUS(statut), 0) << "the work never reached point " << coupure.point;
+            InitDataModuleKV();
+        } else {
+            SetClosingFaultHookForTests([&](int point) {
+                if (point == coupure.point) throw std::runtime_error("coupure");
+            });
+            EXPECT_FALSE(travail());
+            SetClosingFaultHookForTests(nullptr);
+            EXPECT_EQ(boxes_.shown().size(), 1u);
+        }
+    }
+    // The dossier as a new data module sees it.
+    Photo Rouvrir() {
+        DetruireDataModuleKV();
+        InitDataModuleKV();
+        return Photographier();
+    }
     Photo Photographier() {
         Photo photo{"", testing_support::ReadBytes(FichierParametres()), testing_support::ReadBytes(dir_ / "dossier.ini"),
                     db::PendingFilesMarked(dir_), frame::DataModule()->ModeChargementForce(), frame::Etat().compteurInit};
         for (const std::string& table : Lire("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT IN "
-                                             "('pending_files', 'sqlite_sequence') ORDER BY name"))
-            for (const std::string& ligne : Lire("SELECT * FROM \"" + table + "\" ORDER BY rowid"))
+                                             "('pending_files', 'sqlite_sequence') ORDER BY name")) {
+            // Each value as quote() gives it: a real by as many digits as it takes to read back
+            // the same bits, so that the rows are compared to the byte.
+            std::string valeurs;
+            for (const std::string& colonne : Lire("SELECT name FROM pragma_table_info('" + table + "')"))
+                valeurs += (valeurs.empty() ? "quote(\"" : ", quote(\"") + colonne + "\")";
+            for (const std::string& ligne : Lire("SELECT " + valeurs + " FROM \"" + table + "\" ORDER BY rowid"))
                 photo.tables += table + ":" + ligne + "\n";
+        }
         return photo;
     }
 };
@@ -144,12 +192,6 @@ TEST_F(Cloture, EndPositionsOpenTheNextYearAndOneYearEntriesGo) {
     EXPECT_EQ(host_->Dossier()->GetAdresseSiegeSocial().Ville, "LYON");
 }
 
-struct Coupure {
-    std::string nom;
-    int point;
-    bool tuee;  // the process killed there, rather than an error thrown
-};
-
 class CoupureCloture : public Cloture, public testing::WithParamInterface<Coupure> {};
 
 TEST_P(CoupureCloture, LeavesTheDossierAsBeforeOrAsClosedByWhetherCommitWasPassed) {
@@ -165,42 +207,136 @@ TEST_P(CoupureCloture, LeavesTheDossierAsBeforeOrAsClosedByWhetherCommitWasPasse
     DetruireDataModuleKV();
     fs::copy(sauvegarde, dir_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 
-    if (coupure.tuee) {
-        const pid_t enfant = fork();
-        if (enfant == 0) {
-            InitDataModuleKV();
-            SetClosingFaultHookForTests([&](int point) {
-                if (point == coupure.point) _exit(0);
-            });
-            Cloturer({});
-            _exit(3);
-        }
-        int statut = 0;
-        ASSERT_EQ(waitpid(enfant, &statut, 0), enfant);
-        ASSERT_EQ(WEXITSTATUS(statut), 0) << "the closing never reached point " << coupure.point;
-        InitDataModuleKV();
-    } else {
-        InitDataModuleKV();
-        SetClosingFaultHookForTests([&](int point) {
-            if (point == coupure.point) throw std::runtime_error("coupure");
-        });
-        EXPECT_FALSE(_Cloturer());
-        EXPECT_EQ(boxes_.shown().size(), 1u);
-    }
+    if (!coupure.tuee) InitDataModuleKV();
+    Couper(coupure, [] { return _Cloturer(); });
     EXPECT_EQ(Photographier(), coupure.point < kPointApresCommit ? avant : close);
 }
 
-std::vector<Coupure> Coupures() {
+// Every point from 1 to `dernier`: by an error before `validation`, by a kill everywhere.
+std::vector<Coupure> Coupures(int dernier, int validation) {
     std::vector<Coupure> coupures;
-    for (int point = 1; point <= 21; ++point) {
-        if (point == 17) continue;
-        if (point < kPointApresCommit) coupures.push_back({"erreur" + std::to_string(point), point, false});
+    for (int point = 1; point <= dernier; ++point) {
+        if (point < validation) coupures.push_back({"erreur" + std::to_string(point), point, false});
         coupures.push_back({"arret" + std::to_string(point), point, true});
     }
     return coupures;
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, CoupureCloture, testing::ValuesIn(Coupures()), testing_support::NomDuCas{});
+// After COMMIT: three files (the settings, the host's record, the closing's record), then the
+// marker.
+INSTANTIATE_TEST_SUITE_P(Points, CoupureCloture, testing::ValuesIn(Coupures(kPointApresCommit + 4, kPointApresCommit)),
+                         testing_support::NomDuCas{});
+
+TEST_F(Cloture, UndoPutsBackTheDossierOfBeforeTheLastClosingOnly) {
+    const Photo avant = Photographier();
+    ASSERT_TRUE(_Cloturer());
+    testing_support::WriteBytes(dir_ / ".cloture" / "CLOTURE-19991231-235959.BR", "an archive no record names");
+    ASSERT_TRUE(Decloturer(false));
+    EXPECT_TRUE(boxes_.shown().empty());
+    EXPECT_EQ(Rouvrir(), avant);
+    EXPECT_TRUE(fs::is_empty(dir_ / ".cloture"));
+
+    ASSERT_TRUE(_Cloturer());
+    const Photo close = Rouvrir();
+    ASSERT_TRUE(_Cloturer());
+    ASSERT_TRUE(Decloturer(false));
+    EXPECT_EQ(Rouvrir(), close);
+    EXPECT_FALSE(Decloturer(false));
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].texte, kAucuneClotureAAnnuler);
+}
+
+struct RefusDecloture {
+    std::string nom;
+    std::function<void(const fs::path& archive)> apres;  // after the closing; null: no closing
+    const char* message;
+    bool forcable;
+};
+
+class RefusDeclotures : public Cloture, public testing::WithParamInterface<RefusDecloture> {
+public:
+    static fs::path Archive(const fs::path& dir) {
+        for (const fs::directory_entry& entree : fs::directory_iterator(dir / ".cloture"))
+            if (entree.path().extension() == ".BR") return entree.path();
+        return {};
+    }
+};
+
+TEST_P(RefusDeclotures, ChangeNothingAndOnlyAChangedDossierCanBeForced) {
+    const RefusDecloture& cas = GetParam();
+    const Photo avant = Photographier();
+    if (cas.apres) {
+        ASSERT_TRUE(_Cloturer());
+        cas.apres(Archive(dir_));
+    }
+    const Photo refuse = Photographier();
+    EXPECT_FALSE(Decloturer(false));
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].texte, cas.message);
+    EXPECT_EQ(Photographier(), refuse);
+    EXPECT_EQ(Decloturer(true), cas.forcable);
+    if (cas.forcable) {
+        EXPECT_EQ(Rouvrir(), avant);
+    }
+}
+
+void Parametre(const char* cle, int valeur) {
+    InitKV();
+    frame::Parametres().SetInteger(cle, valeur);
+    DesinitKV();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, RefusDeclotures,
+    testing::Values(
+        RefusDecloture{"RienACloturer", nullptr, kAucuneClotureAAnnuler, false},
+        RefusDecloture{"ArchiveAbsente", [](const fs::path& a) { fs::remove(a); }, kArchiveClotureIntrouvable,
+                       false},
+        RefusDecloture{"ArchiveEndommagee",
+                       [](const fs::path& a) {
+                           std::string octets = testing_support::ReadBytes(a);
+                           octets[octets.size() / 2] ^= 0x5A;
+                           testing_support::WriteBytes(a, octets);
+                       },
+                       kArchiveClotureIntrouvable, false},
+        RefusDecloture{"EnregistrementIllisible",
+                       [](const fs::path& a) {
+                           testing_support::WriteBytes(a.parent_path() / "cloture.ini", "[Cloture]\nArchive=../x\n");
+                       },
+                       kArchiveClotureIntrouvable, false},
+        RefusDecloture{"LigneModifiee",
+                       [](const fs::path&) {
+                           frame::DataModule()->Donnees().Session().connection().Execute(
+                               "UPDATE KOLMIKV1 SET Nom = 'Z' WHERE ShIDAssocie = 1");
+                       },
+                       kDossierModifieDepuisCloture, true},
+        RefusDecloture{"ParametreModifie", [](const fs::path&) { Parametre("NbParts", 7); },
+                       kDossierModifieDepuisCloture, true}),
+    testing_support::NomDuCas{});
+
+class CoupureDecloture : public Cloture, public testing::WithParamInterface<Coupure> {};
+
+TEST_P(CoupureDecloture, LeavesTheDossierClosedOrPutBackByWhetherTheCopyWasMade) {
+    const Coupure& coupure = GetParam();
+    const Photo avant = Photographier();
+    ASSERT_TRUE(_Cloturer());
+    const Photo close = Rouvrir();
+    if (coupure.tuee) DetruireDataModuleKV();
+    Couper(coupure, [] { return Decloturer(false); });
+    const bool copiee = coupure.point >= kPointDeclotureCopiee;
+    EXPECT_EQ(Photographier(), copiee ? avant : close);
+    // Cut before its copy, the undo can still be done.
+    if (!copiee) {
+        EXPECT_TRUE(Decloturer(false));
+        EXPECT_EQ(Rouvrir(), avant);
+    }
+}
+
+// After the copy: three files (the settings, the host's record, the closing's record removed),
+// then the marker.
+INSTANTIATE_TEST_SUITE_P(Points, CoupureDecloture,
+                         testing::ValuesIn(Coupures(kPointDeclotureCopiee + 4, kPointDeclotureCopiee)),
+                         testing_support::NomDuCas{});
 
 }  // namespace
 }  // namespace kvarn::store
