@@ -4,6 +4,7 @@
 #include "host/boites.hpp"
 #include "session.hpp"
 #include "store/cloture.hpp"
+#include "store/decloture.hpp"
 
 #include <iostream>
 
@@ -38,6 +39,23 @@ int Cloturer(const GlobalOptions& globals) {
     if (!close) return kRefus;
     std::cout << "Exercice " << Periode(debut, fin) << " clôturé ; nouvel exercice " << Periode(nouveauDebut, nouvelleFin)
               << "\n";
+    return kSucces;
+}
+
+int Decloturer(const GlobalOptions& globals, const DeclotureOptions& options) {
+    Session session = Session::WithDossier(globals);
+    session.OuvrirModule();
+    std::string periode;
+    bool abandonnee = false;
+    // A refusal or a failure is shown through the module's boxes, on stderr.
+    const bool annulee = store::Decloturer(options.forcer, [&](const store::ClotureEnregistree& cloture) {
+        periode = Periode(cloture.debut, cloture.fin);
+        abandonnee = !host::ZORQuestion("Annuler la clôture de l'exercice " + periode + " ?", "Annulation de la clôture");
+        return !abandonnee;
+    });
+    if (abandonnee) throw Refus("Annulation de la clôture abandonnée");
+    if (!annulee) return kRefus;
+    std::cout << "Clôture de l'exercice " << periode << " annulée\n";
     return kSucces;
 }
 

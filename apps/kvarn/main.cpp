@@ -245,10 +245,14 @@ void AddAdresseCommands(CLI::App& app, GlobalOptions& globals) {
     Bind(write, [&globals, options] { return cli::AdresseEcrire(globals, *options); });
 }
 
-// cloturer.
+// cloturer, decloturer [--forcer].
 void AddClotureCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* sub = app.add_subcommand("cloturer", "Clôture l'exercice du dossier (--dossier ; --oui sans question)");
     Bind(sub, [&globals] { return cli::Cloturer(globals); });
+    auto decloture = std::make_shared<cli::DeclotureOptions>();
+    CLI::App* undo = app.add_subcommand("decloturer", "Annule la dernière clôture du dossier (--dossier ; --oui sans question)");
+    undo->add_flag("--forcer", decloture->forcer, "Annule même si le dossier a été modifié depuis la clôture");
+    Bind(undo, [&globals, decloture] { return cli::Decloturer(globals, *decloture); });
 }
 
 // exporter-isa FICHIER, participation ajouter|lister|supprimer.
