@@ -1,7 +1,9 @@
 #include "associe_commands.hpp"
 
 #include "adresse_commands.hpp"
+#include "associates/colonne_associe.hpp"
 #include "associates/creation_associe.hpp"
+#include "associates/liste_associes.hpp"
 #include "associates/modification_associe.hpp"
 #include "associates/suppression_associe.hpp"
 #include "associates/table_associes.hpp"
@@ -10,6 +12,7 @@
 #include "common/fixed_field.hpp"
 #include "common/nulls.hpp"
 #include "common/numbers.hpp"
+#include "db/transaction.hpp"
 #include "frame/etat_module.hpp"
 #include "json.hpp"
 #include "session.hpp"
@@ -125,6 +128,7 @@ const std::vector<OptionColonnes> kOptionsColonnes{
     {"--cp", {"AdrCP"}},                    {"--ville", {"AdrVille"}},
     {"--telephone", {"AdrTel"}},            {"--fax", {"AdrFax"}},
     {"--pays", {"AdrIDPays"}},
+    {"--champ", {}},  // its columns by their names (EcrireChamps)
 };
 
 std::set<std::string> ColonnesDonnees(const std::vector<std::string>& donnees) {
@@ -136,6 +140,29 @@ std::set<std::string> ColonnesDonnees(const std::vector<std::string>& donnees) {
         colonnes.insert(ligne->colonnes.begin(), ligne->colonnes.end());
     }
     return colonnes;
+}
+
+// "--champ COLONNE=VALEUR", in the order given: any stored column of the associate's row by its
+// name, the text read by the column's type. false for an unknown associate; a column that cannot
+// be written or a value it cannot take is bad usage.
+bool EcrireChamps(store::TdmKvarn& module, int idAssocie, const std::vector<std::string>& champs) {
+    db::CTable table(module.Donnees().Session());
+    if (!associates::OuvrirSurAssocie(module, table, idAssocie)) return false;
+    table.Edit();
+    for (const std::string& champ : champs) {
+        const std::size_t egal = champ.find('=');
+        try {
+            if (egal == std::string::npos) throw std::invalid_argument("--champ " + champ + " : COLONNE=VALEUR attendu");
+            associates::EcrireColonneAssocie(table, std::string_view(champ).substr(0, egal),
+                                             std::string_view(champ).substr(egal + 1));
+        } catch (const std::invalid_argument& refus) {
+            table.Cancel();
+            throw MauvaisUsage(refus.what());
+        }
+    }
+    table.Post();
+    associates::DesinitListe(module);
+    return true;
 }
 
 // The options over the stored record: the kind of person and the quality stay as stored unless
@@ -196,8 +223,17 @@ int AssocieModifier(const GlobalOptions& globals, int idAssocie, const AssocieAj
     const std::set<std::string> colonnes = ColonnesDonnees(donnees);
     Session session = Session::WithDossier(globals);
     session.OuvrirModule();
+    store::TdmKvarn& module = *frame::DataModule();
     const auto appliquer = [&](Associe& a) { AppliquerModification(options, a); };
-    switch (associates::ModifierAssocie(*frame::DataModule(), idAssocie, appliquer, colonnes)) {
+    // The options' columns and the named ones together, or nothing.
+    auto resultat = associates::Modification::Inconnu;
+    db::AllOrNothing(module.Donnees().Session(), [&] {
+        resultat = associates::ModifierAssocie(module, idAssocie, appliquer, colonnes);
+        if (resultat == associates::Modification::Modifie && !options.champs.empty() &&
+            !EcrireChamps(module, idAssocie, options.champs))
+            resultat = associates::Modification::Inconnu;
+    });
+    switch (resultat) {
         case associates::Modification::Modifie: return kSucces;
         case associates::Modification::Inconnu: throw Refus("L'associé n° " + std::to_string(idAssocie) + " n'existe pas");
         case associates::Modification::NomPris: break;

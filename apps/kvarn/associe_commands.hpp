@@ -22,6 +22,8 @@ struct AssocieAjouterOptions {
     std::string dateNaissance, cpNaissance, lieuNaissance;  // the date as dd/mm/yyyy
     std::optional<int> paysNaissance;
     AdresseOptions adresse;
+    // "associe modifier" only: COLONNE=VALEUR, any stored column of KOLMIKV1 by its name.
+    std::vector<std::string> champs;
 };
 
 struct AssocieListerOptions {
@@ -32,7 +34,9 @@ struct AssocieListerOptions {
 int AssocieAjouter(const GlobalOptions& globals, const AssocieAjouterOptions& options);
 int AssocieLister(const GlobalOptions& globals, const AssocieListerOptions& options);
 // Writes only the columns of the options given (their names, "--nom", in `donnees`), with the
-// creation's rules; refused for an unknown associate or a name another one has.
+// creation's rules, then the columns of "--champ" as typed, all in one transaction; refused for an
+// unknown associate or a name another one has; a column of "--champ" that is unknown, calculated
+// or the key, or a value its type refuses, is bad usage (exit 2).
 int AssocieModifier(const GlobalOptions& globals, int idAssocie, const AssocieAjouterOptions& options,
                     const std::vector<std::string>& donnees);
 // As the list of associates deletes: refused while the associate holds shares, after the question.

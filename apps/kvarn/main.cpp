@@ -458,6 +458,8 @@ void AddAssocieCommands(CLI::App& app, GlobalOptions& globals) {
     CLI::App* change = family->add_subcommand("modifier", "Modifie les seules colonnes des options données");
     change->add_option("ID", id, "Numéro de l'associé")->required();
     AddAssocieOptions(change, modifier);
+    change->add_option("--champ", modifier.champs, "Écrit une colonne stockée de l'associé par son nom (VALEUR vide l'efface)")
+        ->type_name("COLONNE=VALEUR");
     Bind(change, [&globals, change] {
         std::vector<std::string> donnees;
         for (const CLI::Option* option : change->get_options())
