@@ -43,12 +43,20 @@ void Sauvegarder(const fs::path& repertoire, const fs::path& vers, const std::st
         throw std::runtime_error("L'archive d'avant la clôture n'a pas pu être écrite : " + composant.Message());
 }
 
+// The archive is at fault (the undo refuses) rather than the place restored into (a disk full,
+// a write refused: the undo fails, and may be tried again).
+bool ArchiveEnCause(BR_CODE code) {
+    return code == BR_ERR_BR_FILE_CORRUPTED || code == BR_ERR_EXPLODING_FILE || code == BR_ERR_BR_PATH_NOT_FOUND;
+}
+
 void Restaurer(const fs::path& depuis, const std::string& nom, const fs::path& cible) {
     std::error_code erreur;
     if (!fs::is_regular_file(depuis / nom, erreur)) throw store::ArchiveIllisible((depuis / nom).string() + " absent");
     ComposantSilencieux composant(depuis, nom, cible);
-    if ((*composant).Restore() != BR_OK || (*composant).GetRestoreReport().keptExisting > 0)
-        throw store::ArchiveIllisible(composant.Message());
+    const BR_CODE code = (*composant).Restore();
+    if (code == BR_OK && (*composant).GetRestoreReport().keptExisting == 0) return;
+    if (ArchiveEnCause(code)) throw store::ArchiveIllisible(composant.Message());
+    throw std::runtime_error("L'archive d'avant la clôture n'a pas pu être restaurée : " + composant.Message());
 }
 
 [[maybe_unused]] const bool kInscrit = [] {

@@ -22,6 +22,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -336,6 +339,44 @@ TEST_P(CoupureDecloture, LeavesTheDossierClosedOrPutBackByWhetherTheCopyWasMade)
 // then the marker.
 INSTANTIATE_TEST_SUITE_P(Points, CoupureDecloture,
                          testing::ValuesIn(Coupures(kPointDeclotureCopiee + 4, kPointDeclotureCopiee)),
+                         testing_support::NomDuCas{});
+
+struct DisquePlein {
+    std::string nom;
+    bool decloturer;  // the undo of a closing, rather than the closing
+};
+
+class DisquesPleins : public Cloture, public testing::WithParamInterface<DisquePlein> {};
+
+// The disk full for the process (its file size limit) once the dossier is started: the closing
+// cannot write its archive, the undo cannot restore it; either fails and the dossier stays.
+TEST_P(DisquesPleins, FailAndLeaveTheDossierAsItWas) {
+    if (GetParam().decloturer) {
+        ASSERT_TRUE(_Cloturer());
+    }
+    const Photo avant = Rouvrir();
+    DetruireDataModuleKV();
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        InitDataModuleKV();
+        InitKV();
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const bool fait = GetParam().decloturer ? Decloturer(false) : _Cloturer();
+        // A failure, not a refusal: the archive is not at fault.
+        const bool echec = boxes_.shown().size() == 1 && boxes_.shown()[0].type == host::TypeBoite::Exception;
+        _exit(fait ? 3 : echec ? 0 : 4);
+    }
+    int statut = 0;
+    ASSERT_EQ(waitpid(enfant, &statut, 0), enfant);
+    EXPECT_EQ(WEXITSTATUS(statut), 0) << "3: done whole, 4: not shown as one failure";
+    InitDataModuleKV();
+    EXPECT_EQ(Photographier(), avant);
+}
+
+INSTANTIATE_TEST_SUITE_P(Travaux, DisquesPleins,
+                         testing::Values(DisquePlein{"Cloture", false}, DisquePlein{"Decloture", true}),
                          testing_support::NomDuCas{});
 
 }  // namespace
