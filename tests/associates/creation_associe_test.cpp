@@ -3,10 +3,12 @@
 // standing filter hides the row; the views and the shares-by-regime count over the same dossier;
 // the completeness check's messages.
 #include "associates/controle_edi.hpp"
-#include "db/query.hpp"
 #include "environment/gest_trp_ini.hpp"
 #include "frame/etat_module.hpp"
+#include "support/associe_cree.hpp"
+#include "support/boites_vues.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/liste_associes.hpp>
@@ -22,36 +24,21 @@ namespace {
 
 class Creation : public testing_support::ModuleDemarre {
 protected:
-    static Associe Nouveau(const char* nom, int qualite, int regime, double pp) {
-        Associe a;
-        a.Nom = nom;
-        a.Prenoms = "Jean";
-        a.Qualite = qualite;
-        a.RegimeImpositionSCI = regime;
-        a.NbParts = pp;
-        a.Creer();
-        return a;
+    static int Nouveau(const char* nom, int qualite, int regime, double pp) {
+        return testing_support::CreerAssocie(
+            {.NbParts = pp, .RegimeImpositionSCI = regime, .Qualite = qualite, .Nom = nom, .Prenoms = "Jean"});
     }
     // The column's text as stored, "NULL" for an empty one.
     static std::string Colonne(int id, const char* colonne) {
-        db::CQuery q(frame::DataModule()->Donnees().Session());
-        q.SetDatabaseName(db::ALIAS_DOSSIER);
-        q.SQL().Add(std::string("SELECT ") + colonne + " FROM KOLMIKV1 WHERE ShIDAssocie = " + std::to_string(id));
-        q.Open();
-        return q.Fields(0).IsNull() ? "NULL" : q.Fields(0).AsString();
+        return testing_support::ValeurSql(std::string("SELECT ") + colonne + " FROM KOLMIKV1 WHERE ShIDAssocie = " +
+                                          std::to_string(id));
     }
 };
 
 TEST_F(Creation, UpdateKeepsTheKeyInsertGivesANewOneSentinelsClearAndTownsAreUpperCased) {
-    Associe a;
-    a.Nom = "Dupont";
-    a.Prenoms = "Émile";
-    a.AdrVille = "lyon-métropole";
-    a.IDPaysNaissance = 99;
-    a.CPNaissance = "69001";  // born abroad: not written
-    a.PartBenefice = 12.5;
-    a.RembourstAutresAnnee2 = 3;
-    a.NbEx_Edition = 2;
+    Associe a{.IDPaysNaissance = 99, .PartBenefice = 12.5, .RembourstAutresAnnee2 = 3, .Nom = "Dupont",
+              .Prenoms = "Émile", .AdrVille = "lyon-métropole", .CPNaissance = "69001",  // born abroad: not written
+              .NbEx_Edition = 2};
     a.Creer();
     const int id = a.ShIDAssocie;
     ASSERT_NE(id, 0);
@@ -72,16 +59,16 @@ TEST_F(Creation, UpdateKeepsTheKeyInsertGivesANewOneSentinelsClearAndTownsAreUpp
 }
 
 TEST_F(Creation, ABeneficiarysKeyComesBackThoughTheFilterHidesTheRow) {
-    const Associe visible = Nouveau("A", QA_ASSOCIE, RIS_BIC, 10);
-    const Associe beneficiaire = Nouveau("B", QA_BENEFICIAIRE, RIS_BIC, 0);
-    EXPECT_NE(beneficiaire.ShIDAssocie, 0);
-    EXPECT_NE(beneficiaire.ShIDAssocie, visible.ShIDAssocie);
-    EXPECT_EQ(Colonne(beneficiaire.ShIDAssocie, "Nom"), "B");
+    const int visible = Nouveau("A", QA_ASSOCIE, RIS_BIC, 10);
+    const int beneficiaire = Nouveau("B", QA_BENEFICIAIRE, RIS_BIC, 0);
+    EXPECT_NE(beneficiaire, 0);
+    EXPECT_NE(beneficiaire, visible);
+    EXPECT_EQ(Colonne(beneficiaire, "Nom"), "B");
 }
 
 TEST_F(Creation, ViewsAndRegimesOverTheDossier) {
-    const int rf = Nouveau("RF", QA_ASSOCIE, RIS_RF, 4).ShIDAssocie;
-    const int bic = Nouveau("BIC", QA_ASSOCIE, RIS_BIC, 6).ShIDAssocie;
+    const int rf = Nouveau("RF", QA_ASSOCIE, RIS_RF, 4);
+    const int bic = Nouveau("BIC", QA_ASSOCIE, RIS_BIC, 6);
     Nouveau("GERANT", QA_GERANT_NON_ASSOCIE, RIS_BNC, 0);
     frame::Parametres().SetAssInteger(environment::kSectionKV, "NbParts", 10);
     std::array<bool, 4> drapeaux{true, true, true, true};
@@ -91,7 +78,7 @@ TEST_F(Creation, ViewsAndRegimesOverTheDossier) {
     DonnerOrdreAssociesRFPasAssoGerantNbPartsNbPartsUnonNull(ordre);
     EXPECT_EQ(ordre, OrdreAssocies{rf});
     // The list was loaded before this associate came: only the always-reloading view sees it.
-    const int tard = Nouveau("TARD", QA_ASSOCIE, RIS_BIC, 1).ShIDAssocie;
+    const int tard = Nouveau("TARD", QA_ASSOCIE, RIS_BIC, 1);
     CarteAssocies carte;
     DonnerListeAssociesNonRFPasAssoGerantNbPartsNbPartsUnonNull(carte);
     EXPECT_EQ(carte.count(tard), 0u);
@@ -101,19 +88,14 @@ TEST_F(Creation, ViewsAndRegimesOverTheDossier) {
 }
 
 TEST_F(Creation, CompletenessCheckShowsItsMessages) {
-    Associe a;
-    a.Nom = "Martin";
-    a.PersonnePhysique = true;
-    a.Titre = TAP_MME;
+    Associe a{.Titre = TAP_MME, .PersonnePhysique = true, .Nom = "Martin"};
     a.Creer();
     EXPECT_FALSE(AssociesPersPhysiques_ControlesEdiValides());
     a.NoIdentFisc = "0000000000001";
     a.Creer();
     DesinitListeAssocies();
     EXPECT_FALSE(AssociesPersPhysiques_ControlesEdiValides());
-    ASSERT_EQ(boxes_.shown().size(), 2u);
-    EXPECT_EQ(boxes_.shown()[0].texte, kMessageIncomplet);
-    EXPECT_EQ(boxes_.shown()[1].texte, kMessageNumeroFiscal);
+    EXPECT_EQ(testing_support::Textes(boxes_), (std::vector<std::string>{kMessageIncomplet, kMessageNumeroFiscal}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "common/nulls.hpp"
 #include "environment/gest_trp_ini.hpp"
 #include "frame/etat_module.hpp"
+#include "support/associe_cree.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <gtest/gtest.h>
@@ -45,14 +46,8 @@ protected:
     EtatAssocies& Etat() { return Module().EtatDe<EtatAssocies>(); }
 
     static int Creer(const char* nom, int regime, double pp, double np = 0) {
-        Associe a;
-        a.Nom = nom;
-        a.Qualite = QA_ASSOCIE;
-        a.RegimeImpositionSCI = regime;
-        a.NbParts = pp;
-        a.NbPartsN = np;
-        a.Creer();
-        return a.ShIDAssocie;
+        return testing_support::CreerAssocie(
+            {.NbParts = pp, .NbPartsN = np, .RegimeImpositionSCI = regime, .Qualite = QA_ASSOCIE, .Nom = nom});
     }
     Associe Ligne(int id) {
         db::CTable& vue = Module().Donnees().Composant(kVueResultats);

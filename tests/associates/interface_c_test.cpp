@@ -1,12 +1,15 @@
-// The associates' C interface over a dossier: the walks on an empty and a populated dossier, the
-// holders' walk skipping an associate without full ownership, a record read and written back
+// The associates' C interface over a dossier: the walks on an empty dossier (a populated one is
+// walked from C, by tests/c/associes.c), a record read and written back
 // leaving the row as it was (also for texts the code page or the width cannot hold), nulls across
 // the boundary, the labels, the manager look-up and its messages; and the record's own rules.
 #include "associates/associe_c.hpp"
 #include "common/dates.hpp"
 #include "db/query.hpp"
 #include "frame/etat_module.hpp"
+#include "support/associe_cree.hpp"
+#include "support/boites_vues.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/liste_associes.hpp>
@@ -16,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <iterator>
 #include <list>
 #include <utility>
 #include <string>
@@ -24,6 +26,8 @@
 
 namespace kvarn::associates {
 namespace {
+
+using testing_support::CreerAssocie;
 
 using Marche = bool (*)(ASSOCIE_C*);
 struct Paire {
@@ -43,15 +47,6 @@ protected:
     void TearDown() override {
         KVFermeAssocie_C();
         ModuleOuvert::TearDown();
-    }
-    static int Creer(const char* nom, bool physique, double pp, int qualite = QA_ASSOCIE) {
-        Associe a;
-        a.Nom = nom;
-        a.PersonnePhysique = physique;
-        a.NbParts = pp;
-        a.Qualite = qualite;
-        a.Creer();
-        return a.ShIDAssocie;
     }
     static std::vector<std::string> Noms(const Paire& paire) {
         std::vector<std::string> noms;
@@ -86,30 +81,11 @@ TEST_F(InterfaceC, EveryWalkOnAnEmptyDossierGivesFalseAndAZeroedRecord) {
     EXPECT_EQ(std::vector<uint16_t>(nombres, nombres + 3), (std::vector<uint16_t>{0, 0, 0}));
 }
 
-TEST_F(InterfaceC, WalksOnAPopulatedDossierAndTheHoldersWalkSkipsTheFirst) {
-    Creer("SANS", true, 0);
-    Creer("MORALE", false, 4);
-    Creer("PHYSIQUE", true, 2);
-    const std::vector<std::vector<std::string>> attendus = {
-        {"SANS", "MORALE", "PHYSIQUE"}, {"MORALE"}, {"SANS", "PHYSIQUE"}, {"MORALE", "PHYSIQUE"}};
-    for (std::size_t i = 0; i < std::size(kPaires); ++i) EXPECT_EQ(Noms(kPaires[i]), attendus[i]) << i;
-    ASSOCIE_C a;
-    int32_t suivant = -1;
-    EXPECT_TRUE(KVDonnerAssocieAyantPartsPP_C(1, &a, &suivant));
-    EXPECT_STREQ(a.Nom, "MORALE");
-    EXPECT_FALSE(KVDonnerAssocieAyantPartsPP_C(1, &a, nullptr));
-    EXPECT_FALSE(KVDonnerAssocie_C(99, &a, &suivant));
-    EXPECT_EQ(suivant, 0);
-}
-
 TEST_F(InterfaceC, ReadThenWrittenBackLeavesTheRowAsItWas) {
-    Associe a;
-    a.Nom = "CŒUR";  // no Œ in the OEM code page
-    a.PersonnePhysique = true;
-    a.AdrVille = std::string(35, 'V');  // wider than the record's 31 characters
-    a.AdrNomVoie = "rue de l'Église";
-    a.PartBenefice = 12.25;
-    a.DateNaissance = 21000;
+    Associe a{.PartBenefice = 12.25, .PersonnePhysique = true, .DateNaissance = 21000,
+              .Nom = "CŒUR",  // no Œ in the OEM code page
+              .AdrNomVoie = "rue de l'Église",
+              .AdrVille = std::string(35, 'V')};  // wider than the record's 31 characters
     a.Creer();
     const std::vector<std::string> avant = Ligne(a.ShIDAssocie);
     ASSOCIE_C r;
@@ -137,7 +113,7 @@ TEST_F(InterfaceC, ReadThenWrittenBackLeavesTheRowAsItWas) {
 }
 
 TEST_F(InterfaceC, AChangeOfKindDropsTheCachedList) {
-    const int id = Creer("A", true, 1);
+    const int id = CreerAssocie({.NbParts = 1, .Qualite = QA_ASSOCIE, .PersonnePhysique = true, .Nom = "A"});
     ASSOCIE_C r;
     ASSERT_TRUE(KVDonnerAssocie_C(id, &r, nullptr));
     r.PersonnePhysique = 0;
@@ -147,8 +123,8 @@ TEST_F(InterfaceC, AChangeOfKindDropsTheCachedList) {
 }
 
 TEST_F(InterfaceC, DeletingEveryAssociateTakesTheMovementsAndTheCachedListWithThem) {
-    Creer("A", true, 1);
-    Creer("B", false, 2);
+    CreerAssocie({.NbParts = 1, .Qualite = QA_ASSOCIE, .PersonnePhysique = true, .Nom = "A"});
+    CreerAssocie({.NbParts = 2, .Qualite = QA_ASSOCIE, .Nom = "B"});
     db::CTable& mouvements = frame::DataModule()->Donnees().Composant("tblMouvementParts");
     mouvements.Open();
     mouvements.Append();
@@ -161,11 +137,8 @@ TEST_F(InterfaceC, DeletingEveryAssociateTakesTheMovementsAndTheCachedListWithTh
     _SupprimerTousLesAssocies();
     KVDonnerNbAssocies_C(&total, nullptr, nullptr);
     EXPECT_EQ(total, 0);
-    db::CQuery q(frame::DataModule()->Donnees().Session());
-    q.SetDatabaseName(db::ALIAS_DOSSIER);
-    q.SQL().Add("SELECT (SELECT COUNT(*) FROM KOLMIKV1) + (SELECT COUNT(*) FROM KOLMIKVM)");
-    q.Open();
-    EXPECT_EQ(q.Fields(0).AsInteger(), 0);
+    EXPECT_EQ(testing_support::ValeurSql("SELECT (SELECT COUNT(*) FROM KOLMIKV1) + (SELECT COUNT(*) FROM KOLMIKVM)"),
+              "0");
 }
 
 TEST_F(InterfaceC, LabelsInTheirBuffers) {
@@ -178,13 +151,15 @@ TEST_F(InterfaceC, LabelsInTheirBuffers) {
 TEST_F(InterfaceC, ManagerLookUpAndItsMessages) {
     INTERVENANT_KV gerant;
     EXPECT_FALSE(GetGerant(&gerant));
-    ASSERT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(boxes_.shown()[0].texte, "Aucun gérant de la SCI n'est défini pour renseigner le Cerfa 2072.");
-    const int nonAssocie = Creer("NONASSOCIE", true, 0, QA_GERANT_NON_ASSOCIE);
+    EXPECT_EQ(testing_support::Textes(boxes_),
+              std::vector<std::string>{"Aucun gérant de la SCI n'est défini pour renseigner le Cerfa 2072."});
+    const int nonAssocie =
+        CreerAssocie({.Qualite = QA_GERANT_NON_ASSOCIE, .PersonnePhysique = true, .Nom = "NONASSOCIE"});
     EXPECT_TRUE(GetGerant(&gerant));
     EXPECT_EQ(gerant.Id, nonAssocie);
     EXPECT_EQ(boxes_.shown().size(), 1u);  // no message
-    const int gerantSeul = Creer("GERANT", true, 1, QA_GERANT);
+    const int gerantSeul =
+        CreerAssocie({.NbParts = 1, .Qualite = QA_GERANT, .PersonnePhysique = true, .Nom = "GERANT"});
     EXPECT_TRUE(GetGerant(&gerant));
     EXPECT_EQ(gerant.Id, gerantSeul);
     ASSERT_EQ(boxes_.shown().size(), 2u);
@@ -192,7 +167,7 @@ TEST_F(InterfaceC, ManagerLookUpAndItsMessages) {
               std::string::npos);
     std::list<INTERVENANT_KV> cogerants;
     EXPECT_FALSE(GetCogerant(cogerants));
-    Creer("CO", true, 1, QA_COGERANT);
+    CreerAssocie({.NbParts = 1, .Qualite = QA_COGERANT, .PersonnePhysique = true, .Nom = "CO"});
     EXPECT_TRUE(GetCogerant(cogerants));
     EXPECT_EQ(cogerants.size(), 1u);
 }

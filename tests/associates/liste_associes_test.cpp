@@ -30,20 +30,15 @@ TEST(FiltreAssocies, QualityTermThenCategory8TermThenTheExtraFilter) {
         EXPECT_EQ(store::TexteFiltreAssocies(mode, chargement, categorie, filtre), attendu) << mode << chargement;
 }
 
-Associe Nouveau(int id, bool physique) {
-    Associe a;
-    a.ShIDAssocie = id;
-    a.PersonnePhysique = physique;
-    return a;
+Associe Nouveau(int id, bool physique, const char* nom = "") {
+    return {.ShIDAssocie = id, .PersonnePhysique = physique, .Nom = nom};
 }
 
 TEST(ListeAssocies, ASecondRowWithAKeyIsIgnoredByTheMapAndKeptByTheOrders) {
     ListeAssocies liste;
-    Associe premier = Nouveau(4, true);
-    premier.Nom = "PREMIER";
-    Associe second = Nouveau(4, true);
-    second.Nom = "SECOND";
-    for (const Associe& a : {Nouveau(9, false), premier, Nouveau(2, true), second}) liste.Ajouter(a);
+    for (const Associe& a :
+         {Nouveau(9, false), Nouveau(4, true, "PREMIER"), Nouveau(2, true), Nouveau(4, true, "SECOND")})
+        liste.Ajouter(a);
     EXPECT_EQ(liste.ordreTous, (OrdreAssocies{9, 4, 2, 4}));
     EXPECT_EQ(liste.ordrePhysiques, (OrdreAssocies{4, 2, 4}));
     EXPECT_EQ(liste.ordreMorales, OrdreAssocies{9});

@@ -8,6 +8,7 @@
 #include "environment/gest_trp_ini.hpp"
 #include "frame/etat_module.hpp"
 #include "movements/codes_mouvement.hpp"
+#include "support/associe_cree.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/sci_exemple.hpp"
 
@@ -73,12 +74,7 @@ protected:
 };
 
 int Creer(const char* nom, int qualite, double pp) {
-    Associe a;
-    a.Nom = nom;
-    a.Qualite = qualite;
-    a.NbParts = pp;
-    a.Creer();
-    return a.ShIDAssocie;
+    return testing_support::CreerAssocie({.NbParts = pp, .Qualite = qualite, .Nom = nom});
 }
 
 // Totals (result, gain), proportional shares (result, gain, BIC, waivers), Benefice, Deficit, PVLT.

@@ -1,11 +1,11 @@
 // Deleting an associate: refused while it holds shares in any of the ways the list counts, else
 // its row and its usufruct links go after the question, together or not at all.
 #include "associates/suppression_associe.hpp"
-#include "db/query.hpp"
 #include "frame/etat_module.hpp"
 #include "support/associe_cree.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/associe.hpp>
 #include <kvarn/module.hpp>
@@ -21,11 +21,10 @@ namespace {
 // A holds 10 shares at the start and sells 4 to B; C is B's usufructuary for 3 shares, D a
 // usufructuary of nothing, E takes part in nothing. F gets 1 share in a capital increase (no
 // transferor) and gives it back in a reduction.
-class Suppression_ : public testing_support::ModuleOuvert {
+class Suppression_ : public testing_support::ModuleDemarre {
 protected:
     void SetUp() override {
-        ModuleOuvert::SetUp();
-        InitKV();
+        ModuleDemarre::SetUp();
         a = Creer("A", 10), b = Creer("B", 0), c = Creer("C", 0), d = Creer("D", 0), e = Creer("E", 0);
         f = Creer("F", 0);
         KV_OuvrirMouvementsParts();
@@ -39,10 +38,6 @@ protected:
         KV_SauverAssoNPU({1, a, d, 0});
         KV_FermerAssoNPU();
     }
-    void TearDown() override {
-        DesinitKV();
-        ModuleOuvert::TearDown();
-    }
     static int Creer(const char* nom, double pp, double np = 0) { return testing_support::CreerAssocie(nom, pp, np); }
     static void Mouvement(int type, int cedant, const std::vector<cDetailMouvementParts>& details) {
         cMouvParts m;
@@ -50,15 +45,10 @@ protected:
         const int id = KV_SauverMouvementsParts(m);
         for (const cDetailMouvementParts& detail : details) KV_SauverDetailMouvementsParts(detail, id);
     }
-    static int Compter(const std::string& requete) {
-        db::CQuery q(frame::DataModule()->Donnees().Session());
-        q.SetDatabaseName(db::ALIAS_DOSSIER);
-        q.SQL().Add("SELECT COUNT(*) AS N FROM " + requete);
-        q.Open();
-        return q.FieldByName("N").AsInteger();
+    static int Lignes(int id) {
+        return testing_support::CompterSql("KOLMIKV1 WHERE SHIDASSOCIE=" + std::to_string(id));
     }
-    static int Lignes(int id) { return Compter("KOLMIKV1 WHERE SHIDASSOCIE=" + std::to_string(id)); }
-    static int Liens(int id) { return Compter("KOLMIKVA WHERE IDU=" + std::to_string(id)); }
+    static int Liens(int id) { return testing_support::CompterSql("KOLMIKVA WHERE IDU=" + std::to_string(id)); }
     int a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
 };
 
@@ -87,7 +77,7 @@ TEST_F(Suppression_, WithoutSharesTheRowAndItsUsufructLinksGo) {
         EXPECT_EQ(Lignes(id), 0);
         EXPECT_EQ(Liens(id), 0);
     }
-    EXPECT_EQ(Compter("KOLMIKVA"), 1) << "the other associates' links stay";
+    EXPECT_EQ(testing_support::CompterSql("KOLMIKVA"), 1) << "the other associates' links stay";
 }
 
 TEST_F(Suppression_, AFullDiskDeletesNeitherTheRowNorItsLinks) {

@@ -7,6 +7,7 @@
 #include "associates/table_associes.hpp"
 #include "frame/etat_module.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
@@ -22,30 +23,20 @@
 namespace kvarn::associates {
 namespace {
 
-// Column values of a row, by column name.
-using Colonnes = std::vector<std::pair<std::string, db::Value>>;
+using testing_support::Colonnes;
 
 // A new dossier with its data module created and started, so that the associates' installer has
 // attached its handlers to tblAssociesKV, which is open; rows are appended through it.
-class TableAssocies : public testing_support::ModuleOuvert {
+class TableAssocies : public testing_support::ModuleDemarre {
 protected:
     void SetUp() override {
-        ModuleOuvert::SetUp();
-        InitKV();
+        ModuleDemarre::SetUp();
         Table().Open();
-    }
-    void TearDown() override {
-        DesinitKV();
-        ModuleOuvert::TearDown();
     }
     static db::CTable& Table() { return frame::DataModule()->Donnees().Composant("tblAssociesKV"); }
     static EtatAssocies& Etat() { return frame::DataModule()->EtatDe<EtatAssocies>(); }
     // Appends a row holding these values; the cursor stays on it.
-    static void Ajouter(const Colonnes& colonnes) {
-        Table().Append();
-        for (const auto& [nom, valeur] : colonnes) Table().FieldByName(nom).SetValue(valeur);
-        Table().Post();
-    }
+    static void Ajouter(const Colonnes& colonnes) { testing_support::AjouterLigne(Table(), colonnes); }
     static std::string Texte(const char* colonne) { return Table().FieldByName(colonne).DisplayText(); }
 };
 

@@ -12,14 +12,8 @@ namespace kvarn::associates {
 namespace {
 
 Associe Nouveau(int id, int qualite, int regime, double pp, double u, double np) {
-    Associe a;
-    a.ShIDAssocie = id;
-    a.Qualite = qualite;
-    a.RegimeImpositionSCI = regime;
-    a.NbPartsPPFinExo = pp;
-    a.NbPartsUFinExo = u;
-    a.NbPartsNPFinExo = np;
-    return a;
+    return {.ShIDAssocie = id, .NbPartsPPFinExo = pp, .NbPartsUFinExo = u, .NbPartsNPFinExo = np,
+            .RegimeImpositionSCI = regime, .Qualite = qualite};
 }
 
 // Inserted out of key order; each view's keys, as a vector, come ascending.
@@ -82,53 +76,30 @@ TEST(VuesAssocies, RegimesHoldingSharesSetTheirFlags) {
     }
 }
 
-Associe Physique(int id) {
-    Associe a;
-    a.ShIDAssocie = id;
-    a.PersonnePhysique = true;
-    a.Titre = -1;
-    return a;
-}
+Associe Physique(int id) { return {.ShIDAssocie = id, .Titre = -1, .PersonnePhysique = true}; }
 
-Associe Complet(int id) {
-    Associe a = Physique(id);
-    a.Titre = TAP_MME;
-    a.NomMarital = "Durand";
-    a.Prenoms = "Jeanne";
-    a.CPNaissance = "69001";
-    a.LieuNaissance = "Lyon";
-    a.DateNaissance = 30000;
-    return a;
+Associe Complet(int id, const char* numeroFiscal = "", double naissance = 30000) {
+    return {.ShIDAssocie = id, .Titre = TAP_MME, .PersonnePhysique = true, .DateNaissance = naissance,
+            .Prenoms = "Jeanne", .NomMarital = "Durand", .CPNaissance = "69001", .LieuNaissance = "Lyon",
+            .NoIdentFisc = numeroFiscal};
 }
 
 TEST(ControleEdi, BlankRecordsPassIncompleteOnesAndBadTaxNumbersFail) {
     const auto valide = [](const std::string& numero) { return numero == "1234567890123"; };
-    Associe titreSeul = Physique(2);
-    titreSeul.Titre = TAP_MLE;
-    Associe gerantVierge = Physique(2);
-    gerantVierge.Qualite = QA_GERANT;
-    Associe mauvaisNumero = Complet(2);
-    mauvaisNumero.NoIdentFisc = "1234567890124";
-    Associe bonNumero = Complet(2);
-    bonNumero.NoIdentFisc = "1234567890123";
-    Associe sansDate = Complet(2);
-    sansDate.DateNaissance = 0;
-    Associe morale = Physique(2);
-    morale.PersonnePhysique = false;
-    morale.NoIdentFisc = "faux";
-    Associe videMauvaisNumero = Physique(2);
-    videMauvaisNumero.NoIdentFisc = "1";
+    const Associe gerantVierge{.ShIDAssocie = 2, .Qualite = QA_GERANT, .Titre = -1, .PersonnePhysique = true};
+    const Associe mauvaisNumero = Complet(2, "1234567890124");
     // {second associate, dossier category, result}
     const std::tuple<Associe, int, EchecEdi> cas[] = {
         {Physique(2), 1, EchecEdi::Aucun},
-        {titreSeul, 1, EchecEdi::Incomplet},
+        {{.ShIDAssocie = 2, .Titre = TAP_MLE, .PersonnePhysique = true}, 1, EchecEdi::Incomplet},
         {gerantVierge, 1, EchecEdi::Incomplet},
         {gerantVierge, 5, EchecEdi::Aucun},  // a property company names no manager here
         {mauvaisNumero, 1, EchecEdi::NumeroFiscal},
-        {bonNumero, 1, EchecEdi::Aucun},
-        {sansDate, 1, EchecEdi::Incomplet},
-        {morale, 1, EchecEdi::Aucun},
-        {videMauvaisNumero, 1, EchecEdi::NumeroFiscal},  // the number first, even on a blank record
+        {Complet(2, "1234567890123"), 1, EchecEdi::Aucun},
+        {Complet(2, "", 0), 1, EchecEdi::Incomplet},
+        {{.ShIDAssocie = 2, .Titre = -1, .NoIdentFisc = "faux"}, 1, EchecEdi::Aucun},
+        // the number first, even on a blank record
+        {{.ShIDAssocie = 2, .Titre = -1, .PersonnePhysique = true, .NoIdentFisc = "1"}, 1, EchecEdi::NumeroFiscal},
     };
     for (const auto& [second, categorie, attendu] : cas) {
         const CarteAssocies associes{{1, Complet(1)}, {2, second}};

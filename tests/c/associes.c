@@ -1,7 +1,8 @@
 /* Another program walking the associates of a dossier it opens through the standalone entry:
- * counts, the three walks and the holders' walk, a look-up by key with its successor, a record
- * written back unchanged, the labels. The dossier holds, in key order: DURAND (physical person,
- * 10 shares), SCI DU PORT (legal person, no share), MARTIN (physical person, 5 shares). */
+ * counts, the three walks and the holders' walk (which skips the first associate), a look-up by key
+ * with its successor, a record written back unchanged, the labels. The dossier holds, in key order:
+ * SCI DU PORT (legal person, no share), DURAND (physical person, 10 shares), MARTIN (physical
+ * person, 5 shares). */
 #include <kvarn/kvarn.h>
 
 #include "expect.h"
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
 
     char names[200];
     walk(KVDonnePremierAssocie_C, KVDonneAssocieSuivant_C, names, sizeof names);
-    expect(strcmp(names, "DURAND,SCI DU PORT,MARTIN") == 0, "all associates in table order");
+    expect(strcmp(names, "SCI DU PORT,DURAND,MARTIN") == 0, "all associates in table order");
     walk(KVDonnePremierAssociePM_C, KVDonneAssociePMSuivant_C, names, sizeof names);
     expect(strcmp(names, "SCI DU PORT") == 0, "legal persons");
     walk(KVDonnePremierAssociePP_C, KVDonneAssociePPSuivant_C, names, sizeof names);
@@ -45,11 +46,12 @@ int main(int argc, char** argv) {
 
     ASSOCIE_C a;
     int32_t suivant = -1;
-    expect(KVDonnerAssocie_C(1, &a, &suivant) && suivant == 2 && a.NbPartsPPFinExo == 10, "associate 1, then 2");
-    expect(KVDonnerAssocieAyantPartsPP_C(2, &a, &suivant) && a.ShIDAssocie == 3, "from 2, the next holder is 3");
+    expect(KVDonnerAssocie_C(2, &a, &suivant) && suivant == 3 && a.NbPartsPPFinExo == 10, "associate 2, then 3");
+    expect(!KVDonnerAssocie_C(99, &a, &suivant) && suivant == 0, "no associate 99, no successor");
+    expect(KVDonnerAssocieAyantPartsPP_C(1, &a, &suivant) && a.ShIDAssocie == 2, "from 1, not a holder: 2");
     expect(KVMAJAssocie_C(&a), "written back");
     ASSOCIE_C relu;
-    expect(KVDonnerAssocie_C(3, &relu, NULL) && memcmp(&a, &relu, sizeof a) == 0, "read again unchanged");
+    expect(KVDonnerAssocie_C(2, &relu, NULL) && memcmp(&a, &relu, sizeof a) == 0, "read again unchanged");
     expect(strcmp(DonnerQualite_C(7), "Associ\x82") == 0, "quality 7 in the OEM code page");
     expect(strcmp(DonnerQualite_C(13), "") == 0, "no quality 13");
     KVFermeAssocie_C();

@@ -15,13 +15,7 @@
 namespace kvarn::exportisa {
 namespace {
 
-Associe AvecParts(double pp, double u = 0) {
-    Associe a;
-    a.PersonnePhysique = true;
-    a.NbParts = pp;
-    a.NbPartsU = u;
-    return a;
-}
+Associe AvecParts(double pp, double u = 0) { return {.NbParts = pp, .NbPartsU = u, .PersonnePhysique = true}; }
 
 struct CasLignes {
     std::string nom;

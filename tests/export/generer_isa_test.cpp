@@ -5,14 +5,15 @@
 #include "associates/table_associes.hpp"
 #include "common/atomic_file.hpp"
 #include "common/dates.hpp"
-#include "db/query.hpp"
 #include "db/session.hpp"
 #include "db/table.hpp"
 #include "export/participations.hpp"
 #include "frame/etat_module.hpp"
 #include "support/child.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/file_size_limit.hpp"
 #include "support/files.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/export_isa.hpp>
 #include <kvarn/kvarn.h>
@@ -78,30 +79,6 @@ protected:
     fs::path sortie_;
 };
 
-Associe Physique(int titre, const char* nom, const char* prenoms, double parts) {
-    Associe a;
-    a.PersonnePhysique = true;
-    a.Qualite = QA_ASSOCIE;
-    a.Titre = titre;
-    a.Nom = nom;
-    a.Prenoms = prenoms;
-    a.NbParts = parts;
-    return a;
-}
-
-CAdresse Adresse(const char* numero, const char* indice, const char* voie, const char* complement, const char* cp,
-                 const char* ville, int pays) {
-    CAdresse a;
-    a.NoVoie = numero;
-    a.CmplNoVoie = indice;
-    a.NomVoie = voie;
-    a.Complement1 = complement;
-    a.CP = cp;
-    a.Ville = ville;
-    a.IDPays = pays;
-    return a;
-}
-
 void ExportISA::SCIComplete() {
     Dossier().Modifier([](standalone::DossierFichier& d) {
         d.SetIdentifiantISA("SCI042");
@@ -117,13 +94,13 @@ void ExportISA::SCIComplete() {
         d.SetRegimeImposition(1);
         d.SetDateDebutActivite(Jour("15/03/2010"));
         d.SetDateEngagement(Jour("02/01/2025"));
-        CAdresse adresse = Adresse("12", "B", "rue des Écoles", "Bâtiment A", "75005", "Paris", PAYS_FRANCE);
-        adresse.Telephone = "0102030405";
-        adresse.Fax = "0102030406";
-        adresse.Email = "contact@tilleuls.fr";
-        d.MAJAdresse(adresse);
-        d.SetAdresseCorrespondance(Adresse("3", "", "place du Marché", "Boîte 12", "69002", "Lyon", PAYS_FRANCE));
-        d.SetAdresseSiegeSocial(Adresse("", "", "avenue Louise", "c/o Cabinet Martin", "1050", "Bruxelles", 20));
+        d.MAJAdresse({.Complement1 = "Bâtiment A", .NoVoie = "12", .CmplNoVoie = "B", .NomVoie = "rue des Écoles",
+                      .CP = "75005", .Ville = "Paris", .Telephone = "0102030405", .Fax = "0102030406",
+                      .Email = "contact@tilleuls.fr"});
+        d.SetAdresseCorrespondance(
+            {.Complement1 = "Boîte 12", .NoVoie = "3", .NomVoie = "place du Marché", .CP = "69002", .Ville = "Lyon"});
+        d.SetAdresseSiegeSocial({.Complement1 = "c/o Cabinet Martin", .NomVoie = "avenue Louise", .CP = "1050",
+                                 .Ville = "Bruxelles", .IDPays = 20});
         tagNOINTRACOMM numero;
         std::memcpy(&numero, "FR44" "732829320" "00074", sizeof numero);  // prefix, SIREN, NIC, terminator
         d.SetNoIntraComm(numero);
@@ -132,58 +109,22 @@ void ExportISA::SCIComplete() {
     });
     Dossier().FichierINI().SetString("ECF-COURRIERCab", "Titre", "Madame, Monsieur");
 
-    Associe dupont = Physique(TAP_M, "Dupont", "Jean", 50);
-    dupont.Qualite = QA_GERANT_ASSOCIE;
-    dupont.NomPatronymique = "Dupont";
-    dupont.DateNaissance = Jour("12/05/1960");
-    dupont.LieuNaissance = "Nantes";
-    dupont.CPNaissance = "44000";
-    dupont.AdrNoVoie = "5";
-    dupont.AdrNomVoie = "rue Crébillon";
-    dupont.AdrCodeInsee = "44109";
-    dupont.AdrCP = "44000";
-    dupont.AdrVille = "Nantes";
-    dupont.AdrTel = "0240000000";
-    Ajouter(dupont);
-
-    Associe nowak = Physique(TAP_MME, "Nowak", "Łucja", 20);  // Ł is not in CP1252
-    nowak.NbPartsU = 0.5;
-    nowak.NomMarital = "Dupont";
-    nowak.NomPatronymique = "Nowak";
-    nowak.LieuNaissance = "Kraków";
-    nowak.IDPaysNaissance = 179;
-    nowak.AdrCP = "44000";
-    nowak.AdrVille = "Nantes";
-    nowak.AdrFax = "0240000001";
-    Ajouter(nowak);
-
-    Associe societe;
-    societe.PersonnePhysique = false;
-    societe.Qualite = QA_ASSOCIE;
-    societe.Titre = 6;
-    societe.Nom = "Holding Martin";
-    societe.NoSiret = "55212022200013";
-    societe.AdrNoVoie = "10";
-    societe.AdrCmplNoVoie = "B";
-    societe.AdrNomVoie = "boulevard Haussmann";
-    societe.AdrCP = "75009";
-    societe.AdrVille = "Paris";
-    societe.NbParts = 25;
-    Ajouter(societe);
-
-    Associe beneficiaire = Physique(TAP_MLE, "Dupont", "Léa", 0);
-    beneficiaire.Qualite = QA_BENEFICIAIRE;
-    beneficiaire.DateNaissance = Jour("01/02/1995");
-    beneficiaire.LieuNaissance = "Paris";
-    beneficiaire.CPNaissance = "75014";
-    beneficiaire.AdrIDPays = 0;
-    Ajouter(beneficiaire);
-
-    Associe bernard = Physique(TAP_AUCUN, "Bernard", "Paul", 7);
-    bernard.IDPaysNaissance = 9999;
-    bernard.AdrCP = "49000";
-    bernard.AdrVille = "Angers";
-    Ajouter(bernard);
+    Ajouter({.NbParts = 50, .Qualite = QA_GERANT_ASSOCIE, .Titre = TAP_M, .PersonnePhysique = true,
+             .DateNaissance = Jour("12/05/1960"), .Nom = "Dupont", .Prenoms = "Jean", .AdrNoVoie = "5",
+             .AdrNomVoie = "rue Crébillon", .AdrCP = "44000", .AdrVille = "Nantes", .AdrTel = "0240000000",
+             .NomPatronymique = "Dupont", .CPNaissance = "44000", .LieuNaissance = "Nantes", .AdrCodeInsee = "44109"});
+    Ajouter({.IDPaysNaissance = 179, .NbParts = 20, .NbPartsU = 0.5, .Qualite = QA_ASSOCIE, .Titre = TAP_MME,
+             .PersonnePhysique = true, .Nom = "Nowak", .Prenoms = "Łucja",  // Ł is not in CP1252
+             .AdrCP = "44000", .AdrVille = "Nantes", .AdrFax = "0240000001", .NomPatronymique = "Nowak",
+             .NomMarital = "Dupont", .LieuNaissance = "Kraków"});
+    Ajouter({.NbParts = 25, .Qualite = QA_ASSOCIE, .Titre = 6, .Nom = "Holding Martin", .AdrNoVoie = "10",
+             .AdrCmplNoVoie = "B", .AdrNomVoie = "boulevard Haussmann", .AdrCP = "75009", .AdrVille = "Paris",
+             .NoSiret = "55212022200013"});
+    Ajouter({.AdrIDPays = 0, .Qualite = QA_BENEFICIAIRE, .Titre = TAP_MLE, .PersonnePhysique = true,
+             .DateNaissance = Jour("01/02/1995"), .Nom = "Dupont", .Prenoms = "Léa", .CPNaissance = "75014",
+             .LieuNaissance = "Paris"});
+    Ajouter({.IDPaysNaissance = 9999, .NbParts = 7, .Qualite = QA_ASSOCIE, .Titre = TAP_AUCUN, .PersonnePhysique = true,
+             .Nom = "Bernard", .Prenoms = "Paul", .AdrCP = "49000", .AdrVille = "Angers"});
 
     EcrireParticipations(CheminParticipations(dir_.string()),
                          {{4, "Foncière de l'Ouest", "542107651", 33.335, "7", "  quai de la Fosse  ", "44000", "Nantes", 76},
@@ -208,11 +149,8 @@ TEST_F(ExportISA, UnDossierNuDonneCeFichierOctetPourOctet) {
 }
 
 TEST_F(ExportISA, SansTableDesAssociesNiParticipationsLeFichierNeLesCitePas) {
-    Ajouter(Physique(TAP_M, "Dupont", "Jean", 10));
-    db::CQuery suppression(Session());
-    suppression.SetDatabaseName(db::ALIAS_DOSSIER);
-    suppression.SQL().Add("DROP TABLE KOLMIKV1");
-    suppression.ExecSQL();
+    Ajouter({.NbParts = 10, .Qualite = QA_ASSOCIE, .Titre = TAP_M, .PersonnePhysique = true, .Nom = "Dupont"});
+    testing_support::ExecuterSql("DROP TABLE KOLMIKV1");
     const std::string fichier = Exporter(false, {});
     EXPECT_EQ(fichier.find("ZZASS"), std::string::npos);
     EXPECT_EQ(fichier.find("ASSPO"), std::string::npos);
@@ -263,9 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CasEchec{"DisquePleinApres200Octets", [](const fs::path&, const fs::path&) {},
                  [](const fs::path&) {
-                     ::signal(SIGXFSZ, SIG_IGN);
-                     const rlimit limite{200, 200};
-                     ::setrlimit(RLIMIT_FSIZE, &limite);
+                     static const testing_support::FileSizeLimit disquePlein(200);
                  },
                  ""},
         CasEchec{"RepertoireEnLectureSeule",

@@ -14,16 +14,7 @@ namespace kvarn::frame {
 namespace {
 
 TAdresseFormatTDFC Adresse(const std::string& ville) {
-    TAdresseFormatTDFC a;
-    a.Complement1 = "Bâtiment A";
-    a.Complement2 = "Zone nord";
-    a.NoVoie = "12";
-    a.IndiceRepetition = "B";
-    a.NomVoie = "rue de la République";
-    a.BP = "BP 7";
-    a.CP = "34200";
-    a.Ville = ville;
-    return a;
+    return {"", "Bâtiment A", "Zone nord", "12", "B", "rue de la République", "BP 7", "34200", ville};
 }
 
 TEST_F(Exports, DeclarantWithoutSettingsIsInFranceAndDossierComesFromItsRecord) {

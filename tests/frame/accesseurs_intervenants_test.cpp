@@ -27,12 +27,8 @@ protected:
     }
 
     int Ajouter(int type, const std::string& nom, bool parDefaut = false, int modeAffectation = 0) {
-        Intervenant i;
-        i.Type = type;
-        i.Nom = nom;
-        i.ParDefaut = parDefaut;
-        i.ModeAffectation = modeAffectation;
-        return host_->Annuaire().Ajouter(i);
+        return host_->Annuaire().Ajouter(
+            {.Type = type, .Nom = nom, .ParDefaut = parDefaut, .ModeAffectation = modeAffectation});
     }
 
     static std::string Octets(const INTERVENANT_KV& i) { return testing_support::BytesOf(i); }
@@ -44,27 +40,13 @@ protected:
 };
 
 TEST_F(Intervenants, RecordFromTheDirectoryByteForByte) {
-    Intervenant i;
-    i.Type = host::kComptable;
-    i.Nom = "Cabinet Émile" + std::string(60, 'x');  // cut at 60 characters
-    i.EstPersonneMorale = true;
-    i.Siret = "73282932000074";
-    i.Observations = "Mission de tenue";
-    i.AdrComplmt1 = "Bâtiment A";
-    i.AdrComplmt2 = "Zone nord";
-    i.AdrNoVoie = "12";
-    i.AdrCmplNoVoie = "B";
-    i.AdrNomVoie = "rue de la République";
-    i.AdrBP = "BP 7";
-    i.AdrCP = "34200";
-    i.AdrVille = "Sète";
-    i.AdrTel = "0467000000";
-    i.AdrFax = "0467000001";
-    i.AdrIDPays = 0x0138;  // 312: both bytes of the 16-bit country count
-    i.NoAgrement = "AG123";
-    i.Email = "contact@cabinet.fr";
-    i.Contact = "M. Dupuis";
-    const int id = host_->Annuaire().Ajouter(i);
+    const int id = host_->Annuaire().Ajouter(
+        {.Type = host::kComptable, .Nom = "Cabinet Émile" + std::string(60, 'x'),  // cut at 60 characters
+         .Siret = "73282932000074", .Observations = "Mission de tenue", .AdrComplmt1 = "Bâtiment A",
+         .AdrComplmt2 = "Zone nord", .AdrNoVoie = "12", .AdrCmplNoVoie = "B", .AdrNomVoie = "rue de la République",
+         .AdrBP = "BP 7", .AdrCP = "34200", .AdrVille = "Sète", .AdrTel = "0467000000", .AdrFax = "0467000001",
+         .AdrIDPays = 0x0138,  // 312: both bytes of the 16-bit country count
+         .NoAgrement = "AG123", .Email = "contact@cabinet.fr", .Contact = "M. Dupuis"});
     ASSERT_EQ(id, 1);
 
     const std::string nom = "Cabinet \x90mile" + std::string(47, 'x');

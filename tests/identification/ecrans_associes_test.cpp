@@ -18,14 +18,9 @@ namespace {
 class EcransAssocies : public testing_support::ModuleDemarre {
 protected:
     static int Creer(const char* nom, bool physique, int qualite) {
-        Associe a;
-        a.Nom = nom;
-        a.PersonnePhysique = physique;
-        a.Qualite = qualite;
-        a.AdrVille = "Paris";
-        a.Adr1JanVille = "Lodève";
-        a.Creer();
-        return a.ShIDAssocie;
+        Associe a{.Qualite = qualite, .PersonnePhysique = physique, .Nom = nom, .AdrVille = "Paris",
+                  .Adr1JanVille = "Lodève"};
+        return a.Creer(), a.ShIDAssocie;
     }
     // The associate as its row holds it now.
     static Associe Relu(int id) {

@@ -11,6 +11,7 @@
 #include "identification/screens/impot_declarant_screen.hpp"
 #include "identification/screens/intervenants_screen.hpp"
 #include "standalone/annuaire_fichier.hpp"
+#include "support/boites_vues.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <kvarn/accesseurs.hpp>
@@ -69,12 +70,7 @@ TEST_P(FermetureROF, WarnsAsksOrSaves) {
     for (const auto& [champ, texte] : cas.saisies) ecran.Edit(champ, texte);
     const auto focus = ecran.Leave();
     EXPECT_EQ(focus, cas.focus);
-    ASSERT_EQ(boxes_.shown().size(), cas.boites.size());
-    for (std::size_t i = 0; i < cas.boites.size(); ++i) {
-        EXPECT_EQ(boxes_.shown()[i].type, cas.boites[i].type);
-        EXPECT_EQ(boxes_.shown()[i].texte, cas.boites[i].texte);
-        EXPECT_EQ(boxes_.shown()[i].titre, cas.boites[i].titre);
-    }
+    EXPECT_EQ(boxes_.shown(), cas.boites);
     EXPECT_EQ(boxes_.pendingAnswers(), 0u);
     if (focus) return;
     ecran.Deactivate();
@@ -272,32 +268,18 @@ TEST_P(RegleComptable, InformsOrOpensTheDirectory) {
     const CasComptable& cas = GetParam();
     if (cas.compagnon) ModifierDossier({{"Hote", "AssistantsInstalles", "148"}});
     ModifierDossier({{"Hote", "DonneesEdi", cas.donneesEdi}});
-    standalone::Intervenant cabinet;
-    cabinet.Type = host::kCabinet;
-    cabinet.Nom = "Cabinet";
-    cabinet.ParDefaut = true;
-    cabinet.ModeAffectation = cas.modeCabinet;
-    host_->Annuaire().Ajouter(cabinet);
-    standalone::Intervenant comptable;
-    comptable.Type = host::kComptable;
-    comptable.Nom = "Fiduciaire du Port";
-    const int id = host_->Annuaire().Ajouter(comptable);
+    host_->Annuaire().Ajouter(
+        {.Type = host::kCabinet, .Nom = "Cabinet", .ParDefaut = true, .ModeAffectation = cas.modeCabinet});
+    const int id = host_->Annuaire().Ajouter({.Type = host::kComptable, .Nom = "Fiduciaire du Port"});
     choice_.QueueId(id);
 
     TfrmIntervenants ecran;
     ecran.Activate();
     ecran.Appuyer("choisir-comptable");
-    if (cas.message) {
-        ASSERT_EQ(boxes_.shown().size(), 1u);
-        EXPECT_EQ(boxes_.shown()[0].type, TypeBoite::Information);
-        EXPECT_EQ(boxes_.shown()[0].texte, cas.message);
-        EXPECT_TRUE(choice_.offered().empty());
-        EXPECT_EQ(ecran.GetField("comptable").value, "");
-    } else {
-        EXPECT_TRUE(boxes_.shown().empty());
-        EXPECT_EQ(choice_.offered().size(), 1u);
-        EXPECT_EQ(ecran.GetField("comptable").value, "Fiduciaire du Port");
-    }
+    const BoxShown information{TypeBoite::Information, cas.message ? cas.message : "", "Information", 0};
+    EXPECT_EQ(boxes_.shown(), cas.message ? std::vector{information} : std::vector<BoxShown>{});
+    EXPECT_EQ(choice_.offered().size(), cas.message ? 0u : 1u);
+    EXPECT_EQ(ecran.GetField("comptable").value, cas.message ? "" : "Fiduciaire du Port");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -358,9 +340,9 @@ TEST_F(EcransDossier, TheDeclarantsAddressIsTakenOnlyWhenTicked) {
     relu.Activate();
     EXPECT_EQ(relu.GetField("nom-destinataire").value, "Cabinet Roux");
     EXPECT_EQ(relu.GetField("adresse-declarant-differente").value, "oui");
-    ASSERT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(boxes_.shown()[0].texte,
-              "Le code postal « 3430 » n'est pas valide : un code postal français compte cinq chiffres.");
+    EXPECT_EQ(testing_support::Textes(boxes_),
+              std::vector<std::string>{
+                  "Le code postal « 3430 » n'est pas valide : un code postal français compte cinq chiffres."});
 }
 
 TEST_F(EcransDossier, TheAddressAtFirstJanuaryGoesBackToWhatHandedIt) {

@@ -9,6 +9,7 @@
 #include "identification/screens/general_numbers_screen.hpp"
 #include "identification/screens/groupes_siret.hpp"
 #include "identification/screens/siret_screen.hpp"
+#include "support/boites_vues.hpp"
 #include "support/dossier_ouvert.hpp"
 
 #include <kvarn/assistant.hpp>
@@ -24,11 +25,6 @@ using testing_support::ScriptedBoxes;
 class Screens : public testing::Test {
 protected:
     void SetUp() override { host_ = standalone::StandaloneHost::WithoutDossier({&boxes_, nullptr, {}, {}}); }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : boxes_.shown()) texts.push_back(box.texte);
-        return texts;
-    }
     ScriptedBoxes boxes_;
     std::unique_ptr<standalone::StandaloneHost> host_;
 };
@@ -92,9 +88,10 @@ TEST_F(Screens, PickerClosesOnlyOnALevelThreeNode) {
         picker.Edit("categorie", node);
         EXPECT_EQ(picker.Leave(), "categorie") << node;
     }
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Veuillez sélectionner une catégorie juridique.",
-                                                 "Veuillez sélectionner une catégorie juridique au troisième niveau.",
-                                                 "Veuillez sélectionner une catégorie juridique au troisième niveau."}));
+    EXPECT_EQ(testing_support::Textes(boxes_),
+              (std::vector<std::string>{"Veuillez sélectionner une catégorie juridique.",
+                                        "Veuillez sélectionner une catégorie juridique au troisième niveau.",
+                                        "Veuillez sélectionner une catégorie juridique au troisième niveau."}));
     EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Information);
     picker.Edit("categorie", "6540");
     ASSERT_EQ(picker.Leave(), std::nullopt);
@@ -125,10 +122,11 @@ TEST_F(Screens, CorrectionDialogsInsistOnAValidChoice) {
     ASSERT_EQ(pays.Leave(), std::nullopt);
     pays.Deactivate();
     EXPECT_EQ(pays.Pays(), 57);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Veuillez sélectionner une forme juridique valide",
-                                                 "Veuillez sélectionner une forme juridique valide",
-                                                 "Veuillez sélectionner un pays valide",
-                                                 "Veuillez sélectionner un pays valide"}));
+    EXPECT_EQ(testing_support::Textes(boxes_),
+              (std::vector<std::string>{"Veuillez sélectionner une forme juridique valide",
+                                        "Veuillez sélectionner une forme juridique valide",
+                                        "Veuillez sélectionner un pays valide",
+                                        "Veuillez sélectionner un pays valide"}));
 }
 
 // --- The identification numbers of the general-numbers screen ---
@@ -155,7 +153,7 @@ TEST_P(IdentificationCheck, ClosesOrFocusesTheFaultyField) {
     ecran.Edit("nic", c.nic);
     ecran.Edit("prefixe", c.prefixe);
     EXPECT_EQ(ecran.Leave(), c.focus);
-    EXPECT_EQ(Texts(), c.boxes);
+    EXPECT_EQ(testing_support::Textes(boxes_), c.boxes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -264,14 +262,13 @@ TEST_F(SiretScreen, ChecksInOrderThenSaves) {
     ecran->Edit("idsp-n", "a1234567890123");
     Saisir(*ecran, "siret-n1", "55208131766523");  // disables the pseudo-SIRET N-1, which is not saved
     EXPECT_EQ(ecran->Leave(), "siret-n1-siren-1");
-    ASSERT_EQ(boxes_.shown().size(), 3u);
+    EXPECT_EQ(testing_support::Textes(boxes_),
+              (std::vector<std::string>{
+                  "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.",
+                  "Le numéro IDSP doit commencer par une lettre autre que P et avoir 14 caractères,\nveuillez "
+                  "rectifier votre saisie.",
+                  "La clé du SIRET 55208131766523 est incorrecte"}));
     EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Erreur);
-    EXPECT_EQ(boxes_.shown()[0].texte,
-              "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
-    EXPECT_EQ(boxes_.shown()[1].texte,
-              "Le numéro IDSP doit commencer par une lettre autre que P et avoir 14 caractères,\nveuillez rectifier "
-              "votre saisie.");
-    EXPECT_EQ(boxes_.shown()[2].texte, "La clé du SIRET 55208131766523 est incorrecte");
 
     Saisir(*ecran, "siret-n1", "55208131766522");
     ecran->Edit("pseudo-siret-n", "P9876543200001");

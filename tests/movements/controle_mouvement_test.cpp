@@ -1,13 +1,13 @@
 // The checks of a movement as entered, one table of cases over a fixed year and fixed holdings;
 // then over a dossier: the holdings before a sale at its date, and the links a movement must
 // assign in the loading mode 0, a refused movement writing nothing.
-#include "db/query.hpp"
 #include "frame/etat_module.hpp"
 #include "movements/codes_mouvement.hpp"
 #include "movements/controle_mouvement.hpp"
 #include "movements/saisie_mouvement.hpp"
 #include "movements/screens/association_npu.hpp"
 #include "support/associe_cree.hpp"
+#include "support/requete_sql.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/file_size_limit.hpp"
 
@@ -139,13 +139,7 @@ protected:
     }
     static int Creer(const char* nom, double pp, double np = 0) { return testing_support::CreerAssocie(nom, pp, np); }
     static store::TdmKvarn& Module() { return *frame::DataModule(); }
-    static int Compter(const char* table) {
-        db::CQuery q(Module().Donnees().Session());
-        q.SetDatabaseName(db::ALIAS_DOSSIER);
-        q.SQL().Add(std::string("SELECT COUNT(*) AS N FROM ") + table);
-        q.Open();
-        return q.FieldByName("N").AsInteger();
-    }
+    static int Compter(const char* table) { return testing_support::CompterSql(table); }
     ResultatAjout Ajouter(double date, int type, int cedant, const std::vector<LigneDetail>& lignes,
                           const std::vector<LienNPU>& liens = {}) {
         return AjouterMouvement(Module(), {date, type, cedant, lignes}, liens);

@@ -15,6 +15,7 @@
 #include "movements/liste_en_cache.hpp"
 #include "movements/operation_protegee.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
@@ -39,10 +40,8 @@ using D = cDetailMouvementParts;
 
 // A new dossier with its data module created and started; movements are recorded through the
 // exported storage operations.
-class Mouvements : public testing_support::ModuleOuvert {
+class Mouvements : public testing_support::ModuleDemarre {
 protected:
-    void SetUp() override { ModuleOuvert::SetUp(); InitKV(); }
-    void TearDown() override { DesinitKV(); ModuleOuvert::TearDown(); }
 
     static store::TdmKvarn& Module() { return *frame::DataModule(); }
     static db::CTable& Composant(const char* nom) { return Module().Donnees().Composant(nom); }
@@ -56,12 +55,7 @@ protected:
         return KV_FermerMouvementsParts(), id;
     }
 
-    static int Compter(const char* requete) {
-        db::CQuery query(Module().Donnees().Session());
-        query.SetDatabaseName(db::ALIAS_DOSSIER);
-        query.SQL().Add(requete);
-        return query.Open(), query.Fields(0).AsInteger();
-    }
+    static int Compter(const char* requete) { return std::stoi(testing_support::ValeurSql(requete)); }
 };
 
 TEST(Decodage, EachRowGivesItsMainDetailThenItsDerivedOne) {

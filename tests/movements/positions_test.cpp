@@ -13,6 +13,7 @@
 #include "movements/synthese.hpp"
 #include "movements/synthese_mouvements.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/liste_associes.hpp>
@@ -33,7 +34,8 @@ namespace kvarn::movements {
 namespace {
 
 constexpr double kJour = 45658;  // 1 January 2025
-using Colonnes = std::vector<std::pair<std::string, db::Value>>;
+using testing_support::Colonnes;
+using testing_support::ExecuterSql;
 
 TEST(Synthese, MainRowThenDerivedRowsEachWithAKeyOfItsOwn) {
     // {row, its synthesis rows {key, kind, signed shares}}
@@ -69,14 +71,11 @@ TEST(CarteNPU, SalesDismembermentsAndReconstitutionsMoveUsufructuariesBetweenBar
 }
 
 TEST(Positions, DesignationAndAmount) {
-    Associe a;
-    a.ShIDAssocie = 3, a.PersonnePhysique = true, a.Titre = TAP_MME, a.Nom = "MARTIN", a.NomMarital = "DURAND";
-    a.NomPatronymique = "LEROY", a.Prenoms = "Julie", a.NbParts = 10, a.NbPartsN = 2.5;
+    const Associe a{.ShIDAssocie = 3, .NbParts = 10, .NbPartsN = 2.5, .Titre = TAP_MME, .PersonnePhysique = true,
+                    .Nom = "MARTIN", .Prenoms = "Julie", .NomPatronymique = "LEROY", .NomMarital = "DURAND"};
     EXPECT_EQ(DesignationAsso(a, store::kModeAvecBeneficiaires), "MME DURAND Julie");
     EXPECT_EQ(DesignationAsso(a, store::kModeAutreCategorie), "MME MARTIN Julie");
-    Associe societe;
-    societe.Nom = "  HOLDING  ", societe.Titre = -1;
-    EXPECT_EQ(DesignationAsso(societe, store::kModeAvecBeneficiaires), "HOLDING");
+    EXPECT_EQ(DesignationAsso({.Titre = -1, .Nom = "  HOLDING  "}, store::kModeAvecBeneficiaires), "HOLDING");
     const PartsPPUNP mouvements{-0.1, 0, 1.0 / 3};
     EXPECT_FALSE(CalculerPosition(a, mouvements, 4, std::nullopt).montant);
     EXPECT_EQ(CalculerPosition(a, mouvements, 4, 0.0).montant, 0.0);
@@ -88,16 +87,14 @@ TEST(Positions, DesignationAndAmount) {
 
 // A new dossier with its data module created and started; associates are appended to KOLMIKV1,
 // movements and their detail rows to KOLMIKVM and KOLMIKVP, as the screens store them.
-class Dossier : public testing_support::ModuleOuvert {
+class Dossier : public testing_support::ModuleDemarre {
 protected:
     // The working tables outlive a data module within the process: each test starts them empty.
     void SetUp() override {
-        ModuleOuvert::SetUp();
-        InitKV();
-        Executer("DELETE FROM MouvementKV");
-        Executer("DELETE FROM SyntheseMouvementKV");
+        ModuleDemarre::SetUp();
+        ExecuterSql("DELETE FROM MouvementKV", db::ALIAS_TMP);
+        ExecuterSql("DELETE FROM SyntheseMouvementKV", db::ALIAS_TMP);
     }
-    void TearDown() override { DesinitKV(); ModuleOuvert::TearDown(); }
 
     static store::TdmKvarn& Module() { return *frame::DataModule(); }
     static db::Session& Session() { return Module().Donnees().Session(); }
@@ -107,9 +104,7 @@ protected:
         t.SetDatabaseName(std::string(table) == "MouvementKV" ? db::ALIAS_TMP : db::ALIAS_DOSSIER);
         t.SetTableName(table);
         t.Open();
-        t.Append();
-        for (const auto& [nom, valeur] : colonnes) t.FieldByName(nom).SetValue(valeur);
-        t.Post();
+        testing_support::AjouterLigne(t, colonnes);
         return t.FieldByName(cle).AsInteger();
     }
     static int Associe(const Colonnes& colonnes) { return Ajouter("KOLMIKV1", colonnes, "ShIDAssocie"); }
@@ -121,12 +116,6 @@ protected:
             Ajouter("KOLMIKVP", colonnes);
         }
         return id;
-    }
-    static void Executer(const std::string& requete) {
-        db::CQuery q(Session());
-        q.SetDatabaseName(db::ALIAS_TMP);
-        q.SQL().Add(requete);
-        q.ExecSQL();
     }
     static std::vector<std::vector<double>> Lire(const std::string& requete, const char* alias = db::ALIAS_TMP) {
         db::CQuery q(Session());
@@ -209,7 +198,7 @@ TEST_F(Annee, PositionsOfEveryTypeOfMovementRowsKeptAndDropped) {
 // and texts the screens show come from the list.
 TEST_F(Annee, StartOfYearSharesGoBackThroughTheUsufructViewAndScreensShowNames) {
     CalculerPositionsAssocies(Module(), false, 0.0);
-    Executer("UPDATE MouvementKV SET NbParts = 1, NbPartsN = 2, NbPartsU = 3");
+    ExecuterSql("UPDATE MouvementKV SET NbParts = 1, NbPartsN = 2, NbPartsU = 3", db::ALIAS_TMP);
     ReporterPartsDebutExercice(Module());
     EXPECT_EQ(Lire("SELECT NbParts, NbPartsN, NbPartsU FROM KOLMIKV1 ORDER BY ShIDAssocie", db::ALIAS_DOSSIER),
               (std::vector<std::vector<double>>{{1, 2, 3}, {1, 2, 3}, {5, -99, -99}, {1, 2, -99}, {-99, -99, -99},
@@ -299,7 +288,7 @@ TEST_F(Dossier, StartOfYearLinksSurviveANewProcessAndStaleOnesAreCleaned) {
     for (int processus = 0; processus < 2; ++processus) {
         DetruireDataModuleKV();
         InitDataModuleKV();
-        Executer("DELETE FROM MouvementKV");
+        ExecuterSql("DELETE FROM MouvementKV", db::ALIAS_TMP);
         InitKV();
         std::vector<cUsufruitier> usufruitiers{{99, 1}};
         RecupererUsufruitiers(a, usufruitiers);

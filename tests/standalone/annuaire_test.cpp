@@ -23,21 +23,11 @@ protected:
         host_ = StandaloneHost::Open(dir_ / "dossier", {&boxes_, &choice_, {}, dir_ / "intervenants.ini"});
     }
 
-    Intervenant Accountant(const std::string& name) {
-        Intervenant i;
-        i.Type = host::kComptable;
-        i.Nom = name;
-        i.Siret = "55210055400041";
-        i.Observations = "Mission de tenue";
-        i.AdrComplmt1 = "Immeuble « Le Cèdre »";
-        i.AdrNoVoie = "12";
-        i.AdrCmplNoVoie = "B";
-        i.AdrNomVoie = "avenue de l'Œuvre";
-        i.AdrCP = "34000";
-        i.AdrVille = "Montpellier";
-        i.AdrTel = "04 67 00 00 00";
-        i.Email = "cabinet@exemple.fr";
-        return i;
+    static Intervenant Accountant(const std::string& name) {
+        return {.Type = host::kComptable, .Nom = name, .Siret = "55210055400041", .Observations = "Mission de tenue",
+                .AdrComplmt1 = "Immeuble « Le Cèdre »", .AdrNoVoie = "12", .AdrCmplNoVoie = "B",
+                .AdrNomVoie = "avenue de l'Œuvre", .AdrCP = "34000", .AdrVille = "Montpellier",
+                .AdrTel = "04 67 00 00 00", .Email = "cabinet@exemple.fr"};
     }
 
     fs::path dir_;

@@ -38,10 +38,7 @@ const Ecrivain kEcrivains[] = {
     {"annuaire", 100,
      [](const fs::path& d, const std::string& cle) {
          testing_support::QueuedChoice choix;
-         Intervenant comptable;
-         comptable.Type = host::kComptable;
-         comptable.Nom = cle;
-         AnnuaireFichier(d / "intervenants.ini", nullptr, choix).Ajouter(comptable);
+         AnnuaireFichier(d / "intervenants.ini", nullptr, choix).Ajouter({.Type = host::kComptable, .Nom = cle});
      },
      [](const fs::path& d) {
          testing_support::QueuedChoice choix;

@@ -4,6 +4,7 @@
 #include "common/nulls.hpp"
 #include "frame/etat_module.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/requete_sql.hpp"
 
 #include <kvarn/kvarn.h>
 #include <kvarn/module.hpp>
@@ -21,12 +22,10 @@ namespace {
 
 class FonctionsCapital : public testing_support::ModuleDemarre {
 protected:
-    static void Ajouter(const std::vector<std::pair<std::string, db::Value>>& colonnes) {
+    static void Ajouter(const testing_support::Colonnes& colonnes) {
         db::CTable& table = frame::DataModule()->Donnees().Composant("tblFonctionsEtCapital");
         table.Open();
-        table.Append();
-        for (const auto& [nom, valeur] : colonnes) table.FieldByName(nom).SetValue(valeur);
-        table.Post();
+        testing_support::AjouterLigne(table, colonnes);
         table.Close();
     }
 };

@@ -100,9 +100,7 @@ TEST_F(FenetreOuverte, ARefusedLeaveKeepsTheSelectionAndFocusesTheFieldAnAccepte
     EXPECT_EQ(fenetre_->EcranCourant(), 2);
     EXPECT_EQ(WizardTreeCurrent(fenetre_->Arbre()), 2);
     EXPECT_TRUE(Champ("adresse-code-postal")->hasFocus());
-    ASSERT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(boxes_.shown()[0].texte,
-              "Le code postal « 7500 » n'est pas valide : un code postal français compte cinq chiffres.");
+    EXPECT_EQ(boxes_.shown().size(), 1u);  // the panel's refusal (its text: the frame's tests)
     EXPECT_EQ(journal.sauvegardes, 0);
 
     QTest::keyClicks(Champ("adresse-code-postal"), "1");

