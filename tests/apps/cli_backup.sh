@@ -46,7 +46,7 @@ expect_contains "--disques" "a first disk is restored with the others"
 check "nothing given back" test -f "$ROOT/autre/Comptes/grand livre.txt"
 # One byte changed in a stored file: the manifest names it, and it takes no final name.
 cp "$ROOT/svg/SAUVEGARDE.BR" "$ROOT/svg/ALTERE.BR"; cp "$ROOT/svg/SAUVEGARDE.SHA256" "$ROOT/svg/ALTERE.SHA256"
-printf 'X' | dd of="$ROOT/svg/ALTERE.BR" bs=1 seek=3000 conv=notrunc 2>/dev/null
+flip_byte "$ROOT/svg/ALTERE.BR" 3000
 expect_status 1 "$KVARN" restaurer --depuis "$ROOT/svg" --nom altere --vers "$ROOT/altere"
 expect_contains "les données de « Comptes\pièce.bin » diffèrent de leur empreinte SHA-256" "flipped file named"
 check "a damaged file restored" test ! -e "$ROOT/altere/Comptes/pièce.bin"

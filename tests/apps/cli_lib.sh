@@ -50,6 +50,13 @@ check() {
   "$@" >/dev/null 2>&1 || { echo "FAIL: $what"; FAILURES=$((FAILURES + 1)); }
 }
 
+# flip_byte FILE OFFSET: the byte at OFFSET changed, whatever it held (random data included).
+flip_byte() {
+  local old
+  old=$(dd if="$1" bs=1 skip="$2" count=1 2>/dev/null | od -An -tu1 | tr -d ' ')
+  printf "\\$(printf '%03o' $(( (old + 1) % 256 )))" | dd of="$1" bs=1 seek="$2" conv=notrunc 2>/dev/null
+}
+
 finish() {
   echo "$((CHECKS - FAILURES)) passed, $FAILURES failed"
   [ "$FAILURES" -eq 0 ]
