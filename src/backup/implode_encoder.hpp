@@ -87,7 +87,7 @@ private:
     std::vector<std::uint32_t> head_;     // last tag of each hash of four bytes
     std::vector<std::uint32_t> chain_;    // the tag before, of the same hash, by tag modulo the window
     std::vector<std::uint32_t> triples_;  // last tag of each hash of three bytes
-    std::vector<std::uint32_t> pairs_;    // last tag of each two-byte value
+    std::vector<std::uint32_t> pairs_;    // last tag of each hash of two bytes
 
     std::vector<std::uint8_t> out_;
     std::size_t outUsed_ = 0;
