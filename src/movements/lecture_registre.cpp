@@ -49,8 +49,7 @@ Registre ConstruireRegistre(store::TdmKvarn& module) {
     sources.mouvements = module.EtatDe<EtatMouvements>().liste;
     Parcourir(module, environment::kTableMouvementTmp, kIndexIdAssocie,
               [&](db::CTable& t) { sources.positions.push_back(LirePositionStockee(t)); });
-    Parcourir(module, environment::kTableSyntheseMouvement, "",
-              [&](db::CTable& t) { sources.synthese.push_back(LireLigneSyntheseStockee(t)); });
+    sources.synthese = LireLignesSynthese(module.Donnees().Session(), module.Environnement().GetAliasTmp());
     return ComposerRegistre(sources);
 }
 
