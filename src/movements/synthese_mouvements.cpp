@@ -79,11 +79,13 @@ void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::C
 // The rows are computed first and written in one pass of prepared statements: following each
 // movement's details through the linked component, then locating and posting each row through the
 // synthesis component, was most of the register's cost at 100,000 detail rows.
-void InitialiserSyntheseMouvements(store::TdmKvarn& module) {
+std::vector<LigneSyntheseStockee> InitialiserSyntheseMouvements(store::TdmKvarn& module) {
     const std::unique_ptr<host::CBarre> barre = host::OuvrirBarre("Initialisation de la synthese des mouvements");
     const std::vector<LigneSyntheseStockee> lignes = CalculerSynthese(module, *barre);
     db::Session& session = module.Donnees().Session();
-    db::KeepWhatWasPosted(session, [&] { EcrireLignesSynthese(session, module.Environnement().GetAliasTmp(), lignes); });
+    std::vector<LigneSyntheseStockee> table;
+    db::KeepWhatWasPosted(session, [&] { table = EcrireLignesSynthese(session, module.Environnement().GetAliasTmp(), lignes); });
+    return table;
 }
 
 void SupprimerSyntheseMouvement(store::TdmKvarn& module, int idMouvement) {

@@ -14,12 +14,16 @@
 #pragma once
 
 #include "db/table.hpp"
+#include "movements/table_synthese.hpp"
 #include "store/data_module.hpp"
+
+#include <vector>
 
 namespace kvarn::movements {
 
 void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details);
-void InitialiserSyntheseMouvements(store::TdmKvarn& module);
+// Returns every row of the table afterwards, in key order.
+std::vector<LigneSyntheseStockee> InitialiserSyntheseMouvements(store::TdmKvarn& module);
 void SupprimerSyntheseMouvement(store::TdmKvarn& module, int idMouvement);
 
 }  // namespace kvarn::movements

@@ -103,10 +103,10 @@ std::string ListeColonnes() {
     return liste;
 }
 
-// Every row in key order, as stored: `lire(AutoID, ligne)`.
-void LireStockees(const TableSynthese& table, const std::function<void(std::int64_t, const LigneSyntheseStockee&)>& lire) {
-    db::Statement lignes = table.Preparer("SELECT " + ListeColonnes() + ", AutoID FROM " + table.Nom() + " ORDER BY AutoID");
-    while (lignes.Step()) lire(lignes.ColumnInteger(kNombreColonnes), table.Lire(lignes));
+// Every row in key order, as stored.
+void LireStockees(const TableSynthese& table, const std::function<void(const LigneSyntheseStockee&)>& lire) {
+    db::Statement lignes = table.Preparer("SELECT " + ListeColonnes() + " FROM " + table.Nom() + " ORDER BY AutoID");
+    while (lignes.Step()) lire(table.Lire(lignes));
 }
 
 // A row's movement and detail key as one number.
@@ -137,41 +137,37 @@ void EcrireLigneSynthese(db::CTable& table, const LigneSyntheseStockee& ligne) {
     table.Post();
 }
 
-void EcrireLignesSynthese(db::Session& session, const std::string& alias, const std::vector<LigneSyntheseStockee>& lignes) {
+std::vector<LigneSyntheseStockee> EcrireLignesSynthese(db::Session& session, const std::string& alias,
+                                                       const std::vector<LigneSyntheseStockee>& lignes) {
     const TableSynthese table(session, alias);
-    // The first row of each key, as a locate finds it; a row already as it would be written is
-    // left alone: rewriting it would only cost its index entries.
-    std::unordered_map<std::int64_t, std::pair<std::int64_t, LigneSyntheseStockee>> presentes;
-    LireStockees(table, [&](std::int64_t autoID, const LigneSyntheseStockee& ligne) {
-        presentes.try_emplace(Cle(ligne), autoID, ligne);
+    std::vector<LigneSyntheseStockee> contenu;             // the table, in key order
+    std::unordered_map<std::int64_t, std::size_t> places;  // the first row of each key, as a locate finds it
+    LireStockees(table, [&](const LigneSyntheseStockee& ligne) {
+        places.try_emplace(Cle(ligne), contenu.size());
+        contenu.push_back(ligne);
     });
-    // EstCedant, never written, stays as it is; the key columns only find the row.
+    // EstCedant, never written, stays as it is.
     db::Statement modifier = table.Preparer(
         "UPDATE " + table.Nom() +
-        " SET IdAssocie=?3, DateMouvement=?4, TypeMouvement=?5, PartsPP=?6, PartsU=?7, PartsNP=?8"
-        " WHERE AutoID=?9 AND IdMouvement=?1 AND IdDetailMouvement=?2");
-    db::Statement ajouter = table.Preparer("INSERT INTO " + table.Nom() + " (" + ListeColonnes() +
-                                           ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8) RETURNING AutoID");
+        " SET IdAssocie=?3, DateMouvement=?4, TypeMouvement=?5, PartsPP=?6, PartsU=?7, PartsNP=?8 WHERE AutoID=(SELECT "
+        "MIN(AutoID) FROM " + table.Nom() + " WHERE IdMouvement=?1 AND IdDetailMouvement=?2)");
+    db::Statement ajouter =
+        table.Preparer("INSERT INTO " + table.Nom() + " (" + ListeColonnes() + ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     for (const LigneSyntheseStockee& ligne : lignes) {
-        const auto [place, nouvelle] = presentes.try_emplace(Cle(ligne), 0, ligne);
-        auto& [autoID, stockee] = place->second;
-        if (!nouvelle && stockee == ligne) continue;
-        db::Statement& requete = nouvelle ? ajouter : modifier;
-        table.Lier(requete, ligne);
+        const auto [place, nouvelle] = places.try_emplace(Cle(ligne), contenu.size());
         if (nouvelle) {
-            if (requete.Step()) autoID = requete.ColumnInteger(0);
-        } else {
-            requete.BindInteger(9, autoID);
+            table.Lier(ajouter, ligne);
+            ajouter.Run();
+            contenu.push_back(ligne);
+        } else if (LigneSyntheseStockee& stockee = contenu[place->second]; !(stockee == ligne)) {
+            // a row already as it would be written is left alone: rewriting it would only cost
+            // its index entries
+            table.Lier(modifier, ligne);
+            modifier.Run();
             stockee = ligne;
         }
-        requete.Run();
     }
-}
-
-std::vector<LigneSyntheseStockee> LireLignesSynthese(db::Session& session, const std::string& alias) {
-    std::vector<LigneSyntheseStockee> lues;
-    LireStockees(TableSynthese(session, alias), [&](std::int64_t, const LigneSyntheseStockee& ligne) { lues.push_back(ligne); });
-    return lues;
+    return contenu;
 }
 
 void AffecterTextesSynthese(db::CTable& table, db::TFieldGetTextEvent idAssocie, db::TFieldGetTextEvent type) {

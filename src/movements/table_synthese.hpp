@@ -7,8 +7,8 @@
 // the movement and detail key (synthese.hpp) and overwrites it, or appends it: EcrireLigneSynthese
 // through a component, one row; EcrireLignesSynthese a whole walk's rows in prepared statements,
 // the keys already stored read once, the rows appended in the order given, so that the table ends
-// as the same rows written one by one through a component in key order would leave it.
-// LireLignesSynthese reads every row back in key order, as stored.
+// as the same rows written one by one through a component in key order would leave it, and hands
+// back every row of the table as it then stands.
 #pragma once
 
 #include "db/table.hpp"
@@ -44,8 +44,9 @@ struct LigneSyntheseStockee {
 LigneSyntheseStockee LigneStockee(const cMouvParts& mouvement, int idAssocie, const LigneSynthese& ligne);
 
 void EcrireLigneSynthese(db::CTable& table, const LigneSyntheseStockee& ligne);
-void EcrireLignesSynthese(db::Session& session, const std::string& alias, const std::vector<LigneSyntheseStockee>& lignes);
-std::vector<LigneSyntheseStockee> LireLignesSynthese(db::Session& session, const std::string& alias);
+// Returns the table's rows afterwards, in key order.
+std::vector<LigneSyntheseStockee> EcrireLignesSynthese(db::Session& session, const std::string& alias,
+                                                       const std::vector<LigneSyntheseStockee>& lignes);
 
 // The display-text handlers of the associate and type columns, replacing whatever was there.
 void AffecterTextesSynthese(db::CTable& table, db::TFieldGetTextEvent idAssocie, db::TFieldGetTextEvent type);
