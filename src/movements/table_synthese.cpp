@@ -33,9 +33,9 @@ std::optional<double>& Parts(LigneSyntheseStockee& ligne, int typeParts) {
     }
 }
 
-// The columns a row is made of, in the order of the statements below and of Valeurs.
-constexpr const char* kColonnesSynthese[] = {"IdMouvement", "IdDetailMouvement", "IdAssocie", "DateMouvement",
-                                     "TypeMouvement", "PartsPP", "PartsU", "PartsNP"};
+// The columns a row is made of, in the order of every statement below and of its values.
+constexpr const char* kColonnesSynthese[] = {"IdMouvement",   "IdDetailMouvement", "IdAssocie", "DateMouvement",
+                                             "TypeMouvement", "PartsPP",           "PartsU",    "PartsNP"};
 constexpr std::size_t kNombreColonnes = std::size(kColonnesSynthese);
 constexpr std::size_t kPremiereColonneEcrite = 2;  // after the key
 using Valeurs = std::array<db::Value, kNombreColonnes>;
