@@ -161,12 +161,17 @@ void BM_SecondChargement(benchmark::State& state) {
     Compter(state);
 }
 
+// A command's process starts with empty working tables: the synthesis too.
 void BM_Registre(benchmark::State& state) {
     OuvrirDossier(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     std::size_t octets = 0;
     for (auto _ : state) {
         state.PauseTiming();
         NouveauModule();
+        db::CQuery vider(frame::DataModule()->Donnees().Session());
+        vider.SetDatabaseName(db::ALIAS_TMP);
+        vider.SQL().Add("DELETE FROM SyntheseMouvementKV");
+        vider.ExecSQL();
         state.ResumeTiming();
         const movements::Registre registre = movements::ConstruireRegistre(*frame::DataModule());
         octets = movements::RegistreEnCsv(registre, movements::TableRegistre::Mouvements, true).size();

@@ -42,15 +42,13 @@ Registre ConstruireRegistre(store::TdmKvarn& module) {
     SourcesRegistre sources;
     sources.entete = Entete(module);
     CalculerPositionsAssocies(module, false, 0.0);
-    InitialiserSyntheseMouvements(module);
+    sources.synthese = InitialiserSyntheseMouvements(module);
     sources.carte = ConstruireAssociationsNPU(module);
     sources.liens = LiensChiffres(module);
     ChargerMouvements(module);
-    sources.mouvements = module.EtatDe<EtatMouvements>().liste;
+    sources.mouvements = &module.EtatDe<EtatMouvements>().liste;
     Parcourir(module, environment::kTableMouvementTmp, kIndexIdAssocie,
               [&](db::CTable& t) { sources.positions.push_back(LirePositionStockee(t)); });
-    Parcourir(module, environment::kTableSyntheseMouvement, "",
-              [&](db::CTable& t) { sources.synthese.push_back(LireLigneSyntheseStockee(t)); });
     return ComposerRegistre(sources);
 }
 

@@ -61,7 +61,7 @@ public:
 
 private:
     void ListerMouvements() {
-        for (const auto& [rang, m] : sources_.mouvements) {
+        for (const auto& [rang, m] : *sources_.mouvements) {
             if (!EstMouvement(m.TypeMouvement)) continue;
             if (ApresSituation(m.DateMouvement, sources_.entete.dateSituation)) {
                 ++registre_.entete.mouvementsApresSituation;
@@ -71,20 +71,25 @@ private:
                                       std::nullopt, Lignes(m.AutoID), {}};
             if (m.TypeMouvement != kTypeNonDefini) inscrit.type = m.TypeMouvement;
             if (m.IDCedant != 0) inscrit.idCedant = m.IDCedant;
-            for (const cAssoNPU& lien : liens_[m.AutoID])
-                inscrit.liens.push_back(LienAvecSesRoles(lien, m.TypeMouvement));
+            if (const auto liens = liens_.find(m.AutoID); liens != liens_.end())
+                for (const cAssoNPU& lien : liens->second) inscrit.liens.push_back(LienAvecSesRoles(lien, m.TypeMouvement));
             registre_.mouvements.push_back(std::move(inscrit));
         }
     }
 
     std::vector<LigneRegistre> Lignes(int idMouvement) {
-        std::vector<LigneSyntheseStockee>& stockees = synthese_[idMouvement];
+        std::vector<LigneRegistre> lignes;
+        const auto trouvees = synthese_.find(idMouvement);
+        if (trouvees == synthese_.end()) return lignes;
+        std::vector<LigneSyntheseStockee>& stockees = trouvees->second;
         std::sort(stockees.begin(), stockees.end(), [](const auto& a, const auto& b) {
             return RangDansMouvement(a.idDetail) < RangDansMouvement(b.idDetail);
         });
-        std::vector<LigneRegistre> lignes;
+        lignes.reserve(stockees.size());
         for (const LigneSyntheseStockee& s : stockees) {
-            lignes.push_back({s.idAssocie, designations_[s.idAssocie], {s.pp, s.u, s.np},
+            const auto designation = designations_.find(s.idAssocie);
+            lignes.push_back({s.idAssocie, designation == designations_.end() ? std::string() : designation->second,
+                              {s.pp, s.u, s.np},
                               LibelleTypeSynthese(s.type, s.pp.value_or(0), s.u.value_or(0), s.np.value_or(0))});
             std::array<double, 3>& somme = lignesParAssocie_[s.idAssocie];
             somme[kPartsPP] += s.pp.value_or(0);
@@ -153,7 +158,7 @@ private:
     std::unordered_map<int, std::string> designations_;
     std::unordered_map<int, std::vector<LigneSyntheseStockee>> synthese_;
     std::unordered_map<int, std::vector<cAssoNPU>> liens_;
-    Sommes lignesParAssocie_;
+    std::unordered_map<int, std::array<double, 3>> lignesParAssocie_;
 };
 
 }  // namespace

@@ -93,7 +93,7 @@ struct Registre {
 struct SourcesRegistre {
     EnteteRegistre entete;
     std::vector<PositionStockee> positions;  // in associate order
-    ListeMouvParts mouvements;
+    const ListeMouvParts* mouvements = nullptr;  // the cached list, read where it is
     std::vector<LigneSyntheseStockee> synthese;
     std::vector<cAssoNPU> liens;  // every numbered row of KOLMIKVA after the cleaning
     CarteNPU carte;

@@ -2,23 +2,28 @@
 // from its detail rows (synthese.hpp, table_synthese.hpp), or deleted.
 //
 // SynthetiserMouvement writes the rows of the current movement of a movement component from the
-// detail component linked to it: the movement screen passes its own pair, the initialisation
-// the processing pair. A movement after the situation date, or without a date, writes nothing.
+// detail component linked to it: the movement screen passes its own pair. A movement after the situation date, or without a date, writes nothing.
 // The synthesis component is handed back as found (composant_retabli.hpp); while it writes it is
 // in key order, where an appended row needs no new reading of the order (a locate finds a row
-// in any order). InitialiserSyntheseMouvements does that for every movement in date order, with
-// the host's progress bar, in one transaction that keeps what was posted when an error stops it;
-// the processing components are handed back as found. SupprimerSyntheseMouvement deletes one
-// movement's rows in one statement.
+// in any order). InitialiserSyntheseMouvements gives every movement, in date order, the same rows:
+// computed from the detail rows read in one statement, then written in one pass
+// (EcrireLignesSynthese, table_synthese.hpp), which leaves the table as the rows written one movement
+// at a time would; with the host's progress bar, in one transaction that keeps what was written
+// when an error stops it; the processing movement component is handed back as found.
+// SupprimerSyntheseMouvement deletes one movement's rows in one statement.
 #pragma once
 
 #include "db/table.hpp"
+#include "movements/table_synthese.hpp"
 #include "store/data_module.hpp"
+
+#include <vector>
 
 namespace kvarn::movements {
 
 void SynthetiserMouvement(store::TdmKvarn& module, db::CTable& mouvements, db::CTable& details);
-void InitialiserSyntheseMouvements(store::TdmKvarn& module);
+// Returns every row of the table afterwards, in key order.
+std::vector<LigneSyntheseStockee> InitialiserSyntheseMouvements(store::TdmKvarn& module);
 void SupprimerSyntheseMouvement(store::TdmKvarn& module, int idMouvement);
 
 }  // namespace kvarn::movements

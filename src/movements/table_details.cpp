@@ -34,9 +34,14 @@ LigneDetail ColonnesDetail::Lire() const {
 }
 
 void ParcourirLignesDetail(db::Session& session, const std::function<void(int, const LigneDetail&)>& lire) {
+    ParcourirLignesDetailNumerotees(session, [&](int idMouvement, int, const LigneDetail& ligne) { lire(idMouvement, ligne); });
+}
+
+void ParcourirLignesDetailNumerotees(db::Session& session,
+                                     const std::function<void(int, int, const LigneDetail&)>& lire) {
     db::Statement lignes(session.connection().Handle(),
                          "SELECT IdMouv, IdAsso, NbPartsPPAug, NbPartsPPDim, NbPartsNPAug, NbPartsNPDim, NbPartsUAug, "
-                         "NbPartsUDim FROM KOLMIKVP ORDER BY AutoID");
+                         "NbPartsUDim, AutoID FROM KOLMIKVP ORDER BY AutoID");
     const auto quantite = [&](int colonne) {
         return lignes.ColumnIsNull(colonne) ? std::nullopt : std::optional<double>(lignes.ColumnReal(colonne));
     };
@@ -44,7 +49,7 @@ void ParcourirLignesDetail(db::Session& session, const std::function<void(int, c
         if (lignes.ColumnIsNull(0)) continue;
         const LigneDetail ligne{static_cast<int>(lignes.ColumnInteger(1)), quantite(2), quantite(3), quantite(4),
                                 quantite(5), quantite(6), quantite(7)};
-        lire(static_cast<int>(lignes.ColumnInteger(0)), ligne);
+        lire(static_cast<int>(lignes.ColumnInteger(0)), static_cast<int>(lignes.ColumnInteger(8)), ligne);
     }
 }
 

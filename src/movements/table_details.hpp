@@ -41,6 +41,9 @@ private:
 // engine (no cursor, no copy of the result): `lire(idMouvement, ligne)` for each, in the order of
 // entry.
 void ParcourirLignesDetail(db::Session& session, const std::function<void(int, const LigneDetail&)>& lire);
+// The same walk, giving each row's own key too: `lire(idMouvement, idDetail, ligne)`.
+void ParcourirLignesDetailNumerotees(db::Session& session,
+                                     const std::function<void(int, int, const LigneDetail&)>& lire);
 
 LigneDetail LireLigneDetail(db::CTable& table);
 int LireIdAssoDetail(db::CTable& table);

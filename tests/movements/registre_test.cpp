@@ -1,14 +1,21 @@
-// The share register: a year with a movement of each type worked out by hand, the real roles of
-// a sale of usufruct and of a sale of bare ownership in the links, the annex only for a calendar
-// year seen at its end, a gap from two equal detail rows, and the CSV tables byte for byte.
+// The share register: a year with a movement of each type worked out by hand, the hand-made SCI
+// against the module's own share accounts, the synthesis it reads written in one pass as row by
+// row, the real roles of a sale of usufruct and of a sale of bare ownership in the links, the
+// annex only for a calendar year seen at its end, a gap from two equal detail rows, and the CSV
+// tables byte for byte.
 #include "common/dates.hpp"
 #include "db/query.hpp"
+#include "db/statement.hpp"
+#include "db/transaction.hpp"
 #include "frame/etat_module.hpp"
 #include "movements/codes_mouvement.hpp"
 #include "movements/lecture_registre.hpp"
 #include "movements/liste_en_cache.hpp"
 #include "movements/registre_csv.hpp"
+#include "movements/synthese_mouvements.hpp"
+#include "movements/table_details.hpp"
 #include "support/dossier_ouvert.hpp"
+#include "support/sci_exemple.hpp"
 
 #include <kvarn/associe.hpp>
 #include <kvarn/module.hpp>
@@ -16,7 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -80,21 +89,31 @@ protected:
         KV_FermerAssoNPU();
     }
     static movements::Registre Tirer() { return ConstruireRegistre(frame::DataModuleCree()); }
+
+    // One movement of each type, one after the situation date; links at the start, one of them
+    // of a pair whose bare owner has no bare ownership.
+    struct AnneeType {
+        int a, b, c, d, e, f, usufruit;
+    };
+    static AnneeType RemplirAnneeType() {
+        const int a = Asso("A", {100, 0, 0}), b = Asso("B", {50, 0, 0}), c = Asso("C"), d = Asso("D"),
+                  e = Asso("E", {0, 0, 10}), f = Asso("F", {0, 10, 0});
+        Asso("G");  // holds nothing, takes part in nothing: not listed
+        Lien(0, {{double(e), double(f), 8}, {double(e), double(f), 2}, {double(b), double(c), 3}});  // B has no NP
+        Mouv(10, kCessionPP, a, {{a, kPartsPP, -10}, {b, kPartsPP, 10}});
+        Mouv(20, kDemembrement, 0, {{a, kPartsPP, -20}, {a, kPartsU, 20}, {d, kPartsNP, 20}}, {{double(d), double(a), 20}});
+        Mouv(30, kCessionNP, d, {{d, kPartsNP, -5}, {b, kPartsNP, 5}}, {{double(b), double(a), 5}});
+        const int usufruit = Mouv(40, kCessionU, a, {{a, kPartsU, -4}, {c, kPartsU, 4}}, {{double(c), double(d), 4}});
+        Mouv(50, kAugmentationCapital, 0, {{d, kPartsPP, 7}});
+        Mouv(60, kReductionCapital, 0, {{b, kPartsPP, -3}});
+        Mouv(70, kReconstitution, 0, {{d, kPartsPP, 6}, {d, kPartsNP, -6}, {a, kPartsU, -6}}, {{double(d), double(a), 6}});
+        Mouv(400, kCessionPP, a, {{a, kPartsPP, -1}, {b, kPartsPP, 1}});  // after the situation date
+        return {a, b, c, d, e, f, usufruit};
+    }
 };
 
 TEST_F(Registre, AYearWithEveryTypeOfMovement) {
-    const int a = Asso("A", {100, 0, 0}), b = Asso("B", {50, 0, 0}), c = Asso("C"), d = Asso("D"),
-              e = Asso("E", {0, 0, 10}), f = Asso("F", {0, 10, 0});
-    Asso("G");  // holds nothing, takes part in nothing: not listed
-    Lien(0, {{double(e), double(f), 8}, {double(e), double(f), 2}, {double(b), double(c), 3}});  // B has no NP
-    Mouv(10, kCessionPP, a, {{a, kPartsPP, -10}, {b, kPartsPP, 10}});
-    Mouv(20, kDemembrement, 0, {{a, kPartsPP, -20}, {a, kPartsU, 20}, {d, kPartsNP, 20}}, {{double(d), double(a), 20}});
-    Mouv(30, kCessionNP, d, {{d, kPartsNP, -5}, {b, kPartsNP, 5}}, {{double(b), double(a), 5}});
-    const int usufruit = Mouv(40, kCessionU, a, {{a, kPartsU, -4}, {c, kPartsU, 4}}, {{double(c), double(d), 4}});
-    Mouv(50, kAugmentationCapital, 0, {{d, kPartsPP, 7}});
-    Mouv(60, kReductionCapital, 0, {{b, kPartsPP, -3}});
-    Mouv(70, kReconstitution, 0, {{d, kPartsPP, 6}, {d, kPartsNP, -6}, {a, kPartsU, -6}}, {{double(d), double(a), 6}});
-    Mouv(400, kCessionPP, a, {{a, kPartsPP, -1}, {b, kPartsPP, 1}});  // after the situation date
+    const auto [a, b, c, d, e, f, usufruit] = RemplirAnneeType();
     const movements::Registre r = Tirer();
 
     // {associate, start, end}
@@ -133,6 +152,126 @@ TEST_F(Registre, AYearWithEveryTypeOfMovement) {
     ASSERT_TRUE(r.annexe2072);
     EXPECT_EQ(r.annexe2072->size(), detentions.size());
     EXPECT_EQ(Lues(r.annexe2072->at(1).trenteEtUnDecembre), (Parts3{57, 0, 5}));
+    EXPECT_TRUE(r.ecarts.empty());
+}
+
+// Every row of the synthesis table, every column, in key order; null shown as "-".
+std::vector<std::string> TableSynthese() {
+    db::Session& session = frame::DataModuleCree().Donnees().Session();
+    db::Statement lignes(session.connection().Handle(),
+                         "SELECT * FROM " + session.SchemaOfAlias(db::ALIAS_TMP) + ".SyntheseMouvementKV ORDER BY AutoID");
+    std::vector<std::string> lues;
+    while (lignes.Step()) {
+        lues.emplace_back();
+        for (int c = 0; c < lignes.ColumnCount(); ++c)
+            lues.back() += (lignes.ColumnIsNull(c) ? std::string("-") : std::string(lignes.ColumnText(c))) + "|";
+    }
+    return lues;
+}
+
+// The table as the synthesis leaves it, then the table as it was: AutoIDs are handed out again.
+std::vector<std::string> Apres(const std::function<void()>& ecrire) {
+    db::Transaction essai(frame::DataModuleCree().Donnees().Session());
+    ecrire();
+    std::vector<std::string> table = TableSynthese();
+    essai.Rollback();
+    return table;
+}
+
+// The whole synthesis written in one pass leaves the table exactly as the same movements written one
+// at a time through the components do: over an empty table, and over one where a row differs
+// (edited in place, EstCedant kept), one is missing (appended), one belongs to no movement (kept).
+TEST_F(Registre, SynthesisInOnePassEqualsRowByRow) {
+    const AnneeType annee = RemplirAnneeType();
+    const int double_ = Mouv(5, kDemembrement, 0, {});  // entered last, dated first
+    {  // a row that both dismembers and reconstitutes: two derived rows
+        db::CTable details(frame::DataModuleCree().Donnees().Session());
+        details.SetDatabaseName(db::ALIAS_DOSSIER);
+        details.SetTableName("KOLMIKVP");
+        details.Open();
+        details.Append();
+        EcrireLigneDetail(details, {annee.b, 2.0, 3.0, std::nullopt, 2.0, 3.0, std::nullopt}, double_);
+        details.Post();
+    }
+    store::TdmKvarn& module = frame::DataModuleCree();
+    const auto ligneALigne = [&] {
+        db::CTable& mouvements = module.Donnees().Composant("tblMouvementPartsTraitement");
+        db::CTable& details = module.Donnees().Composant("tblDetMouvPartsTraitement");
+        mouvements.SetIndexName(module.Donnees().IndexTri);
+        mouvements.Open();
+        details.Open();
+        for (mouvements.First(); !mouvements.Eof(); mouvements.Next()) SynthetiserMouvement(module, mouvements, details);
+        details.Close();
+        mouvements.Close();
+    };
+    for (const bool semee : {false, true}) {
+        if (semee) {
+            InitialiserSyntheseMouvements(module);
+            for (const char* sql : {"UPDATE SyntheseMouvementKV SET PartsPP = 999, EstCedant = 1 WHERE AutoID = "
+                                    "(SELECT MIN(AutoID) FROM SyntheseMouvementKV)",
+                                    "DELETE FROM SyntheseMouvementKV WHERE AutoID = (SELECT MAX(AutoID) - 2 FROM "
+                                    "SyntheseMouvementKV)",
+                                    "INSERT INTO SyntheseMouvementKV (IdMouvement, IdDetailMouvement, IdAssocie) "
+                                    "VALUES (9999, 1, 1)"}) {
+                db::CQuery q(module.Donnees().Session());
+                q.SetDatabaseName(db::ALIAS_TMP);
+                q.SQL().Add(sql);
+                q.ExecSQL();
+            }
+        }
+        const std::vector<std::string> attendue = Apres(ligneALigne);
+        EXPECT_EQ(Apres([&] { InitialiserSyntheseMouvements(module); }), attendue) << (semee ? "semée" : "vide");
+        EXPECT_EQ(attendue.size(), semee ? 18u : 17u);
+    }
+}
+
+// The hand-made SCI with a fractional sale: the holdings are the end-of-year shares the module
+// hands out one associate at a time, the lines those of the two movements, the links those of the
+// start and of the dismemberment, the annex the holdings' columns.
+TEST_F(Registre, TheSciExampleAgreesWithTheShareAccounts) {
+    const testing_support::SciExemple sci = testing_support::RemplirSciExemple();
+    Mouv(330, kCessionPP, sci.a, {{sci.a, kPartsPP, -12.375}, {sci.h, kPartsPP, 12.375}});
+    const movements::Registre r = Tirer();
+
+    // {associate, start, end}: the end worked out by hand, and as the module gives it
+    const std::vector<std::tuple<int, Parts3, Parts3>> attendues{
+        {sci.a, {500, 0, 0}, {337.625, 0, 0}}, {sci.b, {200, 0, 0}, {100, 0, 100}}, {sci.h, {100, 0, 0}, {262.375, 0, 0}},
+        {sci.j, {0, 200, 0}, {0, 300, 0}},     {sci.p, {0, 0, 200}, {0, 0, 200}}};
+    std::vector<std::tuple<int, Parts3, Parts3>> lues, module;
+    for (const PositionStockee& p : r.detentions) {
+        lues.emplace_back(p.idAssocie, Lues(p.debut), Lues(p.fin));
+        Parts3 fin;
+        RecupererMouvementAssocie(p.idAssocie, fin[0], fin[1], fin[2]);
+        module.emplace_back(p.idAssocie, Lues(p.debut), fin);
+    }
+    EXPECT_EQ(lues, attendues);
+    EXPECT_EQ(module, attendues);
+    EXPECT_EQ(std::tuple(r.entete.nbPartsDeclarees, r.entete.totalDebut, r.entete.totalFin), std::tuple(1000.0, 1000.0, 1000.0));
+
+    // per movement {associate, signed PP, U, NP, label}, in the order of entry
+    using L = std::vector<std::tuple<int, Parts3, std::string>>;
+    std::vector<L> lignes;
+    for (const MouvementRegistre& m : r.mouvements) {
+        lignes.emplace_back();
+        for (const LigneRegistre& l : m.lignes) lignes.back().emplace_back(l.idAssocie, Lues(l.parts), l.libelle);
+        std::sort(lignes.back().begin(), lignes.back().end());
+    }
+    const double v = -99;  // an empty column
+    EXPECT_EQ(lignes, (std::vector<L>{
+                          {{sci.a, {-150, v, v}, "Cession de parts PP"}, {sci.h, {150, v, v}, "Acquisition de parts PP"}},
+                          {{sci.b, {-100, v, v}, "Démembrement de parts"},
+                           {sci.b, {v, v, 100}, "Démembrement bénéficiaire NP"},
+                           {sci.j, {v, 100, v}, "Démembrement bénéficiaire U"}},
+                          {{sci.a, {-12.375, v, v}, "Cession de parts PP"},
+                           {sci.h, {12.375, v, v}, "Acquisition de parts PP"}}}));
+    using T = std::vector<std::tuple<int, int, double>>;
+    EXPECT_EQ(Triplets(r.mouvements[1].liens), (T{{sci.b, sci.j, 100}}));
+    EXPECT_EQ(Triplets(r.liensDebut), (T{{sci.p, sci.j, 200}}));
+    EXPECT_EQ(Triplets(r.liensFin), (T{{sci.b, sci.j, 100}, {sci.p, sci.j, 200}}));
+    ASSERT_TRUE(r.annexe2072);
+    std::vector<std::tuple<int, Parts3, Parts3>> annexe;
+    for (const LigneAnnexe2072& l : *r.annexe2072) annexe.emplace_back(l.idAssocie, Lues(l.premierJanvier), Lues(l.trenteEtUnDecembre));
+    EXPECT_EQ(annexe, attendues);
     EXPECT_TRUE(r.ecarts.empty());
 }
 
