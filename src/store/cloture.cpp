@@ -7,6 +7,7 @@
 #include "host/barre.hpp"
 #include "host/boites.hpp"
 #include "host/dossier.hpp"
+#include "store/fichiers_differes.hpp"
 
 #include <kvarn/kvarn.h>
 
@@ -141,32 +142,6 @@ void ReporterSiege(environment::cEnvironKV& environnement) {
     environnement.SetAdresseSiegeSocial(&vide, &precedent);
 }
 
-// The settings file and the host's record, deferred for the closing's life: what was not
-// written when it ends is dropped, and the next read loads the disk.
-class FichiersDifferes {
-public:
-    explicit FichiersDifferes(environment::CGestTRPIni& parametres) : parametres_(parametres) {
-        parametres_.Differer();
-        if (host::pCurDossier && host::pCurDossier->DiffererEcritures()) dossier_ = host::pCurDossier;
-    }
-    ~FichiersDifferes() {
-        parametres_.CesserDeDifferer();
-        if (dossier_) dossier_->CesserDeDifferer();
-    }
-    FichiersDifferes(const FichiersDifferes&) = delete;
-    FichiersDifferes& operator=(const FichiersDifferes&) = delete;
-
-    // Their future images, recorded in the transaction open on `connexion`.
-    void Journaliser(db::Connection& connexion) const {
-        db::RecordPendingFile(connexion, environment::kNomFichierParametres, parametres_.OctetsDifferes());
-        if (dossier_) db::RecordPendingFile(connexion, dossier_->FichierEnregistrement(), dossier_->ImageDifferee());
-    }
-
-private:
-    environment::CGestTRPIni& parametres_;
-    host::CDossier* dossier_ = nullptr;
-};
-
 environment::CGestTRPIni& Parametres(TdmKvarn& module) {
     environment::CGestTRPIni* parametres = module.Environnement().GestIni();
     if (!parametres) throw std::runtime_error("Clôture impossible : les paramètres du dossier ne sont pas ouverts");
@@ -227,14 +202,11 @@ void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Derou
     if (nouvelExercice) nouvelExercice();
     etape.Etape(16);
 
-    differes.Journaliser(connexion);
-    const std::filesystem::path repertoire = parametres.Repertoire();
-    db::MarkPendingFiles(repertoire);
-    transaction.Commit();
+    differes.Valider(transaction, connexion);
     valide = true;
     int point = kPointApresCommit;
     Point(point);
-    db::FinishPendingFiles(connexion, repertoire, [&point] { Point(++point); });
+    db::FinishPendingFiles(connexion, parametres.Repertoire(), [&point] { Point(++point); });
 }
 
 }  // namespace
