@@ -17,6 +17,7 @@
 #include "intervenant_commands.hpp"
 #include "isa_commands.hpp"
 #include "liste_commands.hpp"
+#include "migration_commands.hpp"
 #include "parametre_commands.hpp"
 #include "registre_commands.hpp"
 #include "parts_cli.hpp"
@@ -750,6 +751,7 @@ int main(int argc, char** argv) {
     GlobalOptions globals;
     ConfigureApp(app, globals);
     AddDossierCommands(app, globals);
+    cli::AjouterCommandeMigrer(app, globals, Bind);
     AddIntervenantCommands(app, globals);
     AddAssocieCommands(app, globals);
     AddListeCommands(app);

@@ -3,8 +3,10 @@
 #include "db/pending_files.hpp"
 #include "db/session.hpp"
 #include "frame/etat_module.hpp"
+#include "migration_commands.hpp"
 #include "standalone/boites_console.hpp"
 
+#include <iostream>
 #include <stdexcept>
 
 #include <kvarn/kvarn.h>
@@ -35,7 +37,7 @@ private:
 
 }  // namespace
 
-ModuleOuvert::ModuleOuvert(std::optional<int> modeChargement) {
+ModuleOuvert::ModuleOuvert(std::optional<int> modeChargement, bool rapportParLaCommande) {
     // Created here rather than through InitDataModuleKV, whose exception box would present what
     // the user can act on (a dossier in use, a damaged file) as an internal error: the refusal
     // reaches stderr as the engine words it.
@@ -43,7 +45,19 @@ ModuleOuvert::ModuleOuvert(std::optional<int> modeChargement) {
     // Before the dossier starts, so that everything the command does sees that mode.
     if (modeChargement) _KVAffecterAssistantDeChargement(*modeChargement);
     InitKV();
+    const store::RapportMigration& rapport = Rapport();
+    if (rapportParLaCommande) return;
+    if (rapport.echec) {
+        // Nothing may run on tables the migration left half-way.
+        const Refus refus(rapport.echec->Texte());
+        DesinitKV();
+        DetruireDataModuleKV();
+        throw refus;
+    }
+    if (!rapport.etapes.empty()) std::cerr << ResumeMiseAJour(rapport) << '\n';
 }
+
+const store::RapportMigration& ModuleOuvert::Rapport() const { return frame::DataModuleCree().DernierRapportMigration(); }
 
 ModuleOuvert::~ModuleOuvert() {
     DesinitKV();
@@ -64,7 +78,9 @@ Session Session::WithDossier(const GlobalOptions& options, Acces acces) {
     // A closing cut after its commit left files to write: opening the database writes them,
     // before the host reads the dossier's files.
     if (db::PendingFilesMarked(dossier)) db::Session().OpenDossier(dossier);
-    session.host_ = standalone::StandaloneHost::Open(dossier, {session.boites_.get(), nullptr, {}, {}});
+    standalone::HostOptions hote{session.boites_.get(), nullptr, {}, {}};
+    hote.choixListe = standalone::ChoixListeConsole(Politique(options));
+    session.host_ = standalone::StandaloneHost::Open(dossier, std::move(hote));
     if (acces == Acces::Modification)
         session.hold_ = std::make_unique<db::DossierLock>(std::filesystem::path(dossier) / db::DOSSIER_DATABASE_FILE,
                                                          db::SessionOptions{}.busyTimeout);

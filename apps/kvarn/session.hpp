@@ -13,6 +13,7 @@
 #include "db/dossier_lock.hpp"
 #include "run.hpp"
 #include "standalone/standalone_host.hpp"
+#include "store/migrations.hpp"
 
 #include <memory>
 #include <optional>
@@ -20,12 +21,16 @@
 namespace kvarn::cli {
 
 // The data module created over the installed host and the dossier started (InitKV); destroying
-// it leaves the bracket and releases the data module.
+// it leaves the bracket and releases the data module. The start-up migrates an older dossier: a
+// failed step refuses the command with the step's message (Refus) and steps that ran are told on
+// stderr ("Dossier mis à jour …"), unless the command reports the migration itself.
 class ModuleOuvert {
 public:
     // With the loading mode of the command (--mode-chargement), when it gives one.
-    explicit ModuleOuvert(std::optional<int> modeChargement);
+    explicit ModuleOuvert(std::optional<int> modeChargement, bool rapportParLaCommande = false);
     ~ModuleOuvert();
+    // What the start-up's migrations did.
+    const store::RapportMigration& Rapport() const;
     ModuleOuvert(const ModuleOuvert&) = delete;
     ModuleOuvert& operator=(const ModuleOuvert&) = delete;
 };

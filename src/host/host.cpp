@@ -77,6 +77,13 @@ std::unique_ptr<CVrelMaker> CreerVrelMaker(OuvreurDonneesEtat ouvreur) {
     return Installed().etats ? Installed().etats(std::move(ouvreur)) : nullptr;
 }
 
+std::optional<std::size_t> ZORChoisirDansListe(const std::string& titre, const std::vector<std::string>& contexte,
+                                               const std::vector<std::string>& choix) {
+    if (!Installed().choixListe) return std::nullopt;
+    const std::optional<std::size_t> choisi = Installed().choixListe(titre, contexte, choix);
+    return choisi && *choisi < choix.size() ? choisi : std::nullopt;
+}
+
 std::unique_ptr<CBarre> OuvrirBarre(const std::string& texte) {
     if (Installed().barres) return Installed().barres(texte);
     return std::make_unique<BarreMuette>();

@@ -8,6 +8,7 @@
 #include "host/annuaire.hpp"
 #include "host/barre.hpp"
 #include "host/boites.hpp"
+#include "host/choix_liste.hpp"
 #include "host/dossier.hpp"
 #include "host/ecran_modal.hpp"
 #include "host/environnement.hpp"
@@ -29,6 +30,7 @@ struct HostServices {
     BarreFactory barres;
     MontreurEcrans ecrans{};
     FabriqueEtats etats{};
+    ChoixDansListe choixListe{};
 };
 
 void InstallHost(const HostServices& services);

@@ -1,5 +1,6 @@
 #include "standalone/boites_console.hpp"
 
+#include "common/ini_values.hpp"
 #include "common/text.hpp"
 
 #include <iostream>
@@ -38,6 +39,25 @@ bool BoitesConsole::Repondre(const std::string& texte, const std::string& titre,
         if (reponse == "O" || reponse == "OUI" || reponse == "OK") return true;
         if (reponse == "N" || reponse == "NON" || reponse == "A" || reponse == "ANNULER") return false;
     }
+}
+
+host::ChoixDansListe ChoixListeConsole(ReponseQuestions politique) {
+    return [politique](const std::string& titre, const std::vector<std::string>& contexte,
+                       const std::vector<std::string>& choix) -> std::optional<std::size_t> {
+        std::cerr << titre << '\n';
+        for (const std::string& ligne : contexte) std::cerr << "  " << ligne << '\n';
+        if (politique != ReponseQuestions::Demander || !::isatty(STDIN_FILENO)) {
+            std::cerr << "→ aucun choix\n";
+            return std::nullopt;
+        }
+        for (std::size_t n = 0; n < choix.size(); ++n) std::cerr << "  " << n + 1 << ". " << choix[n] << '\n';
+        std::cerr << "Numéro choisi (vide pour aucun) : ";
+        std::string reponse;
+        if (!std::getline(std::cin, reponse)) return std::nullopt;
+        const std::optional<int> numero = ParseIniInteger(reponse);
+        if (!numero || *numero < 1 || static_cast<std::size_t>(*numero) > choix.size()) return std::nullopt;
+        return static_cast<std::size_t>(*numero - 1);
+    };
 }
 
 }  // namespace kvarn::standalone

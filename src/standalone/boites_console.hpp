@@ -2,10 +2,12 @@
 //
 // Every box is written to stderr with its kind. A question is answered by the policy the program
 // sets: always yes (--oui), always no (--non), or asked on the terminal when standard input is
-// one, and no otherwise, so that a script never hangs on a question.
+// one, and no otherwise, so that a script never hangs on a question. A list to pick from is shown
+// the same way.
 #pragma once
 
 #include "host/boites.hpp"
+#include "host/choix_liste.hpp"
 
 namespace kvarn::standalone {
 
@@ -20,5 +22,10 @@ private:
     bool Repondre(const std::string& texte, const std::string& titre, bool okAnnuler);
     ReponseQuestions politique_;
 };
+
+// The host's picker on the terminal: the title, the context and the numbered items on stderr, the
+// number read from standard input. No answer under --oui or --non (neither names an item) or
+// without a terminal, so that a script never hangs on a choice.
+host::ChoixDansListe ChoixListeConsole(ReponseQuestions politique);
 
 }  // namespace kvarn::standalone

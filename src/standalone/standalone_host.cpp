@@ -32,11 +32,12 @@ StandaloneHost::StandaloneHost(std::unique_ptr<DossierFichier> dossier, HostOpti
     }
     if (!options.barres) options.barres = OuvrirBarreTerminal;
     if (!options.ecrans) options.ecrans = OuvrirEtFermer;
+    if (!options.choixListe) options.choixListe = ChoixListeConsole(ReponseQuestions::Demander);
     annuaire_ = std::make_unique<AnnuaireFichier>(
         options.annuaire.empty() ? AnnuaireFichier::CheminParDefaut() : options.annuaire, dossier_.get(),
         *options.choix);
     host::InstallHost({environnement_.get(), dossier_.get(), options.boites, annuaire_.get(), options.barres,
-                       options.ecrans, NouveauMoteur});
+                       options.ecrans, NouveauMoteur, options.choixListe});
 }
 
 StandaloneHost::~StandaloneHost() { host::UninstallHost(); }

@@ -22,6 +22,7 @@ struct HostOptions {
     host::BarreFactory barres;             // terminal bar when empty
     std::filesystem::path annuaire;        // the common directory's when empty
     host::MontreurEcrans ecrans{};         // opened and closed at once when empty
+    host::ChoixDansListe choixListe{};     // the terminal's numbered list when empty
 };
 
 class StandaloneHost {

@@ -10,6 +10,7 @@
 #include "host/dossier.hpp"
 #include "store/cloture_enregistree.hpp"
 #include "store/empreinte_dossier.hpp"
+#include "store/fichiers_differes.hpp"
 
 #include <kvarn/kvarn.h>
 
@@ -145,37 +146,6 @@ void ReporterSiege(environment::cEnvironKV& environnement) {
     environnement.SetAdresseSiegeSocial(&vide, &precedent);
 }
 
-// The settings file and the host's record, deferred for the closing's life: what was not
-// written when it ends is dropped, and the next read loads the disk.
-class FichiersDifferes {
-public:
-    explicit FichiersDifferes(environment::CGestTRPIni& parametres) : parametres_(parametres) {
-        parametres_.Differer();
-        if (host::pCurDossier && host::pCurDossier->DiffererEcritures()) dossier_ = host::pCurDossier;
-    }
-    ~FichiersDifferes() {
-        parametres_.CesserDeDifferer();
-        if (dossier_) dossier_->CesserDeDifferer();
-    }
-    FichiersDifferes(const FichiersDifferes&) = delete;
-    FichiersDifferes& operator=(const FichiersDifferes&) = delete;
-
-    // Their future images and the closing's record, with the digest of the closed dossier,
-    // recorded in the transaction open on `connexion`.
-    void Journaliser(db::Connection& connexion, ClotureEnregistree cloture) const {
-        const std::string parametres = parametres_.OctetsDifferes();
-        const std::string dossier = dossier_ ? dossier_->ImageDifferee() : std::string();
-        db::RecordPendingFile(connexion, environment::kNomFichierParametres, parametres);
-        if (dossier_) db::RecordPendingFile(connexion, dossier_->FichierEnregistrement(), dossier);
-        cloture.empreinte = EmpreinteDossier(connexion, {parametres, dossier});
-        db::RecordPendingFile(connexion, kFichierCloture, ImageCloture(cloture));
-    }
-
-private:
-    environment::CGestTRPIni& parametres_;
-    host::CDossier* dossier_ = nullptr;
-};
-
 environment::CGestTRPIni& Parametres(TdmKvarn& module) {
     environment::CGestTRPIni* parametres = module.Environnement().GestIni();
     if (!parametres) throw std::runtime_error("Clôture impossible : les paramètres du dossier ne sont pas ouverts");
@@ -251,14 +221,16 @@ void Etapes(TdmKvarn& module, const std::function<void()>& nouvelExercice, Derou
     if (nouvelExercice) nouvelExercice();
     etape.Etape(16);
 
-    differes.Journaliser(connexion, cloture);
-    const std::filesystem::path repertoire = parametres.Repertoire();
-    db::MarkPendingFiles(repertoire);
-    transaction.Commit();
+    // The closing's record goes with the files, with the digest of the dossier as closed.
+    differes.Valider(transaction, connexion, [&connexion, &cloture](const ImagesDifferees& images) {
+        ClotureEnregistree enregistree = cloture;
+        enregistree.empreinte = EmpreinteDossier(connexion, {images.parametres, images.dossier});
+        db::RecordPendingFile(connexion, kFichierCloture, ImageCloture(enregistree));
+    });
     valide = true;
     int point = kPointApresCommit;
     Point(point);
-    db::FinishPendingFiles(connexion, repertoire, [&point] { Point(++point); });
+    db::FinishPendingFiles(connexion, parametres.Repertoire(), [&point] { Point(++point); });
 }
 
 }  // namespace

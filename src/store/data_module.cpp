@@ -139,8 +139,12 @@ void TdmKvarn::DemarrerDossier() {
     LierSources();
     environment::CGestTRPIni* parametres = environnement_->GestIni();
     if (!parametres) throw std::logic_error("le magasin de paramètres du dossier n'est pas ouvert");
-    ExecuterMigrations(*parametres, migrations_, [this] { return LayoutDifference(donnees_->Session()); },
-                       [this] { environnement_->CopierTables(); });
+    const ModuleEnMigration enMigration(*this);
+    rapportMigration_ = ExecuterMigrations(
+        donnees_->Session(), *parametres, migrations_, [this] { return LayoutDifference(donnees_->Session()); },
+        [this] { environnement_->CopierTables(); });
+    // A failed step ends the start-up: the checks read tables the migration has not finished.
+    if (rapportMigration_.echec) return;
     for (const ControleDemarrage& controler : controles_) controler(*this);
 }
 

@@ -119,8 +119,10 @@ public:
     // The data source of that name ("dsAssociesKV"), bound at the dossier start-up.
     db::CDataSource& Source(std::string_view nom);
 
-    // The dossier start-up.
+    // The dossier start-up. A failing migration step ends it (DernierRapportMigration().echec).
     void DemarrerDossier();
+    // What the migrations of the last start-up did.
+    const RapportMigration& DernierRapportMigration() const { return rapportMigration_; }
 
     // Subsystems register their field handlers and their migration steps here; the start-up uses
     // what is registered when it runs.
@@ -181,6 +183,7 @@ private:
     std::map<std::string, std::unique_ptr<db::CDataSource>, std::less<>> sources_;
     std::vector<AttacheGestionnaires> gestionnaires_;
     ChainesMigration migrations_;
+    RapportMigration rapportMigration_;
     std::vector<ControleDemarrage> controles_;
     db::TDataSetNotifyEvent calculsAssociesDetaches_;
     int detenteursAssocies_ = 0;

@@ -1,11 +1,16 @@
 #include "store/migrations.hpp"
 
 #include "common/ini_values.hpp"
+#include "db/pending_files.hpp"
+#include "db/session.hpp"
+#include "db/transaction.hpp"
 #include "host/barre.hpp"
 #include "host/boites.hpp"
 #include "store/data_module.hpp"
+#include "store/fichiers_differes.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace kvarn::store {
 namespace {
@@ -16,7 +21,49 @@ constexpr std::uint32_t kPlaceEtape = 40;
 // The last structure version of the dossiers that predate the data chain.
 constexpr std::uint32_t kDerniereStructureSansDonnees = 0x10407;
 
+TdmKvarn* g_moduleMigre = nullptr;
+std::vector<std::string>* g_changements = nullptr;
+
+std::function<void(int)>& Crochet() {
+    static std::function<void(int)> crochet;
+    return crochet;
+}
+
+void Point(int point) {
+    if (Crochet()) Crochet()(point);
+}
+
+// The running step's list of changes, for the guard's life.
+class EtapeEnCours {
+public:
+    explicit EtapeEnCours(std::vector<std::string>& changements) : precedent_(std::exchange(g_changements, &changements)) {}
+    ~EtapeEnCours() { g_changements = precedent_; }
+    EtapeEnCours(const EtapeEnCours&) = delete;
+    EtapeEnCours& operator=(const EtapeEnCours&) = delete;
+
+private:
+    std::vector<std::string>* precedent_;
+};
+
 }  // namespace
+
+std::string EchecMigration::Texte() const {
+    return "La mise à jour du dossier a échoué à l'étape « " + libelle + " » : " + raison;
+}
+
+void NoterChangement(std::string changement) {
+    if (g_changements) g_changements->push_back(std::move(changement));
+}
+
+TdmKvarn& ModuleMigre() {
+    if (!g_moduleMigre) throw std::logic_error("aucun démarrage de dossier ne met à jour ses tables");
+    return *g_moduleMigre;
+}
+
+ModuleEnMigration::ModuleEnMigration(TdmKvarn& module) : precedent_(std::exchange(g_moduleMigre, &module)) {}
+ModuleEnMigration::~ModuleEnMigration() { g_moduleMigre = precedent_; }
+
+void SetMigrationFaultHookForTests(std::function<void(int)> hook) { Crochet() = std::move(hook); }
 
 CMigrations::CMigrations(std::string nomService, environment::CGestTRPIni& parametres, std::uint32_t versionCourante)
     : nomService_(std::move(nomService)), parametres_(parametres), versionCourante_(versionCourante) {}
@@ -54,7 +101,25 @@ void CMigrations::EnregistrerCourante() {
     Enregistrer(version);
 }
 
-bool CMigrations::Executer(const std::string& titre) {
+void CMigrations::ExecuterEtape(const EtapeMigration& etape, db::Session& session,
+                                std::vector<std::string>& changements) {
+    db::Connection& connexion = session.connection();
+    {
+        const FichiersDifferes differes(parametres_);
+        db::Transaction transaction(session);
+        const EtapeEnCours enCours(changements);
+        etape.methode();
+        Point(kPointEtapeFaite);
+        Enregistrer(etape.numero);
+        Point(kPointAvantCommit);
+        differes.Valider(transaction, connexion);
+    }
+    int point = kPointApresCommitEtape;
+    Point(point);
+    db::FinishPendingFiles(connexion, parametres_.Repertoire(), [&point] { Point(++point); });
+}
+
+bool CMigrations::Executer(const std::string& titre, db::Session& session, RapportMigration& rapport) {
     const std::uint32_t depuis = VersionEnregistree().value_or(0);
     std::vector<const EtapeMigration*> aFaire;
     for (const EtapeMigration& etape : etapes_)
@@ -64,41 +129,59 @@ bool CMigrations::Executer(const std::string& titre) {
     barre->SetMax(static_cast<long>(aFaire.size()));
     for (const EtapeMigration* etape : aFaire) {
         barre->SetTexte(titre + " : " + etape->libelle);
+        EtapeExecutee faite{nomService_, etape->numero, etape->libelle, {}};
         try {
-            etape->methode();
+            ExecuterEtape(*etape, session, faite.changements);
         } catch (const std::exception& erreur) {
-            host::ZORDisplayException(host::CodeLocalisation(kUniteDataModule, kPlaceEtape), erreur);
+            rapport.echec = EchecMigration{nomService_, etape->numero, etape->libelle, erreur.what()};
+            host::ZORDisplayException(host::CodeLocalisation(kUniteDataModule, kPlaceEtape),
+                                      std::runtime_error(rapport.echec->Texte()));
             return false;
         }
-        Enregistrer(etape->numero);
+        rapport.etapes.push_back(std::move(faite));
         barre->Avancer();
     }
     return true;
 }
 
-void ExecuterMigrations(environment::CGestTRPIni& parametres, const ChainesMigration& chaines,
-                        const EcartDisposition& ecart, const std::function<void()>& copierTables) {
+VersionsDossier LireVersions(environment::CGestTRPIni& parametres) {
+    return {CMigrations(kServiceStructure, parametres, kVersionStructureCourante).VersionEnregistree(),
+            CMigrations(kServiceDonnees, parametres, kVersionDonneesCourante).VersionEnregistree()};
+}
+
+RapportMigration ExecuterMigrations(db::Session& session, environment::CGestTRPIni& parametres,
+                                    const ChainesMigration& chaines, const EcartDisposition& ecart,
+                                    const std::function<void()>& copierTables) {
     CMigrations structure(kServiceStructure, parametres, kVersionStructureCourante);
     CMigrations donnees(kServiceDonnees, parametres, kVersionDonneesCourante);
     for (const EtapeMigration& etape : chaines.structure) structure.Ajouter(etape);
     for (const EtapeMigration& etape : chaines.donnees) donnees.Ajouter(etape);
 
     // Everything that could refuse the start-up is decided before the first step runs.
-    const std::optional<std::uint32_t> versionAvant = structure.VersionEnregistree();
-    const std::optional<std::uint32_t> versionDonnees = donnees.VersionEnregistree();
-    const bool ancienneStructure = versionAvant.value_or(0) != 0 && *versionAvant <= kDerniereStructureSansDonnees;
-    const bool donneesSansVersion = !versionDonnees && !ancienneStructure;
+    RapportMigration rapport;
+    rapport.avant = LireVersions(parametres);
+    const std::optional<std::uint32_t> versionAvant = rapport.avant.structure;
+    const bool donneesAbsentes = !rapport.avant.donnees;
+    const bool anterieureAuxDonnees = versionAvant && *versionAvant <= kDerniereStructureSansDonnees;
+    const bool donneesSansVersion = donneesAbsentes && !anterieureAuxDonnees;
     if (!versionAvant || donneesSansVersion)
         if (const std::optional<std::string> difference = ecart())
             (versionAvant ? donnees : structure).RefuserSansVersion(*difference);
 
-    if (versionAvant) structure.Executer("Mise à jour du kvarn");
-    else structure.EnregistrerCourante();
-
-    copierTables();
-
-    if (donneesSansVersion) donnees.EnregistrerCourante();
-    else donnees.Executer("Mise à jour des données du kvarn");
+    if (donneesAbsentes && anterieureAuxDonnees) {
+        parametres.SetAssInteger(kServiceDonnees, kCleStructureInitiale, static_cast<int>(*versionAvant));
+        donnees.Enregistrer(0);
+    }
+    const auto executer = [&] {
+        if (!versionAvant) structure.EnregistrerCourante();
+        else if (!structure.Executer("Mise à jour du kvarn", session, rapport)) return;
+        copierTables();
+        if (donneesSansVersion) donnees.EnregistrerCourante();
+        else donnees.Executer("Mise à jour des données du kvarn", session, rapport);
+    };
+    executer();
+    rapport.apres = LireVersions(parametres);
+    return rapport;
 }
 
 }  // namespace kvarn::store

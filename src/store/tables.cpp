@@ -19,6 +19,32 @@ void CreateAllMissing(db::Session& session, std::span<const TableSpec> tables) {
     });
 }
 
+bool HasFields(const std::vector<db::FieldDef>& columns, const db::IndexDef& index) {
+    return std::all_of(index.fields.begin(), index.fields.end(), [&](const std::string& field) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [&](const db::FieldDef& column) { return db::AsciiUpper(column.name) == db::AsciiUpper(field); });
+    });
+}
+
+// Older releases made some tables without their named indexes: an existing table gets those of
+// the current layout it lacks, when it has their fields.
+void AddMissingIndexes(db::Session& session, const TableSpec& table) {
+    const char* alias = AliasName(table.alias);
+    const std::optional<std::string> found = session.FindTable(alias, table.name);
+    if (!found) return;
+    const std::string schema = session.SchemaOfAlias(alias);
+    db::Connection& connection = session.connection();
+    const std::vector<db::IndexDef> present = db::ReadIndexes(connection, schema, *found);
+    const std::vector<db::FieldDef> columns = db::ReadFields(connection, schema, *found);
+    db::TableDef definition = StoredDefinition(table);
+    definition.name = *found;
+    db::AllOrNothing(session, [&] {
+        for (const db::IndexDef& index : definition.indexes)
+            if (!db::FindIndex(present, index.name) && HasFields(columns, index))
+                connection.Execute(db::IndexStatement(schema, definition, index));
+    });
+}
+
 }  // namespace
 
 bool CreateTableIfMissing(db::Session& session, const TableSpec& table) {
@@ -33,7 +59,9 @@ void CreateDossierTables(db::Session& session) { CreateAllMissing(session, Perma
 bool CreateMissingTable(db::Session& session, std::string_view suffix) {
     const TableSpec* table = FindTableOfSuffix(suffix);
     if (!table) throw db::DbError("Aucune table du dossier n'a le suffixe « " + std::string(suffix) + " »");
-    return CreateTableIfMissing(session, *table);
+    if (CreateTableIfMissing(session, *table)) return true;
+    AddMissingIndexes(session, *table);
+    return false;
 }
 
 void CreateWorkingTables(db::Session& session) { CreateAllMissing(session, WorkingTables()); }

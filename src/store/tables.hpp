@@ -3,7 +3,8 @@
 // A new dossier gets its seven permanent tables from CreateDossierTables. The host's table copy
 // (DuplicateTableAssistants) calls CreateMissingTable with a table's suffix ("kv1", "kv2",
 // "kvm", "kv3", "kvp", "kva", "kvs") so that a dossier missing one of them gets it, empty, in the
-// current layout; an existing table is left as it stands (the migrations bring it up to date).
+// current layout; an existing table keeps its fields as they stand (the migrations bring them up
+// to date) and gets the named indexes it lacks.
 // The working tables are created on the temporary alias by CreateWorkingTables. LayoutDifference
 // tells whether the dossier's tables are in the current layout, for the migrations.
 #pragma once
@@ -26,8 +27,8 @@ bool CreateTableIfMissing(db::Session& session, const TableSpec& table);
 // Creates every permanent table that is missing, in one transaction.
 void CreateDossierTables(db::Session& session);
 
-// The table of that suffix, created when missing; DbError for an unknown suffix. True when it
-// was created.
+// The table of that suffix, created when missing, else given the named indexes of the current
+// layout it lacks; DbError for an unknown suffix. True when it was created.
 bool CreateMissingTable(db::Session& session, std::string_view suffix);
 
 // Creates MouvementKV and SyntheseMouvementKV on the temporary alias when missing.

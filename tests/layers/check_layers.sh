@@ -3,7 +3,8 @@
 # so the compiler lets any file include any folder and only this check keeps the layers.
 #
 # From the ground up: common; host and db side by side (neither sees the other); environment;
-# store; frame; identification and associates; movements, taxadj, backup, export, reports; ui;
+# store; frame; identification and associates; movements, taxadj, backup, export, reports,
+# migration; ui;
 # the programs (apps). A folder includes folders of its own floor or below, and no two folders
 # include each other. src/standalone implements the host for the programs: only src/standalone
 # (its C entry included) and apps/ include it; it may use every floor of the module. The exported
@@ -15,7 +16,7 @@ cd "$root" || exit 2
 declare -A floor=(
   [common]=0 [host]=1 [db]=1 [environment]=2 [store]=3 [frame]=4
   [identification]=5 [associates]=5
-  [movements]=6 [taxadj]=6 [backup]=6 [export]=6 [reports]=6 [standalone]=6
+  [movements]=6 [taxadj]=6 [backup]=6 [export]=6 [reports]=6 [migration]=6 [standalone]=6
   [ui]=7 [apps]=8
 )
 # Folders on one floor that must not see each other.

@@ -23,6 +23,11 @@ protected:
     void SetUp() override {
         DossierOuvert::SetUp();
         parametres_ = std::make_unique<environment::CGestTRPIni>();
+        session_.OpenDossier(dir_);
+    }
+    void TearDown() override {
+        session_.Close();
+        DossierOuvert::TearDown();
     }
 
     // A step that records its number when it runs, and fails when asked to.
@@ -41,6 +46,7 @@ protected:
 
     std::string Version(const char* service) { return parametres_->GetAssString(service, kCleMigrations); }
 
+    db::Session session_;
     std::unique_ptr<environment::CGestTRPIni> parametres_;
     Numeros executees_;  // step numbers in the order run; 0 is the table copy
 };
@@ -63,7 +69,7 @@ TEST_P(Versions, RunTheStepsTheDossierLacksOnceAndNeverOnDataOfUnknownAge) {
     for (int demarrage = 1; demarrage <= 2; ++demarrage) {
         executees_.clear();
         const auto executer = [&] {
-            ExecuterMigrations(*parametres_, Chaines(), [&]() -> std::optional<std::string> {
+            ExecuterMigrations(session_, *parametres_, Chaines(), [&]() -> std::optional<std::string> {
                 if (*cas.ecart) return cas.ecart;
                 return std::nullopt;
             }, [this] { executees_.push_back(0); });
@@ -97,6 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"Courant", "70916", "135168", "", {0}, ""},
         Cas{"ParametresPerdusTablesAnciennesAvecVersion", "70916", "135168", "table KOLMIKV1", {0}, ""},
         // Structure from 0x10408 on, the copy, then the whole data chain: the dossier predates it.
+        // A first-layout dossier: every step of both chains.
+        Cas{"Structure0", "0", "", "", {0x10100, 0x10404, 0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}, ""},
         Cas{"Structure10404", "66564", "", "", {0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}, ""},
         Cas{"Structure1", "1", "", "", {0x10100, 0x10404, 0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}, ""},
         Cas{"Structure10407", "66567", "", "", {0x10408, 0x11504, 0, 0x10500, 0x10501, 0x21000}, ""},
@@ -114,16 +122,36 @@ TEST_F(Migrations, FailingStepIsNotRecordedAndStopsTheChain) {
     parametres_->SetAssInteger(kServiceDonnees, kCleMigrations, 0x21000);
     const auto sansEcart = [] { return std::optional<std::string>(); };
     ChainesMigration chaines{{Etape(0x10100), Etape(0x10404), Etape(0x10408, true), Etape(0x11504)}, {}};
-    ExecuterMigrations(*parametres_, chaines, sansEcart, [] {});
+    ExecuterMigrations(session_, *parametres_, chaines, sansEcart, [] {});
     EXPECT_EQ(executees_, (Numeros{0x10404, 0x10408}));
     EXPECT_EQ(Version(kServiceStructure), "66564");
     ASSERT_EQ(boxes_.shown().size(), 1u);
     EXPECT_EQ(boxes_.shown()[0].type, host::TypeBoite::Exception);
-    EXPECT_NE(boxes_.shown()[0].texte.find("1015:"), std::string::npos);
+    EXPECT_EQ(boxes_.shown()[0].texte,
+              "1015:40 La mise à jour du dossier a échoué à l'étape « Migration 66568 » : étape en échec");
     // The next start-up resumes at the failed step.
     executees_.clear();
-    ExecuterMigrations(*parametres_, Chaines(), sansEcart, [] {});
+    ExecuterMigrations(session_, *parametres_, Chaines(), sansEcart, [] {});
     EXPECT_EQ(executees_, (Numeros{0x10408, 0x11504}));
+}
+
+// A dossier older than the data chain keeps, through a failed structure step, what the data chain
+// needs: its version 0 and the structure version found first.
+TEST_F(Migrations, OlderThanTheDataChainKeepsItsFirstStructureVersionThroughAFailure) {
+    parametres_->SetAssInteger(kServiceStructure, kCleMigrations, 0x10100);
+    const auto sansEcart = [] { return std::optional<std::string>(); };
+    const auto copie = [this] { executees_.push_back(0); };
+    ChainesMigration chaines{{Etape(0x10100), Etape(0x10404, true), Etape(0x10408)}, {Etape(0x10500)}};
+    EXPECT_TRUE(ExecuterMigrations(session_, *parametres_, chaines, sansEcart, copie).echec);
+    EXPECT_EQ(executees_, Numeros{0x10404});
+    EXPECT_EQ(Version(kServiceDonnees), "0");
+    EXPECT_EQ(parametres_->GetAssString(kServiceDonnees, kCleStructureInitiale), "65792");
+    executees_.clear();
+    chaines.structure[1] = Etape(0x10404);
+    EXPECT_FALSE(ExecuterMigrations(session_, *parametres_, chaines, sansEcart, copie).echec);
+    EXPECT_EQ(executees_, (Numeros{0x10404, 0x10408, 0, 0x10500}));
+    EXPECT_EQ(parametres_->GetAssString(kServiceDonnees, kCleStructureInitiale), "65792");
+    EXPECT_EQ(Version(kServiceDonnees), "66816");
 }
 
 // The data module's start-ups over real tables, on a dossier whose settings file was lost.

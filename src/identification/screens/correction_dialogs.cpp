@@ -1,9 +1,11 @@
 #include "identification/screens/correction_dialogs.hpp"
 
 #include "host/boites.hpp"
+#include "host/choix_liste.hpp"
 #include "host/formes_juridiques.hpp"
 
 #include <algorithm>
+#include <vector>
 
 namespace kvarn::identification {
 namespace {
@@ -81,5 +83,20 @@ std::optional<std::string> TfrmPays::Leave() {
 
 // The choice is kept as it is made; there is nothing more to hand back.
 void TfrmPays::Deactivate() {}
+
+std::optional<int> ChoisirPaysCorrige(std::string paysInvalide, std::string nomPatronymique, std::string prenoms) {
+    TfrmPays ecran(std::move(paysInvalide), std::move(nomPatronymique), std::move(prenoms));
+    ecran.Activate();
+    std::vector<std::string> contexte;
+    for (const frame::Field& champ : ecran.Fields())
+        if (champ.readOnly) contexte.push_back(champ.label + " : " + champ.value);
+    const std::vector<std::string>& choix = ecran.GetField(kPays).choices;
+    const std::optional<std::size_t> choisi = host::ZORChoisirDansListe("Attention", contexte, choix);
+    if (!choisi) return std::nullopt;
+    ecran.Edit(kPays, choix[*choisi]);
+    if (ecran.Leave()) return std::nullopt;
+    ecran.Deactivate();
+    return ecran.Pays();
+}
 
 }  // namespace kvarn::identification

@@ -8,6 +8,7 @@
 #include "host/liste_choix.hpp"
 #include "host/pays.hpp"
 
+#include <optional>
 #include <string>
 
 namespace kvarn::identification {
@@ -49,5 +50,9 @@ private:
     host::CPays selecteur_;
     bool choisi_ = false;  // the accountant must pick the country, even France
 };
+
+// TfrmPays through the host's picker (host/choix_liste.hpp): the country the user picks for
+// `paysInvalide`, checked as the dialog checks it; nullopt when no answer is given.
+std::optional<int> ChoisirPaysCorrige(std::string paysInvalide, std::string nomPatronymique, std::string prenoms);
 
 }  // namespace kvarn::identification
