@@ -638,6 +638,15 @@ KVARN_EXPORT bool KVDonnerFonctionsEtCapital(int32_t numero, FONCTIONSETCAPITAL_
  * is ambiguous), else of quality 8, else 9 (else a warning and an empty record). True when found. */
 KVARN_EXPORT bool GetGerant(INTERVENANT_KV* gerant);
 
+/*
+ * Converts a dossier whose movements are still in the older model (the counts holding the end of
+ * the year, KOLMIKVM with PartsCedees and its lines in KOLMIKVN) into the current one, with a
+ * progress bar: the start holdings become the counts, each movement its rows and links, and the
+ * positions end on the counts held before. Does nothing on a dossier in the current model. False
+ * after an error, shown in the exception box, the step that failed leaving the dossier as it was.
+ */
+KVARN_EXPORT bool MigrerPartsDebutEnMouvements(void);
+
 KVARN_C_END
 
 #endif /* KVARN_KVARN_H */

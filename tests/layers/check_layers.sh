@@ -15,7 +15,7 @@ cd "$root" || exit 2
 declare -A floor=(
   [common]=0 [host]=1 [db]=1 [environment]=2 [store]=3 [frame]=4
   [identification]=5 [associates]=5
-  [movements]=6 [taxadj]=6 [backup]=6 [export]=6 [reports]=6 [standalone]=6
+  [movements]=6 [taxadj]=6 [backup]=6 [export]=6 [reports]=6 [standalone]=6 [migration]=6
   [ui]=7 [apps]=8
 )
 # Folders on one floor that must not see each other.
