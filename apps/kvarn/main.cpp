@@ -9,6 +9,7 @@
 #include "backup_commands.hpp"
 #include "cloture_commands.hpp"
 #include "divers_commands.hpp"
+#include "import_commands.hpp"
 #include "dossier_commands.hpp"
 #include "etat_commands.hpp"
 #include "ecran_commands.hpp"
@@ -769,6 +770,7 @@ int main(int argc, char** argv) {
     AddEcranCommand(app, globals);
     AddRegistreCommand(app, globals);
     cli::AjouterCommandesParts(app, globals, Bind);
+    cli::AjouterCommandesImport(app, globals, Bind);
     AddRepartitionCommands(app, globals);
     VerifierTextes(app);
     try {

@@ -296,6 +296,54 @@ typedef struct FONCTIONSETCAPITAL_C {
     double PourcentageDroitsADiv;     /*  364 */
 } FONCTIONSETCAPITAL_C;
 
+/*
+ * DEDUCTION_REINTEGRATION_C - one line of miscellaneous deductions or reintegrations from an
+ * older product, 46 bytes, read by MigrerDeductionsReintegrations.
+ */
+typedef struct DEDUCTION_REINTEGRATION_C {
+    int16_t EstDeduction;             /*  0: non-zero for a deduction, 0 for a reintegration */
+    char Designation[32];             /*  2: OEM, NUL-terminated or filling the field; 30 characters kept */
+    int32_t MontantBIC;               /* 34: whole euros; 0x80000001 for none */
+    int32_t MontantBA;                /* 38: the same */
+    int32_t MontantBNC;               /* 42: the same */
+} DEDUCTION_REINTEGRATION_C;
+
+/*
+ * ASSOCIE_ANCIEN_C - one associate from an older product, 428 bytes, read by MigrerAssocie. Texts
+ * are 8-bit OEM (CP850), NUL-terminated or filling their field, cut at the width of their column.
+ * Civility: "M", "MME" or "MLE", without regard to case (anything else reads "M"). A legal
+ * person's form is its abbreviation ("SARL") or label in the host's list of legal forms, without
+ * regard to case; a country is its French name or ISO 3166 two-letter code, without regard to
+ * case, empty for France. A form or country not found is asked for in the host's correction
+ * screen; with no answer nothing is written. Dates are the host's dateDOS, all zero for none.
+ * Shares are the holdings at the start of the year.
+ */
+typedef struct ASSOCIE_ANCIEN_C {
+    int16_t PersonnePhysique;         /*   0: 1 for a physical person, 0 for a legal person */
+    char Civilite[4];                 /*   2: "M", "MME", "MLE" */
+    char FormeJuridique[32];          /*   6: legal person only */
+    char Nom[32];                     /*  38: name, or company name */
+    char Prenoms[46];                 /*  70 */
+    char NomPatronymique[32];         /* 116: birth name */
+    char AdrComplmt1[36];             /* 148 */
+    char AdrNoVoie[6];                /* 184 */
+    char AdrNomVoie[36];              /* 190 */
+    char AdrCP[18];                   /* 226 */
+    char AdrVille[32];                /* 244 */
+    char AdrPays[32];                 /* 276 */
+    dateDOS DateNaissance;            /* 308 */
+    char LieuNaissance[32];           /* 312 */
+    char PaysNaissance[32];           /* 344 */
+    int16_t Qualite;                  /* 376: quality code of the associates' table */
+    char Reserve[2];                  /* 378: zero */
+    double NbParts;                   /* 380: full ownership */
+    double NbPartsU;                  /* 388: usufruct */
+    double NbPartsN;                  /* 396: bare ownership */
+    dateDOS DateEntree;               /* 404: entry into the company (SCI), all zero for none */
+    dateDOS DateSortie;               /* 408: exit from the company (SCI), all zero for none */
+    char NoSiret[16];                 /* 412: legal person's SIRET, 14 characters */
+} ASSOCIE_ANCIEN_C;
+
 #pragma pack(pop)
 
 KVARN_STATIC_ASSERT(sizeof(PARAMETRES_ETAT_DIVERS) == 24, "PARAMETRES_ETAT_DIVERS is 24 bytes");
@@ -514,6 +562,38 @@ KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, PourcentageDroitsDeVote) == 3
 KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, NbDroitsADividendes) == 356, "FONCTIONSETCAPITAL_C.NbDroitsADividendes at 356");
 KVARN_STATIC_ASSERT(offsetof(FONCTIONSETCAPITAL_C, PourcentageDroitsADiv) == 364, "FONCTIONSETCAPITAL_C.PourcentageDroitsADiv at 364");
 
+KVARN_STATIC_ASSERT(sizeof(DEDUCTION_REINTEGRATION_C) == 46, "DEDUCTION_REINTEGRATION_C is 46 bytes");
+KVARN_STATIC_ASSERT(offsetof(DEDUCTION_REINTEGRATION_C, EstDeduction) == 0, "DEDUCTION_REINTEGRATION_C.EstDeduction at 0");
+KVARN_STATIC_ASSERT(offsetof(DEDUCTION_REINTEGRATION_C, Designation) == 2, "DEDUCTION_REINTEGRATION_C.Designation at 2");
+KVARN_STATIC_ASSERT(offsetof(DEDUCTION_REINTEGRATION_C, MontantBIC) == 34, "DEDUCTION_REINTEGRATION_C.MontantBIC at 34");
+KVARN_STATIC_ASSERT(offsetof(DEDUCTION_REINTEGRATION_C, MontantBA) == 38, "DEDUCTION_REINTEGRATION_C.MontantBA at 38");
+KVARN_STATIC_ASSERT(offsetof(DEDUCTION_REINTEGRATION_C, MontantBNC) == 42, "DEDUCTION_REINTEGRATION_C.MontantBNC at 42");
+
+KVARN_STATIC_ASSERT(sizeof(ASSOCIE_ANCIEN_C) == 428, "ASSOCIE_ANCIEN_C is 428 bytes");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, PersonnePhysique) == 0, "ASSOCIE_ANCIEN_C.PersonnePhysique at 0");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, Civilite) == 2, "ASSOCIE_ANCIEN_C.Civilite at 2");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, FormeJuridique) == 6, "ASSOCIE_ANCIEN_C.FormeJuridique at 6");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, Nom) == 38, "ASSOCIE_ANCIEN_C.Nom at 38");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, Prenoms) == 70, "ASSOCIE_ANCIEN_C.Prenoms at 70");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, NomPatronymique) == 116, "ASSOCIE_ANCIEN_C.NomPatronymique at 116");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrComplmt1) == 148, "ASSOCIE_ANCIEN_C.AdrComplmt1 at 148");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrNoVoie) == 184, "ASSOCIE_ANCIEN_C.AdrNoVoie at 184");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrNomVoie) == 190, "ASSOCIE_ANCIEN_C.AdrNomVoie at 190");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrCP) == 226, "ASSOCIE_ANCIEN_C.AdrCP at 226");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrVille) == 244, "ASSOCIE_ANCIEN_C.AdrVille at 244");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, AdrPays) == 276, "ASSOCIE_ANCIEN_C.AdrPays at 276");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, DateNaissance) == 308, "ASSOCIE_ANCIEN_C.DateNaissance at 308");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, LieuNaissance) == 312, "ASSOCIE_ANCIEN_C.LieuNaissance at 312");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, PaysNaissance) == 344, "ASSOCIE_ANCIEN_C.PaysNaissance at 344");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, Qualite) == 376, "ASSOCIE_ANCIEN_C.Qualite at 376");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, Reserve) == 378, "ASSOCIE_ANCIEN_C.Reserve at 378");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, NbParts) == 380, "ASSOCIE_ANCIEN_C.NbParts at 380");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, NbPartsU) == 388, "ASSOCIE_ANCIEN_C.NbPartsU at 388");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, NbPartsN) == 396, "ASSOCIE_ANCIEN_C.NbPartsN at 396");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, DateEntree) == 404, "ASSOCIE_ANCIEN_C.DateEntree at 404");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, DateSortie) == 408, "ASSOCIE_ANCIEN_C.DateSortie at 408");
+KVARN_STATIC_ASSERT(offsetof(ASSOCIE_ANCIEN_C, NoSiret) == 412, "ASSOCIE_ANCIEN_C.NoSiret at 412");
+
 KVARN_STATIC_ASSERT(sizeof(dateDOS) == 4, "dateDOS is 4 bytes");
 KVARN_STATIC_ASSERT(offsetof(dateDOS, annee) == 0, "dateDOS.annee at 0");
 KVARN_STATIC_ASSERT(offsetof(dateDOS, jour) == 2, "dateDOS.jour at 2");
@@ -637,6 +717,24 @@ KVARN_EXPORT bool KVDonnerFonctionsEtCapital(int32_t numero, FONCTIONSETCAPITAL_
 /* The manager for the returns: the first associate of quality 1 (with a warning that the quality
  * is ambiguous), else of quality 8, else 9 (else a warning and an empty record). True when found. */
 KVARN_EXPORT bool GetGerant(INTERVENANT_KV* gerant);
+
+/*
+ * Converts a dossier whose movements are still in the older model (the counts holding the end of
+ * the year, KOLMIKVM with PartsCedees and its lines in KOLMIKVN) into the current one, with a
+ * progress bar: the start holdings become the counts, each movement its rows and links, and the
+ * positions end on the counts held before. Does nothing on a dossier in the current model. False
+ * after an error, shown in the exception box, the step that failed leaving the dossier as it was.
+ */
+KVARN_EXPORT bool MigrerPartsDebutEnMouvements(void);
+
+/*
+ * Conversions of an older product's records, each appending one row inside the InitKV bracket.
+ * MigrerDeductionsReintegrations appends a line to the deductions and reintegrations, each amount
+ * of 0x80000001 left empty; MigrerAssocie appends an associate (see ASSOCIE_ANCIEN_C). False,
+ * with nothing written, for a null record or after an error shown in the exception box.
+ */
+KVARN_EXPORT bool MigrerDeductionsReintegrations(const DEDUCTION_REINTEGRATION_C* ligne);
+KVARN_EXPORT bool MigrerAssocie(const ASSOCIE_ANCIEN_C* associe);
 
 KVARN_C_END
 

@@ -60,6 +60,17 @@ int ConserverColonne(db::Session& session, const std::string& table, const db::F
     return gardees;
 }
 
+int ConserverColonnes(db::Session& session, const std::string& table, std::initializer_list<std::string_view> noms,
+                      std::uint32_t etape) {
+    int gardees = 0;
+    for (const db::FieldDef& champ :
+         db::ReadFields(session.connection(), session.SchemaOfAlias(db::ALIAS_DOSSIER), table))
+        for (const std::string_view nom : noms)
+            if (db::AsciiUpper(champ.name) == db::AsciiUpper(nom))
+                gardees += ConserverColonne(session, table, champ, etape);
+    return gardees;
+}
+
 int ConserverPertes(db::Session& session, const std::string& table, const db::FieldDef& avant,
                     const db::FieldDef& apres, std::uint32_t etape) {
     int gardees = 0;

@@ -12,6 +12,7 @@
 #include "db/field_type.hpp"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ void ConserverAncienneValeur(db::Session& session, std::string_view table, std::
 
 // Every value the column holds (`champ` as the catalogue reads it); how many were kept.
 int ConserverColonne(db::Session& session, const std::string& table, const db::FieldDef& champ, std::uint32_t etape);
+
+// Every value of the columns named (as the catalogue reads them) that the table has; how many.
+int ConserverColonnes(db::Session& session, const std::string& table, std::initializer_list<std::string_view> noms,
+                      std::uint32_t etape);
 
 // The values of the column `avant` that its new form `apres` would not hold as they are; how many.
 int ConserverPertes(db::Session& session, const std::string& table, const db::FieldDef& avant,

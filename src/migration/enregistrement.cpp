@@ -1,5 +1,6 @@
 #include "migration/enregistrement.hpp"
 
+#include "migration/etapes_donnees.hpp"
 #include "migration/etapes_structure.hpp"
 #include "store/data_module.hpp"
 #include "store/installateurs.hpp"
@@ -13,6 +14,9 @@ const store::InscriptionInstallateur kInscription{"migration", &InstallerMigrati
 
 }  // namespace
 
-void EnregistrerMigrations(store::ChainesMigration& chaines) { EnregistrerEtapesStructure(chaines); }
+void EnregistrerMigrations(store::ChainesMigration& chaines) {
+    EnregistrerEtapesStructure(chaines);
+    EnregistrerEtapesDonnees(chaines);
+}
 
 }  // namespace kvarn::migration

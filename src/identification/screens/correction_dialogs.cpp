@@ -30,6 +30,22 @@ const host::ListeChoix::Element* ElementDeTexte(const host::ListeChoix& liste, c
     return trouve == liste.elements.end() ? nullptr : &*trouve;
 }
 
+// The dialog's list `liste` answered through the host's picker, its read-only fields shown as
+// what the choice is for, the answer checked as the dialog checks it; false without an answer.
+bool ChoisirParHote(frame::Screen& ecran, const char* liste) {
+    ecran.Activate();
+    std::vector<std::string> contexte;
+    for (const frame::Field& champ : ecran.Fields())
+        if (champ.readOnly) contexte.push_back(champ.label + " : " + champ.value);
+    const std::vector<std::string> choix = ecran.GetField(liste).choices;
+    const std::optional<std::size_t> choisi = host::ZORChoisirDansListe("Attention", contexte, choix);
+    if (!choisi) return false;
+    ecran.Edit(liste, choix[*choisi]);
+    if (ecran.Leave()) return false;
+    ecran.Deactivate();
+    return true;
+}
+
 }  // namespace
 
 TfrmFJ::TfrmFJ(std::string formeInvalide, std::string denomination) {
@@ -86,17 +102,14 @@ void TfrmPays::Deactivate() {}
 
 std::optional<int> ChoisirPaysCorrige(std::string paysInvalide, std::string nomPatronymique, std::string prenoms) {
     TfrmPays ecran(std::move(paysInvalide), std::move(nomPatronymique), std::move(prenoms));
-    ecran.Activate();
-    std::vector<std::string> contexte;
-    for (const frame::Field& champ : ecran.Fields())
-        if (champ.readOnly) contexte.push_back(champ.label + " : " + champ.value);
-    const std::vector<std::string>& choix = ecran.GetField(kPays).choices;
-    const std::optional<std::size_t> choisi = host::ZORChoisirDansListe("Attention", contexte, choix);
-    if (!choisi) return std::nullopt;
-    ecran.Edit(kPays, choix[*choisi]);
-    if (ecran.Leave()) return std::nullopt;
-    ecran.Deactivate();
+    if (!ChoisirParHote(ecran, kPays)) return std::nullopt;
     return ecran.Pays();
+}
+
+std::optional<int> ChoisirFormeCorrigee(std::string formeInvalide, std::string denomination) {
+    TfrmFJ ecran(std::move(formeInvalide), std::move(denomination));
+    if (!ChoisirParHote(ecran, kForme)) return std::nullopt;
+    return ecran.Forme();
 }
 
 }  // namespace kvarn::identification

@@ -54,5 +54,7 @@ private:
 // TfrmPays through the host's picker (host/choix_liste.hpp): the country the user picks for
 // `paysInvalide`, checked as the dialog checks it; nullopt when no answer is given.
 std::optional<int> ChoisirPaysCorrige(std::string paysInvalide, std::string nomPatronymique, std::string prenoms);
+// TfrmFJ the same way: the legal form picked for `formeInvalide`; nullopt without an answer.
+std::optional<int> ChoisirFormeCorrigee(std::string formeInvalide, std::string denomination);
 
 }  // namespace kvarn::identification
