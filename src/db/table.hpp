@@ -203,6 +203,7 @@ public:
 
 private:
     friend class CDataSource;
+    friend class ForwardReader;
     void AttachSource(CDataSource& source) { sources_.push_back(&source); }
     void DetachSource(CDataSource& source);
 
@@ -235,7 +236,8 @@ private:
         std::size_t position;
         Beside side;
     };
-    std::string OrderStatementText(bool orRow) const;
+    // The rows shown, in order: their key, or the columns given (the key first).
+    std::string OrderStatementText(bool orRow, std::string_view columns = "rowid") const;
     int BindOrderParameters(Statement& statement);
     std::optional<Neighbour> NeighbourOf(std::int64_t rowid, const RowOrder& previous, std::size_t was);
     std::vector<std::size_t> LinkFields() const;
@@ -259,6 +261,8 @@ private:
     void LoadCurrent();  // binds the buffer to the current row; fields are fetched on use
     void RunCalcFields();
     void RecalculateFields();
+    // The value of field `index` in a column of a statement, cut to its declared width.
+    Value StoredValue(const Statement& statement, int column, std::size_t index) const;
     void FetchField(std::size_t index);
     bool FetchFromReadAhead();
     void ReadAheadFrom(std::size_t position);

@@ -127,7 +127,7 @@ void CTable::ReadAheadFrom(std::size_t position) {
     while (statement->Step()) {
         ahead.rows.push_back(statement->ColumnInteger(0));
         for (std::size_t c = 0; c < wanted_.size(); ++c)
-            ahead.values.push_back(ReadStored(*statement, static_cast<int>(c) + 1, defs_[wanted_[c]]));
+            ahead.values.push_back(StoredValue(*statement, static_cast<int>(c) + 1, wanted_[c]));
     }
     statement->Reset();
     ahead.used.assign(ahead.rows.size(), false);
@@ -147,12 +147,17 @@ bool CTable::FetchFromReadAhead() {
         const std::size_t i = wanted_[c];
         if (fetched_[i]) continue;
         values_[i] = std::move(ahead.values[row * wanted_.size() + c]);
-        if (cutOnRead_[i] && values_[i].IsText())
-            values_[i] = Value(CutToWidth(values_[i].Text(), static_cast<std::size_t>(defs_[i].size)));
         MarkFilled(i);
     }
     storedFetched_ = true;
     return true;
+}
+
+Value CTable::StoredValue(const Statement& statement, int column, std::size_t index) const {
+    Value value = ReadStored(statement, column, defs_[index]);
+    if (cutOnRead_[index] && value.IsText())
+        return Value(CutToWidth(value.Text(), static_cast<std::size_t>(defs_[index].size)));
+    return value;
 }
 
 void CTable::FetchField(std::size_t index) {
@@ -193,9 +198,7 @@ void CTable::FetchField(std::size_t index) {
         for (std::size_t column = 0; column < fields->size(); ++column) {
             const std::size_t i = (*fields)[column];
             if (fetched_[i]) continue;
-            values_[i] = ReadStored(*statement, static_cast<int>(column), defs_[i]);
-            if (cutOnRead_[i] && values_[i].IsText())
-                values_[i] = Value(CutToWidth(values_[i].Text(), static_cast<std::size_t>(defs_[i].size)));
+            values_[i] = StoredValue(*statement, static_cast<int>(column), i);
             MarkFilled(i);
         }
     statement->Reset();

@@ -206,14 +206,14 @@ void CTable::EnableControls() {
 
 // The rows shown, in order; with `orRow`, also the row of one more key (the last parameter)
 // wherever the order puts it.
-std::string CTable::OrderStatementText(bool orRow) const {
+std::string CTable::OrderStatementText(bool orRow, std::string_view columns) const {
     std::string where;
     if (linkValues_) {
         for (std::size_t i : LinkFields()) where += (where.empty() ? "" : " AND ") + QuoteIdentifier(defs_[i].name) + " = ?";
     }
     if (!filter_.condition.empty()) where += (where.empty() ? "" : " AND ") + filter_.condition;
     if (orRow && !where.empty()) where = "(" + where + ") OR rowid = ?";
-    return "SELECT rowid FROM " + qualified_ + (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + orderBy_;
+    return "SELECT " + std::string(columns) + " FROM " + qualified_ + (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + orderBy_;
 }
 
 // Binds the master's values and the filter's literals; returns the next parameter's number.

@@ -1,10 +1,12 @@
 #include "movements/lecture_mouvements.hpp"
 
+#include "db/forward_reader.hpp"
 #include "movements/composant_retabli.hpp"
 #include "movements/operation_protegee.hpp"
 #include "movements/table_details.hpp"
 #include "movements/table_mouvements.hpp"
 
+#include <optional>
 #include <set>
 #include <unordered_map>
 
@@ -18,19 +20,23 @@ void AjouterDetailsLigne(const LigneDetail& ligne, std::set<cDetailMouvementPart
     for (const cDetailMouvementParts& detail : DecoderLigneDetail(ligne)) ensemble.insert(detail);
 }
 
-// Walks the dated movements in rank order, giving each its details.
+// Walks the dated movements in rank order, giving each its details. `enAvant`: the rows are read
+// by a reader following the walk, in one statement, rather than searched one by one.
 template <class DonnerDetails>
-void ParcourirMouvements(store::TdmKvarn& module, ListeMouvParts& liste, DonnerDetails&& donnerDetails) {
+void ParcourirMouvements(store::TdmKvarn& module, ListeMouvParts& liste, bool enAvant, DonnerDetails&& donnerDetails) {
     db::CTable& mouvements = module.Donnees().Composant(kComposantMouvements);
     ComposantRetabli retabli(mouvements);
     mouvements.SetIndexName(module.Donnees().IndexTri);
+    std::optional<db::ForwardReader> lecteur;
+    if (enAvant) lecteur.emplace(mouvements, kChampsMouvement);
     int rang = 0;
     for (mouvements.First(); !mouvements.Eof(); mouvements.Next()) {
-        std::optional<cMouvParts> mouvement = LireMouvement(mouvements);
+        std::optional<cMouvParts> mouvement = lecteur && lecteur->OnRow() ? LireMouvement(*lecteur) : LireMouvement(mouvements);
         if (!mouvement) continue;
         donnerDetails(*mouvement);
         liste.emplace(++rang, std::move(*mouvement));
     }
+    lecteur.reset();
     retabli.Retablir();
 }
 
@@ -40,7 +46,7 @@ void ParcourirMouvements(store::TdmKvarn& module, ListeMouvParts& liste, DonnerD
 // on the side and moved, and a row of an undated movement finds no movement and is left out.
 void LireListeMouvParts(store::TdmKvarn& module, ListeMouvParts& liste) {
     std::unordered_map<int, cMouvParts*> parIdentifiant;
-    ParcourirMouvements(module, liste, [](cMouvParts&) {});
+    ParcourirMouvements(module, liste, true, [](cMouvParts&) {});
     parIdentifiant.reserve(liste.size());
     for (auto& [rang, mouvement] : liste) parIdentifiant.emplace(mouvement.AutoID, &mouvement);
     ParcourirLignesDetail(module.Donnees().Session(), [&](int idMouvement, const LigneDetail& ligne) {
@@ -53,7 +59,7 @@ void LireListeMouvPartsParLien(store::TdmKvarn& module, ListeMouvParts& liste) {
     db::CTable& details = module.Donnees().Composant(kComposantDetails);
     // Lent before the movements, so handed back after them: its row is one of its movement's.
     ComposantRetabli retabli(details);
-    ParcourirMouvements(module, liste, [&](cMouvParts& mouvement) {
+    ParcourirMouvements(module, liste, false, [&](cMouvParts& mouvement) {
         const ColonnesDetail colonnes(details);
         for (details.First(); !details.Eof(); details.Next()) AjouterDetailsLigne(colonnes.Lire(), mouvement.Details);
     });
