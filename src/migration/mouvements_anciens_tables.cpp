@@ -25,7 +25,7 @@ constexpr const char* kLignes = "KOLMIKVN";
 constexpr const char* kDetails = "KOLMIKVP";
 constexpr const char* kLiens = "KOLMIKVA";
 constexpr const char* kPartsCedees = "PartsCedees";
-constexpr std::initializer_list<std::string_view> kColonnesLignes{"IdMouvement", "IdCessionnaire", "NombrePart", "TypeParts"};
+const std::initializer_list<std::string_view> kColonnesLignes{"IdMouvement", "IdCessionnaire", "NombrePart", "TypeParts"};
 constexpr std::initializer_list<const char*> kColonnesComptes{"NbParts", "NbPartsU", "NbPartsN"};
 
 void Ouvrir(db::CTable& table, const char* nom) {
