@@ -4,12 +4,7 @@
 // position, then reads every associate. Then the same load a second time in that data module
 // (movements cached, positions to update in place). Dossiers of N associates and M detail rows
 // (dossier_genere.hpp). The peak memory of the process is reported after the first
-// size (it only grows). The share register is measured on the same dossiers, as its command meets
-// them (a new data module, positions to compute), built then written as its largest CSV table.
-#include "frame/etat_module.hpp"
-#include "movements/lecture_registre.hpp"
-#include "movements/registre_csv.hpp"
-
+// size (it only grows).
 #include "dossier_genere.hpp"
 
 #include <kvarn/liste_associes.hpp>
@@ -17,8 +12,6 @@
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
-
-#include <cstddef>
 
 namespace {
 
@@ -50,25 +43,9 @@ void BM_SecondChargement(benchmark::State& state) {
     Compter(state);
 }
 
-void BM_Registre(benchmark::State& state) {
-    bench::OuvrirDossierGenere(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    std::size_t octets = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        bench::NouveauModuleDemarre();
-        state.ResumeTiming();
-        const movements::Registre registre = movements::ConstruireRegistre(*frame::DataModule());
-        octets = movements::RegistreEnCsv(registre, movements::TableRegistre::Mouvements, true).size();
-        benchmark::DoNotOptimize(octets);
-    }
-    state.counters["csv_MB"] = static_cast<double>(octets) / 1e6;
-    Compter(state);
-}
-
 BENCHMARK(BM_PremierChargement)->Args({10000, 100000})->Args({20000, 200000})->Unit(benchmark::kMillisecond)
     ->Iterations(3)->MeasureProcessCPUTime();
 BENCHMARK(BM_SecondChargement)->Args({10000, 100000})->Args({20000, 200000})->Unit(benchmark::kMillisecond)
     ->Iterations(3)->MeasureProcessCPUTime();
-BENCHMARK(BM_Registre)->Args({10000, 100000})->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
 
 }  // namespace
