@@ -6,8 +6,9 @@
 #include "common/fixed_field.hpp"
 #include "host/formes_juridiques.hpp"
 #include "host/pays.hpp"
-#include "migration/lignes.hpp"
 #include "store/nouveau_dossier.hpp"
+#include "frame/etat_module.hpp"
+#include "support/requete_sql.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/nom_du_cas.hpp"
 
@@ -91,11 +92,11 @@ TEST_P(Associes, FormsAndCountriesByNameCorrectedOrRefused) {
     EXPECT_EQ(MigrerAssocie(&ancien), !cas.attendu.empty());
     EXPECT_EQ(montres_, cas.montres);
     if (cas.attendu.empty()) {
-        EXPECT_EQ(Lignes("SELECT COUNT(*) FROM KOLMIKV1"), "0;");
+        EXPECT_EQ(testing_support::LignesSql("SELECT COUNT(*) FROM KOLMIKV1"), "0;");
         return;
     }
-    EXPECT_EQ(Lignes("SELECT Titre, AdrIDPays, IDPaysNaissance FROM KOLMIKV1"), cas.attendu + ";");
-    EXPECT_EQ(Lignes("SELECT Nom, Prenoms, DateNaissance, NbParts FROM KOLMIKV1"), "CAFÉ|Zoé|1970-05-12|12.5;");
+    EXPECT_EQ(testing_support::LignesSql("SELECT Titre, AdrIDPays, IDPaysNaissance FROM KOLMIKV1"), cas.attendu + ";");
+    EXPECT_EQ(testing_support::LignesSql("SELECT Nom, Prenoms, DateNaissance, NbParts FROM KOLMIKV1"), "CAFÉ|Zoé|1970-05-12|12.5;");
 }
 
 const CasAssocie kAssocies[] = {
@@ -133,7 +134,7 @@ TEST_F(Conversion, ADeductionKeepsItsAmountsLeavesTheAbsentOnesEmptyAndCutsItsDe
     ligne.EstDeduction = 0;
     ligne.MontantBIC = static_cast<std::int32_t>(0x80000001u);
     ASSERT_TRUE(MigrerDeductionsReintegrations(&ligne));
-    EXPECT_EQ(Lignes("SELECT Designation, IsDeduction, MontantBIC, MontantBA, MontantBNC FROM KOLMIKV2"),
+    EXPECT_EQ(testing_support::LignesSql("SELECT Designation, IsDeduction, MontantBIC, MontantBA, MontantBNC FROM KOLMIKV2"),
               "LOYERS ÉCHUS DU LOCAL DE RENNE|1|1200|NULL|-5;LOYERS ÉCHUS DU LOCAL DE RENNE|0|NULL|NULL|-5;");
 }
 

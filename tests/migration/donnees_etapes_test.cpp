@@ -3,7 +3,8 @@
 #include "common/numbers.hpp"
 #include "migration/donnees_etapes.hpp"
 #include "migration/etapes_donnees.hpp"
-#include "migration/lignes.hpp"
+#include "frame/etat_module.hpp"
+#include "support/requete_sql.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/nom_du_cas.hpp"
 
@@ -58,7 +59,7 @@ void FormesJuridiques(int structureInitiale) {
     Associe(1, "PersonnePhysique, Titre", "0, 4");
     Associe(2, "PersonnePhysique, Titre", "1, 1");
 }
-std::string Titres() { return Lignes("SELECT Titre FROM KOLMIKV1 ORDER BY ShIDAssocie"); }
+std::string Titres() { return testing_support::LignesSql("SELECT Titre FROM KOLMIKV1 ORDER BY ShIDAssocie"); }
 std::string Siege() {
     TAdresseFormatTDFC precedent, courant;
     frame::DataModule()->Environnement().GetAdresseSiegeSocial(&precedent, &courant);
@@ -81,7 +82,7 @@ const Cas kCas[] = {
          Associe(1, "NbParts, NbPartsU, CleRepartition, BeneficeSaisi, PVLTSaisi",
                  "-1.7976931348623157e308, 12.5, -32768, -2147483647, -32767");
      },
-     [] { return Lignes("SELECT NbParts, NbPartsU, CleRepartition, BeneficeSaisi, PVLTSaisi FROM KOLMIKV1"); },
+     [] { return testing_support::LignesSql("SELECT NbParts, NbPartsU, CleRepartition, BeneficeSaisi, PVLTSaisi FROM KOLMIKV1"); },
      "NULL|12.5|NULL|NULL|-32767;"},
     {"CapitalDeLaCategorie", 0x10503,
      [](standalone::DossierFichier& dossier) {
@@ -106,21 +107,21 @@ const Cas kCas[] = {
          Associe(1, "AdrIDPays, IDPaysNaissance, Adr1JanIDPays", "NULL, 0, 99");
          Associe(2, "AdrIDPays, IDPaysNaissance, Adr1JanIDPays", "34, NULL, 0");
      },
-     [] { return Lignes("SELECT AdrIDPays, IDPaysNaissance, Adr1JanIDPays FROM KOLMIKV1 ORDER BY ShIDAssocie"); },
+     [] { return testing_support::LignesSql("SELECT AdrIDPays, IDPaysNaissance, Adr1JanIDPays FROM KOLMIKV1 ORDER BY ShIDAssocie"); },
      "76|76|99;34|76|76;"},
     {"CategoriesDePremierNiveau", 0x12010,
      [](auto&) {
          Parametres().SetAssString("KV", "CategorieJuridique", "1300");
          Associe(1, "CategorieJuridique", "'1500'");
      },
-     [] { return Cles("KV", {"CategorieJuridique"}) + Lignes("SELECT CategorieJuridique FROM KOLMIKV1"); },
+     [] { return Cles("KV", {"CategorieJuridique"}) + testing_support::LignesSql("SELECT CategorieJuridique FROM KOLMIKV1"); },
      "1000;1000;"},
     {"CategoriesRetirees", 0x21000,
      [](auto&) {
          Parametres().SetAssString("KV", "CategorieJuridique", "5498");
          Associe(1, "CategorieJuridique", "'6588'");
      },
-     [] { return Cles("KV", {"CategorieJuridique"}) + Lignes("SELECT CategorieJuridique FROM KOLMIKV1"); },
+     [] { return Cles("KV", {"CategorieJuridique"}) + testing_support::LignesSql("SELECT CategorieJuridique FROM KOLMIKV1"); },
      ";NULL;"},
 };
 INSTANTIATE_TEST_SUITE_P(Donnees, EtapesDonnees, testing::ValuesIn(kCas), testing_support::NomDuCas());

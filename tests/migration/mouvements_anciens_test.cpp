@@ -3,9 +3,10 @@
 // positions computed: they must end on the counts the older model held, start where the movements
 // say, and carry the links each dismemberment and reconstitution makes.
 #include "migration/mouvements_anciens_etapes.hpp"
-#include "migration/lignes.hpp"
 #include "migration/mouvements_anciens_tables.hpp"
 #include "movements/calcul_positions.hpp"
+#include "frame/etat_module.hpp"
+#include "support/requete_sql.hpp"
 #include "support/dossier_ouvert.hpp"
 #include "support/nom_du_cas.hpp"
 
@@ -93,18 +94,18 @@ void VerifierFins(const Cas& cas) {
     for (const Comptes& c : cas.comptes)
         for (const std::optional<double>& compte : {c.pp, c.u, c.np}) attendues.push_back(compte.value_or(0.0));
     const std::vector<double> fins =
-        Nombres(Lignes("SELECT NbPartsPPFin, NbPartsUFin, NbPartsNPFin FROM ZOR_TMP.MouvementKV ORDER BY IDAssocie"));
+        Nombres(testing_support::LignesSql("SELECT NbPartsPPFin, NbPartsUFin, NbPartsNPFin FROM ZOR_TMP.MouvementKV ORDER BY IDAssocie"));
     ASSERT_EQ(fins.size(), attendues.size());
     for (std::size_t i = 0; i < fins.size(); ++i) EXPECT_NEAR(fins[i], attendues[i], 1e-9) << "associate " << i / 3 + 1;
 }
 
 void VerifierConversion(const Cas& cas) {
-    EXPECT_EQ(Lignes("SELECT NbParts, NbPartsU, NbPartsN FROM KOLMIKV1 ORDER BY ShIDAssocie"), cas.debuts);
-    EXPECT_EQ(Lignes("SELECT TypeMouvement FROM KOLMIKVM ORDER BY AutoID"), cas.types);
-    EXPECT_EQ(Lignes("SELECT IdMouv, IdNP, IdU, NbU FROM KOLMIKVA ORDER BY IdMouv, IdNP, IdU"), cas.liens);
+    EXPECT_EQ(testing_support::LignesSql("SELECT NbParts, NbPartsU, NbPartsN FROM KOLMIKV1 ORDER BY ShIDAssocie"), cas.debuts);
+    EXPECT_EQ(testing_support::LignesSql("SELECT TypeMouvement FROM KOLMIKVM ORDER BY AutoID"), cas.types);
+    EXPECT_EQ(testing_support::LignesSql("SELECT IdMouv, IdNP, IdU, NbU FROM KOLMIKVA ORDER BY IdMouv, IdNP, IdU"), cas.liens);
     EXPECT_FALSE(EnModeleAncien(frame::DataModule()->Donnees().Session()));
-    EXPECT_EQ(Lignes("SELECT COUNT(*) FROM sqlite_master WHERE name = 'KOLMIKVN'"), "0;");
-    EXPECT_EQ(Lignes("SELECT COUNT(*) FROM AnciennesValeurs WHERE NomTable = 'KOLMIKVM' AND Champ = 'PartsCedees'"),
+    EXPECT_EQ(testing_support::LignesSql("SELECT COUNT(*) FROM sqlite_master WHERE name = 'KOLMIKVN'"), "0;");
+    EXPECT_EQ(testing_support::LignesSql("SELECT COUNT(*) FROM AnciennesValeurs WHERE NomTable = 'KOLMIKVM' AND Champ = 'PartsCedees'"),
               std::to_string(cas.mouvements.size()) + ";");
 }
 
@@ -167,7 +168,7 @@ TEST_P(Conversion, AFailingConversionLeavesTheOlderModelForTheNextRun) {
     Executer("ALTER TABLE KOLMIKVA RENAME TO KOLMIKVA_ailleurs");
     EXPECT_FALSE(MigrerPartsDebutEnMouvements());
     EXPECT_TRUE(EnModeleAncien(frame::DataModule()->Donnees().Session()));
-    EXPECT_EQ(Lignes("SELECT COUNT(*) FROM KOLMIKVP"), "0;");
+    EXPECT_EQ(testing_support::LignesSql("SELECT COUNT(*) FROM KOLMIKVP"), "0;");
     Executer("ALTER TABLE KOLMIKVA_ailleurs RENAME TO KOLMIKVA");
     ASSERT_TRUE(MigrerPartsDebutEnMouvements());
     VerifierConversion(cas);

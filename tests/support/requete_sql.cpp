@@ -1,6 +1,7 @@
 #include "support/requete_sql.hpp"
 
 #include "db/query.hpp"
+#include "db/statement.hpp"
 #include "frame/etat_module.hpp"
 
 namespace kvarn::testing_support {
@@ -22,6 +23,17 @@ void ExecuterSql(const std::string& statement, const char* alias) {
     q.SetDatabaseName(alias);
     q.SQL().Add(statement);
     q.ExecSQL();
+}
+
+std::string LignesSql(const std::string& select) {
+    db::Statement s(frame::DataModule()->Donnees().Session().connection().Handle(), select);
+    std::string texte;
+    while (s.Step()) {
+        for (int c = 0; c < s.ColumnCount(); ++c)
+            texte += (c ? "|" : "") + (s.ColumnIsNull(c) ? std::string("NULL") : std::string(s.ColumnText(c)));
+        texte += ";";
+    }
+    return texte;
 }
 
 void AjouterLigne(db::CTable& table, const Colonnes& colonnes) {

@@ -16,6 +16,9 @@ std::string ValeurSql(const std::string& select, const char* alias = db::ALIAS_D
 // SELECT COUNT(*) FROM `fromWhere`.
 int CompterSql(const std::string& fromWhere, const char* alias = db::ALIAS_DOSSIER);
 void ExecuterSql(const std::string& statement, const char* alias = db::ALIAS_DOSSIER);
+// Every row the statement returns, as one text: columns joined by "|", rows ended by ";", NULL
+// for a null, numbers as SQLite writes them ("12.5", "70.0").
+std::string LignesSql(const std::string& select);
 
 // Column values of a row, by column name.
 using Colonnes = std::vector<std::pair<std::string, db::Value>>;
